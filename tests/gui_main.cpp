@@ -1,0 +1,16 @@
+// Entry point of every test program that needs Qt: a QApplication on the
+// offscreen platform, so no test needs a display. gtest_discover_tests runs
+// this binary at build time without the test environment, hence the setenv.
+#include <QApplication>
+#include <QLocale>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
