@@ -1,0 +1,511 @@
+#include "platform/Form.h"
+
+#include "platform/Menu.h"
+#include "platform/Runtime.h"
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QHash>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+// The Qt window behind a loaded form. It watches the events of the form's
+// widgets to raise the form's own events and to apply the focus rules.
+class FormWindow : public QMainWindow {
+public:
+    explicit FormWindow(Form& form) : form_(form)
+    {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        client_ = new QWidget(this);
+        client_->setMouseTracking(true);
+        client_->installEventFilter(this);
+        setCentralWidget(client_);
+    }
+
+    QWidget* client() const { return client_; }
+
+    // Every widget of a control (and its inner widgets, such as a list's
+    // viewport) is watched and mapped back to its control.
+    void watch(QWidget* w, Control* c)
+    {
+        owner_.insert(w, c);
+        w->installEventFilter(this);
+        w->setMouseTracking(true);
+        for (QWidget* child : w->findChildren<QWidget*>()) {
+            owner_.insert(child, c);
+            child->installEventFilter(this);
+            child->setMouseTracking(true);
+        }
+    }
+
+    void detach() { owner_.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == client_) {
+            if (event->type() == QEvent::MouseMove)
+                form_.Form_MouseMove();
+            return false;
+        }
+        Control* c = owner_.value(watched, nullptr);
+        if (!c)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (c->canHoldFocus() && c != form_.active_ && c->enabled()) {
+                if (!form_.requestFocusMove(c)) {
+                    swallowRelease_ = true;
+                    return true;
+                }
+            }
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (swallowRelease_) {
+                swallowRelease_ = false;
+                return true;
+            }
+            // Controls that Qt gives no click signal of their own.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                (c->kind() == ControlKind::Label || c->kind() == ControlKind::Image ||
+                 c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape)) {
+                QPointer<QObject> guard(watched);
+                c->raiseClick();
+                return guard.isNull();
+            }
+            return false;
+        case QEvent::MouseMove:
+            if (c->MouseMove)
+                c->MouseMove();
+            return false;
+        case QEvent::KeyPress: {
+            auto* ke = static_cast<QKeyEvent*>(event);
+            const bool tab = ke->key() == Qt::Key_Tab && !(ke->modifiers() & Qt::ControlModifier);
+            const bool backtab = ke->key() == Qt::Key_Backtab;
+            if (tab || backtab) {
+                Control* next = form_.nextTabTarget(c, backtab || (ke->modifiers() & Qt::ShiftModifier));
+                if (next && next != c && form_.requestFocusMove(next) && next->widget())
+                    next->widget()->setFocus(backtab ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                return true;
+            }
+            return false;
+        }
+        case QEvent::FocusIn:
+            if (c != form_.active_)
+                form_.focusArrived(c);
+            return false;
+        default:
+            return false;
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        // Only keys that produce a character: no function, arrow or shift keys.
+        const QString t = e->text();
+        if (!t.isEmpty() && (t.at(0).isPrint() || t.at(0) == u'\r' || t.at(0) == u'\x1b' ||
+                             t.at(0) == u'\b' || t.at(0) == u'\t')) {
+            form_.Form_KeyPress(t.at(0).unicode());
+            return;
+        }
+        QMainWindow::keyPressEvent(e);
+    }
+
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QMainWindow::resizeEvent(e);
+        if (form_.loaded_ && form_.window_ == this)
+            form_.Form_Resize();
+    }
+
+    void closeEvent(QCloseEvent* e) override
+    {
+        e->ignore();
+        if (form_.window_ == this)
+            form_.Form_CloseBox();
+    }
+
+private:
+    Form& form_;
+    QWidget* client_;
+    QHash<QObject*, Control*> owner_;
+    bool swallowRelease_ = false;
+};
+
+Form::Form(Runtime& runtime, QString name) : runtime_(runtime), name_(std::move(name))
+{
+    runtime_.registerForm(this);
+}
+
+Form::~Form()
+{
+    runtime_.unregisterForm(this);
+    if (window_) {
+        for (Control* c : controls_)
+            c->destroy();
+        delete window_;
+    }
+}
+
+double Form::twipsPerPixelX() const { return runtime_.screen().twipsPerPixelX(); }
+double Form::twipsPerPixelY() const { return runtime_.screen().twipsPerPixelY(); }
+
+void Form::designClientSize(double widthTwips, double heightTwips)
+{
+    design_.clientWidth = widthTwips;
+    design_.clientHeight = heightTwips;
+}
+
+void Form::designFont(const QString& name, double size)
+{
+    design_.fontName = name;
+    design_.fontSize = size;
+}
+
+QMainWindow* Form::window() const { return window_; }
+
+QWidget* Form::containerWidget(Control* c)
+{
+    if (c->container() && c->container()->widget())
+        return c->container()->widget();
+    return window_->client();
+}
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    shown_ = false;
+    active_ = nullptr;
+    window_ = new FormWindow(*this);
+    window_->setWindowTitle(design_.caption);
+    QPalette pal = window_->palette();
+    pal.setColor(QPalette::Window, design_.back);
+    window_->setPalette(pal);
+    window_->setAutoFillBackground(true);
+    QFont f(design_.fontName);
+    f.setPointSizeF(design_.fontSize);
+    window_->setFont(f);
+    switch (design_.border) {
+    case BorderStyle::Sizable: break;
+    case BorderStyle::FixedDialog:
+        window_->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        break;
+    case BorderStyle::None:
+        window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        break;
+    }
+    buildMenus();
+    // Containers come before what they hold in the declaration order, so a
+    // frame's widget exists by the time its contents are made.
+    for (Control* c : controls_)
+        c->create(containerWidget(c));
+    for (Control* c : controls_)
+        if (c->widget())
+            window_->watch(c->widget(), c);
+    const int menuHeight = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
+    window_->resize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
+                    int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight);
+    // Centred until the form places itself.
+    const double sw = runtime_.screen().widthTwips(), sh = runtime_.screen().heightTwips();
+    move((sw - width()) / 2, (sh - height()) / 2);
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    shown_ = false;
+    active_ = nullptr;
+    FormWindow* w = window_;
+    window_ = nullptr;
+    w->detach();
+    for (Control* c : controls_)
+        c->destroy();
+    for (MenuItem* m : menuItems_)
+        m->destroy();
+    w->hide();
+    // The window may be in the middle of delivering the event whose handler
+    // unloads it: delete it once control is back in the event loop.
+    w->deleteLater();
+    finishModal();
+}
+
+void Form::show()
+{
+    if (runtime_.ended())
+        return;
+    load();
+    if (!loaded_)
+        return;
+    shown_ = true;
+    giveInitialFocus();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void Form::showModal()
+{
+    if (runtime_.ended())
+        return;
+    load();
+    if (!loaded_)
+        return;
+    window_->setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    QEventLoop* outer = modalLoop_;
+    modalLoop_ = &loop;
+    loop.exec();
+    modalLoop_ = outer;
+    if (window_)
+        window_->setWindowModality(Qt::NonModal);
+}
+
+void Form::finishModal()
+{
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+void Form::hide()
+{
+    if (!loaded_)
+        return;
+    shown_ = false;
+    window_->hide();
+    finishModal();
+}
+
+bool Form::visible()
+{
+    load();
+    return shown_;
+}
+
+void Form::setVisible(bool v)
+{
+    if (v)
+        show();
+    else {
+        load();
+        hide();
+    }
+}
+
+bool Form::isShown() const { return loaded_ && shown_; }
+
+QString Form::caption()
+{
+    load();
+    return window_->windowTitle();
+}
+
+void Form::setCaption(const QString& c)
+{
+    load();
+    window_->setWindowTitle(c);
+}
+
+double Form::left()
+{
+    load();
+    return window_->x() * twipsPerPixelX();
+}
+
+double Form::top()
+{
+    load();
+    return window_->y() * twipsPerPixelY();
+}
+
+double Form::width()
+{
+    load();
+    return window_->width() * twipsPerPixelX();
+}
+
+double Form::height()
+{
+    load();
+    return window_->height() * twipsPerPixelY();
+}
+
+void Form::move(double left, double top)
+{
+    load();
+    window_->move(int(std::lround(left / twipsPerPixelX())), int(std::lround(top / twipsPerPixelY())));
+}
+
+void Form::move(double left, double top, double width, double height)
+{
+    load();
+    move(left, top);
+    window_->resize(std::max(1, int(std::lround(width / twipsPerPixelX()))),
+                    std::max(1, int(std::lround(height / twipsPerPixelY()))));
+}
+
+double Form::scaleWidth()
+{
+    load();
+    return window_->client()->width() * twipsPerPixelX();
+}
+
+double Form::scaleHeight()
+{
+    load();
+    return window_->client()->height() * twipsPerPixelY();
+}
+
+WindowState Form::windowState()
+{
+    load();
+    const Qt::WindowStates s = window_->windowState();
+    if (s & Qt::WindowMinimized)
+        return WindowState::Minimized;
+    if (s & Qt::WindowMaximized)
+        return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Form::setWindowState(WindowState s)
+{
+    load();
+    switch (s) {
+    case WindowState::Normal: window_->setWindowState(Qt::WindowNoState); break;
+    case WindowState::Minimized: window_->setWindowState(Qt::WindowMinimized); break;
+    case WindowState::Maximized: window_->setWindowState(Qt::WindowMaximized); break;
+    }
+}
+
+QImage Form::grabImage()
+{
+    load();
+    return window_->grab().toImage();
+}
+
+void Form::Form_CloseBox()
+{
+    unload();
+    runtime_.endIfNothingVisible();
+}
+
+void Form::buildMenus()
+{
+    for (MenuItem* m : menuItems_)
+        m->reset();
+    for (MenuItem* m : menuItems_)
+        if (!m->parent())
+            m->build(window_->menuBar());
+}
+
+// --- focus rules ---------------------------------------------------------------------
+
+bool Form::requestFocusMove(Control* target)
+{
+    if (!target || target == active_ || !active_)
+        return true;
+    if (!active_->Validate)
+        return true;
+    bool cancel = false;
+    Control* from = active_;
+    from->Validate(cancel);
+    if (cancel) {
+        // The handler may have shown a message; the focus belongs where it was.
+        if (loaded_ && from->widget() && active_ == from)
+            from->widget()->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return loaded_;
+}
+
+void Form::focusArrived(Control* target)
+{
+    Control* old = active_;
+    active_ = target;
+    if (old && old->LostFocus)
+        old->LostFocus();
+    if (active_ == target && target->GotFocus)
+        target->GotFocus();
+}
+
+Control* Form::nextTabTarget(Control* from, bool backwards) const
+{
+    std::vector<Control*> order;
+    for (Control* c : controls_)
+        if (c->isTabTarget() || c == from)
+            order.push_back(c);
+    // Of a group of option buttons only the chosen one (or the first) takes Tab.
+    std::vector<Control*> stops;
+    for (Control* c : order) {
+        if (c->kind() == ControlKind::OptionButton && c != from) {
+            auto* ob = static_cast<OptionButton*>(c);
+            bool otherChosen = false;
+            bool earlierInGroup = false;
+            for (Control* d : order) {
+                if (d == c || d->kind() != ControlKind::OptionButton || d->container() != c->container())
+                    continue;
+                auto* od = static_cast<OptionButton*>(d);
+                if (od->value())
+                    otherChosen = true;
+                if (d->tabIndex() < c->tabIndex())
+                    earlierInGroup = true;
+            }
+            if (!ob->value() && (otherChosen || earlierInGroup))
+                continue;
+        }
+        stops.push_back(c);
+    }
+    if (stops.empty())
+        return nullptr;
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    auto it = std::find(stops.begin(), stops.end(), from);
+    if (it == stops.end())
+        return stops.front();
+    const long n = long(stops.size());
+    long i = it - stops.begin();
+    i = backwards ? (i - 1 + n) % n : (i + 1) % n;
+    return stops[size_t(i)];
+}
+
+Control* Form::firstTabTarget() const
+{
+    Control* best = nullptr;
+    for (Control* c : controls_)
+        if (c->isTabTarget() && (!best || c->tabIndex() < best->tabIndex()))
+            best = c;
+    return best;
+}
+
+void Form::giveInitialFocus()
+{
+    Control* target = active_;
+    if (!target)
+        target = firstTabTarget();
+    if (!target || !target->widget())
+        return;
+    if (!active_) {
+        // The first control of the tab order has the focus when the form
+        // first comes up, with its GotFocus.
+        target->widget()->setFocus(Qt::OtherFocusReason);
+        if (active_ != target)
+            focusArrived(target);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,149 @@
+#pragma once
+// A form: one window of the program, a single instance that lives for the
+// whole run. Loading builds its window and controls from the design and runs
+// its load handler; hiding keeps everything; unloading throws the window and
+// controls away (safe from inside the form's own handlers) while the form
+// object and its own variables stay. The next use loads it afresh.
+//
+// The form also carries the focus rules the forms are written against: a
+// control about to lose the focus to another control of the same form is
+// asked to Validate first, and a cancelled Validate keeps the focus where it
+// is and swallows the click or key that caused the move. Menu commands and
+// switching to another window do not validate.
+
+#include "platform/Control.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+class QEventLoop;
+class QWidget;
+class QMainWindow;
+
+namespace platform {
+
+class Runtime;
+class MenuItem;
+class FormWindow;
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+enum class BorderStyle { Sizable, FixedDialog, None };
+
+class Form {
+public:
+    Form(Runtime& runtime, QString name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    Runtime& runtime() { return runtime_; }
+
+    // --- life cycle ----------------------------------------------------------------
+    void load();
+    void unload();
+    bool isLoaded() const { return loaded_; }
+    void show();
+    // Shows the form and waits in a nested event loop until it is hidden or unloaded.
+    void showModal();
+    void hide();
+    bool isModal() const { return modalLoop_ != nullptr; }
+
+    // The Visible property: reading or writing it loads the form.
+    bool visible();
+    void setVisible(bool v);
+    // Whether the form is loaded and meant to be on screen, without loading it.
+    bool isShown() const;
+
+    QString caption();
+    void setCaption(const QString& c);
+
+    // The form's outer position and size, in screen twips.
+    double left();
+    double top();
+    double width();
+    double height();
+    void move(double left, double top);
+    void move(double left, double top, double width, double height);
+    // The client area, in twips.
+    double scaleWidth();
+    double scaleHeight();
+
+    WindowState windowState();
+    void setWindowState(WindowState s);
+
+    Control* activeControl() const { return active_; }
+    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<MenuItem*>& menuItems() const { return menuItems_; }
+
+    // The window while loaded, else null (asking does not load).
+    QMainWindow* window() const;
+    // What the form looks like now, for printing it.
+    QImage grabImage();
+
+    // --- handlers a form overrides -------------------------------------------------------
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+    // A key that produces a character, pressed while no control takes it.
+    virtual void Form_KeyPress(int keyAscii) { (void)keyAscii; }
+    virtual void Form_MouseMove() {}
+    // The window's close box. Unloads the form; the program ends when no form
+    // is left on screen. A form may refuse or redirect the close.
+    virtual void Form_CloseBox();
+
+protected:
+    // --- design, declared in the constructor ---------------------------------------------
+    void designCaption(const QString& c) { design_.caption = c; }
+    // The client area in twips.
+    void designClientSize(double widthTwips, double heightTwips);
+    void designBackColor(QColor c) { design_.back = c; }
+    void designFont(const QString& name, double size);
+    void designBorder(BorderStyle b) { design_.border = b; }
+
+private:
+    friend class Control;
+    friend class MenuItem;
+    friend class FormWindow;
+    friend class OptionButton;
+
+    struct Design {
+        QString caption;
+        double clientWidth = 4800, clientHeight = 3600;
+        QColor back = QColor(212, 208, 200);
+        QString fontName = QStringLiteral("Arial");
+        double fontSize = 8;
+        BorderStyle border = BorderStyle::Sizable;
+    };
+
+    void addControl(Control* c) { controls_.push_back(c); }
+    void addMenuItem(MenuItem* m) { menuItems_.push_back(m); }
+    const Design& design() const { return design_; }
+    double twipsPerPixelX() const;
+    double twipsPerPixelY() const;
+    QWidget* containerWidget(Control* c);
+    void buildMenus();
+    void finishModal();
+
+    // Focus rules.
+    bool requestFocusMove(Control* target);
+    void focusArrived(Control* target);
+    Control* nextTabTarget(Control* from, bool backwards) const;
+    Control* firstTabTarget() const;
+    void giveInitialFocus();
+
+    Runtime& runtime_;
+    QString name_;
+    Design design_;
+    std::vector<Control*> controls_;
+    std::vector<MenuItem*> menuItems_;
+    FormWindow* window_ = nullptr;
+    bool loaded_ = false;
+    bool shown_ = false;
+    Control* active_ = nullptr;
+    QEventLoop* modalLoop_ = nullptr;
+};
+
+} // namespace platform
