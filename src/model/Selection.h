@@ -1,0 +1,47 @@
+#pragma once
+// Selection: what the hidden selection form FrmQuest held (Part 1.103): the
+// option group of the screening test in use, the option group of the NGZ
+// retest in use, and the check box chkConfirPos, which nothing checks.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/Families.h"
+
+struct VarCon;
+
+class Selection {
+public:
+    // Whether option `index` of each group is selected (false out of range).
+    bool OptScrTest(int index) const { return scrTest_ && static_cast<int>(*scrTest_) == index; }
+    bool optNgzTest(int index) const { return ngzTest_ && static_cast<int>(*ngzTest_) == index; }
+    std::optional<ScrTestKind> scrTest() const { return scrTest_; }
+    std::optional<NgzTestKind> ngzTest() const { return ngzTest_; }
+
+    // chkConfirPos: 0 unchecked, 1 checked. It starts unchecked and no operation
+    // of the program checks it; Parts 1.108 and 1.109 read it.
+    int16_t chkConfirPos = 0;
+
+    // Selecting an option from code runs its click handler, as on the design's
+    // form. They return the message box text to show, if any; the form layer
+    // shows it. A refused NGZ choice stays selected (Part 1.103).
+    std::optional<std::string> selectScrTest(VarCon& vc, ScrTestKind test);
+    std::optional<std::string> selectNgzTest(VarCon& vc, NgzTestKind test);
+
+    // The click handlers of the two option groups (Part 1.103), for an option
+    // that is already selected. Index is the option's index in its group.
+    std::optional<std::string> OptScrTest_Click(VarCon& vc, int16_t Index);
+    std::optional<std::string> optNgzTest_Click(VarCon& vc, int16_t Index);
+
+    // What unloading FrmQuest did: the next pass selects its tests anew.
+    void clear();
+
+    static constexpr const char* MsgNgzNotForPcrLcr =
+        "NGZ testing is not done on PCR and LCR Cervix and Urines test are performed recomend Radio "
+        "botton none be selected";
+    static constexpr const char* MsgNeedsEia = "The screening test radio button \"EIA\" needs to be active";
+
+private:
+    std::optional<ScrTestKind> scrTest_;
+    std::optional<NgzTestKind> ngzTest_;
+};
