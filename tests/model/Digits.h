@@ -34,3 +34,25 @@ inline std::string Figure(double value)
 }
 
 #define EXPECT_DIGITS(value, text) EXPECT_EQ(Figure(value), std::string(text)) << #value
+
+// A figure the Parts round further than the shortest text (6.475139 for the
+// float 6.4751387; 134.99 for the cost 134.99146): the value written with as
+// many significant digits as the text has.
+inline std::string Rounded(double value, const std::string& text)
+{
+    int digits = 0;
+    bool leading = true;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            continue;
+        if (leading && c == '0')
+            continue;
+        leading = false;
+        ++digits;
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    return buffer;
+}
+
+#define EXPECT_ROUNDED(value, text) EXPECT_EQ(Rounded(value, text), std::string(text)) << #value

@@ -1,0 +1,70 @@
+// Money: fixed-point ten-thousandths, halves to even.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "model/Money.h"
+#include "model/Rounding.h"
+
+namespace {
+
+TEST(Money, FromDoubleRoundsToTenThousandthsHalfToEven)
+{
+    struct Case {
+        double amount;
+        int64_t ticks;
+    } cases[] = {
+        // 0.03125 and 0.09375 are exact binary fractions: 312.5 and 937.5 ticks.
+        {545.10001, 5451000}, {9.5, 95000}, {0.03125, 312}, {0.09375, 938},
+        {-0.03125, -312},     {-1.23456, -12346}, {0.0, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Money::fromDouble(c.amount).ticks(), c.ticks) << c.amount;
+}
+
+TEST(Money, WholeUnitsRoundHalfToEven)
+{
+    struct Case {
+        double amount;
+        int64_t units;
+    } cases[] = {{12.5, 12}, {13.5, 14}, {2502.5, 2502}, {2507.5, 2508}, {545.10001, 545},
+                 {-12.5, -12}, {-13.5, -14}, {134.99, 135}, {0.4999, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Money::wholeUnits(c.amount).ticks(), c.units * Money::TicksPerUnit) << c.amount;
+        EXPECT_EQ(Money::fromDouble(c.amount).wholeUnits().ticks(), c.units * Money::TicksPerUnit) << c.amount;
+    }
+}
+
+TEST(Money, ArithmeticAndComparison)
+{
+    const Money a = Money::fromTicks(12345);
+    const Money b = Money::fromTicks(55);
+    EXPECT_EQ((a + b).ticks(), 12400);
+    EXPECT_EQ((a - b).ticks(), 12290);
+    EXPECT_LT(b, a);
+    EXPECT_EQ(a.toDouble(), 1.2345);
+    EXPECT_EQ(Money(), Money::fromTicks(0));
+}
+
+TEST(Money, SaturatesInsteadOfOverflowing)
+{
+    const Money top = Money::fromTicks(std::numeric_limits<int64_t>::max());
+    EXPECT_EQ((top + Money::fromTicks(1)).ticks(), std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(Money::fromDouble(1e300).ticks(), std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(Money::fromDouble(-1e300).ticks(), std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(Money::fromDouble(std::numeric_limits<double>::quiet_NaN()).ticks(), 0);
+}
+
+TEST(Rounding, WholeCountHalfToEvenBeyondSixteenBits)
+{
+    struct Case {
+        double value;
+        int32_t whole;
+    } cases[] = {{2.5, 2}, {3.5, 4}, {-0.5, 0}, {12.6, 13}, {40000.4, 40000}, {-40000.5, -40000},
+                 {1e12, std::numeric_limits<int32_t>::max()}};
+    for (const Case& c : cases)
+        EXPECT_EQ(Rounding::WholeCount(c.value), c.whole) << c.value;
+}
+
+} // namespace
