@@ -1,0 +1,668 @@
+#include "platform/Numbers.h"
+
+#include <QLocale>
+#include <QStringView>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace platform::numbers {
+namespace {
+
+// A number read from text, kept as its decimal digits so that money can be
+// converted without passing through a double: sign x digits x 10^exponent.
+struct DecimalText {
+    bool negative = false;
+    std::string digits;          // ASCII, may start with zeros
+    std::int64_t exponent = 0;
+};
+
+// Exponents beyond this are far outside any double; capping them keeps the
+// arithmetic on them from overflowing.
+constexpr std::int64_t kExponentCap = 100000;
+
+void appendExponentDigit(std::int64_t& exponent, int digit)
+{
+    exponent = std::min<std::int64_t>(exponent * 10 + digit, kExponentCap);
+}
+
+// Bidirectional marks that some locales put around signs and symbols carry no
+// meaning for the number.
+QString withoutFormatMarks(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c.category() != QChar::Other_Format)
+            out += c;
+    }
+    return out;
+}
+
+bool isBlankSeparator(const QString& separator)
+{
+    if (separator.isEmpty())
+        return false;
+    for (QChar c : separator) {
+        if (!c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+// nullopt when the value is beyond the double range; underflow gives 0.
+std::optional<double> toDoubleValue(const DecimalText& number)
+{
+    const auto first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0.0;
+    const std::string digits = number.digits.substr(first);
+    const std::int64_t magnitude = static_cast<std::int64_t>(digits.size()) - 1 + number.exponent;
+    if (magnitude > 400)
+        return std::nullopt;
+    if (magnitude < -400)
+        return 0.0;
+    const std::string text = digits + 'e' + std::to_string(number.exponent);
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (magnitude > 0)
+            return std::nullopt;
+        value = 0.0;
+    }
+    return number.negative ? -value : value;
+}
+
+// The locale-aware reading: [cur] [(] [cur] [sign] [cur] number [cur] [)] [cur],
+// blanks between the parts, the currency symbol at most once.
+class LocaleNumberReader {
+public:
+    explicit LocaleNumberReader(const QString& text)
+        : text_(withoutFormatMarks(text)),
+          decimalPoint_(withoutFormatMarks(locale_.decimalPoint())),
+          groupSeparator_(withoutFormatMarks(locale_.groupSeparator())),
+          currencySymbol_(withoutFormatMarks(locale_.currencySymbol())),
+          minusSign_(withoutFormatMarks(locale_.negativeSign())),
+          plusSign_(withoutFormatMarks(locale_.positiveSign()))
+    {
+    }
+
+    std::optional<DecimalText> read()
+    {
+        DecimalText number;
+        skipBlanks();
+        takeCurrency();
+        const bool parenthesised = take(QStringLiteral("("));
+        skipBlanks();
+        takeCurrency();
+        if (!parenthesised)
+            number.negative = takeSign();
+        takeCurrency();
+        if (!readDigits(number))
+            return std::nullopt;
+        skipBlanks();
+        takeCurrency();
+        if (parenthesised) {
+            if (!take(QStringLiteral(")")))
+                return std::nullopt;
+            number.negative = true;
+            skipBlanks();
+            takeCurrency();
+        }
+        if (pos_ != text_.size())
+            return std::nullopt;
+        return number;
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+    int digitAt(qsizetype pos) const
+    {
+        if (pos >= text_.size() || !text_[pos].isDigit())
+            return -1;
+        return text_[pos].digitValue();
+    }
+
+    void skipBlanks()
+    {
+        while (!atEnd() && text_[pos_].isSpace())
+            ++pos_;
+    }
+
+    bool take(const QString& token)
+    {
+        if (token.isEmpty() || !QStringView(text_).mid(pos_).startsWith(token))
+            return false;
+        pos_ += token.size();
+        return true;
+    }
+
+    void takeCurrency()
+    {
+        if (!currencyTaken_ && take(currencySymbol_)) {
+            currencyTaken_ = true;
+            skipBlanks();
+        }
+    }
+
+    // Returns whether the sign was a minus.
+    bool takeSign()
+    {
+        bool negative = false;
+        if (take(QStringLiteral("-")) || take(minusSign_))
+            negative = true;
+        else if (!take(QStringLiteral("+")))
+            take(plusSign_);
+        skipBlanks();
+        return negative;
+    }
+
+    // Users type a plain space where the locale groups with a no-break space;
+    // a blank only groups when a digit follows, otherwise it ends the number.
+    bool takeGroupSeparator()
+    {
+        if (!isBlankSeparator(groupSeparator_))
+            return take(groupSeparator_);
+        const qsizetype width = QStringView(text_).mid(pos_).startsWith(groupSeparator_)
+                                    ? groupSeparator_.size()
+                                    : (!atEnd() && text_[pos_] == u' ' ? 1 : 0);
+        if (width == 0 || digitAt(pos_ + width) < 0)
+            return false;
+        pos_ += width;
+        return true;
+    }
+
+    bool readDigits(DecimalText& number)
+    {
+        std::int64_t fractionDigits = 0;
+        for (;;) {
+            if (const int digit = digitAt(pos_); digit >= 0) {
+                number.digits += static_cast<char>('0' + digit);
+                ++pos_;
+            } else if (number.digits.empty() || !takeGroupSeparator()) {
+                break;
+            }
+        }
+        if (take(decimalPoint_)) {
+            for (int digit = digitAt(pos_); digit >= 0; digit = digitAt(++pos_)) {
+                number.digits += static_cast<char>('0' + digit);
+                ++fractionDigits;
+            }
+        }
+        if (number.digits.empty())
+            return false;
+        number.exponent = readExponent() - fractionDigits;
+        return true;
+    }
+
+    // An 'e' that no exponent follows is left for the caller, which refuses it
+    // unless the currency symbol starts there.
+    std::int64_t readExponent()
+    {
+        const qsizetype start = pos_;
+        if (!take(QStringLiteral("e")) && !take(QStringLiteral("E")))
+            return 0;
+        bool negative = false;
+        if (take(QStringLiteral("-")) || take(minusSign_))
+            negative = true;
+        else
+            take(QStringLiteral("+"));
+        if (digitAt(pos_) < 0) {
+            pos_ = start;
+            return 0;
+        }
+        std::int64_t exponent = 0;
+        for (int digit = digitAt(pos_); digit >= 0; digit = digitAt(++pos_))
+            appendExponentDigit(exponent, digit);
+        return negative ? -exponent : exponent;
+    }
+
+    const QLocale locale_;
+    const QString text_;
+    const QString decimalPoint_;
+    const QString groupSeparator_;
+    const QString currencySymbol_;
+    const QString minusSign_;
+    const QString plusSign_;
+    qsizetype pos_ = 0;
+    bool currencyTaken_ = false;
+};
+
+std::optional<DecimalText> readLocaleNumber(const QString& text)
+{
+    return LocaleNumberReader(text).read();
+}
+
+// Val skips these wherever they stand, even between digits.
+bool isValBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+// The digits of a value rounded to a number of significant digits:
+// value = sign x 0.digits x 10^pointPos, so pointPos counts the integer digits.
+struct SignificantDigits {
+    bool negative = false;
+    std::string digits;
+    std::int64_t pointPos = 1;
+};
+
+SignificantDigits significantDigits(double value, int significant)
+{
+    SignificantDigits result;
+    if (value == 0.0) {
+        result.digits = "0";
+        return result;
+    }
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, significant - 1).ptr;
+    const std::string text(buffer, end);  // "-d.ddde+XX"
+    std::size_t pos = 0;
+    result.negative = text[0] == '-';
+    if (result.negative)
+        ++pos;
+    const std::size_t exponentMark = text.find('e');
+    for (; pos < exponentMark; ++pos) {
+        if (text[pos] != '.')
+            result.digits += text[pos];
+    }
+    result.pointPos = std::stoll(text.substr(exponentMark + 1)) + 1;
+    return result;
+}
+
+SignificantDigits wholeNumberDigits(std::int64_t value)
+{
+    SignificantDigits result;
+    result.negative = value < 0;
+    const std::string text = std::to_string(value);
+    result.digits = result.negative ? text.substr(1) : text;
+    result.pointPos = static_cast<std::int64_t>(result.digits.size());
+    return result;
+}
+
+// Half away from zero: the old runtime's display rounding.
+void roundToDecimals(SignificantDigits& number, int decimals)
+{
+    const std::int64_t keep = number.pointPos + decimals;
+    if (keep >= static_cast<std::int64_t>(number.digits.size()))
+        return;
+    if (keep < 0) {
+        number.digits = "0";
+        number.pointPos = 1;
+        return;
+    }
+    const bool roundUp = number.digits[static_cast<std::size_t>(keep)] >= '5';
+    number.digits.resize(static_cast<std::size_t>(keep));
+    if (!roundUp) {
+        if (number.digits.empty()) {
+            number.digits = "0";
+            number.pointPos = 1;
+        }
+        return;
+    }
+    std::size_t i = number.digits.size();
+    while (i > 0 && number.digits[i - 1] == '9')
+        number.digits[--i] = '0';
+    if (i > 0) {
+        ++number.digits[i - 1];
+    } else {
+        number.digits.insert(number.digits.begin(), '1');
+        ++number.pointPos;
+    }
+}
+
+char digitAt(const SignificantDigits& number, std::int64_t index)
+{
+    if (index < 0 || index >= static_cast<std::int64_t>(number.digits.size()))
+        return '0';
+    return number.digits[static_cast<std::size_t>(index)];
+}
+
+// Integer digits without leading zeros (empty for a value below 1).
+std::string integerDigits(const SignificantDigits& number)
+{
+    std::string out;
+    for (std::int64_t i = 0; i < number.pointPos; ++i) {
+        const char digit = digitAt(number, i);
+        if (!out.empty() || digit != '0')
+            out += digit;
+    }
+    return out;
+}
+
+std::string fractionDigits(const SignificantDigits& number, int count)
+{
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += digitAt(number, number.pointPos + i);
+    return out;
+}
+
+bool allZeros(const std::string& digits)
+{
+    return digits.find_first_not_of('0') == std::string::npos;
+}
+
+QString nonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+}
+
+QString generalFormatDigits(double value, int significant)
+{
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    if (value == 0.0)
+        return QStringLiteral("0");
+    SignificantDigits number = significantDigits(value, significant);
+    number.digits.erase(number.digits.find_last_not_of('0') + 1);
+    const QString point = QLocale().decimalPoint();
+    const QString sign = number.negative ? QStringLiteral("-") : QString();
+    const std::int64_t exponent = number.pointPos - 1;
+    if (exponent < -4 || exponent >= significant) {
+        QString text = sign + QChar::fromLatin1(number.digits[0]);
+        if (number.digits.size() > 1)
+            text += point + QString::fromLatin1(number.digits.substr(1));
+        const QString magnitude = QString::number(std::abs(exponent)).rightJustified(2, u'0');
+        return text + (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + magnitude;
+    }
+    std::string whole = integerDigits(number);
+    if (whole.empty())
+        whole = "0";
+    const int decimals = static_cast<int>(
+        std::max<std::int64_t>(0, static_cast<std::int64_t>(number.digits.size()) - number.pointPos));
+    QString text = sign + QString::fromLatin1(whole);
+    if (decimals > 0)
+        text += point + QString::fromLatin1(fractionDigits(number, decimals));
+    return text;
+}
+
+struct DigitPattern {
+    QString prefix;
+    QString suffix;
+    int minIntegerDigits = 0;
+    bool grouped = false;
+    bool hasPoint = false;
+    int minDecimals = 0;
+    int maxDecimals = 0;
+};
+
+bool isPlaceholder(QChar c)
+{
+    return c == u'#' || c == u'0' || c == u',' || c == u'.';
+}
+
+DigitPattern parsePattern(const QString& pattern)
+{
+    DigitPattern result;
+    qsizetype first = 0;
+    while (first < pattern.size() && !isPlaceholder(pattern[first]))
+        ++first;
+    qsizetype last = pattern.size();
+    while (last > first && !isPlaceholder(pattern[last - 1]))
+        --last;
+    result.prefix = pattern.left(first);
+    result.suffix = pattern.mid(last);
+    for (qsizetype i = first; i < last; ++i) {
+        const QChar c = pattern[i];
+        if (c == u'.') {
+            result.hasPoint = true;
+        } else if (result.hasPoint) {
+            result.minDecimals += c == u'0' ? 1 : 0;
+            result.maxDecimals += (c == u'0' || c == u'#') ? 1 : 0;
+        } else if (c == u',') {
+            result.grouped = true;
+        } else if (c == u'0') {
+            ++result.minIntegerDigits;
+        }
+    }
+    return result;
+}
+
+QString groupThousands(const std::string& digits)
+{
+    const QString separator = QLocale().groupSeparator();
+    QString out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += separator;
+        out += QChar::fromLatin1(digits[i]);
+    }
+    return out;
+}
+
+QString applyPattern(SignificantDigits number, const QString& patternText)
+{
+    const DigitPattern pattern = parsePattern(patternText);
+    roundToDecimals(number, pattern.maxDecimals);
+    std::string whole = integerDigits(number);
+    if (static_cast<int>(whole.size()) < pattern.minIntegerDigits)
+        whole.insert(0, static_cast<std::size_t>(pattern.minIntegerDigits) - whole.size(), '0');
+    std::string fraction = fractionDigits(number, pattern.maxDecimals);
+    while (static_cast<int>(fraction.size()) > pattern.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
+    const bool negative = number.negative && !(allZeros(whole) && allZeros(fraction));
+    QString text = pattern.prefix;
+    if (negative)
+        text += u'-';
+    text += pattern.grouped ? groupThousands(whole) : QString::fromLatin1(whole);
+    if (pattern.hasPoint)
+        text += QLocale().decimalPoint() + QString::fromLatin1(fraction);
+    return text + pattern.suffix;
+}
+
+QString formatPatternDigits(double value, const QString& pattern, int significant)
+{
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    return applyPattern(significantDigits(value, significant), pattern);
+}
+
+// QLocale keeps the currency's decimals to itself; its own text of zero shows them.
+int currencyDecimals(const QLocale& locale)
+{
+    const QString zero = locale.toCurrencyString(0.0);
+    const qsizetype point = zero.indexOf(locale.decimalPoint());
+    if (point < 0)
+        return 0;
+    int decimals = 0;
+    for (qsizetype i = point + locale.decimalPoint().size(); i < zero.size() && zero[i].isDigit(); ++i)
+        ++decimals;
+    return decimals;
+}
+
+}  // namespace
+
+bool isNumeric(const QString& text)
+{
+    return toDouble(text).has_value();
+}
+
+double leadingValue(const QString& text)
+{
+    DecimalText number;
+    std::int64_t fractionDigits = 0;
+    std::int64_t exponent = 0;
+    bool exponentNegative = false;
+    enum class Phase { Start, Integer, Fraction, ExponentMark, ExponentSign, Exponent };
+    Phase phase = Phase::Start;
+    for (QChar c : text) {
+        if (isValBlank(c))
+            continue;
+        const bool digit = c >= u'0' && c <= u'9';
+        if (phase == Phase::Start && (c == u'-' || c == u'+')) {
+            number.negative = c == u'-';
+            phase = Phase::Integer;
+        } else if (digit && (phase == Phase::Start || phase == Phase::Integer || phase == Phase::Fraction)) {
+            number.digits += static_cast<char>(c.unicode());
+            fractionDigits += phase == Phase::Fraction ? 1 : 0;
+            if (phase == Phase::Start)
+                phase = Phase::Integer;
+        } else if (c == u'.' && (phase == Phase::Start || phase == Phase::Integer)) {
+            phase = Phase::Fraction;
+        } else if ((c == u'e' || c == u'E') && !number.digits.empty()
+                   && (phase == Phase::Integer || phase == Phase::Fraction)) {
+            phase = Phase::ExponentMark;
+        } else if ((c == u'-' || c == u'+') && phase == Phase::ExponentMark) {
+            exponentNegative = c == u'-';
+            phase = Phase::ExponentSign;
+        } else if (digit && phase >= Phase::ExponentMark) {
+            appendExponentDigit(exponent, c.unicode() - u'0');
+            phase = Phase::Exponent;
+        } else {
+            break;
+        }
+    }
+    if (number.digits.empty())
+        return 0.0;
+    number.exponent = (exponentNegative ? -exponent : exponent) - fractionDigits;
+    const std::optional<double> value = toDoubleValue(number);
+    if (!value)
+        return number.negative ? -std::numeric_limits<double>::infinity()
+                               : std::numeric_limits<double>::infinity();
+    return *value;
+}
+
+std::optional<double> toDouble(const QString& text)
+{
+    const std::optional<DecimalText> number = readLocaleNumber(text);
+    if (!number)
+        return std::nullopt;
+    return toDoubleValue(*number);
+}
+
+std::optional<float> toFloat(const QString& text)
+{
+    const std::optional<double> value = toDouble(text);
+    if (!value)
+        return std::nullopt;
+    const float rounded = static_cast<float>(*value);
+    if (std::isinf(rounded))
+        return std::nullopt;
+    return rounded;
+}
+
+std::int64_t roundHalfEven(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    // 2^63: the first double beyond the 64-bit range on either side.
+    constexpr double limit = 9223372036854775808.0;
+    if (value >= limit)
+        return std::numeric_limits<std::int64_t>::max();
+    if (value < -limit)
+        return std::numeric_limits<std::int64_t>::min();
+    // Independent of the floating-point rounding mode; value - floor is exact.
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole >= limit)
+        return std::numeric_limits<std::int64_t>::max();
+    return static_cast<std::int64_t>(whole);
+}
+
+std::optional<std::int64_t> toCurrencyTicks(const QString& text)
+{
+    const std::optional<DecimalText> number = readLocaleNumber(text);
+    if (!number)
+        return std::nullopt;
+    const auto first = number->digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    const std::string digits = number->digits.substr(first);
+    const std::int64_t shift = number->exponent + 4;  // ten-thousandths
+    const std::int64_t wholeCount = static_cast<std::int64_t>(digits.size()) + shift;
+    if (wholeCount > 19)
+        return std::nullopt;
+
+    std::uint64_t magnitude = 0;
+    for (std::int64_t i = 0; i < wholeCount; ++i) {
+        const int digit = i < static_cast<std::int64_t>(digits.size())
+                              ? digits[static_cast<std::size_t>(i)] - '0'
+                              : 0;
+        if (magnitude > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+            return std::nullopt;
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(digit);
+    }
+    if (wholeCount >= 0 && wholeCount < static_cast<std::int64_t>(digits.size())) {
+        const std::string rest = digits.substr(static_cast<std::size_t>(wholeCount));
+        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && !allZeros(rest.substr(1)));
+        const bool exactHalf = rest[0] == '5' && allZeros(rest.substr(1));
+        if (aboveHalf || (exactHalf && magnitude % 2 != 0))
+            ++magnitude;  // cannot wrap: at most 19 digits were read
+    }
+    // Below half a ten-thousandth (wholeCount < 0) the amount rounds to 0.
+
+    const std::uint64_t limit = number->negative
+                                    ? std::uint64_t{1} << 63
+                                    : (std::uint64_t{1} << 63) - 1;
+    if (magnitude > limit)
+        return std::nullopt;
+    if (number->negative)
+        return magnitude == limit ? std::numeric_limits<std::int64_t>::min()
+                                  : -static_cast<std::int64_t>(magnitude);
+    return static_cast<std::int64_t>(magnitude);
+}
+
+QString generalFormat(float value)
+{
+    return generalFormatDigits(static_cast<double>(value), 7);
+}
+
+QString generalFormat(double value)
+{
+    return generalFormatDigits(value, 15);
+}
+
+QString formatPattern(double value, const QString& pattern)
+{
+    return formatPatternDigits(value, pattern, 15);
+}
+
+QString formatPattern(float value, const QString& pattern)
+{
+    return formatPatternDigits(static_cast<double>(value), pattern, 7);
+}
+
+QString formatPattern(std::int64_t value, const QString& pattern)
+{
+    return applyPattern(wholeNumberDigits(value), pattern);
+}
+
+QString formatCurrency(double value)
+{
+    const QLocale locale;
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const int decimals = currencyDecimals(locale);
+    SignificantDigits number = significantDigits(value, 15);
+    roundToDecimals(number, decimals);
+    // Rebuilt from its rounded decimal digits, the amount is the double nearest
+    // to them, which QLocale writes back with exactly those digits.
+    DecimalText rounded;
+    rounded.negative = number.negative;
+    rounded.digits = number.digits;
+    rounded.exponent = number.pointPos - static_cast<std::int64_t>(number.digits.size());
+    const double amount = toDoubleValue(rounded).value_or(value);
+    return locale.toCurrencyString(amount == 0.0 ? 0.0 : amount);
+}
+
+QString countText(double value)
+{
+    return QString::number(roundHalfEven(value));
+}
+
+QString groupedCountText(double value)
+{
+    return formatPattern(roundHalfEven(value), QStringLiteral("###,###,##0"));
+}
+
+}  // namespace platform::numbers

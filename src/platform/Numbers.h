@@ -1,0 +1,93 @@
+#pragma once
+// Number text as the old BASIC runtime read and wrote it: its locale-aware
+// numeric test and conversion, the locale-blind leading value (Val), banker's
+// rounding to whole numbers, the general number format, custom digit patterns
+// such as "###,###,##0" and the locale's currency format.
+//
+// Everything locale-aware uses the default QLocale (the user's locale; tests
+// set en_US). The leading value always reads '.' as the decimal point.
+
+#include <QString>
+
+#include <concepts>
+#include <cstdint>
+#include <optional>
+
+namespace platform::numbers {
+
+// True when the locale-aware conversion accepts the text: surrounding blanks,
+// one sign, digits with the locale's grouping separators (only before the
+// decimal point), the locale's decimal point, an exponent ("1e5", "2.5E-3"),
+// the locale's currency symbol once (before or after the number) and
+// parentheses for a negative amount ("(5)", "($1,234.50)"). Empty text, a lone
+// sign or symbol, letters, a trailing sign and numbers beyond the double range
+// are refused; a value too small for a double reads as 0.
+bool isNumeric(const QString& text);
+
+// The number formed by the text's leading sign, digits, decimal point '.' and
+// exponent, read up to the first character that cannot continue it; blanks,
+// tabs and line feeds are skipped wherever they stand. 0 when the text does
+// not begin with a number ("$5", "", "abc"); 1 for "1,500"; 12.5 for
+// "12.5abc"; 1000 for "1e3". Beyond the double range it is +/-infinity, so a
+// range test still refuses it.
+double leadingValue(const QString& text);
+
+// The full locale-aware conversion; nullopt exactly when isNumeric is false.
+std::optional<double> toDouble(const QString& text);
+// The same, rounded to the nearest float; nullopt also beyond the float range.
+std::optional<float> toFloat(const QString& text);
+
+// Nearest whole number, an exact half going to the even neighbour (12.5 -> 12,
+// 13.5 -> 14, -2.5 -> -2). NaN gives 0; values beyond the 64-bit range
+// saturate. Counts are shown through this 64-bit conversion rather than the
+// 16-bit one of the old screens, so 40,000 women never overflow.
+std::int64_t roundHalfEven(double value);
+
+// The text's value as a count of ten-thousandths of a currency unit, an exact
+// half of a ten-thousandth going to the even neighbour. The decimal digits are
+// used exactly, not through a double. Reads what formatCurrency writes and
+// plain numbers ("9.5"); nullopt when the text is not numeric or the amount is
+// beyond the 64-bit range of ten-thousandths.
+std::optional<std::int64_t> toCurrencyTicks(const QString& text);
+
+// The general number format: the value rounded to 7 significant digits for a
+// float and 15 for a double, trailing zeros dropped, no grouping, the locale's
+// decimal point, a leading "0" before the point ("0.5"), "-" for negatives;
+// exponent form "1E+20", "1.5E-05" when the decimal exponent is below -4 or
+// reaches the digit count (1E+07 for a float, 1E+15 for a double).
+QString generalFormat(float value);
+QString generalFormat(double value);
+
+// A custom digit pattern of '#' (optional digit), '0' (digit always shown),
+// ',' (group the integer part by thousands, the locale's separator) and '.'
+// (the locale's decimal point), as in "###,###,##0", "##,###,##0", "##0.#".
+// The value is first reduced to its significant digits (15 for a double, 7 for
+// a float) and then rounded half away from zero to the pattern's decimals.
+// The integer part always shows all its digits, however few placeholders the
+// pattern has. A decimal point in the pattern is always written, even when no
+// decimal digit follows (12 in "##0.#" is "12."), as the old runtime did. A
+// value that rounds to zero is written without its sign ("0.", not "-0.").
+// Other characters before the first or after the last placeholder are copied
+// as they stand.
+// Whole numbers use all their digits.
+QString formatPattern(double value, const QString& pattern);
+QString formatPattern(float value, const QString& pattern);
+QString formatPattern(std::int64_t value, const QString& pattern);
+template <std::integral T>
+QString formatPattern(T value, const QString& pattern)
+{
+    return formatPattern(static_cast<std::int64_t>(value), pattern);
+}
+
+// The locale's currency format: symbol, grouping, the currency's decimals and
+// the locale's way of writing a negative amount (en_US: "$1,167.00",
+// "($1,167.00)"). The amount is rounded half away from zero to the currency's
+// decimals from its 15 significant digits, so 2.345 shows as $2.35.
+QString formatCurrency(double value);
+
+// Whole-number captions of counts: the value rounded half to even to a 64-bit
+// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0".
+QString countText(double value);
+QString groupedCountText(double value);
+
+}  // namespace platform::numbers

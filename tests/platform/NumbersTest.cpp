@@ -1,0 +1,354 @@
+#include "platform/Numbers.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+// Readable failure messages; gtest finds this next to QString.
+static void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace numbers = platform::numbers;
+
+namespace {
+
+// Switches the default locale for one test and puts back the en_US the test
+// program runs under.
+class LocaleScope {
+public:
+    explicit LocaleScope(QLocale::Language language, QLocale::Country country)
+    {
+        QLocale::setDefault(QLocale(language, country));
+    }
+    ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+};
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMinTicks = std::numeric_limits<std::int64_t>::min();
+
+struct TextReading {
+    const char* text;
+    std::optional<double> value;  // nullopt: not numeric
+    double leading;
+};
+
+// Fields test the full conversion for "numeric" and the leading value for
+// their range, so the two readings must differ exactly where the old runtime's did.
+TEST(Numbers, NumericTestConversionAndLeadingValue)
+{
+    const std::vector<TextReading> table = {
+        {"", std::nullopt, 0},
+        {"-", std::nullopt, 0},
+        {"+", std::nullopt, 0},
+        {"$", std::nullopt, 0},
+        {".", std::nullopt, 0},
+        {"abc", std::nullopt, 0},
+        {"1e5", 100000, 100000},
+        {"1e3", 1000, 1000},
+        {"2.5E-3", 0.0025, 0.0025},
+        {" 12 ", 12, 12},
+        {"\t42\n", 42, 42},
+        {"1,234.5", 1234.5, 1},
+        {"1,500", 1500, 1},
+        {"$1,234.50", 1234.5, 0},
+        {"$5", 5, 0},
+        {"5$", 5, 5},
+        {"$ 5", 5, 0},
+        {"-$5", -5, 0},
+        {"$-5", -5, 0},
+        {"(5)", -5, 0},
+        {"($1,167.00)", -1167, 0},
+        {"$(5)", -5, 0},
+        {"( 5 )", -5, 0},
+        {"-12.5", -12.5, -12.5},
+        {"+ 7", 7, 7},
+        {"- 7", -7, -7},
+        {".5", 0.5, 0.5},
+        {"5.", 5, 5},
+        {"12.5abc", std::nullopt, 12.5},
+        {"1e", std::nullopt, 1},
+        {"1e+", std::nullopt, 1},
+        {"1e3.5", std::nullopt, 1000},
+        {"1 500", std::nullopt, 1500},
+        {"1.2.3", std::nullopt, 1.2},
+        {"5-", std::nullopt, 5},
+        {"--5", std::nullopt, 0},
+        {"(-5)", std::nullopt, 0},
+        {"(5", std::nullopt, 0},
+        {"5)", std::nullopt, 5},
+        {"$5$", std::nullopt, 0},
+        {",5", std::nullopt, 0},
+        {"1,234.5,6", std::nullopt, 1},
+        {"12%", std::nullopt, 12},
+        {"0x10", std::nullopt, 0},
+        {"1e400", std::nullopt, kInf},
+        {"-1e400", std::nullopt, -kInf},
+        {"1e-400", 0, 0},
+    };
+    for (const TextReading& row : table) {
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(numbers::isNumeric(text), row.value.has_value());
+        EXPECT_EQ(numbers::toDouble(text), row.value);
+        EXPECT_EQ(numbers::leadingValue(text), row.leading);
+    }
+}
+
+TEST(Numbers, FloatConversionRoundsToNearestFloatAndRefusesOverflow)
+{
+    EXPECT_EQ(numbers::toFloat(QStringLiteral("0.15574962")), 0.15574962f);
+    EXPECT_EQ(numbers::toFloat(QStringLiteral("$1,234.50")), 1234.5f);
+    EXPECT_EQ(numbers::toFloat(QStringLiteral("(0.1)")), -0.1f);
+    EXPECT_EQ(numbers::toFloat(QStringLiteral("1e39")), std::nullopt);
+    EXPECT_EQ(numbers::toFloat(QStringLiteral("abc")), std::nullopt);
+}
+
+TEST(Numbers, RoundHalfEven)
+{
+    const std::vector<std::pair<double, std::int64_t>> table = {
+        {12.5, 12}, {13.5, 14}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2},
+        {2.4999999, 2}, {2.5000001, 3}, {-0.4, 0}, {-0.6, -1}, {40000.5, 40000},
+        {40001.5, 40002}, {4503599627370495.5, 4503599627370496}, {1e300, kMaxTicks},
+        {-1e300, kMinTicks}, {std::nan(""), 0},
+    };
+    for (const auto& [value, expected] : table) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(numbers::roundHalfEven(value), expected);
+    }
+}
+
+TEST(Numbers, CurrencyTicksReadDecimalsExactlyWithHalfToEven)
+{
+    const std::vector<std::pair<const char*, std::optional<std::int64_t>>> table = {
+        {"9.5", 95000},
+        {"1167", 11670000},
+        {"$1,167.00", 11670000},
+        {"($1,167.00)", -11670000},
+        {"$5", 50000},
+        {"3.35", 33500},
+        {"1.23456", 12346},
+        {"0.00005", 0},
+        {"0.00015", 2},
+        {"0.00025", 2},
+        {"0.000251", 3},
+        {"-0.00015", -2},
+        {"0.000049999", 0},
+        {"1e3", 10000000},
+        {"1.5e-3", 15},
+        {"922337203685477.5807", kMaxTicks},
+        {"922337203685477.5808", std::nullopt},
+        {"-922337203685477.5808", kMinTicks},
+        {"1e30", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [text, expected] : table) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(numbers::toCurrencyTicks(QString::fromUtf8(text)), expected);
+    }
+}
+
+TEST(Numbers, GeneralFormatOfDouble)
+{
+    const std::vector<std::pair<double, const char*>> table = {
+        {100 - 99.3, "0.700000000000003"},
+        {9.5, "9.5"},
+        {1167.0, "1167"},
+        {3.35, "3.35"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {-3.25, "-3.25"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {0.1 + 0.2, "0.3"},
+        {0.0001, "0.0001"},
+        {0.00001, "1E-05"},
+        {1.5e-7, "1.5E-07"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},
+        {1e20, "1E+20"},
+        {-2.5e100, "-2.5E+100"},
+    };
+    for (const auto& [value, expected] : table) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(numbers::generalFormat(value), QString::fromUtf8(expected));
+    }
+}
+
+TEST(Numbers, GeneralFormatOfFloat)
+{
+    const std::vector<std::pair<float, const char*>> table = {
+        {0.15574962f, "0.1557496"},
+        {0.7f, "0.7"},
+        {0.987f, "0.987"},
+        {0.1f, "0.1"},
+        {12.0f, "12"},
+        {12.5f, "12.5"},
+        {-0.5f, "-0.5"},
+        {1.0f / 3.0f, "0.3333333"},
+        {9999999.0f, "9999999"},
+        {1e7f, "1E+07"},
+        {1e-5f, "1E-05"},
+        {0.0f, "0"},
+    };
+    for (const auto& [value, expected] : table) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(numbers::generalFormat(value), QString::fromUtf8(expected));
+    }
+}
+
+struct PatternCase {
+    const char* pattern;
+    double value;
+    const char* expected;
+};
+
+TEST(Numbers, DigitPatternsRoundHalfAwayFromZero)
+{
+    const std::vector<PatternCase> table = {
+        {"###,###,##0", 0, "0"},
+        {"###,###,##0", 123, "123"},
+        {"###,###,##0", 12345, "12,345"},
+        {"###,###,##0", -32768, "-32,768"},
+        {"###,###,##0", 1234567890, "1,234,567,890"},
+        {"###,###,##0", 1e12, "1,000,000,000,000"},
+        {"###,###,##0", 2.5, "3"},
+        {"###,###,##0", -2.5, "-3"},
+        {"###,###,##0", 999.5, "1,000"},
+        {"###,###,##0", 0.4, "0"},
+        {"###,###,##0", -0.4, "0"},
+        {"##,###,##0", 0, "0"},
+        {"##,###,##0", 40000, "40,000"},
+        {"##,###,##0", -1500, "-1,500"},
+        {"##,###,##0", 123456789, "123,456,789"},
+        {"##0.#", 0, "0."},
+        {"##0.#", 12, "12."},
+        {"##0.#", -7, "-7."},
+        {"##0.#", 12.34, "12.3"},
+        {"##0.#", 0.05, "0.1"},
+        {"##0.#", 0.25, "0.3"},
+        {"##0.#", -0.25, "-0.3"},
+        {"##0.#", -0.04, "0."},
+        {"##0.#", 9.96, "10."},
+        {"##0.#", 123456.78, "123456.8"},
+        {"#,##0 women", 1500, "1,500 women"},
+    };
+    for (const PatternCase& row : table) {
+        SCOPED_TRACE(std::string(row.pattern) + " " + std::to_string(row.value));
+        EXPECT_EQ(numbers::formatPattern(row.value, QString::fromUtf8(row.pattern)),
+                  QString::fromUtf8(row.expected));
+    }
+}
+
+// A float is shown from its seven significant digits, so 0.35f (stored just
+// below 0.35) still rounds up as the user expects.
+TEST(Numbers, DigitPatternsOfFloatAndWholeNumbers)
+{
+    EXPECT_EQ(numbers::formatPattern(0.35f, QStringLiteral("##0.#")), QStringLiteral("0.4"));
+    EXPECT_EQ(numbers::formatPattern(2.45f, QStringLiteral("##0.#")), QStringLiteral("2.5"));
+    EXPECT_EQ(numbers::formatPattern(12.0f, QStringLiteral("##0.#")), QStringLiteral("12."));
+    EXPECT_EQ(numbers::formatPattern(0, QStringLiteral("##,###,##0")), QStringLiteral("0"));
+    EXPECT_EQ(numbers::formatPattern(std::int64_t{9007199254740993}, QStringLiteral("###,###,##0")),
+              QStringLiteral("9,007,199,254,740,993"));
+}
+
+TEST(Numbers, CurrencyFormatOfUsLocale)
+{
+    const std::vector<std::pair<double, const char*>> table = {
+        {1167, "$1,167.00"},
+        {9.5, "$9.50"},
+        {0, "$0.00"},
+        {-1167, "($1,167.00)"},
+        {2.345, "$2.35"},
+        {2.675, "$2.68"},
+        {-2.345, "($2.35)"},
+        {0.005, "$0.01"},
+        {-0.001, "$0.00"},
+        {1234567.891, "$1,234,567.89"},
+    };
+    for (const auto& [value, expected] : table) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(numbers::formatCurrency(value), QString::fromUtf8(expected));
+    }
+}
+
+// Money fields show the currency text and read it back; nothing may be lost
+// on the way in any locale.
+TEST(Numbers, CurrencyTextRoundTripsThroughTicks)
+{
+    const std::vector<std::pair<double, std::int64_t>> amounts = {
+        {0, 0}, {9.5, 95000}, {1167, 11670000}, {3.35, 33500}, {0.01, 100},
+        {-1167, -11670000}, {1234567.89, 12345678900}, {-0.5, -5000},
+    };
+    const std::vector<std::pair<QLocale::Language, QLocale::Country>> locales = {
+        {QLocale::English, QLocale::UnitedStates}, {QLocale::German, QLocale::Germany},
+        {QLocale::French, QLocale::France}, {QLocale::German, QLocale::Switzerland},
+    };
+    for (const auto& [language, country] : locales) {
+        LocaleScope scope(language, country);
+        for (const auto& [amount, ticks] : amounts) {
+            const QString text = numbers::formatCurrency(amount);
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_EQ(numbers::toCurrencyTicks(text), ticks);
+            EXPECT_TRUE(numbers::isNumeric(text));
+        }
+    }
+}
+
+TEST(Numbers, LocaleDecidesSeparatorsAndCurrencyDecimals)
+{
+    {
+        LocaleScope scope(QLocale::German, QLocale::Germany);
+        EXPECT_EQ(numbers::toDouble(QStringLiteral("1.234,5")), 1234.5);
+        EXPECT_EQ(numbers::leadingValue(QStringLiteral("1.234,5")), 1.234);
+        EXPECT_EQ(numbers::formatPattern(12345.0, QStringLiteral("###,###,##0")), QStringLiteral("12.345"));
+        EXPECT_EQ(numbers::formatPattern(12.34, QStringLiteral("##0.#")), QStringLiteral("12,3"));
+        EXPECT_EQ(numbers::generalFormat(9.5), QStringLiteral("9,5"));
+        EXPECT_EQ(numbers::formatCurrency(1167), QStringLiteral("1.167,00\u00a0€"));
+    }
+    {
+        LocaleScope scope(QLocale::French, QLocale::France);
+        EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234,5")), 1234.5);
+        EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234,5 ")), 1234.5);
+        EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234 ,5")), std::nullopt);
+    }
+    {
+        LocaleScope scope(QLocale::Japanese, QLocale::Japan);
+        EXPECT_EQ(numbers::formatCurrency(1167.5), QStringLiteral("￥1,168"));
+        EXPECT_EQ(numbers::formatCurrency(1166.5), QStringLiteral("￥1,167"));
+        EXPECT_EQ(numbers::toCurrencyTicks(numbers::formatCurrency(1167.5)), 11680000);
+    }
+}
+
+TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)
+{
+    const std::vector<std::tuple<double, const char*, const char*>> table = {
+        {0, "0", "0"},
+        {0.4, "0", "0"},
+        {2.5, "2", "2"},
+        {3.5, "4", "4"},
+        {-3.2, "-3", "-3"},
+        {12345, "12345", "12,345"},
+        {40000.5, "40000", "40,000"},
+        {-32768.5, "-32768", "-32,768"},
+        {1e6, "1000000", "1,000,000"},
+    };
+    for (const auto& [value, plain, grouped] : table) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(numbers::countText(value), QString::fromUtf8(plain));
+        EXPECT_EQ(numbers::groupedCountText(value), QString::fromUtf8(grouped));
+    }
+}
+
+}  // namespace
