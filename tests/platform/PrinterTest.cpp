@@ -291,6 +291,37 @@ TEST_F(PrinterTest, PrintsARichTextDocumentAsAJobOfItsOwn)
     EXPECT_LINES(textPdf, QStringList{"A text job left open"});
 }
 
+TEST_F(PrinterTest, ALongDocumentRunsOverSeveralPages)
+{
+    QStringList paragraphs;
+    for (int i = 1; i <= 120; ++i)
+        paragraphs << QStringLiteral("Paragraph %1").arg(i);
+    const QTextDocument document(paragraphs.join(QLatin1Char('\n')));
+    const QString pdf = pathOf("long.pdf");
+    Printer printer(dialogs, Destination::pdf(pdf));
+    ASSERT_TRUE(printer.printDocument(document));
+    EXPECT_GE(pdftest::pageCount(pdf), 2);
+    EXPECT_LINES(pdf, paragraphs);
+}
+
+TEST_F(PrinterTest, AWorkingSystemPrinterGetsTheJobWithoutAMessage)
+{
+    // A PDF device stands in for the system printer.
+    const QString device = pathOf("device.pdf");
+    Printer printer(dialogs, Destination::systemPrinter(pathOf("fallback"), [device] {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(device);
+        return printer;
+    }));
+    printer.print("On paper");
+    EXPECT_TRUE(printer.endDoc());
+    EXPECT_TRUE(printer.lastOutputPath().isEmpty());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_LINES(device, QStringList{"On paper"});
+    EXPECT_TRUE(pdfFilesInDir(pathOf("fallback")).isEmpty());
+}
+
 TEST_F(PrinterTest, WithoutASystemPrinterWritesAFreshPdfAndSaysWhere)
 {
     struct Case {
