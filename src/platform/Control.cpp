@@ -98,10 +98,9 @@ void Control::create(QWidget* parent)
     resetState();
     widget_ = createWidget(parent);
     widget_->setProperty("controlName", name_);
-    if (!canHoldFocus())
-        widget_->setFocusPolicy(Qt::NoFocus);
-    else if (!state_.tabStop)
-        widget_->setFocusPolicy(Qt::ClickFocus);
+    // Focus moves are the form's to make (it validates first), so no widget
+    // takes the focus on a click by itself.
+    widget_->setFocusPolicy(canHoldFocus() ? Qt::TabFocus : Qt::NoFocus);
     applyGeometry();
     if (hasFont())
         applyFont();

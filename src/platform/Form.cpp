@@ -63,11 +63,15 @@ protected:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            // Controls do not take the focus on a click by themselves (their
+            // focus policy is Tab only): the move is validated here first.
             if (c->canHoldFocus() && c != form_.active_ && c->enabled()) {
                 if (!form_.requestFocusMove(c)) {
                     swallowRelease_ = true;
                     return true;
                 }
+                if (c->widget())
+                    c->widget()->setFocus(Qt::MouseFocusReason);
             }
             return false;
         case QEvent::MouseButtonRelease:
@@ -254,7 +258,8 @@ void Form::show()
     shown_ = true;
     giveInitialFocus();
     window_->show();
-    window_->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window_->raise();
     window_->activateWindow();
 }
 
@@ -362,13 +367,14 @@ void Form::move(double left, double top, double width, double height)
 double Form::scaleWidth()
 {
     load();
-    return window_->client()->width() * twipsPerPixelX();
+    return window_->width() * twipsPerPixelX();
 }
 
 double Form::scaleHeight()
 {
     load();
-    return window_->client()->height() * twipsPerPixelY();
+    const int menu = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
+    return (window_->height() - menu) * twipsPerPixelY();
 }
 
 WindowState Form::windowState()

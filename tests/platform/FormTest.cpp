@@ -1,0 +1,361 @@
+// The form and focus rules that every screen is written against, driven by
+// real key and mouse events on the offscreen platform.
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Menu.h"
+#include "platform/Runtime.h"
+#include "platform/Screen.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// A small form with two fields and a button, recording its events in order.
+class TestForm : public Form {
+public:
+    explicit TestForm(Runtime& rt) : Form(rt, "TestForm")
+    {
+        designCaption("Test");
+        designClientSize(6000, 4000);
+        txtA.designGeometry(120, 120, 2000, 300);
+        txtA.designTabIndex(0);
+        txtB.designGeometry(120, 600, 2000, 300);
+        txtB.designTabIndex(1);
+        cmdGo.designGeometry(120, 1200, 1500, 400);
+        cmdGo.designCaption("Go");
+        cmdGo.designTabIndex(2);
+        lblNote.designGeometry(3000, 120, 2000, 300);
+        lblNote.designCaption("design caption");
+        lstItems.designGeometry(3000, 600, 2000, 1500);
+        lstItems.designItems({"one", "two", "three"});
+        lstItems.designTabIndex(3);
+        txtHidden.designGeometry(120, 2000, 2000, 300);
+        txtHidden.designTabIndex(4);
+        txtHidden.designVisible(false);
+
+        txtA.GotFocus = [this] { log.push_back("A.GotFocus"); };
+        txtA.LostFocus = [this] { log.push_back("A.LostFocus"); };
+        txtA.Validate = [this](bool& cancel) {
+            log.push_back("A.Validate");
+            cancel = refuseA;
+        };
+        txtB.GotFocus = [this] { log.push_back("B.GotFocus"); };
+        txtB.LostFocus = [this] { log.push_back("B.LostFocus"); };
+        cmdGo.GotFocus = [this] { log.push_back("Go.GotFocus"); };
+        cmdGo.Click = [this] {
+            log.push_back("Go.Click");
+            if (unloadOnClick)
+                unload();
+        };
+        lstItems.Click = [this] { log.push_back("List.Click " + std::to_string(lstItems.listIndex())); };
+        mnuDo.Click = [this] { log.push_back("Menu.Do"); };
+    }
+
+    void Form_Load() override
+    {
+        ++loads;
+        log.push_back("Load");
+    }
+
+    TextBox txtA{*this, "txtA"};
+    TextBox txtB{*this, "txtB"};
+    CommandButton cmdGo{*this, "cmdGo"};
+    Label lblNote{*this, "lblNote"};
+    ListBox lstItems{*this, "lstItems"};
+    TextBox txtHidden{*this, "txtHidden"};
+    MenuItem mnuFile{*this, "mnuFile", "&File"};
+    MenuItem mnuDo{*this, "mnuDo", "Do it", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_D)};
+    MenuItem mnuSep{*this, "mnuSep", "-", &mnuFile};
+    MenuItem mnuOff{*this, "mnuOff", "Off", &mnuFile, QKeySequence(Qt::Key_F5)};
+    MenuItem mnuGraph{*this, "mnuGraph", "&Graph"};
+
+    std::vector<std::string> log;
+    bool refuseA = false;
+    bool unloadOnClick = false;
+    int loads = 0;          // a form-level variable: survives unloads
+};
+
+struct Fixture : ::testing::Test {
+    testsupport::ScriptedDialogs dialogs;
+    FixedScreen screen{1024, 768};
+    int ended = 0;
+    Runtime runtime{dialogs, screen, nullptr, [this] { ++ended; }};
+
+    void showActive(Form& f)
+    {
+        f.show();
+        QApplication::setActiveWindow(f.window());
+        QApplication::processEvents();
+    }
+};
+
+using FormFocus = Fixture;
+
+TEST_F(FormFocus, FirstControlGetsFocusWhenShown)
+{
+    TestForm f(runtime);
+    showActive(f);
+    EXPECT_EQ(f.activeControl(), &f.txtA);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Load", "A.GotFocus"}));
+}
+
+TEST_F(FormFocus, TabRaisesValidateLostFocusGotFocusInOrder)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.log.clear();
+    QTest::keyClick(f.txtA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"A.Validate", "A.LostFocus", "B.GotFocus"}));
+    EXPECT_EQ(f.activeControl(), &f.txtB);
+    EXPECT_EQ(QApplication::focusWidget(), f.txtB.widget());
+}
+
+TEST_F(FormFocus, ShiftTabGoesBackAndSkipsHiddenControls)
+{
+    TestForm f(runtime);
+    showActive(f);
+    // From the first control backwards: the list (index 3); the hidden field (4) is skipped.
+    QTest::keyClick(f.txtA.widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(f.activeControl(), &f.lstItems);
+}
+
+TEST_F(FormFocus, CancelledValidateKeepsFocusAndSwallowsClick)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.refuseA = true;
+    f.log.clear();
+    QTest::mouseClick(f.cmdGo.widget(), Qt::LeftButton);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"A.Validate"}));
+    EXPECT_EQ(f.activeControl(), &f.txtA);
+    EXPECT_EQ(QApplication::focusWidget(), f.txtA.widget());
+
+    f.log.clear();
+    QTest::keyClick(f.txtA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"A.Validate"}));
+    EXPECT_EQ(f.activeControl(), &f.txtA);
+}
+
+TEST_F(FormFocus, AcceptedClickMovesFocusThenClicks)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.log.clear();
+    QTest::mouseClick(f.cmdGo.widget(), Qt::LeftButton);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"A.Validate", "A.LostFocus", "Go.GotFocus", "Go.Click"}));
+}
+
+TEST_F(FormFocus, MenuCommandDoesNotValidate)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.refuseA = true;
+    f.log.clear();
+    QTest::keyClick(f.txtA.widget(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"Menu.Do"}));
+    EXPECT_EQ(f.activeControl(), &f.txtA);
+}
+
+TEST_F(FormFocus, SetFocusFromCodeValidatesToo)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.refuseA = true;
+    f.txtB.setFocus();
+    EXPECT_EQ(f.activeControl(), &f.txtA);
+    f.refuseA = false;
+    f.txtB.setFocus();
+    EXPECT_EQ(f.activeControl(), &f.txtB);
+}
+
+using FormLifecycle = Fixture;
+
+TEST_F(FormLifecycle, ReferringToAControlLoadsTheForm)
+{
+    TestForm f(runtime);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.lblNote.caption(), "design caption");
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(f.loads, 1);
+    f.load();  // a second load does nothing
+    EXPECT_EQ(f.loads, 1);
+    EXPECT_FALSE(f.isShown());
+}
+
+TEST_F(FormLifecycle, UnloadFromOwnHandlerThenReloadStartsFromDesign)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.lblNote.setCaption("changed");
+    f.txtB.setText("typed");
+    f.txtHidden.setVisible(true);
+    f.cmdGo.setEnabled(true);
+    f.mnuOff.setEnabled(false);
+    f.unloadOnClick = true;
+    QTest::mouseClick(f.cmdGo.widget(), Qt::LeftButton);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.cmdGo.widget(), nullptr);
+    QApplication::processEvents();  // the window is deleted once back in the loop
+
+    EXPECT_EQ(f.lblNote.caption(), "design caption");
+    EXPECT_EQ(f.txtB.text(), "");
+    EXPECT_FALSE(f.txtHidden.visible());
+    EXPECT_TRUE(f.mnuOff.enabled());
+    EXPECT_EQ(f.loads, 2);  // the form's own variable kept its count
+    EXPECT_TRUE(f.unloadOnClick);
+}
+
+TEST_F(FormLifecycle, HideKeepsEverything)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.txtB.setText("kept");
+    f.hide();
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_FALSE(f.visible());
+    f.show();
+    EXPECT_EQ(f.txtB.text(), "kept");
+    EXPECT_EQ(f.loads, 1);
+}
+
+TEST_F(FormLifecycle, ModalShowReturnsOnHideAndOnUnload)
+{
+    for (bool byUnload : {false, true}) {
+        TestForm f(runtime);
+        bool returned = false;
+        QTimer::singleShot(0, [&] {
+            EXPECT_TRUE(f.isModal());
+            if (byUnload)
+                f.unload();
+            else
+                f.hide();
+        });
+        f.showModal();
+        returned = true;
+        EXPECT_TRUE(returned);
+        EXPECT_FALSE(f.isModal());
+        EXPECT_EQ(f.isLoaded(), !byUnload) << "by unload: " << byUnload;
+    }
+}
+
+TEST_F(FormLifecycle, CloseBoxUnloadsAndEndsWhenNothingIsLeft)
+{
+    TestForm a(runtime);
+    TestForm b(runtime);
+    showActive(a);
+    showActive(b);
+    b.window()->close();
+    EXPECT_FALSE(b.isLoaded());
+    EXPECT_EQ(ended, 0);  // a is still on screen
+    a.window()->close();
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(FormLifecycle, NoFormIsShownOnceTheProgramHasEnded)
+{
+    TestForm f(runtime);
+    runtime.endProgram();
+    f.show();
+    EXPECT_FALSE(f.isShown());
+}
+
+using FormControls = Fixture;
+
+TEST_F(FormControls, ListClickOnEveryChangeOfSelection)
+{
+    TestForm f(runtime);
+    showActive(f);
+    EXPECT_EQ(f.lstItems.listIndex(), -1);
+    f.log.clear();
+    f.lstItems.setListIndex(1);  // from code
+    f.lstItems.setFocus();
+    QTest::keyClick(f.lstItems.widget(), Qt::Key_Down);  // keyboard
+    auto* lw = static_cast<QListWidget*>(f.lstItems.widget());
+    QRect r = lw->visualItemRect(lw->item(0));
+    QTest::mouseClick(lw->viewport(), Qt::LeftButton, {}, r.center());  // mouse
+    std::vector<std::string> clicks;
+    for (const auto& e : f.log)
+        if (e.rfind("List.Click", 0) == 0)
+            clicks.push_back(e);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"List.Click 1", "List.Click 2", "List.Click 0"}));
+    EXPECT_EQ(f.lstItems.text(), "one");
+}
+
+TEST_F(FormControls, GeometryInTwipsFollowsTheScreen)
+{
+    TestForm f(runtime);
+    f.load();
+    EXPECT_EQ(f.txtA.widget()->geometry(), QRect(8, 8, 133, 20));
+    f.txtA.move(1500, 1500, 3000, 450);
+    EXPECT_EQ(f.txtA.widget()->geometry(), QRect(100, 100, 200, 30));
+    EXPECT_DOUBLE_EQ(f.txtA.width(), 3000);
+    EXPECT_DOUBLE_EQ(f.scaleWidth(), 6000);
+}
+
+class OptionForm : public Form {
+public:
+    explicit OptionForm(Runtime& rt) : Form(rt, "OptionForm")
+    {
+        fraB.designGeometry(2000, 0, 2000, 2000);
+        for (OptionButton* o : {&optA0, &optA1})
+            o->Click = [this, o] { clicks.push_back(o->name().toStdString()); };
+        optB0.designContainer(fraB);
+        optB0.Click = [this] { clicks.push_back("optB0"); };
+        optA0.designGeometry(0, 0, 1500, 300);
+        optA1.designGeometry(0, 400, 1500, 300);
+        optB0.designGeometry(100, 300, 1500, 300);
+    }
+    OptionButton optA0{*this, "optA0"};
+    OptionButton optA1{*this, "optA1"};
+    Frame fraB{*this, "fraB"};
+    OptionButton optB0{*this, "optB0"};
+    std::vector<std::string> clicks;
+};
+
+TEST_F(FormControls, OptionGroupsFollowTheirContainer)
+{
+    OptionForm f(runtime);
+    f.optA0.setValue(true);
+    f.optB0.setValue(true);
+    EXPECT_TRUE(f.optA0.value());  // another container: not cleared
+    f.optA1.setValue(true);
+    EXPECT_FALSE(f.optA0.value());
+    EXPECT_TRUE(f.optB0.value());
+    // Setting from code raises Click as a click by the user does.
+    EXPECT_EQ(f.clicks, (std::vector<std::string>{"optA0", "optB0", "optA1"}));
+    showActive(f);
+    QTest::mouseClick(f.optA0.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(f.optA0.value());
+    EXPECT_FALSE(f.optA1.value());
+    EXPECT_EQ(f.clicks.back(), "optA0");
+}
+
+TEST_F(FormControls, MenusKeepTheirDesign)
+{
+    TestForm f(runtime);
+    f.load();
+    EXPECT_EQ(f.mnuFile.action()->text(), "&File");
+    EXPECT_TRUE(f.mnuSep.action()->isSeparator());
+    EXPECT_EQ(f.mnuOff.action()->shortcut(), QKeySequence(Qt::Key_F5));
+    f.mnuDo.setEnabled(false);
+    f.log.clear();
+    f.mnuDo.trigger();  // a disabled command does nothing
+    EXPECT_TRUE(f.log.empty());
+    // A menu-bar entry without items still runs its command.
+    bool graph = false;
+    f.mnuGraph.Click = [&] { graph = true; };
+    f.mnuGraph.action()->trigger();
+    EXPECT_TRUE(graph);
+}
+
+} // namespace
