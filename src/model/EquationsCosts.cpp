@@ -27,8 +27,8 @@ void StCalcScreenCosts(VarCon& vc)
 {
     const float S = TotalScreened(vc);
     for (int t = 0; t < ScrTestCount; ++t) {
-        vc.CostPerTestSt = vc.*Test::Cost[t];
-        vc.*Test::Isc[t] = Money::fromDouble(vc.CostPerTestSt.toDouble() * D(S));
+        vc.CostPerTestSt = vc.*PerTest::Cost[t];
+        vc.*PerTest::Isc[t] = Money::fromDouble(vc.CostPerTestSt.toDouble() * D(S));
     }
 }
 
@@ -59,7 +59,7 @@ void StCalcDrugCosts(VarCon& vc, const Selection& sel)
             // alternative's are the caption times the rate, in double.
             const double treated = slot == 0 ? D(F(D(TotalPositives(vc)) * D(vc.PerReturn)))
                                              : CaptionPositives(vc, slot) * D(vc.PerReturn);
-            vc.*Test::Dtc[t] = Money::fromDouble(treated * DT);
+            vc.*PerTest::Dtc[t] = Money::fromDouble(treated * DT);
         }
     }
 }
@@ -67,13 +67,13 @@ void StCalcDrugCosts(VarCon& vc, const Selection& sel)
 void StCalcScreenTreatCosts(VarCon& vc)
 {
     for (int t = 0; t < ScrTestCount; ++t)
-        vc.*Test::Tst[t] = vc.*Test::Isc[t] + vc.*Test::Dtc[t];
+        vc.*PerTest::Tst[t] = vc.*PerTest::Isc[t] + vc.*PerTest::Dtc[t];
 }
 
 void StCalcConfirmTotals(VarCon& vc)
 {
     for (int t = 0; t < ScrTestCount; ++t)
-        vc.*Test::Ccst[t] = (vc.*Test::Isc[t] + vc.*Test::Cts[t]) + vc.*Test::Dtc[t];
+        vc.*PerTest::Ccst[t] = (vc.*PerTest::Isc[t] + vc.*PerTest::Cts[t]) + vc.*PerTest::Dtc[t];
 }
 
 void StGetMissedPositives(VarCon& vc, const Selection& sel)
@@ -83,7 +83,7 @@ void StGetMissedPositives(VarCon& vc, const Selection& sel)
             continue;
         for (int t = 0; t < ScrTestCount; ++t) {
             const int slot = Slot::Of(ScrTestKind(t), ScrTestKind(current));
-            vc.*Test::Mp[t] = slot == 0 ? vc.CTNPMTot : vc.*Slot::SATPMTot[slot - 1];
+            vc.*PerTest::Mp[t] = slot == 0 ? vc.CTNPMTot : vc.*Slot::SATPMTot[slot - 1];
         }
     }
 }
@@ -103,8 +103,8 @@ void StCalcCostPerPositive(VarCon& vc, const Selection& sel)
 {
     const bool withConfirmation = sel.chkConfirPos == 1;
     for (int t = 0; t < ScrTestCount; ++t) {
-        const Money base = withConfirmation ? vc.*Test::Ccst[t] : vc.*Test::Tst[t];
-        vc.*Test::Pi[t] = CostPerPositive(base, D(vc.NoInfTotalSt) - D(vc.*Test::Mp[t]));
+        const Money base = withConfirmation ? vc.*PerTest::Ccst[t] : vc.*PerTest::Tst[t];
+        vc.*PerTest::Pi[t] = CostPerPositive(base, D(vc.NoInfTotalSt) - D(vc.*PerTest::Mp[t]));
     }
 }
 

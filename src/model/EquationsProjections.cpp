@@ -16,7 +16,7 @@ void AnCalcPidPerTest(VarCon& vc, const Selection& sel)
         for (int t = 0; t < ScrTestCount; ++t) {
             const int slot = Slot::Of(ScrTestKind(t), ScrTestKind(current));
             const float identified = slot == 0 ? vc.NoInFoCur : vc.*Slot::NoInFoSat[slot - 1];
-            vc.*Test::PidNoWom[t] = F(K * D(identified) + D(vc.*Test::Mp[t]) * D(vc.ProbPid));
+            vc.*PerTest::PidNoWom[t] = F(K * D(identified) + D(vc.*PerTest::Mp[t]) * D(vc.ProbPid));
         }
     }
 }
@@ -24,7 +24,7 @@ void AnCalcPidPerTest(VarCon& vc, const Selection& sel)
 void AnCalcPidCostPerTest(VarCon& vc)
 {
     for (int t = 0; t < ScrTestCount; ++t)
-        vc.*Test::PidCost[t] = Money::fromDouble(vc.CostPID.toDouble() * D(vc.*Test::PidNoWom[t]));
+        vc.*PerTest::PidCost[t] = Money::fromDouble(vc.CostPID.toDouble() * D(vc.*PerTest::PidNoWom[t]));
 }
 
 void AnCalcPidPerNgz(VarCon& vc, const Selection& sel)

@@ -8,7 +8,7 @@ void SetCostScrTest(VarCon& vc, const Selection& sel)
 {
     for (int t = 0; t < ScrTestCount; ++t)
         if (sel.OptScrTest(t))
-            vc.CostScrTest = vc.*Test::Cost[t];
+            vc.CostScrTest = vc.*PerTest::Cost[t];
 }
 
 void SetCostNgz(VarCon& vc, const Selection& sel)

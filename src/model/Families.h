@@ -57,7 +57,7 @@ inline constexpr AgeFamily<int32_t> lblSAT1PM{&VarCon::lblSAT1PM18, &VarCon::lbl
                                               &VarCon::lblSAT1PM25};
 } // namespace Age
 
-namespace Test {
+namespace PerTest {
 MODEL_TEST_FAMILY(float, Sens);
 MODEL_TEST_FAMILY(float, Spec);
 MODEL_TEST_FAMILY(Money, Cost);
@@ -74,7 +74,7 @@ MODEL_TEST_FAMILY(Money, PidCost);
 // Display names of the tests as ScrTest holds them.
 inline constexpr std::array<const char*, ScrTestCount> Name{"GenProbe",  "EIA",        "PCR Cervix",
                                                             "PCR Urine", "LCR Cervix", "LCR Urine"};
-} // namespace Test
+} // namespace PerTest
 
 // The comparison screen's values per display slot 1..5 (index 0 is slot 1).
 namespace Slot {

@@ -18,9 +18,9 @@ std::optional<std::string> Selection::selectNgzTest(VarCon& vc, NgzTestKind test
 std::optional<std::string> Selection::OptScrTest_Click(VarCon& vc, int16_t Index)
 {
     if (Index >= 0 && Index < ScrTestCount) {
-        vc.ScrTest = Test::Name[Index];
-        vc.SensScr = vc.*Test::Sens[Index];
-        vc.SpecScr = vc.*Test::Spec[Index];
+        vc.ScrTest = PerTest::Name[Index];
+        vc.SensScr = vc.*PerTest::Sens[Index];
+        vc.SpecScr = vc.*PerTest::Spec[Index];
     }
     Equations::SetCostScrTest(vc, *this);
     return std::nullopt;
