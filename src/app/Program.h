@@ -33,6 +33,10 @@ public:
     // Opens the start-up form.
     void start();
 
+    // Leads from the console into the questionnaire; true when the
+    // questionnaire's first form is on screen, so the console may step aside.
+    bool startQuestionnaire();
+
     platform::Runtime& runtime() { return runtime_; }
     void end() { runtime_.endProgram(); }
 

@@ -1,7 +1,22 @@
+#include "app/Program.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "platform/Screen.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    // The program ends through its own commands; a form may be hidden for a
+    // moment while the next one comes up.
+    app.setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Kalderon"));
+
+    platform::QtDialogs dialogs(QStringLiteral("Kalderon"));
+    platform::QtScreen screen;
+    platform::Printer printer(dialogs);
+    Program program(dialogs, screen, &printer);
+    program.start();
+    return app.exec();
 }

@@ -253,7 +253,8 @@ void Form::show()
     if (runtime_.ended())
         return;
     load();
-    if (!loaded_)
+    // The load handler may have ended the program.
+    if (!loaded_ || runtime_.ended())
         return;
     shown_ = true;
     giveInitialFocus();
@@ -268,7 +269,8 @@ void Form::showModal()
     if (runtime_.ended())
         return;
     load();
-    if (!loaded_)
+    // Nothing would ever end the loop of a form that is not shown.
+    if (!loaded_ || runtime_.ended())
         return;
     window_->setWindowModality(Qt::ApplicationModal);
     show();

@@ -1,0 +1,74 @@
+#include "shell/FrmConsole.h"
+
+#include "app/Program.h"
+
+namespace {
+const QColor kCyan(0, 255, 255);
+} // namespace
+
+FrmConsole::FrmConsole(Program& p) : ScalingForm(p, "FrmConsole")
+{
+    designCaption("Main");
+    designClientSize(7965, 5610);
+    designBackColor(kCyan);
+    designFont("Times New Roman", 9);
+
+    lblohra.designGeometry(240, 120, 852, 492);
+    lblohra.designCaption("OHRA");
+    lblohra.designFont("Times New Roman", 19.5);
+    lblohra.designBackColor(kCyan);
+    lblohra.designTabIndex(3);
+
+    lblohra2.designGeometry(240, 600, 3492, 372);
+    lblohra2.designCaption("Orvane Health Institute");
+    lblohra2.designFont("Times New Roman", 7.5);
+    lblohra2.designBackColor(kCyan);
+    lblohra2.designTabIndex(4);
+
+    Label1.designGeometry(120, 1200, 4692, 372);
+    Label1.designCaption("What is the name of your facility or location? (Optional)");
+    Label1.designBackColor(kCyan);
+    Label1.designTabIndex(0);
+
+    txtRegion.designGeometry(5160, 1200, 2292, 408);
+    txtRegion.designTabIndex(1);
+
+    Image1.designGeometry(120, 1800, 5580, 3135);
+    Image1.designPicture(":/micrograph.png");
+    Image1.designStretch(true);
+
+    cmdApp.designGeometry(6000, 4080, 1452, 852);
+    cmdApp.designCaption("ENTER THE APPLICATION    \"Click Here\"");
+    cmdApp.designFont("Times New Roman", 7.5);
+    cmdApp.designTabIndex(2);
+
+    txtRegion.GotFocus = [this] { txtRegion_GotFocus(); };
+    txtRegion.LostFocus = [this] { txtRegion_LostFocus(); };
+    cmdApp.Click = [this] { cmdApp_Click(); };
+    Close.Click = [this] { Close_Click(); };
+}
+
+void FrmConsole::Form_Load() { scalingPreamble(); }
+
+void FrmConsole::txtRegion_GotFocus()
+{
+    txtRegion.setSelStart(0);
+    txtRegion.setSelLength(int(txtRegion.text().size()));
+    txtRegion.setFocus();
+}
+
+void FrmConsole::txtRegion_LostFocus()
+{
+    // Blanks only count as a name; only an empty box takes the general wording.
+    program.vc.Region = txtRegion.text().toStdString();
+    if (program.vc.Region.empty())
+        program.vc.Region = "your local area";
+}
+
+void FrmConsole::cmdApp_Click()
+{
+    if (program.startQuestionnaire())
+        setVisible(false);
+}
+
+void FrmConsole::Close_Click() { program.end(); }

@@ -1,0 +1,139 @@
+#pragma once
+// A fresh program for each test: scripted message boxes, a fixed screen, a
+// printer that writes every job to a PDF file of its own, and a record of the
+// program being ended instead of leaving the process.
+//
+// Header only: the platform's test program shares the support folder and
+// does not link the forms.
+
+#include "app/Program.h"
+#include "platform/Form.h"
+#include "platform/Printer.h"
+#include "platform/Screen.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace testsupport {
+
+// Each rich-text print is a job of its own; this printer gives every job its
+// own file (job-1.pdf, job-2.pdf, ...) so a run of jobs can be read back in order.
+class JobPrinter : public platform::Printer {
+public:
+    JobPrinter(platform::Dialogs& dialogs, QString folder)
+        : platform::Printer(dialogs, platform::Destination::pdf(folder + "/lines.pdf")),
+          dialogs_(dialogs), folder_(std::move(folder))
+    {
+    }
+
+    bool printDocument(const QTextDocument& document) override
+    {
+        const QString path = folder_ + QStringLiteral("/job-%1.pdf").arg(jobs_.size() + 1);
+        platform::Printer job(dialogs_, platform::Destination::pdf(path));
+        const bool ok = job.printDocument(document);
+        if (ok)
+            jobs_ << path;
+        return ok;
+    }
+
+    // The PDF files of the delivered document jobs, in order.
+    const QStringList& jobs() const { return jobs_; }
+
+private:
+    platform::Dialogs& dialogs_;
+    QString folder_;
+    QStringList jobs_;
+};
+
+// The text of a PDF file as pdftotext lays it out.
+inline QString pdfText(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed on %1>").arg(path);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Runs action once the form's modal loop is running; if the form is still
+// modal a while later, hides it so the test fails instead of hanging.
+inline void whenModal(platform::Form& form, std::function<void()> action)
+{
+    auto* poll = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [&form, poll, clock, action] {
+        if (form.isModal()) {
+            poll->stop();
+            action();
+            QTimer::singleShot(5000, [&form] {
+                if (form.isModal()) {
+                    ADD_FAILURE() << form.name().toStdString() << " stayed modal";
+                    form.hide();
+                }
+            });
+        } else if (clock->elapsed() > 5000) {
+            poll->stop();
+        } else {
+            return;
+        }
+        poll->deleteLater();
+        delete clock;
+    });
+    poll->start(0);
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ~ProgramTest() override
+    {
+        program_.reset();
+        // Windows of unloaded forms are deleted once events are processed.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The program on the screen as it stands when first asked for.
+    Program& program()
+    {
+        if (!program_)
+            program_ = std::make_unique<Program>(dialogs, screen, &printer, [this] { ++endCalls; });
+        return *program_;
+    }
+
+    // Starts the program with the given answer to the window-state question.
+    Program& started(platform::Answer maximise = platform::Answer::No)
+    {
+        dialogs.answer(maximise);
+        program().start();
+        return program();
+    }
+
+    static void activate(platform::Form& form)
+    {
+        ASSERT_NE(form.window(), nullptr);
+        QApplication::setActiveWindow(form.window());
+    }
+
+    platform::FixedScreen screen{1024, 768};
+    ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    JobPrinter printer{dialogs, folder.path()};
+    int endCalls = 0;
+
+private:
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace testsupport
