@@ -1,6 +1,6 @@
 #pragma once
 // The model's arithmetic in two words: operands widen to double, results are
-// stored as float. Kept apart so each formula reads as the Part writes it.
+// stored as float. Kept apart so each formula reads as the formula is written.
 #include <array>
 
 #include "model/Families.h"
@@ -10,7 +10,7 @@ namespace Equations::detail {
 inline double D(float x) { return static_cast<double>(x); }
 inline float F(double x) { return static_cast<float>(x); }
 
-// A ratio whose denominator is 0: the Parts give it no value and the program
+// A ratio whose denominator is 0: the formula gives it no value and the program
 // must not stop; it counts as 0.
 inline double Ratio(double numerator, double denominator)
 {

@@ -1,11 +1,11 @@
 #pragma once
-// Equations: the design's module of the same name (Parts 1.103 to 1.110). Free
+// Equations: every equation of the model. Free
 // functions over the model state (and the selection where the design reads it),
 // with the design's names. They never read a widget: the values the design reads
 // off forms are kept in VarCon (see the end of VarCon.h).
 //
 // Arithmetic: every formula is evaluated in double precision from its 32-bit
-// operands in the order the Parts write it, and rounded to float when stored or
+// operands in the order the formula is written, and rounded to float when stored or
 // returned; an all-ages total is the three stored values summed 18, 1825, 25.
 // Costs are formed in double from Money converted to double.
 #include <optional>
@@ -16,12 +16,12 @@
 
 namespace Equations {
 
-// ---- Part 1.103: unit costs in use ------------------------------------------
+// ---- unit costs in use ------------------------------------------
 void SetCostScrTest(VarCon& vc, const Selection& sel);
 void SetCostNgz(VarCon& vc, const Selection& sel);
 void SetCostConfirm(VarCon& vc);
 
-// ---- Part 1.104: outcome chain ------------------------------------------------
+// ---- outcome chain ------------------------------------------------
 float CalcNoPos(float n, float r);
 float CalcTruePrev(float pos, float n, float sp, float se);
 float CalcPPV(float p, float se, float sp);  // 0 when its denominator is 0
@@ -33,7 +33,7 @@ float TotalScreened(const VarCon& vc);
 float TotalPositives(const VarCon& vc);
 float CalcNPV(VarCon& vc);  // an NPV whose denominator is 0 is 0
 
-// ---- Part 1.105: treatment, cost and PID ----------------------------------------
+// ---- treatment, cost and PID ----------------------------------------
 double CalcScreenCost(Money unitCost, float count);
 double CalcTreatCost(float n, float R, float pD, Money cD, float pA, Money cA);
 Money AddCurrency(Money a, Money b);
@@ -47,10 +47,10 @@ Money CalcPidCostNoScreen(VarCon& vc);
 double CalcPidCostOf(const VarCon& vc, float cases);
 // K: the PID risk of an identified infected woman (treated and cured, treated
 // and not cured, not treated), from CureDox, CureAzi, ProbPid, ProbPidFactor and
-// PerReturn as they stand; in double, as the Parts form it inside each formula.
+// PerReturn as they stand; in double, as each formula forms it.
 double PidRiskIdentified(const VarCon& vc);
 
-// ---- Part 1.106: NGZ retesting ----------------------------------------------------
+// ---- NGZ retesting ----------------------------------------------------
 void SetNgzZoneGP(VarCon& vc);
 void SetNgzZoneDFAEIA(VarCon& vc);
 void SetNgzZonePCREIA(VarCon& vc);
@@ -76,7 +76,7 @@ float CalcPidFoundNgz(VarCon& vc);
 float CalcPidAverted(VarCon& vc);
 float CalcPidWithNgz(VarCon& vc);
 
-// ---- Part 1.107: switch-to-test ----------------------------------------------------
+// ---- switch-to-test ----------------------------------------------------
 float StCalcPositives(VarCon& vc, float p18, float w18, float p1825, float w1825, float p25, float w25, float se,
                       float sp);
 float StCalcInfFound(VarCon& vc);
@@ -85,7 +85,7 @@ float StCalcAddInfNgz(VarCon& vc, const Selection& sel);
 // Infections still missed after the retest, per group never below 0.
 float StCalcMissedNgz(VarCon& vc);
 
-// ---- Part 1.108: switch-to cost table --------------------------------------------
+// ---- switch-to cost table --------------------------------------------
 void StCalcScreenCosts(VarCon& vc);
 void StCalcConfirmCosts(VarCon& vc, const Selection& sel);
 void StCalcDrugCosts(VarCon& vc, const Selection& sel);
@@ -99,19 +99,19 @@ double DrugCostPerTreated(const VarCon& vc);
 // negative (nothing identified) or the quotient leaves the Money range.
 OptionalMoney CostPerPositive(Money cost, double divisor);
 
-// ---- Part 1.109: NGZ option costs ----------------------------------------------------
+// ---- NGZ option costs ----------------------------------------------------
 void NgzCalcAddCosts(VarCon& vc, const Selection& sel);
 void NgzCalcTotalCosts(VarCon& vc);
 void NgzCalcTotalConfirmCosts(VarCon& vc);
 void NgzCalcMissedPositives(VarCon& vc, const Selection& sel);
 void NgzCalcCostPerAddPositive(VarCon& vc);
 void NgzCalcCostPerPositive(VarCon& vc, const Selection& sel);
-// Evaluating NGZ option 1, 2 or 3 (Part 1.109, shared pieces): sets up the
+// Evaluating NGZ option 1, 2 or 3 (shared pieces): sets up the
 // option's retest and returns its finds, all ages; leaves the working variables
-// at the option's values. The caller sets ScrTest first, as the Parts do.
+// at the option's values. The caller sets ScrTest first.
 float EvaluateNgzOption(VarCon& vc, const Selection& sel, int option);
 
-// ---- Part 1.110: projected PID ---------------------------------------------------------
+// ---- projected PID ---------------------------------------------------------
 void AnCalcPidPerTest(VarCon& vc, const Selection& sel);
 void AnCalcPidCostPerTest(VarCon& vc);
 void AnCalcPidPerNgz(VarCon& vc, const Selection& sel);

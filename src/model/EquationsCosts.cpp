@@ -1,4 +1,4 @@
-// Part 1.108: the switch-to cost table.
+// The switch-to cost table.
 #include <cmath>
 
 #include "model/Arithmetic.h"

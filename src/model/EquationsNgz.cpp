@@ -1,4 +1,4 @@
-// Part 1.106: NGZ retesting equations.
+// NGZ retesting equations.
 #include "model/Arithmetic.h"
 #include "model/Equations.h"
 

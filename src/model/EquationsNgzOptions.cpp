@@ -1,4 +1,4 @@
-// Part 1.109: the NGZ option costs of the cost comparison screen.
+// The NGZ option costs of the cost comparison screen.
 #include "model/Arithmetic.h"
 #include "model/Equations.h"
 

@@ -1,4 +1,4 @@
-// Part 1.104: the outcome chain of the current strategy.
+// The outcome chain of the current strategy.
 #include "model/Arithmetic.h"
 #include "model/Equations.h"
 

@@ -1,4 +1,4 @@
-// Part 1.110: projected PID cases and costs.
+// Projected PID cases and costs.
 #include <algorithm>
 
 #include "model/Arithmetic.h"
@@ -52,7 +52,7 @@ float AnCalcPidNgzFromEIA(VarCon& vc, const Selection& sel)
 namespace {
 
 // The current strategy's chain run again with GenProbe and PCR on GenProbe
-// (Part 1.110, step 5.2); returns its PID cases with NGZ retesting.
+//; returns its PID cases with NGZ retesting.
 float RecomputeGenProbeWithPcr(VarCon& vc, const Selection& sel)
 {
     vc.SensScr = vc.SensGP;
@@ -82,8 +82,7 @@ float RecomputeGenProbeWithPcr(VarCon& vc, const Selection& sel)
     return CalcPidWithNgz(vc);
 }
 
-// An EIA retest added to the current GenProbe strategy (Part 1.110, steps 5.3
-// and 5.4): B less, per group, the PID cases the retest's finds avert.
+// An EIA retest added to the current GenProbe strategy: B less, per group, the PID cases the retest's finds avert.
 float EiaRetestPid(VarCon& vc, const float (&A)[AgeGroupCount], float B, float sensRetest, float specRetest,
                    void (*setNgzZone)(VarCon&))
 {

@@ -1,4 +1,4 @@
-// Part 1.105: treatment, cost and PID equations.
+// Treatment, cost and PID equations.
 #include "model/Arithmetic.h"
 #include "model/Equations.h"
 

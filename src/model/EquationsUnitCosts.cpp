@@ -1,4 +1,4 @@
-// Part 1.103: the unit costs of the tests in use.
+// The unit costs of the tests in use.
 #include "model/Equations.h"
 #include "model/Families.h"
 

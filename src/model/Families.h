@@ -90,7 +90,7 @@ inline constexpr std::array<int32_t VarCon::*, 5> lblSATNPTot{&VarCon::lblSAT1NP
 
 // Display slot of `test` on the comparison screen while `current` is the current
 // test: 0 for the current test itself, otherwise 1..5 in ScrTestKind order with
-// the current test left out (Parts 1.108, 1.110).
+// the current test left out.
 constexpr int Of(ScrTestKind test, ScrTestKind current)
 {
     const int t = static_cast<int>(test);

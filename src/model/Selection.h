@@ -1,5 +1,5 @@
 #pragma once
-// Selection: what the hidden selection form FrmQuest held (Part 1.103): the
+// Selection: what the hidden selection form FrmQuest held: the
 // option group of the screening test in use, the option group of the NGZ
 // retest in use, and the check box chkConfirPos, which nothing checks.
 #include <cstdint>
@@ -19,16 +19,16 @@ public:
     std::optional<NgzTestKind> ngzTest() const { return ngzTest_; }
 
     // chkConfirPos: 0 unchecked, 1 checked. It starts unchecked and no operation
-    // of the program checks it; Parts 1.108 and 1.109 read it.
+    // of the program checks it; the cost equations read it.
     int16_t chkConfirPos = 0;
 
     // Selecting an option from code runs its click handler, as on the design's
     // form. They return the message box text to show, if any; the form layer
-    // shows it. A refused NGZ choice stays selected (Part 1.103).
+    // shows it. A refused NGZ choice stays selected.
     std::optional<std::string> selectScrTest(VarCon& vc, ScrTestKind test);
     std::optional<std::string> selectNgzTest(VarCon& vc, NgzTestKind test);
 
-    // The click handlers of the two option groups (Part 1.103), for an option
+    // The click handlers of the two option groups, for an option
     // that is already selected. Index is the option's index in its group.
     std::optional<std::string> OptScrTest_Click(VarCon& vc, int16_t Index);
     std::optional<std::string> optNgzTest_Click(VarCon& vc, int16_t Index);

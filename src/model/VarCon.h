@@ -1,5 +1,5 @@
 #pragma once
-// VarCon: the model state of the design (Parts 1.101 and 1.102), one flat set
+// VarCon: the model state, one flat set
 // of named values that lives for the whole run. Every count, rate and share is
 // a 32-bit float, every cost is Money, flags are 16-bit integers with True = -1,
 // texts are strings. Everything starts at 0 / empty.
@@ -18,24 +18,24 @@
 using OptionalMoney = std::optional<Money>;
 
 struct VarCon {
-    // ---- Part 1.101: flags and text ---------------------------------------
+    // ---- flags and text ---------------------------------------
     int16_t ScreenMax = 0;  // 6 = Yes, 7 = No, 0 until answered
     int16_t InstructFromTesting = 0;
     int16_t QuestPopFromSenSpec = 0;
     int16_t SpecEntered = 0;
     std::string Region;
 
-    // ---- Part 1.101: programme figures per age group -----------------------
+    // ---- programme figures per age group -----------------------
     float NoFem18 = 0, NoFem1825 = 0, NoFem25 = 0;
     float PerFem18 = 0, PerFem1825 = 0, PerFem25 = 0;
 
-    // ---- Part 1.101: treatment parameters -----------------------------------
+    // ---- treatment parameters -----------------------------------
     float PerReturn = 0;
     float PerDox = 0, PerAzi = 0;  // percentages 0..100
     float CCRateDox = 0, CCRateAzi = 0;
     float ProbPid = 0, ProbPidFactor = 0;
 
-    // ---- Part 1.101: test characteristics -----------------------------------
+    // ---- test characteristics -----------------------------------
     float SensGP = 0, SpecGP = 0;
     float SensEIA = 0, SpecEIA = 0;
     float SensPCRC = 0, SpecPCRC = 0;
@@ -46,25 +46,25 @@ struct VarCon {
     float SensDFAEIA = 0, SpecDFAEIA = 0;
     float SensPCREIA = 0, SpecPCREIA = 0;
 
-    // ---- Part 1.101: unit costs ---------------------------------------------
+    // ---- unit costs ---------------------------------------------
     Money CostGP, CostEIA, CostPCRC, CostPCRU, CostLCRC, CostLCRU;
     Money CostDNGZ, CostPNGZ;
     Money CostDFA, CostPCA;
     Money CostDox, CostAzi;
     Money CostPID;
 
-    // ---- Part 1.101: values in use ------------------------------------------
+    // ---- values in use ------------------------------------------
     std::string ScrTest;
     std::string NgzTest;
     float SensScr = 0, SpecScr = 0;
     float SensNgz = 0;
-    float SpecNgz = 0;  // named by piece-02 Part 0.1; no equation reads it
+    float SpecNgz = 0;  // kept beside SensNgz; no equation reads it
     float SensNgzBase = 0, SpecNgzBase = 0, SensWithNgz = 0, SpecWithNgz = 0;
     float SensSt = 0, SpecSt = 0;
     Money CostScrTest, CostNgz;
-    Money CostConfirm;  // named by piece-02 Part 0.1; no Part writes it
+    Money CostConfirm;  // nothing writes it yet
 
-    // ---- Part 1.102: current strategy per age group ---------------------------
+    // ---- current strategy per age group ---------------------------
     float NoPos18 = 0, NoPos1825 = 0, NoPos25 = 0;
     float Prev18 = 0, Prev1825 = 0, Prev25 = 0;
     float NoInf18 = 0, NoInf1825 = 0, NoInf25 = 0;
@@ -75,7 +75,7 @@ struct VarCon {
     float NoPid18 = 0, NoPid1825 = 0, NoPid25 = 0;
     float NoPidNoScr18 = 0, NoPidNoScr1825 = 0, NoPidNoScr25 = 0;
 
-    // ---- Part 1.102: current strategy totals and costs -------------------------
+    // ---- current strategy totals and costs -------------------------
     float NoInfTotal = 0, NoInFoTotal = 0, NoInMiTotal = 0;
     float NoFaPoTotal = 0;
     float NoPosTotal = 0;
@@ -87,7 +87,7 @@ struct VarCon {
     float CostConfirmTotal = 0;
     Money CostScrConfTx;
 
-    // ---- Part 1.102: NGZ retesting per age group --------------------------------
+    // ---- NGZ retesting per age group --------------------------------
     float PrevNgz18 = 0, PrevNgz1825 = 0, PrevNgz25 = 0;
     float PerNgz18 = 0, PerNgz1825 = 0, PerNgz25 = 0;
     float AddInf18 = 0, AddInf1825 = 0, AddInf25 = 0;
@@ -100,23 +100,23 @@ struct VarCon {
     float PidAverted18 = 0, PidAverted1825 = 0, PidAverted25 = 0;
     float NoPidNgz18 = 0, NoPidNgz1825 = 0, NoPidNgz25 = 0;
 
-    // ---- Part 1.102: NGZ retesting totals and the results screen's rows ----------
+    // ---- NGZ retesting totals and the results screen's rows ----------
     float NoInFoNgzTotal = 0, NoInMiNgzTotal = 0;
     float AddInfTotal = 0, AddInfTotal2 = 0;
     float InfMisNgz = 0, InfMisNgz2 = 0;
-    float NoNgzTstTotal = 0, NoNgzTstTotal2 = 0;  // piece-02 Part 0.1
-    float NgzTPTotal = 0, NgzTPTotal2 = 0;        // piece-02 Part 0.1
+    float NoNgzTstTotal = 0, NoNgzTstTotal2 = 0;
+    float NgzTPTotal = 0, NgzTPTotal2 = 0;
     float AdFaPoTotal = 0, AdFaPoTotal2 = 0;
     float AddFound = 0, AddFound2 = 0;
     Money AddCost, AddCost2;
     Money CostTxScr2;
     Money TotalCost, TotalCost2;
     float PidFoundTotal = 0, PidFoundTotal2 = 0;
-    float PidAvertedTotal = 0;                    // piece-02 Part 0.1
+    float PidAvertedTotal = 0;
     float NoPidNgzTotal = 0;
     Money CostPidNgz, CostPidNgz2;
 
-    // ---- Part 1.102: switch-to comparison ----------------------------------------
+    // ---- switch-to comparison ----------------------------------------
     float NoInfTotalSt = 0;
     float StNoPos18 = 0, StNoPos1825 = 0, StNoPos25 = 0, StNoPosTotal = 0;
     float StNoInFo18 = 0, StNoInFo1825 = 0, StNoInFo25 = 0, StNoInFoTotal = 0;
@@ -126,7 +126,7 @@ struct VarCon {
     float NoInFoCur = 0;
     float NoInFoSat1 = 0, NoInFoSat2 = 0, NoInFoSat3 = 0, NoInFoSat4 = 0, NoInFoSat5 = 0;
 
-    // ---- Part 1.102 / 1.108: switch-to costs per test ------------------------------
+    // ---- switch-to costs per test ------------------------------
     Money IscGP, IscEIA, IscPCRC, IscPCRU, IscLCRC, IscLCRU;
     Money CtsGP, CtsEIA, CtsPCRC, CtsPCRU, CtsLCRC, CtsLCRU;
     Money DtcGP, DtcEIA, DtcPCRC, DtcPCRU, DtcLCRC, DtcLCRU;
@@ -136,7 +136,7 @@ struct VarCon {
     OptionalMoney PiGP, PiEIA, PiPCRC, PiPCRU, PiLCRC, PiLCRU;
     Money CostPerTestSt;
 
-    // ---- Part 1.102 / 1.109: NGZ options -------------------------------------------
+    // ---- NGZ options -------------------------------------------
     float AddInfNgz1 = 0, AddInfNgz2 = 0, AddInfNgz3 = 0;
     Money AdNgz1, AdNgz2, AdNgz3;
     Money CstNgz1, CstNgz2, CstNgz3;
@@ -145,7 +145,7 @@ struct VarCon {
     OptionalMoney CatpiNgz1, CatpiNgz2, CatpiNgz3;
     OptionalMoney TctpiNgz1, TctpiNgz2, TctpiNgz3;
 
-    // ---- Part 1.102 / 1.110: projected PID ----------------------------------------
+    // ---- projected PID ----------------------------------------
     float PidNoWomGP = 0, PidNoWomEIA = 0, PidNoWomPCRC = 0, PidNoWomPCRU = 0, PidNoWomLCRC = 0,
           PidNoWomLCRU = 0;
     Money PidCostGP, PidCostEIA, PidCostPCRC, PidCostPCRU, PidCostLCRC, PidCostLCRU;
@@ -158,19 +158,19 @@ struct VarCon {
     // into the control, and the equation reads it from here.
 
     // FrmTestCost writes the amount its currency fields TxtCostDFA and TxtCostPCA
-    // show, whenever it fills them; read by SetCostConfirm (Part 1.103).
+    // show, whenever it fills them; read by SetCostConfirm.
     Money TxtCostDFA, TxtCostPCA;
     // FrmScrResult's public PID counts of its NGZ rows DFA on EIA and PCR on EIA,
-    // written by its EIA modules (Part 0.5); read by AnCalcPidPerNgz (Part 1.110).
+    // written by its EIA modules; read by AnCalcPidPerNgz.
     float PidCountDfaEia = 0, PidCountPcrEia = 0;
-    // FrmSwitchTo's public values (Part 0.6): the current test's positives missed,
+    // FrmSwitchTo's public values: the current test's positives missed,
     // and those of the tests in display slots 1..5; read by StGetMissedPositives.
     float CTNPMTot = 0;
     float SAT1PMTot = 0, SAT2PMTot = 0, SAT3PMTot = 0, SAT4PMTot = 0, SAT5PMTot = 0;
     // FrmSwitchTo's captions, as the whole numbers they show (Rounding::WholeCount
     // of the value, halves to even): the positives of slots 1..5, read by
-    // StCalcConfirmCosts and StCalcDrugCosts (Part 1.108); slot 1's missed
-    // positives per age group, read by AnRecomputeNgzOptions (Part 1.110).
+    // StCalcConfirmCosts and StCalcDrugCosts; slot 1's missed
+    // positives per age group, read by AnRecomputeNgzOptions.
     int32_t lblSAT1NPTot = 0, lblSAT2NPTot = 0, lblSAT3NPTot = 0, lblSAT4NPTot = 0, lblSAT5NPTot = 0;
     int32_t lblSAT1PM18 = 0, lblSAT1PM182 = 0, lblSAT1PM25 = 0;
 };

@@ -1,4 +1,4 @@
-// Part 1.108: the switch-to cost table, and Part 1.109's NGZ option totals.
+// The switch-to cost table, and The worked example's NGZ option totals.
 #include <gtest/gtest.h>
 
 #include "model/Equations.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The Parts' worked figures are written as the shortest decimal that reads back
+// The worked figures are written as the shortest decimal that reads back
 // as the same float32 (0.9469035), or with eight significant digits where that
 // shortest text would be longer (109.024734 is given as 109.02473). A literal
 // such as 109.02473f is then the neighbouring float, not the result, so worked
@@ -35,7 +35,7 @@ inline std::string Figure(double value)
 
 #define EXPECT_DIGITS(value, text) EXPECT_EQ(Figure(value), std::string(text)) << #value
 
-// A figure the Parts round further than the shortest text (6.475139 for the
+// A figure given rounded further than the shortest text (6.475139 for the
 // float 6.4751387; 134.99 for the cost 134.99146): the value written with as
 // many significant digits as the text has.
 inline std::string Rounded(double value, const std::string& text)

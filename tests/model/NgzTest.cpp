@@ -1,4 +1,4 @@
-// Part 1.106: NGZ retesting equations.
+// NGZ retesting equations.
 #include <gtest/gtest.h>
 
 #include "Digits.h"
@@ -9,8 +9,8 @@ namespace {
 
 using namespace Equations;
 
-// The one age group of Parts 1.104 and 1.105 screened with GenProbe, with the
-// results screen's chain run (Part 0.5) and PCR on GenProbe set up.
+// The one age group of the outcome and treatment examples screened with GenProbe, with the
+// results screen's chain run and PCR on GenProbe set up.
 VarCon GenProbeWithPcr(float sensGP = 0.7f)
 {
     VarCon vc = WorkedExamples::OneAgeGroupWithTreatment();
@@ -29,7 +29,7 @@ VarCon GenProbeWithPcr(float sensGP = 0.7f)
     return vc;
 }
 
-// One NGZ row of the results screen for PCR on GenProbe (Part 1.106, steps 1-6).
+// One NGZ row of the results screen for PCR on GenProbe.
 struct RowTotals {
     float added, stillMissed, tests, truePositives, falsePositives, found, pidFound, pidAverted, pidWithNgz;
     double cost;

@@ -1,4 +1,4 @@
-// Part 1.104: the outcome chain, against the worked example and edge cases.
+// The outcome chain, against the worked example and edge cases.
 #include <gtest/gtest.h>
 
 #include "Digits.h"
@@ -9,7 +9,7 @@ namespace {
 
 using namespace Equations;
 
-// The results screen's order of the outcome chain (Part 0.5).
+// The results screen's order of the outcome chain.
 void RunOutcomeChain(VarCon& vc)
 {
     vc.NoPos18 = CalcNoPos(vc.NoFem18, vc.PerFem18);
@@ -81,7 +81,7 @@ TEST(Outcome, TruePrevalenceIsNotLimited)
 TEST(Outcome, InfFoundUsesTheInfectedItFindsOnEntry)
 {
     // Without a preceding CalcNoInfected, the per-group finds use the earlier
-    // NoInf values while the returned total is current (Part 1.104).
+    // NoInf values while the returned total is current.
     VarCon vc = WorkedExamples::OneAgeGroup();
     vc.NoPos18 = 120;
     vc.NoInf18 = 100;

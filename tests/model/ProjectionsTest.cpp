@@ -1,4 +1,4 @@
-// Part 1.110: projected PID cases and costs.
+// Projected PID cases and costs.
 #include <gtest/gtest.h>
 
 #include "model/Equations.h"

@@ -15,13 +15,13 @@ namespace {
 Money Cents(int64_t cents) { return Money::fromTicks(cents * 100); }
 
 // A unit cost written in the currency format (two decimals in en_US) and read
-// back, as the results screen's second NGZ row does (Part 5.103, step 8).
+// back, as the results screen's second NGZ row does.
 Money AsCurrencyText(Money amount) { return Money::fromDouble(std::nearbyint(amount.toDouble() * 100) / 100); }
 
 enum class Row { First, Second };
 enum class Retest { PcrOnGenProbe, DfaOnEia, PcrOnEia };
 
-// One NGZ row of the results screen (Part 5.103, steps 2 to 14); the row's
+// One NGZ row of the results screen ; the row's
 // set-up has been done.
 void NgzRow(VarCon& vc, const Selection& sel, Row row, Retest retest)
 {
@@ -136,7 +136,7 @@ Selection ChooseTests(VarCon& vc, ScrTestKind screening, NgzTestKind retest)
     Selection sel;
     sel.selectScrTest(vc, screening);
     sel.selectNgzTest(vc, retest);
-    // FrmTesting's forward command (Part 4.106): the NGZ copy and cut-off.
+    // FrmTesting's forward command: the NGZ copy and cut-off.
     if (screening == ScrTestKind::GenProbe) {
         vc.SensNgz = vc.SensPCRGP;
         SetNgzZoneGP(vc);
@@ -147,7 +147,7 @@ Selection ChooseTests(VarCon& vc, ScrTestKind screening, NgzTestKind retest)
         vc.SensNgz = vc.SensPCREIA;
         SetNgzZonePCREIA(vc);
     }
-    // The agree step (Part 4.104).
+    // The agree step.
     SetCostConfirm(vc);
     SetCostNgz(vc, sel);
     SetCostScrTest(vc, sel);

@@ -1,6 +1,5 @@
 #pragma once
-// The call sequences of the screens that compute (Parts 0.5, 0.6, 0.7, with
-// the detail of Parts 5.101, 5.103 and 6.101), run headless over the model
+// The call sequences of the screens that compute run headless over the model
 // state, so the tests can check that what each step leaves behind is what the
 // next one reads. The screens' own computations (results/, switchto/, whatif/)
 // come later and call the same equations in the same order.
@@ -10,24 +9,23 @@
 namespace ScreenSequences {
 
 // A programme with three age groups and the design's default test figures and
-// unit costs (Parts 3.101, 3.105), before any selection.
+// unit costs, before any selection.
 VarCon ThreeAgeGroups();
 
-// The questionnaire's test selection, forward command and agree step (Parts
-// 4.106, 4.104): selects the pair, copies the values in use, sets the costs.
+// The questionnaire's test selection, forward command and agree step: selects the pair, copies the values in use, sets the costs.
 Selection ChooseTests(VarCon& vc, ScrTestKind screening, NgzTestKind retest);
 
-// FrmScrResult_Form_Load (Part 0.5 / 5.101) with its NGZ rows (5.103).
+// FrmScrResult_Form_Load with its NGZ rows.
 void ResultsScreen(VarCon& vc, const Selection& sel, bool confirmPositives);
 
-// FrmSwitchTo_Form_Load (Part 0.6 / 6.101): writes the public values and the
+// FrmSwitchTo_Form_Load writes the public values and the
 // captions that the cost and projection equations read.
 void SwitchToScreen(VarCon& vc, const Selection& sel);
 
-// FrmSwitchToCost_Form_Load (Part 0.7).
+// FrmSwitchToCost_Form_Load.
 void CostScreen(VarCon& vc, const Selection& sel);
 
-// FrmSwitchToAnaly_Form_Load (Part 0.7).
+// FrmSwitchToAnaly_Form_Load.
 void ProjectionScreen(VarCon& vc, const Selection& sel);
 
 } // namespace ScreenSequences

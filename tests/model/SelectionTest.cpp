@@ -1,4 +1,4 @@
-// Part 1.103: the selection form's option groups and the unit costs in use.
+// The selection form's option groups and the unit costs in use.
 #include <gtest/gtest.h>
 
 #include "model/Equations.h"
@@ -147,7 +147,7 @@ TEST(Selection, CostsChangeOnlyWhenTheCostProceduresRun)
     EXPECT_EQ(vc.CostScrTest, Money::fromTicks(1'1000));
     vc.TxtCostDFA = Money::fromTicks(4'2000);
     vc.TxtCostPCA = Money::fromTicks(6'6300);
-    // The agree step's order (Part 4.104).
+    // The agree step's order.
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, sel);
     Equations::SetCostScrTest(vc, sel);

@@ -1,7 +1,7 @@
-// The call sequences of Parts 0.5, 0.6 and 0.7 run headless with three age
+// The call sequences of the results, comparison, cost and projection screens run headless with three age
 // groups, for GenProbe, EIA and a PCR test. The expectations are worked out
 // here step by step from the programme's figures (plain double arithmetic
-// rounded to float where the Parts store), not taken from the equations.
+// rounded to float where the screens store), not taken from the equations.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,7 +33,7 @@ float Prevalence(int g, double se, double sp)
 float Infected(int g, double se, double sp) { return f(double(Prevalence(g, se, sp)) * groups[g].women); }
 double Sum3(float a, float b, float c) { return f(double(a) + double(b) + double(c)); }
 
-// K of Part 1.105 for the programme's treatment figures.
+// The PID risk factor K for the programme's treatment figures.
 double RiskIdentified()
 {
     const double Q = double(f(double(0.857f) * 60 * 0.01)) + double(f(double(0.965f) * 40 * 0.01));
@@ -54,7 +54,7 @@ struct Share {
 // An NGZ retest's finds per group: gray-zone base test (se, sp) and the factor
 // of its cut-off, the test that reads the prevalence, the retest's
 // sensitivity, and the shares of the groups under 25 and over 25 (the EIA
-// rule of Part 1.106 mixes two tests in the over-25 share).
+// gray-zone rule mixes two tests in the over-25 share).
 struct Finds {
     float perGroup[3];
     double total;
@@ -88,7 +88,7 @@ TEST(Sequence, GenProbeWithoutRetest)
     EXPECT_EQ(vc.CostScrTest, vc.CostGP);
     EXPECT_EQ(vc.CostPCA, Money::fromTicks(6'6300));
 
-    // ---- Part 0.5: the results screen -------------------------------------
+    // ---- the results screen -------------------------------------
     ResultsScreen(vc, sel, true);
     float infected[3], found[3], missed[3];
     for (int g = 0; g < 3; ++g) {
@@ -124,7 +124,7 @@ TEST(Sequence, GenProbeWithoutRetest)
     EXPECT_EQ(vc.NoPidNgzTotal, f(noPidNgz));
     EXPECT_EQ(vc.PidCountDfaEia, 0.0f);  // only the EIA rows set them
 
-    // ---- Part 0.6: the comparison screen -------------------------------------
+    // ---- the comparison screen -------------------------------------
     SwitchToScreen(vc, sel);
     EXPECT_EQ(vc.NoInFoCur, vc.NoInFoTotal);
     EXPECT_EQ(vc.CTNPMTot, vc.NoInMiTotal);
@@ -154,7 +154,7 @@ TEST(Sequence, GenProbeWithoutRetest)
     EXPECT_EQ(vc.SensNgz, vc.SensPCREIA);
     EXPECT_EQ(vc.SensWithNgz, f(SensEIA * 1.107));
 
-    // ---- Part 0.7: the cost screen -------------------------------------------
+    // ---- the cost screen -------------------------------------------
     const float eiaMissed[3] = {vc.StNoInMi18, vc.StNoInMi1825, vc.StNoInMi25};
     CostScreen(vc, sel);
     const double DT = 9.5 * (40 * 0.01) + 2.0 * (60 * 0.01);
@@ -179,7 +179,7 @@ TEST(Sequence, GenProbeWithoutRetest)
     EXPECT_EQ(vc.SensScr, vc.SensEIA);
     EXPECT_EQ(vc.SensNgz, vc.SensPCREIA);
 
-    // ---- Part 0.7: the projection screen -------------------------------------
+    // ---- the projection screen -------------------------------------
     const float noPidNgzOfResults = vc.NoPidNgzTotal;
     ProjectionScreen(vc, sel);
     EXPECT_EQ(vc.PidNoWomGP, f(K * vc.NoInFoCur + double(vc.MpGP) * 0.15f));

@@ -1,4 +1,4 @@
-// Part 1.107: switch-to-test equations.
+// Switch-to-test equations.
 #include <gtest/gtest.h>
 
 #include "Digits.h"

@@ -1,4 +1,4 @@
-// Part 1.105: treatment, cost and PID equations.
+// Treatment, cost and PID equations.
 #include <gtest/gtest.h>
 
 #include "Digits.h"
@@ -9,7 +9,7 @@ namespace {
 
 using namespace Equations;
 
-// The results screen's steps up to the PID counts (Part 0.5), on one age group.
+// The results screen's steps up to the PID counts, on one age group.
 VarCon WorkedExampleAfterPid()
 {
     VarCon vc = WorkedExamples::OneAgeGroupWithTreatment();

@@ -1,12 +1,12 @@
 #pragma once
-// The programme figures of the Parts' worked examples, as a model state the
+// The programme figures of the worked examples, as a model state the
 // forms would have filled.
 #include "model/VarCon.h"
 
 namespace WorkedExamples {
 
-// Part 1.104's one age group: 1000 women under 18, 12 % positive, a screening
-// test of sensitivity 0.7 and specificity 0.987 (GenProbe in Part 1.106).
+// The worked example's one age group: 1000 women under 18, 12 % positive, a screening
+// test of sensitivity 0.7 and specificity 0.987 (GenProbe in the NGZ example).
 inline VarCon OneAgeGroup()
 {
     VarCon vc;
@@ -20,7 +20,7 @@ inline VarCon OneAgeGroup()
     return vc;
 }
 
-// Part 1.105's treatment figures on top of it.
+// The worked example's treatment figures on top of it.
 inline VarCon OneAgeGroupWithTreatment()
 {
     VarCon vc = OneAgeGroup();
