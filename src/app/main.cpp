@@ -8,6 +8,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The pictures live in the forms' static library, which nothing else
+    // would pull them in from.
+    Q_INIT_RESOURCE(resources);
     // The program ends through its own commands; a form may be hidden for a
     // moment while the next one comes up.
     app.setQuitOnLastWindowClosed(false);

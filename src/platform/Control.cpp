@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <cmath>
 
 namespace platform {
@@ -383,9 +385,38 @@ void TextBox::setLocked(bool l)
 
 // --- CommandButton -------------------------------------------------------------------
 
+namespace {
+// A push button whose caption wraps at word boundaries when it does not fit
+// on one line, as the old runtime's buttons do. The caption stays the
+// button's text; only the drawing differs.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const QString caption = option.text;
+        if (caption.isEmpty() || !option.icon.isNull() ||
+            fontMetrics().horizontalAdvance(caption) <= contents.width()) {
+            QPushButton::paintEvent(e);
+            return;
+        }
+        QStylePainter painter(this);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                             isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+} // namespace
+
 QWidget* CommandButton::createWidget(QWidget* parent)
 {
-    auto* b = new QPushButton(parent);
+    auto* b = new WrappingButton(parent);
     b->setAutoDefault(false);
     QObject::connect(b, &QPushButton::clicked, b, [this] { raiseClick(); });
     return b;

@@ -13,7 +13,8 @@ FrmConsole::FrmConsole(Program& p) : ScalingForm(p, "FrmConsole")
     designBackColor(kCyan);
     designFont("Times New Roman", 9);
 
-    lblohra.designGeometry(240, 120, 852, 492);
+    // Wider than first drawn (852), which cut the acronym off at this size.
+    lblohra.designGeometry(240, 120, 1212, 492);
     lblohra.designCaption("OHRA");
     lblohra.designFont("Times New Roman", 19.5);
     lblohra.designBackColor(kCyan);

@@ -34,7 +34,8 @@ FrmInstructSwitch::FrmInstructSwitch(Program& p) : ScalingForm(p, "FrmInstructSw
     designBackColor(kCyan);
     designFont("Times New Roman", 9);
 
-    Label2.designGeometry(360, 120, 852, 492);
+    // Wider than first drawn (852), which cut the acronym off at this size.
+    Label2.designGeometry(360, 120, 1212, 492);
     Label2.designCaption("OHRA");
     Label2.designFont("Times New Roman", 18);
     Label2.designBackColor(kCyan);
