@@ -5,6 +5,7 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -63,6 +64,8 @@ protected:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            if (clickInProgress_)
+                return false;
             // Controls do not take the focus on a click by themselves (their
             // focus policy is Tab only): the move is validated here first.
             if (c->canHoldFocus() && c != form_.active_ && c->enabled()) {
@@ -70,6 +73,8 @@ protected:
                     swallowRelease_ = true;
                     return true;
                 }
+                if (c->kind() == ControlKind::TextBox && c->widget())
+                    return clickThenFocus(c, watched, event);
                 if (c->widget())
                     c->widget()->setFocus(Qt::MouseFocusReason);
             }
@@ -105,6 +110,8 @@ protected:
             return false;
         }
         case QEvent::FocusIn:
+            if (clickInProgress_)
+                return false;  // raised once the click has placed the caret
             if (c != form_.active_)
                 form_.focusArrived(c);
             return false;
@@ -140,10 +147,26 @@ protected:
     }
 
 private:
+    // A click into a text box places the caret once the box has the focus,
+    // which would undo a selection made by its GotFocus. So the click is
+    // handled first and the focus events are raised after it.
+    bool clickThenFocus(Control* c, QObject* watched, QEvent* event)
+    {
+        QPointer<QObject> guard(watched);
+        clickInProgress_ = true;
+        c->widget()->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(watched, event);
+        clickInProgress_ = false;
+        if (guard && owner_.value(watched, nullptr) == c && c != form_.active_)
+            form_.focusArrived(c);
+        return true;
+    }
+
     Form& form_;
     QWidget* client_;
     QHash<QObject*, Control*> owner_;
     bool swallowRelease_ = false;
+    bool clickInProgress_ = false;
 };
 
 Form::Form(Runtime& runtime, QString name) : runtime_(runtime), name_(std::move(name))

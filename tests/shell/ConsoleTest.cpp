@@ -68,7 +68,13 @@ TEST_F(ConsoleTest, EnteringTheBoxAgainSelectsItsWholeTextAndLeavingStoresTheNew
     QTest::keyClick(box(c), Qt::Key_Tab);
     ASSERT_EQ(program().vc.Region, "North Ward");
 
-    // Back by code, which (unlike Tab) leaves Qt's own select-on-focus out of it.
+    // Back with a click, which places the caret before GotFocus selects.
+    QTest::mouseClick(box(c), Qt::LeftButton, {}, QPoint(4, box(c)->height() / 2));
+    ASSERT_TRUE(c.txtRegion.hasFocus());
+    EXPECT_EQ(box(c)->selectedText(), "North Ward");
+    QTest::keyClick(box(c), Qt::Key_Tab);
+
+    // And by code, which leaves Qt's own select-on-Tab out of it.
     c.txtRegion.setFocus();
     ASSERT_TRUE(c.txtRegion.hasFocus());
     EXPECT_EQ(box(c)->selectedText(), "North Ward");
