@@ -85,17 +85,6 @@ TEST_F(ConsoleTest, EnteringTheBoxAgainSelectsItsWholeTextAndLeavingStoresTheNew
     EXPECT_EQ(program().vc.Region, "South Ward");
 }
 
-TEST_F(ConsoleTest, TheConsoleComesBackAsItWasLeft)
-{
-    FrmConsole& c = console();
-    QTest::keyClicks(box(c), "Harbour Clinic");
-    QTest::keyClick(box(c), Qt::Key_Tab);
-    c.setVisible(false);
-    c.setVisible(true);
-    EXPECT_EQ(c.txtRegion.text(), "Harbour Clinic");
-    EXPECT_EQ(program().vc.Region, "Harbour Clinic");
-}
-
 TEST_F(ConsoleTest, ExitApplicationEndsTheProgramWithoutAQuestion)
 {
     FrmConsole& c = console();

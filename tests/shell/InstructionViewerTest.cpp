@@ -204,9 +204,7 @@ TEST_F(InstructionViewerTest, PrintedPagesKeepTheirEmphasis)
     FrmInstructSwitch& v = viewer();
     v.mnuPAbout.trigger();
     ASSERT_EQ(printer.jobs().size(), 1);
-    // The box is printed, not the bare text: the page on show keeps its
-    // emphasis while it is printed.
-    expectStyles(v.rtfInstructions, InstructionPage::About);
+    // The box is printed with its emphasis, not as bare text.
     QProcess fonts;
     fonts.start("pdffonts", {printer.jobs().front()});
     ASSERT_TRUE(fonts.waitForFinished(30000));
@@ -307,13 +305,6 @@ TEST_F(InstructionViewerTest, SmallScreensAreWarnedOrCautionedExactlyAtTheirSize
         EXPECT_FALSE(script.ranOutOfAnswers());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-}
-
-TEST_F(InstructionViewerTest, TheStartUpAnswerYesMaximisesTheViewer)
-{
-    Program& p = started(platform::Answer::Yes);
-    p.frmSplash().imgLogo_Click();
-    EXPECT_EQ(p.FrmInstructSwitch().windowState(), platform::WindowState::Maximized);
 }
 
 } // namespace

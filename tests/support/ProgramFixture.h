@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace testsupport {
 
@@ -67,30 +69,41 @@ inline QString pdfText(const QString& path)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// Timers of whenModal, stopped when a test ends so none fires into the next one.
+inline std::vector<QPointer<QTimer>>& modalTimers()
+{
+    static std::vector<QPointer<QTimer>> timers;
+    return timers;
+}
+
 // Runs action once the form's modal loop is running; if the form is still
 // modal a while later, hides it so the test fails instead of hanging.
 inline void whenModal(platform::Form& form, std::function<void()> action)
 {
     auto* poll = new QTimer;
-    auto* clock = new QElapsedTimer;
+    modalTimers().push_back(poll);
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [&form, poll, clock, action] {
-        if (form.isModal()) {
-            poll->stop();
-            action();
-            QTimer::singleShot(5000, [&form] {
-                if (form.isModal()) {
-                    ADD_FAILURE() << form.name().toStdString() << " stayed modal";
-                    form.hide();
-                }
-            });
-        } else if (clock->elapsed() > 5000) {
-            poll->stop();
-        } else {
+        if (!form.isModal()) {
+            if (clock->elapsed() > 5000) {
+                poll->stop();
+                ADD_FAILURE() << form.name().toStdString() << " never came up modally";
+            }
             return;
         }
-        poll->deleteLater();
-        delete clock;
+        poll->stop();
+        auto* stuck = new QTimer;
+        modalTimers().push_back(stuck);
+        stuck->setSingleShot(true);
+        QObject::connect(stuck, &QTimer::timeout, stuck, [&form] {
+            if (form.isModal()) {
+                ADD_FAILURE() << form.name().toStdString() << " stayed modal";
+                form.hide();
+            }
+        });
+        stuck->start(5000);
+        action();
     });
     poll->start(0);
 }
@@ -99,6 +112,9 @@ class ProgramTest : public ::testing::Test {
 protected:
     ~ProgramTest() override
     {
+        for (QPointer<QTimer>& t : modalTimers())
+            delete t.data();
+        modalTimers().clear();
         program_.reset();
         // Windows of unloaded forms are deleted once events are processed.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
