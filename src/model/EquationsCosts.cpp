@@ -94,7 +94,10 @@ OptionalMoney CostPerPositive(Money cost, double divisor)
     if (!(divisor > 0.0))
         return std::nullopt;
     const double quotient = cost.toDouble() / divisor;
-    if (!std::isfinite(quotient) || std::fabs(quotient) * Money::TicksPerUnit >= 9.2e18)
+    // Only a quotient that Money cannot hold goes without a figure; every
+    // tick count below 2^63 in magnitude still rounds to a valid Money.
+    constexpr double TickLimit = 9223372036854775808.0;  // 2^63
+    if (!std::isfinite(quotient) || !(std::fabs(quotient * Money::TicksPerUnit) < TickLimit))
         return std::nullopt;
     return Money::fromDouble(quotient);
 }

@@ -1,6 +1,9 @@
 // The switch-to cost table, and The worked example's NGZ option totals.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 #include "model/Equations.h"
 #include "model/Families.h"
 
@@ -8,7 +11,7 @@ namespace {
 
 using namespace Equations;
 
-TEST(Costs, SlotTableOfParts1108And1110)
+TEST(Costs, SlotTableMapsEveryTestToItsDisplaySlot)
 {
     // Rows: current test; columns: the tests in display slots 1..5.
     using K = ScrTestKind;
@@ -161,6 +164,29 @@ TEST(Costs, CostPerPositiveAndItsMissingValue)
     EXPECT_FALSE(CostPerPositive(Money::fromTicks(1), -3.0).has_value());
     EXPECT_FALSE(CostPerPositive(Money::fromTicks(1'0000), 1e-300).has_value());
     EXPECT_EQ(CostPerPositive(Money::fromTicks(10'0000), 4.0), Money::fromTicks(2'5000));
+}
+
+// A cost per positive is left without a figure only when Money cannot hold it:
+// quotients up to the end of the Money range (about 9.22e14) keep their value.
+TEST(Costs, CostPerPositiveKeepsEveryFigureMoneyCanHold)
+{
+    struct Case {
+        int64_t costTicks;
+        double divisor;
+        std::optional<int64_t> ticks;
+    } cases[] = {
+        {4'600'000'000'000'000'000, 0.5, 9'200'000'000'000'000'000},  // 9.2e14 units
+        {9'220'000'000'000'000'000, 1.0, 9'220'000'000'000'000'000},   // 9.22e14 units
+        {9'000'000'000'000'000'000, 0.5, std::nullopt},                // 1.8e15 units: beyond the range
+        {1'0000, 1e-300, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const OptionalMoney pi = CostPerPositive(Money::fromTicks(c.costTicks), c.divisor);
+        ASSERT_EQ(pi.has_value(), c.ticks.has_value()) << c.costTicks << " / " << c.divisor;
+        if (c.ticks) {
+            EXPECT_EQ(pi->ticks(), *c.ticks) << c.costTicks << " / " << c.divisor;
+        }
+    }
 }
 
 TEST(Costs, NgzOptionTotals)
