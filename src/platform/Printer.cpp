@@ -333,9 +333,14 @@ bool Printer::printDocument(const QTextDocument& document)
 {
     if (job_)
         endDoc();
+    addDocument(document);
+    return endDoc();
+}
+
+void Printer::addDocument(const QTextDocument& document)
+{
     if (Job* job = activeJob())
         drawDocument(*job, document);
-    return endDoc();
 }
 
 bool Printer::endDoc()

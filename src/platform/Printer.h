@@ -76,6 +76,9 @@ public:
     // Finishes any open job, then prints the document with its formatting as
     // a job of its own. Returns what endDoc() would.
     virtual bool printDocument(const QTextDocument& document);
+    // Adds a rich-text document to the job under way, from a fresh page, so
+    // that several documents go out as one job (ended by endDoc()).
+    virtual void addDocument(const QTextDocument& document);
 
     // The PDF file that the last delivered job was written to; empty when it
     // went to a printer or nothing was delivered yet.

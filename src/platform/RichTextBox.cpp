@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/Printer.h"
 #include "platform/RichTextOps.h"
 
 #include <QTextEdit>
@@ -39,5 +40,6 @@ void RichTextBox::setSelItalic(bool italic) { richtext::setSelectionItalic(*edit
 void RichTextBox::setSelColor(const QColor& colour) { richtext::setSelectionColor(*edit(), colour); }
 QTextCharFormat RichTextBox::charFormatAt(int position) { return richtext::charFormatAt(*edit(), position); }
 bool RichTextBox::print(Printer& printer) { return richtext::print(*edit(), printer); }
+void RichTextBox::addToPrint(Printer& printer) { printer.addDocument(*edit()->document()); }
 
 } // namespace platform

@@ -32,6 +32,8 @@ public:
     QTextCharFormat charFormatAt(int position);
     // Prints the whole content; false when the print did not happen.
     bool print(Printer& printer);
+    // Adds the whole content to the printer's job under way, from a fresh page.
+    void addToPrint(Printer& printer);
 
     bool canHoldFocus() const override { return true; }
 

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/Dialogs.h"
+#include "platform/Printer.h"
 #include "shell/FrmInstruct.h"
 
 #include <array>
@@ -136,7 +137,7 @@ void FrmInstructSwitch::cmdSpecialKeys_Click()
 
 // --- printing ------------------------------------------------------------------------
 
-bool FrmInstructSwitch::printPage(InstructionPage page)
+void FrmInstructSwitch::runPageProcedure(InstructionPage page)
 {
     switch (page) {
     case InstructionPage::About: cmdWelcome_Click(); break;
@@ -145,6 +146,11 @@ bool FrmInstructSwitch::printPage(InstructionPage page)
     case InstructionPage::GeneralInstructions: cmdGCI_Click(); break;
     case InstructionPage::SpecialKeys: cmdSpecialKeys_Click(); break;
     }
+}
+
+bool FrmInstructSwitch::printPage(InstructionPage page)
+{
+    runPageProcedure(page);
     return rtfInstructions.print(runtime().printer());
 }
 
@@ -159,12 +165,14 @@ void FrmInstructSwitch::mnuPrintAll_Click()
     static constexpr std::array kOrder = {
         InstructionPage::About, InstructionPage::GeneralInstructions, InstructionPage::Documentation,
         InstructionPage::DetailedInstructions, InstructionPage::SpecialKeys};
+    // One job for the five pages: one document at the printer, or one PDF
+    // file and one message where there is no printer.
+    platform::Printer& printer = runtime().printer();
     for (InstructionPage page : kOrder) {
-        // After a failure (already reported) the next pages would only fail
-        // the same way, one message each.
-        if (!printPage(page))
-            return;
+        runPageProcedure(page);
+        rtfInstructions.addToPrint(printer);
     }
+    printer.endDoc();
 }
 
 // --- navigation ----------------------------------------------------------------------

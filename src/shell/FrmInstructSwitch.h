@@ -76,5 +76,6 @@ private:
     void showPage(InstructionPage page);
     // Shows the page and prints it; false when the print failed (the user
     // has been told).
+    void runPageProcedure(InstructionPage page);
     bool printPage(InstructionPage page);
 };

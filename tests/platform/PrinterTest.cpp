@@ -444,3 +444,24 @@ TEST_F(PrinterTest, AJobLeftOpenIsSentWhenThePrinterGoes)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PrinterTest, SeveralDocumentsGoOutAsOneJobWithOneMessage)
+{
+    const QString folder = pathOf("together");
+    Printer printer(dialogs, Destination::systemPrinter(folder, [] { return nullptr; }));
+    QTextDocument first(QStringLiteral("First page text"));
+    QTextDocument second(QStringLiteral("Second page text"));
+    printer.addDocument(first);
+    printer.addDocument(second);
+    ASSERT_TRUE(printer.endDoc());
+    const QString pdf = printer.lastOutputPath();
+    EXPECT_EQ(pdftest::pageCount(pdf), 2);  // each document from a fresh page
+    const QString text = pdftest::text(pdf);
+    EXPECT_LT(text.indexOf("First page text"), text.indexOf("Second page text"));
+    EXPECT_EQ(pdfFilesInDir(folder).size(), 1);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+}
+
+} // namespace

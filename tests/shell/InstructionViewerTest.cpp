@@ -218,9 +218,20 @@ TEST_F(InstructionViewerTest, PrintAllPrintsTheFivePagesInItsOrderAndEndsOnSpeci
 {
     FrmInstructSwitch& v = viewer();
     v.mnuPrintAll.trigger();
+    // One job holding the five pages, each from a fresh sheet.
+    EXPECT_TRUE(printer.jobs().isEmpty());
+    ASSERT_FALSE(printer.lastOutputPath().isEmpty());
     QStringList printed;
-    for (const QString& job : printer.jobs())
-        printed << printedPage(job);
+    for (const QString& sheet : testsupport::pdfText(printer.lastOutputPath()).split(QChar('\f'))) {
+        int marks = 0;
+        for (const PageMark& p : kPages) {
+            if (squeezed(sheet).contains(p.mark)) {
+                printed << p.name;
+                ++marks;
+            }
+        }
+        EXPECT_LE(marks, 1) << "a page started mid-sheet";
+    }
     EXPECT_EQ(printed, QStringList({"About", "General Instructions", "Documentation", "Detailed Instructions",
                                     "Special Keys"}));
     EXPECT_EQ(v.rtfInstructions.text(), instructionPageText(InstructionPage::SpecialKeys));
