@@ -1,7 +1,7 @@
 #pragma once
 // Equations: every equation of the model. Free
-// functions over the model state (and the selection where the design reads it),
-// with the design's names. They never read a widget: the values the design reads
+// functions over the model state (and the selection where an equation reads it),
+// with the program's own names. They never read a widget: the values an equation reads
 // off forms are kept in VarCon (see the end of VarCon.h).
 //
 // Arithmetic: every formula is evaluated in double precision from its 32-bit

@@ -26,8 +26,8 @@ float EvaluateNgzOption(VarCon& vc, const Selection& sel, int option)
         vc.SpecNgz = vc.SpecPCRGP;
         SetNgzZoneGP(vc);
         // Option 1 always takes the general gray-zone shares. With EIA and PCR on
-        // EIA chosen, CalcPerNgz would switch to the EIA rule, so the design then
-        // carries the same steps out in place; evaluating against no selection
+        // EIA chosen, CalcPerNgz would switch to the EIA rule, so the option's
+        // steps are then worked out in place; evaluating against no selection
         // is exactly that.
         return StCalcAddInfNgz(vc, sel.optNgzTest(3) ? Selection() : sel);
     case 2:

@@ -51,8 +51,8 @@ float AnCalcPidNgzFromEIA(VarCon& vc, const Selection& sel)
 
 namespace {
 
-// The current strategy's chain run again with GenProbe and PCR on GenProbe
-//; returns its PID cases with NGZ retesting.
+// The current strategy's chain run again with GenProbe and PCR on GenProbe;
+// returns its PID cases with NGZ retesting.
 float RecomputeGenProbeWithPcr(VarCon& vc, const Selection& sel)
 {
     vc.SensScr = vc.SensGP;

@@ -53,8 +53,9 @@ float StCalcAddInfNgz(VarCon& vc, const Selection& sel)
 
 float StCalcMissedNgz(VarCon& vc)
 {
-    // Mended: a retest cannot leave fewer than no infections missed (the design
-    // let this go negative; CalcInfFoundNgz already caps its own count at 0).
+    // A retest cannot leave fewer than no infections missed: the finds may
+    // exceed the missed count of the test they are subtracted from, and the
+    // difference stops at 0 (CalcInfFoundNgz caps its own count the same way).
     for (int g = 0; g < AgeGroupCount; ++g)
         vc.*Age::StNoInMiNgz[g] = F(std::max(0.0, D(vc.*Age::StNoInMi[g]) - D(vc.*Age::StAddInf[g])));
     return Total(vc, Age::StNoInMiNgz);

@@ -1,7 +1,7 @@
 #pragma once
 // Runs of like values in VarCon, as arrays of pointers to members, so an
 // equation can walk the age groups (18, 1825, 25) or the screening tests
-// (ScrTestKind order) in the design's order without repeating itself.
+// (ScrTestKind order) in their fixed order without repeating itself.
 #include <array>
 
 #include "model/VarCon.h"

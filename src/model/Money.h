@@ -1,5 +1,5 @@
 #pragma once
-// Money: the design's fixed-point currency with four decimal places, held as a
+// Money: the program's fixed-point currency with four decimal places, held as a
 // 64-bit count of ten-thousandths. Conversions from double round to the nearest
 // ten-thousandth, an exact half to the even neighbour.
 #include <compare>
@@ -14,7 +14,7 @@ public:
     // The form layer parses currency text into ticks and builds Money from them.
     static constexpr Money fromTicks(int64_t ticks) { return Money(ticks); }
     // Nearest ten-thousandth, halves to even. A value beyond the Money range
-    // saturates at its end and NaN gives 0: the design leaves that limit to us,
+    // saturates at its end and NaN gives 0: no amount may stop the program,
     // and the program must not stop there.
     static Money fromDouble(double amount);
     // Whole currency units, halves to even (12.5 -> 12, 13.5 -> 14), as the
@@ -26,7 +26,7 @@ public:
     constexpr int64_t ticks() const { return ticks_; }
     double toDouble() const { return static_cast<double>(ticks_) / TicksPerUnit; }
 
-    // Exact fixed-point sums, as the design's currency arithmetic; they
+    // Exact fixed-point sums, as currency arithmetic must be; they
     // saturate at the ends of the range instead of overflowing.
     friend Money operator+(Money a, Money b);
     friend Money operator-(Money a, Money b);

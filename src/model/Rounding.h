@@ -1,8 +1,8 @@
 #pragma once
-// The whole numbers that the screens show for counts. The design converts a
-// count to a 16-bit integer (nearest, halves to even) and stops on overflow;
-// we keep the rounding and use a 32-bit integer, saturating at its ends (NaN
-// gives 0), so no count can stop the program.
+// The whole numbers that the screens show for counts: nearest, halves to even.
+// A 16-bit integer would overflow for a large programme, so the count is held
+// in a 32-bit integer, saturating at its ends (NaN gives 0): no count can stop
+// the program.
 #include <cmath>
 #include <cstdint>
 #include <limits>

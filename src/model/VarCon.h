@@ -153,7 +153,7 @@ struct VarCon {
     Money PidCostNgz1, PidCostNgz2, PidCostNgz3;
     float StPidNgz18 = 0, StPidNgz1825 = 0, StPidNgz25 = 0;
 
-    // ---- Values the design reads off forms ------------------------------------------
+    // ---- Values the equations read off forms ------------------------------------------
     // The equations never read a widget: each form writes here the value it puts
     // into the control, and the equation reads it from here.
 

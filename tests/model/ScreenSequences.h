@@ -8,7 +8,7 @@
 
 namespace ScreenSequences {
 
-// A programme with three age groups and the design's default test figures and
+// A programme with three age groups and the default test figures and
 // unit costs, before any selection.
 VarCon ThreeAgeGroups();
 
