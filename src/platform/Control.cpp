@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -422,24 +423,29 @@ QWidget* CommandButton::createWidget(QWidget* parent)
     return b;
 }
 
+// --- buttons -----------------------------------------------------------------------------
+
+QString ButtonControl::caption() { ensureLoaded(); return caption_; }
+
+void ButtonControl::setCaption(const QString& c)
+{
+    ensureLoaded();
+    caption_ = c;
+    static_cast<QAbstractButton*>(widget())->setText(c);
+}
+
+void ButtonControl::applyState() { static_cast<QAbstractButton*>(widget())->setText(caption_); }
+
 void CommandButton::applyState()
 {
+    ButtonControl::applyState();
     auto* b = static_cast<QPushButton*>(widget());
-    b->setText(caption_);
     if (!picture_.isEmpty()) {
         b->setIcon(QIcon(picture_));
         b->setIconSize(QSize(32, 32));
     }
 }
 
-QString CommandButton::caption() { ensureLoaded(); return caption_; }
-
-void CommandButton::setCaption(const QString& c)
-{
-    ensureLoaded();
-    caption_ = c;
-    static_cast<QPushButton*>(widget())->setText(c);
-}
 
 // --- OptionButton --------------------------------------------------------------------
 
@@ -452,19 +458,16 @@ QWidget* OptionButton::createWidget(QWidget* parent)
 
 void OptionButton::applyState()
 {
+    ButtonControl::applyState();
     auto* r = static_cast<QRadioButton*>(widget());
-    r->setText(caption_);
     r->setAutoExclusive(false);
     r->setChecked(value_);
 }
 
-QString OptionButton::caption() { ensureLoaded(); return caption_; }
-
-void OptionButton::setCaption(const QString& c)
+void OptionButton::resetState()
 {
-    ensureLoaded();
-    caption_ = c;
-    static_cast<QRadioButton*>(widget())->setText(c);
+    ButtonControl::resetState();
+    value_ = designValue_;
 }
 
 bool OptionButton::value() { ensureLoaded(); return value_; }
@@ -484,7 +487,7 @@ void OptionButton::setValue(bool v)
 // Chooses this button and clears the others of its container, then raises Click.
 void OptionButton::select(bool raise)
 {
-    for (Control* c : form().controls_) {
+    for (Control* c : form().controls()) {
         if (c == this || c->kind() != ControlKind::OptionButton || c->container() != container())
             continue;
         auto* other = static_cast<OptionButton*>(c);
@@ -513,18 +516,15 @@ QWidget* CheckBox::createWidget(QWidget* parent)
 
 void CheckBox::applyState()
 {
+    ButtonControl::applyState();
     auto* b = static_cast<QCheckBox*>(widget());
-    b->setText(caption_);
     b->setChecked(value_ != 0);
 }
 
-QString CheckBox::caption() { ensureLoaded(); return caption_; }
-
-void CheckBox::setCaption(const QString& c)
+void CheckBox::resetState()
 {
-    ensureLoaded();
-    caption_ = c;
-    static_cast<QCheckBox*>(widget())->setText(c);
+    ButtonControl::resetState();
+    value_ = designValue_;
 }
 
 int CheckBox::value() { ensureLoaded(); return value_; }

@@ -209,72 +209,74 @@ private:
     int selStart_ = 0, selLength_ = 0;
 };
 
-// A push button with a caption or a picture.
-class CommandButton : public Control {
+// What the three kinds of button share: a caption, kept across hide and show
+// and returned to its design at every load.
+class ButtonControl : public Control {
 public:
-    CommandButton(Form& f, QString name) : Control(f, std::move(name), ControlKind::CommandButton) {}
     void designCaption(const QString& c) { designCaption_ = c; }
-    // A picture from the program's resources (":/arrow_right.png").
-    void designPicture(const QString& resource) { picture_ = resource; }
     QString caption();
     void setCaption(const QString& c);
-    const QString& picture() const { return picture_; }
     bool canHoldFocus() const override { return true; }
 
 protected:
-    QWidget* createWidget(QWidget* parent) override;
+    ButtonControl(Form& f, QString name, ControlKind kind) : Control(f, std::move(name), kind) {}
     void resetState() override { caption_ = designCaption_; }
     void applyState() override;
 
 private:
-    QString designCaption_, caption_, picture_;
+    QString designCaption_, caption_;
+};
+
+// A push button with a caption or a picture.
+class CommandButton : public ButtonControl {
+public:
+    CommandButton(Form& f, QString name) : ButtonControl(f, std::move(name), ControlKind::CommandButton) {}
+    // A picture from the program's resources (":/arrow_right.png").
+    void designPicture(const QString& resource) { picture_ = resource; }
+    const QString& picture() const { return picture_; }
+
+protected:
+    QWidget* createWidget(QWidget* parent) override;
+    void applyState() override;
+
+private:
+    QString picture_;
 };
 
 // An option button; the option buttons of one container form one group.
 // Setting one from code raises its Click as a click by the user does.
-class OptionButton : public Control {
+class OptionButton : public ButtonControl {
 public:
-    OptionButton(Form& f, QString name) : Control(f, std::move(name), ControlKind::OptionButton) {}
-    void designCaption(const QString& c) { designCaption_ = c; }
+    OptionButton(Form& f, QString name) : ButtonControl(f, std::move(name), ControlKind::OptionButton) {}
     void designValue(bool v) { designValue_ = v; }
-    QString caption();
-    void setCaption(const QString& c);
     bool value();
     void setValue(bool v);
-    bool canHoldFocus() const override { return true; }
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    void resetState() override { caption_ = designCaption_; value_ = designValue_; }
+    void resetState() override;
     void applyState() override;
 
 private:
-    friend class Form;
     void select(bool raise);
-    QString designCaption_, caption_;
     bool designValue_ = false, value_ = false;
 };
 
 // A check box with the values 0 (unchecked) and 1 (checked); a change of
 // value from code raises Click.
-class CheckBox : public Control {
+class CheckBox : public ButtonControl {
 public:
-    CheckBox(Form& f, QString name) : Control(f, std::move(name), ControlKind::CheckBox) {}
-    void designCaption(const QString& c) { designCaption_ = c; }
+    CheckBox(Form& f, QString name) : ButtonControl(f, std::move(name), ControlKind::CheckBox) {}
     void designValue(int v) { designValue_ = v; }
-    QString caption();
-    void setCaption(const QString& c);
     int value();
     void setValue(int v);
-    bool canHoldFocus() const override { return true; }
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    void resetState() override { caption_ = designCaption_; value_ = designValue_; }
+    void resetState() override;
     void applyState() override;
 
 private:
-    QString designCaption_, caption_;
     int designValue_ = 0, value_ = 0;
 };
 

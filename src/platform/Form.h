@@ -107,7 +107,6 @@ private:
     friend class Control;
     friend class MenuItem;
     friend class FormWindow;
-    friend class OptionButton;
 
     struct Design {
         QString caption;

@@ -1,10 +1,7 @@
 #include "shell/FrmConsole.h"
 
 #include "app/Program.h"
-
-namespace {
-const QColor kCyan(0, 255, 255);
-} // namespace
+#include "shell/HouseStyle.h"
 
 FrmConsole::FrmConsole(Program& p) : ScalingForm(p, "FrmConsole")
 {
@@ -13,18 +10,7 @@ FrmConsole::FrmConsole(Program& p) : ScalingForm(p, "FrmConsole")
     designBackColor(kCyan);
     designFont("Times New Roman", 9);
 
-    // Wider than first drawn (852), which cut the acronym off at this size.
-    lblohra.designGeometry(240, 120, 1212, 492);
-    lblohra.designCaption("OHRA");
-    lblohra.designFont("Times New Roman", 19.5);
-    lblohra.designBackColor(kCyan);
-    lblohra.designTabIndex(3);
-
-    lblohra2.designGeometry(240, 600, 3492, 372);
-    lblohra2.designCaption("Orvane Health Institute");
-    lblohra2.designFont("Times New Roman", 7.5);
-    lblohra2.designBackColor(kCyan);
-    lblohra2.designTabIndex(4);
+    designMakerLabels(lblohra, lblohra2, {240, 120, 600, 3492, 19.5, 3, 4});
 
     Label1.designGeometry(120, 1200, 4692, 372);
     Label1.designCaption("What is the name of your facility or location? (Optional)");

@@ -1,12 +1,9 @@
 #include "shell/FrmInstruct.h"
 
 #include "app/Program.h"
+#include "shell/HouseStyle.h"
 #include "shell/FrmConsole.h"
 #include "shell/FrmInstructSwitch.h"
-
-namespace {
-const QColor kCyan(0, 255, 255);
-} // namespace
 
 FrmInstruct::FrmInstruct(Program& p) : platform::Form(p.runtime(), "FrmInstruct"), program(p)
 {

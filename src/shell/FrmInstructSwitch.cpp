@@ -1,6 +1,7 @@
 #include "shell/FrmInstructSwitch.h"
 
 #include "app/Program.h"
+#include "shell/HouseStyle.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "shell/FrmInstruct.h"
@@ -8,7 +9,6 @@
 #include <array>
 
 namespace {
-const QColor kCyan(0, 255, 255);
 
 const QString kLowResolutionWarning = QStringLiteral(
     "This application does not view correctly at resolutions below 800 x 600 dpi. View the read me "
@@ -35,18 +35,7 @@ FrmInstructSwitch::FrmInstructSwitch(Program& p) : ScalingForm(p, "FrmInstructSw
     designBackColor(kCyan);
     designFont("Times New Roman", 9);
 
-    // Wider than first drawn (852), which cut the acronym off at this size.
-    Label2.designGeometry(360, 120, 1212, 492);
-    Label2.designCaption("OHRA");
-    Label2.designFont("Times New Roman", 18);
-    Label2.designBackColor(kCyan);
-    Label2.designTabIndex(2);
-
-    Label3.designGeometry(360, 720, 3852, 372);
-    Label3.designCaption("Orvane Health Institute");
-    Label3.designFont("Times New Roman", 7.5);
-    Label3.designBackColor(kCyan);
-    Label3.designTabIndex(3);
+    designMakerLabels(Label2, Label3, {360, 120, 720, 3852, 18, 2, 3});
 
     // First in the tab order, so the page can be scrolled with the keys at once.
     rtfInstructions.designGeometry(120, 1080, 8295, 3735);

@@ -1,11 +1,11 @@
 #include "shell/frmSplash.h"
 
 #include "app/Program.h"
+#include "shell/HouseStyle.h"
 #include "platform/Dialogs.h"
 #include "shell/FrmInstructSwitch.h"
 
 namespace {
-const QColor kCyan(0, 255, 255);
 const QString kReleaseDate = QStringLiteral("December 2026");
 } // namespace
 
