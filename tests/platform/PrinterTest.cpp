@@ -2,6 +2,7 @@
 // these tests see what would come out on paper.
 
 #include "platform/Printer.h"
+#include "support/PdfText.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -22,70 +23,6 @@ using platform::Destination;
 using platform::Printer;
 using testsupport::ScriptedDialogs;
 
-namespace pdftest {
-
-QString run(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << tool.toStdString() << " failed on " << arguments.join(' ').toStdString();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString text(const QString& pdf)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-// The lines of each page with runs of blanks made single (in a proportional
-// font, blanks come back as an unreliable number of blanks), without the empty lines that
-// pdftotext puts after a page's last line.
-std::vector<QStringList> pages(const QString& pdf)
-{
-    QStringList pageTexts = text(pdf).split(QLatin1Char('\f'));
-    if (!pageTexts.isEmpty() && pageTexts.last().trimmed().isEmpty())
-        pageTexts.removeLast();
-    std::vector<QStringList> result;
-    for (const QString& page : pageTexts) {
-        QStringList lines;
-        for (const QString& line : page.split(QLatin1Char('\n')))
-            lines << line.simplified();
-        while (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        result.push_back(lines);
-    }
-    return result;
-}
-
-QStringList lines(const QString& pdf)
-{
-    QStringList all;
-    for (const QStringList& page : pages(pdf))
-        all << page;
-    return all;
-}
-
-int pageCount(const QString& pdf)
-{
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                           .match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-std::string joined(const QStringList& lines)
-{
-    return lines.join(QLatin1Char('\n')).toStdString();
-}
-
-QString fonts(const QString& pdf)
-{
-    return run(QStringLiteral("pdffonts"), {pdf});
-}
-
-} // namespace pdftest
 
 #define EXPECT_LINES(pdf, ...) \
     EXPECT_EQ(pdftest::joined(pdftest::lines(pdf)), pdftest::joined(__VA_ARGS__))

@@ -1,5 +1,6 @@
 #include "platform/Printer.h"
 #include "platform/RichTextOps.h"
+#include "support/PdfText.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QRegularExpression>
@@ -11,13 +12,6 @@
 #include <functional>
 
 namespace rt = platform::richtext;
-
-// Defined beside the printer's tests, which read PDF files the same way.
-namespace pdftest {
-QStringList lines(const QString& pdf);
-std::string joined(const QStringList& lines);
-QString fonts(const QString& pdf);
-} // namespace pdftest
 
 namespace {
 

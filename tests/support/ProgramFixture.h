@@ -10,6 +10,7 @@
 #include "platform/Form.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
+#include "support/PdfText.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -60,14 +61,7 @@ private:
 };
 
 // The text of a PDF file as pdftotext lays it out.
-inline QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed on %1>").arg(path);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+inline QString pdfText(const QString& path) { return pdftest::text(path); }
 
 // Timers of whenModal, stopped when a test ends so none fires into the next one.
 inline std::vector<QPointer<QTimer>>& modalTimers()
