@@ -26,6 +26,18 @@ std::optional<std::string> Selection::OptScrTest_Click(VarCon& vc, int16_t Index
     return std::nullopt;
 }
 
+namespace {
+// Puts a retest in use: its sensitivity and specificity, its name and its
+// gray-zone cut-offs.
+void UseRetest(VarCon& vc, float sens, float spec, const char* name, void (*setZone)(VarCon&))
+{
+    vc.SensNgz = sens;
+    vc.SpecNgz = spec;
+    vc.NgzTest = name;
+    setZone(vc);
+}
+} // namespace
+
 std::optional<std::string> Selection::optNgzTest_Click(VarCon& vc, int16_t Index)
 {
     std::optional<std::string> message;
@@ -35,10 +47,7 @@ std::optional<std::string> Selection::optNgzTest_Click(VarCon& vc, int16_t Index
         break;
     case 1:
         if (OptScrTest(0)) {
-            vc.SensNgz = vc.SensPCRGP;
-            vc.SpecNgz = vc.SpecPCRGP;
-            vc.NgzTest = "PCR on GenProbe";
-            Equations::SetNgzZoneGP(vc);
+            UseRetest(vc, vc.SensPCRGP, vc.SpecPCRGP, "PCR on GenProbe", Equations::SetNgzZoneGP);
         } else {
             message = MsgNgzNotForPcrLcr;
         }
@@ -48,17 +57,10 @@ std::optional<std::string> Selection::optNgzTest_Click(VarCon& vc, int16_t Index
         if (!OptScrTest(0) && !OptScrTest(1)) {
             message = MsgNgzNotForPcrLcr;
         } else if (OptScrTest(1)) {
-            if (Index == 2) {
-                vc.SensNgz = vc.SensDFAEIA;
-                vc.SpecNgz = vc.SpecDFAEIA;
-                vc.NgzTest = "DFA on EIA";
-                Equations::SetNgzZoneDFAEIA(vc);
-            } else {
-                vc.SensNgz = vc.SensPCREIA;
-                vc.SpecNgz = vc.SpecPCREIA;
-                vc.NgzTest = "PCR on EIA";
-                Equations::SetNgzZonePCREIA(vc);
-            }
+            if (Index == 2)
+                UseRetest(vc, vc.SensDFAEIA, vc.SpecDFAEIA, "DFA on EIA", Equations::SetNgzZoneDFAEIA);
+            else
+                UseRetest(vc, vc.SensPCREIA, vc.SpecPCREIA, "PCR on EIA", Equations::SetNgzZonePCREIA);
         } else {
             message = MsgNeedsEia;
         }

@@ -101,16 +101,22 @@ TEST(Costs, DrugCostsUseFractionalCurrentAndWholeCaptions)
     EXPECT_EQ(vc.DtcLCRU, Money::fromDouble(50 * 0.5 * DT));
 }
 
-TEST(Costs, TotalsAddExactly)
+// The cost screen's columns up to the confirmation totals, in its order.
+void CostColumns(VarCon& vc, const Selection& sel)
 {
-    VarCon vc = AfterComparison();
-    Selection sel;
-    sel.selectScrTest(vc, ScrTestKind::GenProbe);
     StCalcScreenCosts(vc);
     StCalcConfirmCosts(vc, sel);
     StCalcDrugCosts(vc, sel);
     StCalcScreenTreatCosts(vc);
     StCalcConfirmTotals(vc);
+}
+
+TEST(Costs, TotalsAddExactly)
+{
+    VarCon vc = AfterComparison();
+    Selection sel;
+    sel.selectScrTest(vc, ScrTestKind::GenProbe);
+    CostColumns(vc, sel);
     for (int t = 0; t < ScrTestCount; ++t) {
         EXPECT_EQ(vc.*PerTest::Tst[t], vc.*PerTest::Isc[t] + vc.*PerTest::Dtc[t]);
         EXPECT_EQ(vc.*PerTest::Ccst[t], vc.*PerTest::Isc[t] + vc.*PerTest::Cts[t] + vc.*PerTest::Dtc[t]);
@@ -143,11 +149,7 @@ TEST(Costs, CostPerPositiveAndItsMissingValue)
     VarCon vc = AfterComparison();
     Selection sel;
     sel.selectScrTest(vc, ScrTestKind::GenProbe);
-    StCalcScreenCosts(vc);
-    StCalcConfirmCosts(vc, sel);
-    StCalcDrugCosts(vc, sel);
-    StCalcScreenTreatCosts(vc);
-    StCalcConfirmTotals(vc);
+    CostColumns(vc, sel);
     StGetMissedPositives(vc, sel);
     vc.NoInfTotalSt = 7.5f;  // LCR Urine (slot 5) misses 7.5: nothing identified
     vc.MpPCRU = 0;
