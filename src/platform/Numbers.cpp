@@ -569,6 +569,22 @@ std::int64_t roundHalfEven(double value)
     return static_cast<std::int64_t>(whole);
 }
 
+namespace {
+template <class T>
+std::optional<T> toWhole(double value)
+{
+    if (std::isnan(value))
+        return std::nullopt;
+    const std::int64_t whole = roundHalfEven(value);
+    if (whole < std::numeric_limits<T>::min() || whole > std::numeric_limits<T>::max())
+        return std::nullopt;
+    return static_cast<T>(whole);
+}
+} // namespace
+
+std::optional<std::int16_t> toInt16(double value) { return toWhole<std::int16_t>(value); }
+std::optional<std::int32_t> toInt32(double value) { return toWhole<std::int32_t>(value); }
+
 std::optional<std::int64_t> toCurrencyTicks(const QString& text)
 {
     const std::optional<DecimalText> number = readLocaleNumber(text);

@@ -43,6 +43,12 @@ std::optional<float> toFloat(const QString& text);
 // 16-bit one of the old screens, so 40,000 women never overflow.
 std::int64_t roundHalfEven(double value);
 
+// The 16- and 32-bit whole-number conversions: nearest, halves to even;
+// nullopt when the rounded value lies outside the type's range or the value
+// is NaN, so a caller can refuse the figure instead of showing garbage.
+std::optional<std::int16_t> toInt16(double value);
+std::optional<std::int32_t> toInt32(double value);
+
 // The text's value as a count of ten-thousandths of a currency unit, an exact
 // half of a ten-thousandth going to the even neighbour. The decimal digits are
 // used exactly, not through a double. Reads what formatCurrency writes and

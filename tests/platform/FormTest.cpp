@@ -1,6 +1,7 @@
 // The form and focus rules that every screen is written against, driven by
 // real key and mouse events on the offscreen platform.
 
+#include "platform/ControlArray.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
@@ -356,3 +357,33 @@ TEST_F(FormControls, MenusKeepTheirDesign)
 }
 
 } // namespace
+
+namespace {
+class ArrayForm : public Form {
+public:
+    explicit ArrayForm(Runtime& rt) : Form(rt, "ArrayForm")
+    {
+        designClientSize(4000, 3000);
+        for (int i = 0; i < opt.size(); ++i) {
+            opt[i].designGeometry(120, 120 + 400 * i, 2000, 300);
+            opt[i].designCaption(QStringLiteral("Option %1").arg(i));
+            opt[i].designTabIndex(i);
+        }
+        opt.Click = [this](int index) { clicks.push_back(index); };
+    }
+    ControlArray<OptionButton, 3> opt{*this, "opt"};
+    std::vector<int> clicks;
+};
+} // namespace
+
+TEST_F(FormControls, ControlArrayElementsShareOneHandlerThatGetsTheIndex)
+{
+    ArrayForm f(runtime);
+    showActive(f);
+    f.opt[2].setValue(true);
+    QTest::mouseClick(f.opt[1].widget(), Qt::LeftButton, {}, QPoint(6, f.opt[1].widget()->height() / 2));
+    EXPECT_EQ(f.clicks, (std::vector<int>{2, 1}));
+    EXPECT_TRUE(f.opt[1].value());
+    EXPECT_FALSE(f.opt[2].value());
+    EXPECT_EQ(f.opt[2].name(), QStringLiteral("opt(2)"));
+}

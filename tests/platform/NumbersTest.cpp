@@ -128,6 +128,23 @@ TEST(Numbers, RoundHalfEven)
     }
 }
 
+TEST(Numbers, SixteenAndThirtyTwoBitConversionsReportOverflow)
+{
+    struct Row { double value; std::optional<std::int16_t> i16; std::optional<std::int32_t> i32; };
+    const std::vector<Row> table = {
+        {32767.4, 32767, 32767}, {32767.5, std::nullopt, 32768}, {-32768.5, -32768, -32768},
+        {-32769, std::nullopt, -32769}, {2.5, 2, 2}, {3.5, 4, 4},
+        {2147483647.4, std::nullopt, 2147483647}, {2147483647.5, std::nullopt, std::nullopt},
+        {-2147483648.5, std::nullopt, -2147483648}, {1e300, std::nullopt, std::nullopt},
+        {std::nan(""), std::nullopt, std::nullopt},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.value);
+        EXPECT_EQ(numbers::toInt16(row.value), row.i16);
+        EXPECT_EQ(numbers::toInt32(row.value), row.i32);
+    }
+}
+
 TEST(Numbers, CurrencyTicksReadDecimalsExactlyWithHalfToEven)
 {
     const std::vector<std::pair<const char*, std::optional<std::int64_t>>> table = {
