@@ -31,10 +31,12 @@ public:
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QString applicationTitle);
-    Answer msgBox(const QString& prompt, Buttons buttons, Icon icon,
-                  const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    // The same defaults as the interface, so a call through a QtDialogs&
+    // reads as one through a Dialogs&.
+    Answer msgBox(const QString& prompt, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                  const QString& title = {}) override;
+    QString inputBox(const QString& prompt, const QString& title = {},
+                     const QString& defaultText = {}) override;
 
 private:
     QString applicationTitle_;

@@ -216,6 +216,8 @@ void Form::load()
     shown_ = false;
     active_ = nullptr;
     window_ = new FormWindow(*this);
+    window_->setObjectName(name_);
+    window_->setAccessibleName(name_);
     window_->setWindowTitle(design_.caption);
     QPalette pal = window_->palette();
     pal.setColor(QPalette::Window, design_.back);

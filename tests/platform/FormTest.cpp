@@ -387,3 +387,19 @@ TEST_F(FormControls, ControlArrayElementsShareOneHandlerThatGetsTheIndex)
     EXPECT_FALSE(f.opt[2].value());
     EXPECT_EQ(f.opt[2].name(), QStringLiteral("opt(2)"));
 }
+
+TEST_F(FormControls, ToolsFindEveryControlAndTheWindowByName)
+{
+    TestForm f(runtime);
+    f.load();
+    EXPECT_EQ(f.window()->objectName(), "TestForm");
+    EXPECT_EQ(f.window()->accessibleName(), "TestForm");
+    for (Control* c : f.controls()) {
+        SCOPED_TRACE(c->name().toStdString());
+        EXPECT_EQ(c->widget()->accessibleName(), c->name());
+        EXPECT_EQ(f.window()->findChild<QWidget*>(c->name()), c->widget());
+    }
+}
+
+// Calls through the concrete Qt service read like calls through the interface.
+static_assert(requires(QtDialogs& d) { d.msgBox(QString()); d.inputBox(QString()); });

@@ -26,10 +26,11 @@ public:
     // Queues the text typed into the next input box (empty = Cancel).
     void type(const QString& text) { inputs_.push_back(text); }
 
-    platform::Answer msgBox(const QString& prompt, platform::Buttons buttons, platform::Icon icon,
-                            const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    platform::Answer msgBox(const QString& prompt, platform::Buttons buttons = platform::Buttons::Ok,
+                            platform::Icon icon = platform::Icon::None,
+                            const QString& title = {}) override;
+    QString inputBox(const QString& prompt, const QString& title = {},
+                     const QString& defaultText = {}) override;
 
     const std::vector<RecordedDialog>& shown() const { return shown_; }
     // Prompts of every message box shown, in order.

@@ -1,0 +1,168 @@
+#include "platform/ButtonControls.h"
+
+#include "platform/Form.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace platform {
+
+// --- CommandButton -------------------------------------------------------------------
+
+namespace {
+// A push button whose caption wraps at word boundaries when it does not fit
+// on one line, as the old runtime's buttons do. The caption stays the
+// button's text; only the drawing differs.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const QString caption = option.text;
+        if (caption.isEmpty() || !option.icon.isNull() ||
+            fontMetrics().horizontalAdvance(caption) <= contents.width()) {
+            QPushButton::paintEvent(e);
+            return;
+        }
+        QStylePainter painter(this);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                             isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+} // namespace
+
+QWidget* CommandButton::createWidget(QWidget* parent)
+{
+    auto* b = new WrappingButton(parent);
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, b, [this] { raiseClick(); });
+    return b;
+}
+
+// --- buttons -----------------------------------------------------------------------------
+
+QString ButtonControl::caption() { ensureLoaded(); return caption_; }
+
+void ButtonControl::setCaption(const QString& c)
+{
+    ensureLoaded();
+    caption_ = c;
+    static_cast<QAbstractButton*>(widget())->setText(c);
+}
+
+void ButtonControl::applyState() { static_cast<QAbstractButton*>(widget())->setText(caption_); }
+
+void CommandButton::applyState()
+{
+    ButtonControl::applyState();
+    auto* b = static_cast<QPushButton*>(widget());
+    if (!picture_.isEmpty()) {
+        b->setIcon(QIcon(picture_));
+        b->setIconSize(QSize(32, 32));
+    }
+}
+
+
+// --- OptionButton --------------------------------------------------------------------
+
+QWidget* OptionButton::createWidget(QWidget* parent)
+{
+    auto* r = new QRadioButton(parent);
+    QObject::connect(r, &QRadioButton::clicked, r, [this] { select(true); });
+    return r;
+}
+
+void OptionButton::applyState()
+{
+    ButtonControl::applyState();
+    auto* r = static_cast<QRadioButton*>(widget());
+    r->setAutoExclusive(false);
+    r->setChecked(value_);
+}
+
+void OptionButton::resetState()
+{
+    ButtonControl::resetState();
+    value_ = designValue_;
+}
+
+bool OptionButton::value() { ensureLoaded(); return value_; }
+
+void OptionButton::setValue(bool v)
+{
+    ensureLoaded();
+    if (v) {
+        select(true);
+        return;
+    }
+    value_ = false;
+    if (widget())
+        static_cast<QRadioButton*>(widget())->setChecked(false);
+}
+
+// Chooses this button and clears the others of its container, then raises Click.
+void OptionButton::select(bool raise)
+{
+    for (Control* c : form().controls()) {
+        if (c == this || c->kind() != ControlKind::OptionButton || c->container() != container())
+            continue;
+        auto* other = static_cast<OptionButton*>(c);
+        other->value_ = false;
+        if (other->widget())
+            static_cast<QRadioButton*>(other->widget())->setChecked(false);
+    }
+    value_ = true;
+    if (widget())
+        static_cast<QRadioButton*>(widget())->setChecked(true);
+    if (raise)
+        raiseClick();
+}
+
+// --- CheckBox -----------------------------------------------------------------------------
+
+QWidget* CheckBox::createWidget(QWidget* parent)
+{
+    auto* b = new QCheckBox(parent);
+    QObject::connect(b, &QCheckBox::clicked, b, [this](bool checked) {
+        value_ = checked ? 1 : 0;
+        raiseClick();
+    });
+    return b;
+}
+
+void CheckBox::applyState()
+{
+    ButtonControl::applyState();
+    auto* b = static_cast<QCheckBox*>(widget());
+    b->setChecked(value_ != 0);
+}
+
+void CheckBox::resetState()
+{
+    ButtonControl::resetState();
+    value_ = designValue_;
+}
+
+int CheckBox::value() { ensureLoaded(); return value_; }
+
+void CheckBox::setValue(int v)
+{
+    ensureLoaded();
+    if (v == value_)
+        return;
+    value_ = v;
+    static_cast<QCheckBox*>(widget())->setChecked(v != 0);
+    raiseClick();
+}
+
+} // namespace platform

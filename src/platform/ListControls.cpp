@@ -1,0 +1,119 @@
+#include "platform/ListControls.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace platform {
+
+// --- ListBox --------------------------------------------------------------------------------
+
+QWidget* ListBox::createWidget(QWidget* parent)
+{
+    auto* l = new QListWidget(parent);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) { selectionChanged(row); });
+    return l;
+}
+
+void ListBox::applyState()
+{
+    auto* l = static_cast<QListWidget*>(widget());
+    QSignalBlocker block(l);
+    l->clear();
+    l->addItems(items_);
+    l->setCurrentRow(index_);
+}
+
+void ListBox::selectionChanged(int row)
+{
+    if (row == index_)
+        return;
+    index_ = row;
+    raiseClick();
+}
+
+int ListBox::listIndex() { ensureLoaded(); return index_; }
+
+void ListBox::setListIndex(int i)
+{
+    ensureLoaded();
+    if (i < -1 || i >= items_.size())
+        i = -1;
+    if (i == index_)
+        return;
+    auto* l = static_cast<QListWidget*>(widget());
+    {
+        QSignalBlocker block(l);
+        l->setCurrentRow(i);
+        if (i < 0)
+            l->clearSelection();
+    }
+    selectionChanged(i);
+}
+
+int ListBox::listCount() { ensureLoaded(); return int(items_.size()); }
+
+QString ListBox::list(int i)
+{
+    ensureLoaded();
+    return i >= 0 && i < items_.size() ? items_.at(i) : QString();
+}
+
+QString ListBox::text() { return list(listIndex()); }
+
+void ListBox::addItem(const QString& item)
+{
+    ensureLoaded();
+    items_.append(item);
+    static_cast<QListWidget*>(widget())->addItem(item);
+}
+
+void ListBox::clear()
+{
+    ensureLoaded();
+    items_.clear();
+    index_ = -1;
+    auto* l = static_cast<QListWidget*>(widget());
+    QSignalBlocker block(l);
+    l->clear();
+}
+
+// --- ComboBox ---------------------------------------------------------------------------------
+
+QWidget* ComboBox::createWidget(QWidget* parent)
+{
+    auto* c = new QComboBox(parent);
+    QObject::connect(c, &QComboBox::currentIndexChanged, c, [this](int i) {
+        if (i == index_)
+            return;
+        index_ = i;
+        raiseClick();
+    });
+    return c;
+}
+
+void ComboBox::applyState()
+{
+    auto* c = static_cast<QComboBox*>(widget());
+    QSignalBlocker block(c);
+    c->clear();
+    c->addItems(items_);
+    c->setCurrentIndex(index_);
+}
+
+int ComboBox::listIndex() { ensureLoaded(); return index_; }
+
+void ComboBox::setListIndex(int i)
+{
+    ensureLoaded();
+    static_cast<QComboBox*>(widget())->setCurrentIndex(i);
+}
+
+QString ComboBox::text()
+{
+    ensureLoaded();
+    return static_cast<QComboBox*>(widget())->currentText();
+}
+
+} // namespace platform

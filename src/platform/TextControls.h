@@ -1,0 +1,66 @@
+#pragma once
+// Labels and text boxes.
+
+#include "platform/ControlBase.h"
+
+
+namespace platform {
+
+// A label: a caption that wraps at word boundaries.
+class Label : public Control {
+public:
+    Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
+    void designCaption(const QString& c) { designCaption_ = c; }
+    void designAlignment(Qt::Alignment a) { designAlign_ = a; }
+    void designTransparent(bool t = true) { designTransparent_ = t; }
+    void designBorder(bool b = true) { designBorder_ = b; }
+    QString caption();
+    void setCaption(const QString& c);
+
+protected:
+    QWidget* createWidget(QWidget* parent) override;
+    void resetState() override { caption_ = designCaption_; }
+    void applyState() override;
+
+private:
+    QString designCaption_, caption_;
+    Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignTop;
+    bool designTransparent_ = false;
+    bool designBorder_ = false;
+};
+
+// A single-line text box.
+class TextBox : public Control {
+public:
+    TextBox(Form& f, QString name) : Control(f, std::move(name), ControlKind::TextBox) {}
+    void designText(const QString& t) { designText_ = t; }
+    void designAlignment(Qt::Alignment a) { designAlign_ = a; }
+    void designLocked(bool l = true) { designLocked_ = l; }
+    void designMultiLine(bool m = true) { multiLine_ = m; }
+    QString text();
+    void setText(const QString& t);
+    int selStart();
+    int selLength();
+    void setSelStart(int s);
+    void setSelLength(int n);
+    void selectAll();
+    bool locked();
+    void setLocked(bool l);
+    bool canHoldFocus() const override { return true; }
+
+    std::function<void()> Change;
+
+protected:
+    QWidget* createWidget(QWidget* parent) override;
+    void resetState() override;
+    void applyState() override;
+
+private:
+    QString designText_, text_;
+    Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignVCenter;
+    bool designLocked_ = false, locked_ = false;
+    bool multiLine_ = false;
+    int selStart_ = 0, selLength_ = 0;
+};
+
+} // namespace platform
