@@ -4,6 +4,7 @@
 #include "shell/FrmInstruct.h"
 #include "shell/FrmInstructSwitch.h"
 #include "shell/frmSplash.h"
+#include "switchto/FrmSwitchTo.h"
 
 namespace {
 template <class F>
@@ -36,3 +37,4 @@ bool Program::startQuestionnaire()
 ::FrmInstructSwitch& Program::FrmInstructSwitch() { return formOf(FrmInstructSwitch_, *this); }
 ::FrmInstruct& Program::FrmInstruct() { return formOf(FrmInstruct_, *this); }
 ::FrmConsole& Program::FrmConsole() { return formOf(FrmConsole_, *this); }
+::FrmSwitchTo& Program::FrmSwitchTo() { return formOf(FrmSwitchTo_, *this); }

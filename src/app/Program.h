@@ -21,6 +21,7 @@ class frmSplash;
 class FrmInstructSwitch;
 class FrmInstruct;
 class FrmConsole;
+class FrmSwitchTo;
 
 class Program {
 public:
@@ -48,6 +49,7 @@ public:
     ::FrmInstructSwitch& FrmInstructSwitch();
     ::FrmInstruct& FrmInstruct();
     ::FrmConsole& FrmConsole();
+    ::FrmSwitchTo& FrmSwitchTo();
 
 private:
     platform::Runtime runtime_;
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<::FrmInstructSwitch> FrmInstructSwitch_;
     std::unique_ptr<::FrmInstruct> FrmInstruct_;
     std::unique_ptr<::FrmConsole> FrmConsole_;
+    std::unique_ptr<::FrmSwitchTo> FrmSwitchTo_;
 };
