@@ -5,6 +5,8 @@
 #include "shell/FrmInstructSwitch.h"
 #include "shell/frmSplash.h"
 #include "switchto/FrmSwitchTo.h"
+#include "whatif/FrmGraph.h"
+#include "whatif/FrmGraphResponse.h"
 
 namespace {
 template <class F>
@@ -38,3 +40,5 @@ bool Program::startQuestionnaire()
 ::FrmInstruct& Program::FrmInstruct() { return formOf(FrmInstruct_, *this); }
 ::FrmConsole& Program::FrmConsole() { return formOf(FrmConsole_, *this); }
 ::FrmSwitchTo& Program::FrmSwitchTo() { return formOf(FrmSwitchTo_, *this); }
+::FrmGraph& Program::FrmGraph() { return formOf(FrmGraph_, *this); }
+::FrmGraphResponse& Program::FrmGraphResponse() { return formOf(FrmGraphResponse_, *this); }

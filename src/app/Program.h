@@ -22,6 +22,8 @@ class FrmInstructSwitch;
 class FrmInstruct;
 class FrmConsole;
 class FrmSwitchTo;
+class FrmGraph;
+class FrmGraphResponse;
 
 class Program {
 public:
@@ -50,6 +52,8 @@ public:
     ::FrmInstruct& FrmInstruct();
     ::FrmConsole& FrmConsole();
     ::FrmSwitchTo& FrmSwitchTo();
+    ::FrmGraph& FrmGraph();
+    ::FrmGraphResponse& FrmGraphResponse();
 
 private:
     platform::Runtime runtime_;
@@ -58,4 +62,6 @@ private:
     std::unique_ptr<::FrmInstruct> FrmInstruct_;
     std::unique_ptr<::FrmConsole> FrmConsole_;
     std::unique_ptr<::FrmSwitchTo> FrmSwitchTo_;
+    std::unique_ptr<::FrmGraph> FrmGraph_;
+    std::unique_ptr<::FrmGraphResponse> FrmGraphResponse_;
 };

@@ -173,4 +173,9 @@ struct VarCon {
     // positives per age group, read by AnRecomputeNgzOptions.
     int32_t lblSAT1NPTot = 0, lblSAT2NPTot = 0, lblSAT3NPTot = 0, lblSAT4NPTot = 0, lblSAT5NPTot = 0;
     int32_t lblSAT1PM18 = 0, lblSAT1PM182 = 0, lblSAT1PM25 = 0;
+    // FrmScrResult's captions of the PID cases without screening and their
+    // cost, as the whole number and the amount they show; read by the graph
+    // screen's "None" rows.
+    int32_t lblNoPID2 = 0;
+    Money lblPIDCost2;
 };

@@ -1,0 +1,140 @@
+// The chart control: what its cells stand for, what it draws, and that new
+// data, a reload and a scaled font each leave it showing what they should.
+
+#include "platform/Chart.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "platform/Screen.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace platform;
+
+namespace {
+
+class ChartForm : public Form {
+public:
+    explicit ChartForm(Runtime& rt) : Form(rt, "ChartForm")
+    {
+        designClientSize(9000, 6000);
+        chrValues.designGeometry(120, 120, 8700, 5700);
+        chrValues.designFont("Arial", 9);
+    }
+    Chart chrValues{*this, "chrValues"};
+};
+
+struct ChartTest : ::testing::Test {
+    testsupport::ScriptedDialogs dialogs;
+    FixedScreen screen{1024, 768};
+    Runtime runtime{dialogs, screen, nullptr, [] {}};
+    ChartForm form{runtime};
+
+    QChart* drawn() { return static_cast<QChartView*>(form.chrValues.widget())->chart(); }
+
+    std::vector<double> bars()
+    {
+        std::vector<double> values;
+        const auto series = drawn()->series();
+        if (series.size() != 1)
+            return values;
+        const QBarSet* set = static_cast<QBarSeries*>(series.front())->barSets().front();
+        for (int i = 0; i < set->count(); ++i)
+            values.push_back(set->at(i));
+        return values;
+    }
+
+    QStringList categories()
+    {
+        const auto axes = drawn()->axes(Qt::Horizontal);
+        return axes.size() == 1 ? static_cast<QBarCategoryAxis*>(axes.front())->categories() : QStringList{};
+    }
+};
+
+TEST_F(ChartTest, EachCellStandsForItsNumberOrForNone)
+{
+    struct Case {
+        const char* name;
+        QVariant cell;
+        std::optional<double> number;
+        QString caption;  // under the bar of a row labelled "X"
+    };
+    const Case cases[] = {
+        {"float count", QVariant(82.25f), 82.25, "X\n82.25"},
+        {"whole amount", QVariant::fromValue<qint64>(185142), 185142, "X\n185,142"},
+        {"money to four places", QVariant(51.2345), 51.2345, "X\n51.23"},
+        {"whole double", QVariant(80.0), 80, "X\n80"},
+        {"tiny negative", QVariant(-0.001), -0.001, "X\n0"},
+        {"grouped text", QVariant(QStringLiteral("12,345")), 12345, "X\n12,345"},
+        {"currency text", QVariant(QStringLiteral("$1,500.00")), 1500, "X\n1,500"},
+        {"n/a", QVariant(QStringLiteral("n/a")), std::nullopt, "X\nn/a"},
+        {"empty text", QVariant(QString()), std::nullopt, "X\nn/a"},
+        {"empty cell", QVariant(), std::nullopt, "X\nn/a"},
+        {"not a number", QVariant(std::numeric_limits<double>::quiet_NaN()), std::nullopt, "X\nn/a"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Chart::number(c.cell), c.number);
+        EXPECT_EQ(Chart::rowCaption({"X", c.cell}), c.caption);
+    }
+}
+
+TEST_F(ChartTest, DrawsOneBarPerRowInOrderAndNewDataReplacesTheOld)
+{
+    form.show();
+    form.chrValues.setTitle("Cost in Lakeside");
+    form.chrValues.setData({"Cost", {{"GP", 82.5f}, {"EIA", QStringLiteral("n/a")}, {"None", QStringLiteral("1,234")}}});
+    EXPECT_EQ(drawn()->title(), "Cost in Lakeside");
+    EXPECT_EQ(bars(), (std::vector<double>{82.5, 0, 1234}));
+    ASSERT_EQ(categories().size(), 3);
+    EXPECT_TRUE(categories()[1].contains("EIA<br>n/a"));
+    const auto values = drawn()->axes(Qt::Vertical);
+    ASSERT_EQ(values.size(), 1);
+    EXPECT_EQ(values.front()->titleText(), "Cost");
+    EXPECT_GE(static_cast<QValueAxis*>(values.front())->max(), 1234) << "the tallest bar fits";
+
+    // Fewer rows, two of them alike: nothing of the old array stays, no row is merged away.
+    form.chrValues.setData({"Women", {{"A", 1}, {"A", 1}}});
+    EXPECT_EQ(bars(), (std::vector<double>{1, 1}));
+    EXPECT_EQ(categories().size(), 2);
+    EXPECT_EQ(drawn()->axes().size(), 2);
+    EXPECT_EQ(form.chrValues.data().heading, "Women");
+    EXPECT_EQ(drawn()->title(), "Cost in Lakeside") << "new data keeps the title";
+}
+
+TEST_F(ChartTest, EveryLoadStartsEmpty)
+{
+    form.show();
+    form.chrValues.setTitle("Title");
+    form.chrValues.setData({"Heading", {{"GP", 1}}});
+    form.unload();
+    EXPECT_EQ(form.chrValues.title(), "") << "asking loads the form afresh";
+    EXPECT_TRUE(form.chrValues.data().rows.empty());
+    EXPECT_TRUE(drawn()->series().isEmpty());
+    EXPECT_EQ(drawn()->title(), "");
+}
+
+TEST_F(ChartTest, TheChartsTextsFollowTheControlsFont)
+{
+    form.show();
+    form.chrValues.setData({"Heading", {{"GP", 1}}});
+    form.chrValues.setFontSize(18);
+    for (QAbstractAxis* axis : drawn()->axes())
+        EXPECT_DOUBLE_EQ(axis->labelsFont().pointSizeF(), 18);
+    EXPECT_GT(drawn()->titleFont().pointSizeF(), 18);
+    // Data drawn after the change is lettered the same.
+    form.chrValues.setData({"Heading", {{"GP", 1}, {"EIA", 2}}});
+    for (QAbstractAxis* axis : drawn()->axes())
+        EXPECT_DOUBLE_EQ(axis->labelsFont().pointSizeF(), 18);
+}
+
+} // namespace

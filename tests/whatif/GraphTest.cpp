@@ -1,0 +1,350 @@
+// The graph screen and its chooser: the data arrays of the three charts for
+// each kind of programme, the commands that switch, hide and show them, the
+// print dialogue with every kind of answer, and the chooser's buttons.
+
+#include "whatif/FrmGraph.h"
+#include "whatif/FrmGraphResponse.h"
+#include "support/ProgramFixture.h"
+
+#include <QMainWindow>
+#include <QTest>
+
+using testsupport::ProgramTest;
+
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
+namespace {
+
+using Graph = platform::Chart FrmGraph::*;
+
+// "label=value" for each row, the value as its cell holds it.
+QStringList cells(platform::Chart& chart)
+{
+    QStringList out;
+    for (const platform::ChartRow& row : chart.data().rows)
+        out << row.label + "=" + row.value.toString();
+    return out;
+}
+
+QString visibleChart(FrmGraph& g)
+{
+    QStringList shown;
+    for (platform::Chart* c : {&g.chrNoWomen, &g.chrCost, &g.chrPerPos})
+        if (c->visible())
+            shown << c->name();
+    return shown.join(",");
+}
+
+bool buttonsVisible(FrmGraph& g) { return g.cmdResume.visible() && g.cmdNext.visible() && g.cmdPrint.visible(); }
+
+// Records what the screen showed at each picture it was given.
+class ChartPrinter : public testsupport::JobPrinter {
+public:
+    using JobPrinter::JobPrinter;
+    void printImage(const QImage& image) override
+    {
+        if (onImage)
+            onImage(image);
+        JobPrinter::printImage(image);
+    }
+    bool endDoc() override
+    {
+        ++endDocs;
+        return JobPrinter::endDoc();
+    }
+    std::function<void(const QImage&)> onImage;
+    int endDocs = 0;
+};
+
+// Whether anything is drawn in the top band of the picture, where the title goes.
+bool titleDrawn(const QImage& image)
+{
+    for (int y = 0; y < image.height() / 8; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+class GraphTest : public ProgramTest {
+protected:
+    static void SetUpTestSuite() { initResources(); }
+
+    // The figures the cost and projection screens leave behind, each row apart.
+    Program& programme(ScrTestKind test, std::string region = "Lakeside Clinic")
+    {
+        Program& p = program();
+        VarCon& vc = p.vc;
+        p.sel.selectScrTest(vc, test);
+        vc.Region = std::move(region);
+        vc.PidNoWomGP = 82.25f, vc.PidNoWomEIA = 81.5f, vc.PidNoWomPCRC = 71.125f;
+        vc.PidNoWomPCRU = 74, vc.PidNoWomLCRC = 70.75f, vc.PidNoWomLCRU = 73.5f;
+        vc.PidNoWomNgz1 = 79.25f, vc.PidNoWomNgz2 = 80.5f, vc.PidNoWomNgz3 = 80.125f;
+        vc.PidCostGP = Money::fromDouble(12.5), vc.PidCostEIA = Money::fromDouble(13.5);
+        vc.PidCostPCRC = Money::fromDouble(106687.4999), vc.PidCostPCRU = Money::fromDouble(110292.5001);
+        vc.PidCostLCRC = Money::fromDouble(3000000000.5), vc.PidCostLCRU = Money::fromDouble(0);
+        vc.PidCostNgz1 = Money::fromDouble(118843.5), vc.PidCostNgz2 = Money::fromDouble(120059.25);
+        vc.PidCostNgz3 = Money::fromDouble(119754.75);
+        vc.PiGP = Money::fromDouble(51.2345), vc.PiEIA = std::nullopt, vc.PiPCRC = Money::fromDouble(60.5);
+        vc.PiPCRU = Money::fromDouble(61), vc.PiLCRC = Money::fromDouble(62.0001), vc.PiLCRU = Money::fromDouble(63.75);
+        vc.TctpiNgz1 = Money::fromDouble(70.1234), vc.TctpiNgz2 = Money::fromDouble(71), vc.TctpiNgz3 = std::nullopt;
+        vc.lblNoPID2 = 12345;
+        vc.lblPIDCost2 = Money::fromDouble(185142);
+        return p;
+    }
+
+    FrmGraph& opened(Program& p)
+    {
+        FrmGraph& g = p.FrmGraph();
+        g.open();
+        activate(g);
+        return g;
+    }
+
+    // The key goes to the screen's window, as a shortcut does.
+    static void key(FrmGraph& g, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::keyClick(g.window(), k, m);
+    }
+};
+
+TEST_F(GraphTest, ChartDataArraysForEachTestInUse)
+{
+    const QStringList testRows[] = {
+        {"GP=82.25", "EIA=81.5", "PCRC=71.125", "PCRU=74", "LCRC=70.75", "LCRU=73.5"},
+        {"GP=12", "EIA=14", "PCRC=106687", "PCRU=110293", "LCRC=3000000000", "LCRU=0"},
+        {"GP=51.2345", "EIA=n/a", "PCRC=60.5", "PCRU=61", "LCRC=62.0001", "LCRU=63.75"},
+    };
+    const QStringList ngzRows[] = {
+        {"GP/PCR=79.25", "EIA/DFA=80.5", "EIA/PCR=80.125"},
+        {"GP/PCR=118844", "EIA/DFA=120059", "EIA/PCR=119755"},
+        {"GP/PCR=70.1234", "EIA/DFA=71", "EIA/PCR=n/a"},
+    };
+    const QString none[] = {"None=12,345", "None=185142", {}};
+    const char* headings[] = {"Number of Women Developing PID", "Cost of PID in Dollars",
+                              "Test Cost per Positive Identified"};
+    const char* titles[] = {"Number Of Women Developing PID in ", "Cost of Pid in Dollars for ",
+                            "Test Cost per Positive Identified in "};
+
+    struct Case {
+        ScrTestKind test;
+        std::string region;
+        bool ngzRows;
+    };
+    const Case cases[] = {
+        {ScrTestKind::GenProbe, "Lakeside Clinic", true},
+        {ScrTestKind::EIA, "your local area", true},
+        {ScrTestKind::PCRC, "Lakeside Clinic", false},
+        {ScrTestKind::LCRU, "your local area", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(PerTest::Name[int(c.test)]);
+        FrmGraph& g = opened(programme(c.test, c.region));
+        const std::function<void()> procedures[] = {[&] { g.cmdNoWomen_Click(); }, [&] { g.cmdCost_Click(); },
+                                                    [&] { g.cmdCostPerPos_Click(); }};
+        platform::Chart* charts[] = {&g.chrNoWomen, &g.chrCost, &g.chrPerPos};
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(headings[k]);
+            procedures[k]();
+            QStringList expected = testRows[k];
+            if (c.ngzRows)
+                expected << ngzRows[k];
+            if (!none[k].isEmpty())
+                expected << none[k];
+            EXPECT_EQ(cells(*charts[k]), expected);
+            EXPECT_EQ(charts[k]->data().heading, headings[k]);
+            EXPECT_EQ(charts[k]->title(), titles[k] + QString::fromStdString(c.region));
+        }
+        program().FrmGraph().unload();
+    }
+}
+
+TEST_F(GraphTest, EachChartCommandShowsItsChartAlone)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmGraph&)> command;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"F2", [](FrmGraph& g) { key(g, Qt::Key_F2); }, "chrCost"},
+        {"F3", [](FrmGraph& g) { key(g, Qt::Key_F3); }, "chrPerPos"},
+        {"F1 after F3", [](FrmGraph& g) { key(g, Qt::Key_F3); key(g, Qt::Key_F1); }, "chrNoWomen"},
+        {"Cost per Positive", [](FrmGraph& g) { g.mnuCostPerPositive.trigger(); }, "chrPerPos"},
+        {"Cost of PID", [](FrmGraph& g) { g.mnuCostofPID.trigger(); }, "chrCost"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmGraph& g = opened(programme(ScrTestKind::EIA));
+        ASSERT_EQ(visibleChart(g), "chrNoWomen") << "a fresh screen opens on the number of women";
+        c.command(g);
+        EXPECT_EQ(visibleChart(g), c.shown);
+        g.unload();
+    }
+}
+
+TEST_F(GraphTest, ReturningHidesTheScreenAndTheNextShowingChartsTheLatestFigures)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmGraph&)> leave;
+    };
+    const Case cases[] = {
+        {"back arrow", [](FrmGraph& g) { QTest::mouseClick(g.cmdResume.widget(), Qt::LeftButton); }},
+        {"Ctrl+R", [](FrmGraph& g) { key(g, Qt::Key_R, Qt::ControlModifier); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program& p = programme(ScrTestKind::GenProbe);
+        FrmGraph& g = opened(p);
+        key(g, Qt::Key_F3);
+        c.leave(g);
+        EXPECT_FALSE(g.isShown());
+        EXPECT_TRUE(g.isLoaded());
+
+        // A new pass through the switch step with a programme that finds more.
+        p.vc.PiGP = Money::fromDouble(44.5);
+        p.sel.selectScrTest(p.vc, ScrTestKind::PCRU);
+        g.open();
+        EXPECT_TRUE(g.isShown());
+        EXPECT_EQ(visibleChart(g), "chrPerPos") << "the chart shown last comes back";
+        EXPECT_EQ(cells(g.chrPerPos).first(), "GP=44.5");
+        EXPECT_EQ(g.chrPerPos.data().rows.size(), 6u);
+        g.unload();
+    }
+}
+
+TEST_F(GraphTest, PrintDialogueWithEveryKindOfAnswer)
+{
+    const QString prompt = "Which graph would you like to print: \r\nSelect 1 for Number of women \r\n"
+                           "Select 2 Cost of PID \r\nSelect 3 for Cost per Positive \r\nSelect 4 for all ";
+    const QString refusal =
+        "If you want to print a graph choose 1, 2 , 3, or 4 Otherwise select ok to not print any graphs.";
+    enum class Ask { Button, CtrlP, Menu };
+    struct Case {
+        QString answer;
+        QStringList printed;  // the chart on screen at each picture
+        QString leftShown;
+        Ask ask = Ask::Button;
+    };
+    const Case cases[] = {
+        {"1", {"chrNoWomen"}, "chrNoWomen"},
+        {"2", {"chrCost"}, "chrCost", Ask::CtrlP},
+        {"3", {"chrPerPos"}, "chrPerPos", Ask::Menu},
+        {"4", {"chrNoWomen", "chrPerPos", "chrCost"}, "chrCost"},
+        {"", {}, "chrPerPos"},  // Cancel or an empty answer
+        {"5", {}, "chrPerPos", Ask::CtrlP},
+        {" 1", {}, "chrPerPos"},
+        {"1 ", {}, "chrPerPos"},
+        {"one", {}, "chrPerPos"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(("answer '" + c.answer + "'").toStdString());
+        QTemporaryDir out;
+        ChartPrinter chartPrinter(dialogs, out.path());
+        Program& p = programme(ScrTestKind::GenProbe);
+        p.runtime().setPrinter(&chartPrinter);
+        FrmGraph& g = opened(p);
+        key(g, Qt::Key_F3);
+        QStringList printed;
+        chartPrinter.onImage = [&](const QImage& image) {
+            printed << visibleChart(g);
+            EXPECT_FALSE(buttonsVisible(g)) << "no button on the picture";
+            EXPECT_TRUE(titleDrawn(image)) << "the chart is laid out before its picture is taken";
+        };
+        dialogs.clear();
+        dialogs.type(c.answer);
+
+        if (c.ask == Ask::Button)
+            QTest::mouseClick(g.cmdPrint.widget(), Qt::LeftButton);
+        else if (c.ask == Ask::CtrlP)
+            key(g, Qt::Key_P, Qt::ControlModifier);
+        else
+            g.mnuPrint.trigger();
+
+        ASSERT_FALSE(dialogs.shown().empty());
+        const testsupport::RecordedDialog& ask = dialogs.shown().front();
+        EXPECT_TRUE(ask.isInputBox);
+        EXPECT_EQ(ask.prompt, prompt);
+        EXPECT_EQ(ask.title, "");
+        EXPECT_EQ(ask.defaultText, "4");
+        EXPECT_EQ(printed, c.printed);
+        EXPECT_EQ(visibleChart(g), c.leftShown);
+        EXPECT_TRUE(buttonsVisible(g));
+        EXPECT_EQ(chartPrinter.endDocs, 1) << "one closing call whatever the answer";
+        if (c.printed.isEmpty()) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{refusal});
+            EXPECT_EQ(dialogs.shown().back().icon, platform::Icon::None);
+        } else {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_EQ(pdftest::pageCount(out.path() + "/lines.pdf"), c.printed.size());
+        }
+        p.runtime().setPrinter(&printer);
+        g.unload();
+    }
+}
+
+TEST_F(GraphTest, AFailedPrintIsReportedAndTheButtonsComeBack)
+{
+    ChartPrinter broken(dialogs, folder.path() + "/no such folder");
+    Program& p = programme(ScrTestKind::EIA);
+    p.runtime().setPrinter(&broken);
+    FrmGraph& g = opened(p);
+    dialogs.type("4");
+    g.mnuPrint.trigger();
+    const std::vector<QString> messages = dialogs.prompts();
+    ASSERT_EQ(messages.size(), 1u) << "one report, not one per chart";
+    EXPECT_TRUE(messages.front().contains("could not be printed"));
+    EXPECT_EQ(dialogs.shown().back().icon, platform::Icon::Critical);
+    EXPECT_TRUE(buttonsVisible(g));
+    EXPECT_EQ(visibleChart(g), "chrCost");
+    p.runtime().setPrinter(&printer);
+}
+
+TEST_F(GraphTest, TheChoosersButtonsBringTheGraphScreenBackWithTheirChart)
+{
+    struct Case {
+        const char* name;
+        platform::CommandButton FrmGraphResponse::*button;  // null: the close box
+        QString shown;
+        int ends;
+    };
+    const Case cases[] = {
+        {"Number of Women", &FrmGraphResponse::cmdNoWom, "chrNoWomen", 0},
+        {"Cost per Positive", &FrmGraphResponse::cmdCostPerPos, "chrPerPos", 0},
+        {"Test Cost", &FrmGraphResponse::cmdTestCost, "chrCost", 0},
+        {"close box", nullptr, "chrPerPos", 0},
+        {"Exit Application", &FrmGraphResponse::cmdEnd, "", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        endCalls = 0;
+        Program& p = programme(ScrTestKind::GenProbe);
+        FrmGraph& g = opened(p);
+        key(g, Qt::Key_F3);
+        FrmGraphResponse& chooser = p.FrmGraphResponse();
+        bool graphHiddenMeanwhile = false;
+        testsupport::whenModal(chooser, [&] {
+            graphHiddenMeanwhile = !g.isShown();
+            if (c.button)
+                QTest::mouseClick((chooser.*c.button).widget(), Qt::LeftButton);
+            else
+                chooser.Form_CloseBox();
+            if (c.ends)
+                chooser.hide();  // the test's stand-in for the end of the process
+        });
+        QTest::mouseClick(g.cmdNext.widget(), Qt::LeftButton);
+
+        EXPECT_TRUE(graphHiddenMeanwhile);
+        EXPECT_FALSE(chooser.isShown());
+        EXPECT_TRUE(chooser.isLoaded()) << "the chooser stays loaded for the next time";
+        EXPECT_EQ(endCalls, c.ends);
+        if (!c.ends) {
+            EXPECT_TRUE(g.isShown());
+            EXPECT_EQ(visibleChart(g), c.shown);
+        }
+        g.unload();
+    }
+}
+
+} // namespace
