@@ -7,6 +7,12 @@
 #include "switchto/FrmSwitchTo.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
 
 namespace {
 template <class F>
@@ -30,9 +36,32 @@ void Program::start() { frmSplash().show(); }
 
 bool Program::startQuestionnaire()
 {
-    // The question preview (FrmInitQuest) comes with the questionnaire; until
-    // then the console stays where it is.
-    return false;
+    FrmInitQuest().show();
+    return FrmInitQuest().isShown();
+}
+
+void Program::unloadForms(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (QLatin1String(name) == QLatin1String("FrmQuest"))
+            sel.clear();
+        else if (platform::Form* f = runtime_.findForm(QString::fromLatin1(name)))
+            f->unload();
+    }
+}
+
+void Program::returnToConsole()
+{
+    FrmConsole().setVisible(true);
+    unloadForms({"FrmGraph", "FrmQuestDrugCost", "FrmInitQuest", "FrmQuestPercent", "FrmQuestPop",
+                 "FrmSwitchToAnaly", "FrmDraftCostTest", "FrmQuest", "FrmScrResult", "FrmSenSpec", "FrmSwitchTo",
+                 "FrmSwitchToCost", "FrmTestCost", "FrmTesting"});
+}
+
+void Program::clearQuestionnaireFlags()
+{
+    vc.QuestPopFromSenSpec = 0;
+    vc.SpecEntered = 0;
 }
 
 ::frmSplash& Program::frmSplash() { return formOf(frmSplash_, *this); }
@@ -42,3 +71,9 @@ bool Program::startQuestionnaire()
 ::FrmSwitchTo& Program::FrmSwitchTo() { return formOf(FrmSwitchTo_, *this); }
 ::FrmGraph& Program::FrmGraph() { return formOf(FrmGraph_, *this); }
 ::FrmGraphResponse& Program::FrmGraphResponse() { return formOf(FrmGraphResponse_, *this); }
+::FrmInitQuest& Program::FrmInitQuest() { return formOf(FrmInitQuest_, *this); }
+::FrmQuestPop& Program::FrmQuestPop() { return formOf(FrmQuestPop_, *this); }
+::FrmTesting& Program::FrmTesting() { return formOf(FrmTesting_, *this); }
+::FrmConfirm& Program::FrmConfirm() { return formOf(FrmConfirm_, *this); }
+::FrmQuestPercent& Program::FrmQuestPercent() { return formOf(FrmQuestPercent_, *this); }
+::FrmQuestDrugCost& Program::FrmQuestDrugCost() { return formOf(FrmQuestDrugCost_, *this); }

@@ -9,6 +9,7 @@
 #include "shell/Resize.h"
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 namespace platform {
@@ -24,6 +25,12 @@ class FrmConsole;
 class FrmSwitchTo;
 class FrmGraph;
 class FrmGraphResponse;
+class FrmInitQuest;
+class FrmQuestPop;
+class FrmTesting;
+class FrmConfirm;
+class FrmQuestPercent;
+class FrmQuestDrugCost;
 
 class Program {
 public:
@@ -54,6 +61,25 @@ public:
     ::FrmSwitchTo& FrmSwitchTo();
     ::FrmGraph& FrmGraph();
     ::FrmGraphResponse& FrmGraphResponse();
+    ::FrmInitQuest& FrmInitQuest();
+    ::FrmQuestPop& FrmQuestPop();
+    ::FrmTesting& FrmTesting();
+    ::FrmConfirm& FrmConfirm();
+    ::FrmQuestPercent& FrmQuestPercent();
+    ::FrmQuestDrugCost& FrmQuestDrugCost();
+
+    // Unloads the forms in the order given, by name; a form that was never
+    // made, or is not loaded, is passed over. "FrmQuest", the hidden
+    // selection form, is unloaded by clearing the selection.
+    void unloadForms(std::initializer_list<const char*> names);
+    // What the return commands of the test selection and of the result and
+    // comparison screens share: the console comes back as it was left and the
+    // working forms of the pass are unloaded, so the next pass starts afresh.
+    // The confirmation form keeps its answer.
+    void returnToConsole();
+    // What the return menu commands add: QuestPopFromSenSpec and SpecEntered
+    // go back to False.
+    void clearQuestionnaireFlags();
 
 private:
     platform::Runtime runtime_;
@@ -64,4 +90,10 @@ private:
     std::unique_ptr<::FrmSwitchTo> FrmSwitchTo_;
     std::unique_ptr<::FrmGraph> FrmGraph_;
     std::unique_ptr<::FrmGraphResponse> FrmGraphResponse_;
+    std::unique_ptr<::FrmInitQuest> FrmInitQuest_;
+    std::unique_ptr<::FrmQuestPop> FrmQuestPop_;
+    std::unique_ptr<::FrmTesting> FrmTesting_;
+    std::unique_ptr<::FrmConfirm> FrmConfirm_;
+    std::unique_ptr<::FrmQuestPercent> FrmQuestPercent_;
+    std::unique_ptr<::FrmQuestDrugCost> FrmQuestDrugCost_;
 };

@@ -50,6 +50,12 @@ bool Runtime::anyFormVisible() const
                        [](const Form* f) { return f->isLoaded() && f->isShown(); });
 }
 
+Form* Runtime::findForm(const QString& name) const
+{
+    const auto it = std::find_if(forms_.begin(), forms_.end(), [&](const Form* f) { return f->name() == name; });
+    return it == forms_.end() ? nullptr : *it;
+}
+
 void Runtime::endIfNothingVisible()
 {
     if (!ended_ && !anyFormVisible())

@@ -3,6 +3,8 @@
 // the printer, and the way to end the program. One per program; a test builds
 // its own with scripted dialogs, a fixed screen and a PDF printer.
 
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -36,6 +38,8 @@ public:
     void registerForm(Form* form);
     void unregisterForm(Form* form);
     bool anyFormVisible() const;
+    // The registered form of that name, or null when none was made yet.
+    Form* findForm(const QString& name) const;
     void endIfNothingVisible();
 
 private:

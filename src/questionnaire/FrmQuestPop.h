@@ -1,0 +1,88 @@
+#pragma once
+// The population and positivity questions: how many women each age group
+// screens in a year, and what share of them tested positive.
+
+#include "platform/Control.h"
+#include "platform/Menu.h"
+#include "questionnaire/QuestionFields.h"
+#include "shell/Resize.h"
+
+#include <QKeySequence>
+
+#include <array>
+#include <cstdint>
+
+struct VarCon;
+
+class FrmQuestPop : public ScalingForm {
+public:
+    explicit FrmQuestPop(Program& p);
+
+    platform::Label Label11{*this, "Label11"};
+    platform::Label Label12{*this, "Label12"};
+    platform::Label Label1{*this, "Label1"};
+    platform::Label Label5{*this, "Label5"};
+    platform::Label Label2{*this, "Label2"};
+    platform::Label Label3{*this, "Label3"};
+    platform::Label Label4{*this, "Label4"};
+    platform::TextBox txtNoFem18{*this, "txtNoFem18"};
+    platform::TextBox txtNoFem1825{*this, "txtNoFem1825"};
+    platform::TextBox txtNoFem25{*this, "txtNoFem25"};
+    platform::Label Label6{*this, "Label6"};
+    platform::Label Label10{*this, "Label10"};
+    platform::Label Label7{*this, "Label7"};
+    platform::Label Label8{*this, "Label8"};
+    platform::Label Label9{*this, "Label9"};
+    platform::TextBox txtPerFem18{*this, "txtPerFem18"};
+    platform::TextBox txtPerFem1825{*this, "txtPerFem1825"};
+    platform::TextBox txtPerFem25{*this, "txtPerFem25"};
+    platform::Label lblYV18{*this, "lblYV18"};
+    platform::Label lblYV1825{*this, "lblYV1825"};
+    platform::Label lblYV25{*this, "lblYV25"};
+    platform::CommandButton cmdContinue{*this, "cmdContinue"};
+
+    platform::MenuItem mnuNavigation{*this, "mnuNavigation", "&File"};
+    platform::MenuItem mnuBack{*this, "mnuBack", "Back", &mnuNavigation, QKeySequence(Qt::Key_F2)};
+    platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuNavigation};
+    platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
+
+    // The counts and positivity fractions as last left; they outlive an unload.
+    std::int32_t CountFem18 = 0, CountFem1825 = 0, CountFem25 = 0;
+    float FracFem18 = 0, FracFem1825 = 0, FracFem25 = 0;
+
+    void Form_Load() override;
+    // g: the age group, 0 under 18, 1 from 18 to 25, 2 over 25.
+    void txtNoFem_GotFocus(int g);
+    void txtNoFem_Validate(int g, bool& cancel);
+    void txtNoFem_LostFocus(int g);
+    void txtPerFem_GotFocus(int g);
+    void txtPerFem_Validate(int g, bool& cancel);
+    void txtPerFem_LostFocus(int g);
+    void cmdContinue_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+
+    static constexpr const char* MsgPopulation = "Population Must be numeric, and greater than or equal to 0";
+    static constexpr const char* MsgAllZero =
+        "One of these three fields need to have a value greater than zero. This looks like a good field.";
+    static constexpr const char* MsgPositivity = "Values must be numeric and greater than zero or less than 100";
+
+private:
+    struct AgeGroupFields {
+        platform::TextBox& count;
+        std::int32_t& countValue;
+        float VarCon::*noFem;
+        platform::TextBox& positivity;
+        float& fraction;
+        platform::Label& echo;
+        float VarCon::*perFem;
+        const char* defaultText;
+        float defaultFraction;
+    };
+    std::array<AgeGroupFields, 3> groups();
+    void storeCount(int g, std::int32_t count);
+    bool allCountsZero();
+    void message(const char* text);
+
+    std::array<quest::WrittenText, 3> writtenPositivity_;
+};

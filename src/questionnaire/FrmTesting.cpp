@@ -1,0 +1,231 @@
+#include "questionnaire/FrmTesting.h"
+
+#include "app/Program.h"
+#include "model/Equations.h"
+#include "model/Families.h"
+#include "platform/Dialogs.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "shell/FrmInstructSwitch.h"
+#include "shell/HouseStyle.h"
+
+namespace {
+
+// The screening list shows the tests in its own order: LCR Cervix before PCR Urine.
+constexpr ScrTestKind kScreeningItems[] = {ScrTestKind::GenProbe, ScrTestKind::EIA,  ScrTestKind::PCRC,
+                                           ScrTestKind::LCRC,     ScrTestKind::PCRU, ScrTestKind::LCRU};
+const char* const kScreeningTexts[] = {"GenProbe", "EIA", "Pcr Cervix", "Lcr Cervix", "Pcr Urine", "Lcr Urine"};
+const char* const kNgzTexts[] = {"None", "PCR on Genprobe", "DFA on EIA", "PCR on EIA"};
+
+// What each supported pair sets up. The NGZ sensitivity and gray-zone
+// cut-offs are those of the retest in use; GenProbe without a retest still
+// takes those of PCR on GenProbe, as the results screen shows that row.
+struct Combination {
+    std::int16_t code;
+    ScrTestKind screening;
+    NgzTestKind ngz;
+    float VarCon::*ngzSens;        // null: SensNgz stays as it is
+    void (*grayZone)(VarCon&);     // null: no cut-offs to set up
+};
+
+constexpr Combination kCombinations[] = {
+    {0, ScrTestKind::GenProbe, NgzTestKind::None, &VarCon::SensPCRGP, Equations::SetNgzZoneGP},
+    {1, ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, &VarCon::SensPCRGP, Equations::SetNgzZoneGP},
+    {10, ScrTestKind::EIA, NgzTestKind::None, nullptr, nullptr},
+    {12, ScrTestKind::EIA, NgzTestKind::DfaOnEia, &VarCon::SensDFAEIA, Equations::SetNgzZoneDFAEIA},
+    {13, ScrTestKind::EIA, NgzTestKind::PcrOnEia, &VarCon::SensPCREIA, Equations::SetNgzZonePCREIA},
+    {20, ScrTestKind::PCRC, NgzTestKind::None, nullptr, nullptr},
+    {30, ScrTestKind::LCRC, NgzTestKind::None, nullptr, nullptr},
+    {40, ScrTestKind::PCRU, NgzTestKind::None, nullptr, nullptr},
+    {50, ScrTestKind::LCRU, NgzTestKind::None, nullptr, nullptr},
+};
+
+const Combination* combination(std::int16_t code)
+{
+    for (const Combination& c : kCombinations)
+        if (c.code == code)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+FrmTesting::FrmTesting(Program& p) : ScalingForm(p, "FrmTesting")
+{
+    designCaption("Testing");
+    designClientSize(8565, 6810);
+    designBackColor(kCyan);
+    designFont("Times New Roman", 9);
+
+    designMakerLabels(Label5, Label6, {240, 120, 720, 4212, 18, 10, 11});
+
+    Label3.designGeometry(240, 1200, 6132, 492);
+    Label3.designCaption("What test do you use to screen for Chlamydia trachomatis? (Only one screening test per "
+                         "session)");
+    Label4.designGeometry(240, 4200, 7812, 492);
+    Label4.designCaption("What negative gray zone(ngz) test do you use? (select 'None' if unkown or do not do ngz "
+                         "testing)");
+    Label3.designBackColor(kCyan);
+    Label4.designBackColor(kCyan);
+
+    lstScreenTest.designGeometry(240, 1920, 1575, 1635);
+    lstScreenTest.designTabIndex(0);
+    lstNgzTest.designGeometry(240, 4920, 1575, 1410);
+    lstNgzTest.designTabIndex(1);
+
+    cmdBack.designGeometry(5880, 5760, 732, 615);
+    cmdBack.designPicture(":/arrow_left.png");
+    cmdBack.designTabIndex(2);
+    cmdNext.designGeometry(6720, 5760, 732, 615);
+    cmdNext.designPicture(":/arrow_right.png");
+    cmdNext.designTabIndex(3);
+    cmdNext.designVisible(false);
+    mnuForward.designEnabled(false);
+
+    lstScreenTest.Click = [this] { lstScreenTest_Click(); };
+    lstScreenTest.Validate = [this](bool& cancel) { lstScreenTest_Validate(cancel); };
+    lstNgzTest.Click = [this] { lstNgzTest_Click(); };
+    lstNgzTest.Validate = [this](bool& cancel) { lstNgzTest_Validate(cancel); };
+    cmdBack.Click = [this] { cmdBack_Click(); };
+    cmdNext.Click = [this] { cmdNext_Click(); };
+    mnuForward.Click = [this] { mnuForward_Click(); };
+    mnuRestart.Click = [this] { mnuRestart_Click(); };
+    mnuMain.Click = [this] { mnuMain_Click(); };
+}
+
+void FrmTesting::Form_Load()
+{
+    scalingPreamble();
+    TestCode = InvalidCode;
+    for (const char* item : kScreeningTexts)
+        lstScreenTest.addItem(item);
+    for (const char* item : kNgzTexts)
+        lstNgzTest.addItem(item);
+}
+
+void FrmTesting::ValidateSelection()
+{
+    const int screening = lstScreenTest.listIndex();
+    const int ngz = lstNgzTest.listIndex();
+    const auto code = static_cast<std::int16_t>(10 * screening + ngz);
+    TestCode = screening >= 0 && ngz >= 0 && combination(code) ? code : InvalidCode;
+}
+
+// --- choosing the pair ----------------------------------------------------------------------
+
+void FrmTesting::offerForward(bool offered)
+{
+    cmdNext.setVisible(offered);
+    mnuForward.setEnabled(offered);
+}
+
+void FrmTesting::checkPair()
+{
+    ValidateSelection();
+    GetCost();
+    if (isLoaded())
+        offerForward(TestCode != InvalidCode);
+}
+
+void FrmTesting::lstNgzTest_Click() { checkPair(); }
+
+void FrmTesting::lstScreenTest_Click()
+{
+    // With a retest chosen, a new screening test makes a new pair: a
+    // supported one is set up at once; an unsupported one takes Forward away
+    // until a retest that fits it is chosen.
+    if (lstNgzTest.listIndex() < 0)
+        return;
+    ValidateSelection();
+    if (TestCode == InvalidCode)
+        offerForward(false);
+    else
+        checkPair();
+}
+
+void FrmTesting::GetCost()
+{
+    const Combination* c = combination(TestCode);
+    if (!c) {
+        lstScreenTest.setFocus();
+        offerValidCombinations(MsgInvalidPair);
+        return;
+    }
+    program.sel.selectScrTest(program.vc, c->screening);
+    program.sel.selectNgzTest(program.vc, c->ngz);
+}
+
+void FrmTesting::restart()
+{
+    unload();
+    show();
+}
+
+void FrmTesting::offerValidCombinations(const char* question)
+{
+    if (runtime().dialogs().msgBox(question, platform::Buttons::YesNo) == platform::Answer::Yes) {
+        program.vc.InstructFromTesting = -1;
+        ::FrmInstructSwitch& viewer = program.FrmInstructSwitch();
+        viewer.load();
+        viewer.cmdAppInstr_Click();
+        viewer.showModal();
+    } else {
+        restart();
+    }
+}
+
+void FrmTesting::lstNgzTest_Validate(bool& cancel)
+{
+    if (lstNgzTest.listIndex() >= 0)
+        return;
+    cancel = true;
+    offerValidCombinations(MsgNoNgzTest);
+}
+
+void FrmTesting::lstScreenTest_Validate(bool& cancel)
+{
+    if (lstScreenTest.listIndex() >= 0)
+        return;
+    cancel = true;
+    runtime().dialogs().msgBox(MsgNoScreeningTest);
+}
+
+// --- leaving ---------------------------------------------------------------------------------
+
+void FrmTesting::cmdNext_Click()
+{
+    // Forward goes by the pair on screen, never by one chosen before.
+    ValidateSelection();
+    const Combination* c = combination(TestCode);
+    if (!c) {
+        offerForward(false);
+        return;
+    }
+    hide();
+    VarCon& vc = program.vc;
+    const int scr = static_cast<int>(c->screening);
+    vc.SensScr = vc.*PerTest::Sens[size_t(scr)];
+    vc.SpecScr = vc.*PerTest::Spec[size_t(scr)];
+    if (c->ngzSens)
+        vc.SensNgz = vc.*c->ngzSens;
+    if (c->grayZone)
+        c->grayZone(vc);
+    program.FrmConfirm().show();
+}
+
+void FrmTesting::mnuForward_Click() { cmdNext_Click(); }
+
+void FrmTesting::cmdBack_Click()
+{
+    unload();
+    program.unloadForms({"FrmSenSpec"});
+    program.FrmQuestPop().show();
+}
+
+void FrmTesting::mnuRestart_Click() { cmdBack_Click(); }
+
+void FrmTesting::mnuMain_Click()
+{
+    program.returnToConsole();
+    program.clearQuestionnaireFlags();
+}

@@ -1,0 +1,61 @@
+#include "questionnaire/QuestionFields.h"
+
+#include "platform/Numbers.h"
+
+namespace quest {
+
+namespace num = platform::numbers;
+
+void selectWhole(platform::TextBox& field)
+{
+    field.setSelStart(0);
+    field.setSelLength(int(field.text().size()));
+    field.setFocus();
+}
+
+std::optional<double> valueWithin(const QString& text, double low, double high)
+{
+    const std::optional<double> v = num::toDouble(text);
+    const double lead = num::leadingValue(text);
+    if (!v || lead < low || lead > high || *v < low || *v > high)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<double> valueAbove(const QString& text, double low, double high)
+{
+    const std::optional<double> v = valueWithin(text, low, high);
+    if (!v || *v <= low || num::leadingValue(text) <= low)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<std::int32_t> countOf(const QString& text)
+{
+    const std::optional<double> v = num::toDouble(text);
+    if (!v || *v < 0 || num::leadingValue(text) < 0)
+        return std::nullopt;
+    return num::toInt32(*v);
+}
+
+std::optional<Money> costOf(const QString& text)
+{
+    const std::optional<std::int64_t> ticks = num::toCurrencyTicks(text);
+    if (!ticks || *ticks <= 0 || num::leadingValue(text) <= 0)
+        return std::nullopt;
+    return Money::fromTicks(*ticks);
+}
+
+QString plainMoney(Money m) { return num::generalFormat(m.toDouble()); }
+
+QString currencyMoney(Money m) { return num::formatCurrency(m.toDouble()); }
+
+void WrittenText::write(platform::TextBox& field, const QString& text)
+{
+    field.setText(text);
+    text_ = text;
+}
+
+bool WrittenText::shownBy(platform::TextBox& field) { return text_ && field.text() == *text_; }
+
+} // namespace quest

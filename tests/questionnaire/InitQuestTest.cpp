@@ -1,0 +1,57 @@
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "shell/FrmConsole.h"
+#include "QuestFixture.h"
+
+#include <QMainWindow>
+#include <QMouseEvent>
+
+using questtest::QuestTest;
+
+namespace {
+
+using InitQuestTest = QuestTest;
+
+void movePointer(QWidget* over)
+{
+    const QPointF at(3, 3);
+    QMouseEvent move(QEvent::MouseMove, at, over->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &move);
+}
+
+TEST_F(InitQuestTest, TheConsoleLeadsIntoThePreviewWhichLeadsToThePopulationQuestions)
+{
+    FrmConsole& console = shown(program().FrmConsole());
+    QTest::keyClick(console.txtRegion.widget(), Qt::Key_Tab);
+    QTest::keyClick(console.cmdApp.widget(), Qt::Key_Space);
+    FrmInitQuest& preview = program().FrmInitQuest();
+    ASSERT_TRUE(preview.isShown());
+    EXPECT_FALSE(console.isShown());
+
+    const platform::Label* questions[] = {&preview.lblQuest1, &preview.lblQuest2, &preview.lblQuest3,
+                                          &preview.lblQuest4, &preview.lblQuest5, &preview.lblQuest6,
+                                          &preview.lblQuest7, &preview.lblQuest8};
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(const_cast<platform::Label*>(questions[i])->caption(), FrmInitQuest::Questions[i]);
+
+    activate(preview);
+    ASSERT_TRUE(preview.cmdNext.hasFocus());
+    QTest::keyClick(preview.cmdNext.widget(), Qt::Key_Space);
+    EXPECT_FALSE(preview.isShown());
+    EXPECT_TRUE(preview.isLoaded()) << "the preview is hidden, not unloaded";
+    EXPECT_TRUE(program().FrmQuestPop().isShown());
+    EXPECT_TRUE(program().FrmQuestPop().txtNoFem18.hasFocus());
+}
+
+TEST_F(InitQuestTest, TheHelpLineFollowsThePointer)
+{
+    FrmInitQuest& preview = shown(program().FrmInitQuest());
+    EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpBegin);
+    movePointer(preview.cmdNext.widget());
+    EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpArrow);
+    QCoreApplication::processEvents();
+    movePointer(preview.window()->centralWidget());
+    EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpBegin);
+}
+
+} // namespace

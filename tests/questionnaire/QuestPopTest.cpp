@@ -1,0 +1,215 @@
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "shell/FrmConsole.h"
+#include "QuestFixture.h"
+
+using questtest::QuestTest;
+
+namespace {
+
+class QuestPopTest : public QuestTest {
+protected:
+    FrmQuestPop& pop() { return shown(program().FrmQuestPop()); }
+
+    // Types the three counts, leaving the focus in the under-18 positivity field.
+    FrmQuestPop& withCounts(const QString& n18, const QString& n1825, const QString& n25)
+    {
+        FrmQuestPop& f = pop();
+        typeAndTab(f.txtNoFem18, n18);
+        typeAndTab(f.txtNoFem1825, n1825);
+        typeAndTab(f.txtNoFem25, n25);
+        return f;
+    }
+};
+
+TEST_F(QuestPopTest, APositivityIsReadAsAPercentageFromOneUpAndAsAFractionBelow)
+{
+    struct Case {
+        QString typed;
+        float stored;       // PerFem18; NaN: refused
+        QString echo, text;
+    };
+    const float refused = std::numeric_limits<float>::quiet_NaN();
+    const Case cases[] = {
+        {"", 0.12f, "12%", "0.12"},   {"12", 0.12f, "12%", "0.12"}, {"0.5", 0.5f, "50%", "0.5"},
+        {"1", 0.01f, "1%", "0.01"},   {"100", 1.0f, "100%", "1"},   {"0", 0.0f, "0%", "0"},
+        {"101", refused, "", ""},     {"-1", refused, "", ""},      {"abc", refused, "", ""},
+        {"(5)", refused, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        FrmQuestPop& f = withCounts("100", "100", "100");
+        program().vc.PerFem18 = -7;
+        dialogs.clear();
+        typeAndTab(f.txtPerFem18, c.typed);
+        if (std::isnan(c.stored)) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgPositivity});
+            EXPECT_TRUE(f.txtPerFem18.hasFocus());
+            EXPECT_EQ(f.txtPerFem18.text(), "") << "a refused text is emptied";
+            EXPECT_EQ(program().vc.PerFem18, -7) << "nothing is stored";
+        } else {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_TRUE(f.txtPerFem1825.hasFocus());
+            EXPECT_EQ(program().vc.PerFem18, c.stored);
+            EXPECT_EQ(f.lblYV18.caption(), c.echo);
+            EXPECT_EQ(f.txtPerFem18.text(), c.text);
+        }
+        f.unload();
+    }
+}
+
+TEST_F(QuestPopTest, LeavingAPositivityAgainKeepsWhatTheFieldWrote)
+{
+    FrmQuestPop& f = withCounts("100", "100", "100");
+    typeAndTab(f.txtPerFem18, "100");
+    ASSERT_EQ(f.txtPerFem18.text(), "1");
+    QTest::keyClick(edit(f.txtPerFem1825), Qt::Key_Backtab);
+    QTest::keyClick(edit(f.txtPerFem18), Qt::Key_Tab);
+    EXPECT_EQ(program().vc.PerFem18, 1.0f) << "the 1 it shows is 100 %, not 1 %";
+    EXPECT_EQ(f.lblYV18.caption(), "100%");
+}
+
+TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
+{
+    struct Case {
+        QString typed;
+        float stored;   // -1: refused
+        QString text;
+    };
+    const Case cases[] = {
+        {"12.5", 12, "12"},        {"13.5", 14, "14"},    {"1,500", 1500, "1,500"}, {"2500", 2500, "2,500"},
+        {"0", 0, "0"},             {"-3", -1, "-3"},      {"abc", -1, "abc"},       {"", -1, ""},
+        {"(5)", -1, "(5)"},        {"3000000000", -1, "3000000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        FrmQuestPop& f = pop();
+        program().vc.NoFem18 = -9;
+        dialogs.clear();
+        typeAndTab(f.txtNoFem18, c.typed);
+        EXPECT_EQ(f.txtNoFem18.text(), c.text);
+        if (c.stored < 0) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgPopulation});
+            EXPECT_TRUE(f.txtNoFem18.hasFocus());
+            EXPECT_EQ(program().vc.NoFem18, -9);
+        } else {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_EQ(program().vc.NoFem18, c.stored);
+            EXPECT_EQ(f.CountFem18, static_cast<int>(c.stored));
+        }
+        f.unload();
+    }
+}
+
+TEST_F(QuestPopTest, OnlyTheLastCountAsksForAGroupAboveZero)
+{
+    struct Case {
+        const char* name;
+        QString n18, n1825, n25;
+        std::vector<QString> messages;
+    };
+    const Case cases[] = {
+        {"all zero", "0", "0", "0", {FrmQuestPop::MsgAllZero}},
+        {"last empty", "0", "0", "", {FrmQuestPop::MsgPopulation, FrmQuestPop::MsgAllZero}},
+        {"a fraction that rounds to none", "0.4", "0", "0", {FrmQuestPop::MsgAllZero}},
+        {"one group", "0", "0", "7", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmQuestPop& f = pop();
+        typeAndTab(f.txtNoFem18, c.n18);
+        typeAndTab(f.txtNoFem1825, c.n1825);
+        EXPECT_TRUE(dialogs.prompts().empty()) << "the first two fields accept zero";
+        typeAndTab(f.txtNoFem25, c.n25);
+        EXPECT_EQ(dialogs.prompts(), c.messages);
+        EXPECT_EQ(f.txtNoFem25.hasFocus(), !c.messages.empty());
+        dialogs.clear();
+        f.unload();
+    }
+}
+
+TEST_F(QuestPopTest, AGroupWithNoWomenTakesZeroPositivity)
+{
+    FrmQuestPop& f = withCounts("0", "400", "300");
+    EXPECT_EQ(f.txtPerFem18.text(), "0");
+    QTest::keyClick(edit(f.txtPerFem18), Qt::Key_Tab);
+    EXPECT_EQ(program().vc.PerFem18, 0.0f);
+    EXPECT_EQ(f.lblYV18.caption(), "0%");
+}
+
+TEST_F(QuestPopTest, ContinueStoresTheDefaultsOfUntouchedPositivitiesAndGoesToTheTestSelection)
+{
+    FrmQuestPop& f = pop();
+    typeAndTab(f.txtNoFem18, "2500");
+    typeAndTab(f.txtNoFem1825, "4100");
+    QTest::keyClicks(edit(f.txtNoFem25), "3300");
+    press(f.cmdContinue);
+    const VarCon& vc = program().vc;
+    EXPECT_EQ((std::vector<float>{vc.NoFem18, vc.NoFem1825, vc.NoFem25}), (std::vector<float>{2500, 4100, 3300}));
+    EXPECT_EQ((std::vector<float>{vc.PerFem18, vc.PerFem1825, vc.PerFem25}),
+              (std::vector<float>{0.12f, 0.08f, 0.02f}));
+    EXPECT_EQ(f.txtPerFem18.text(), "");
+    EXPECT_EQ(f.lblYV18.caption(), "");
+    EXPECT_FALSE(f.isShown());
+    EXPECT_TRUE(program().FrmTesting().isShown());
+}
+
+TEST_F(QuestPopTest, ContinueChecksEveryCountItselfAndStoresThemFromTheirTexts)
+{
+    FrmQuestPop& f = pop();
+    f.txtNoFem1825.setText("1,200");
+    f.txtNoFem25.setText("abc");
+    program().vc.NoFem1825 = 55;
+    f.cmdContinue_Click();
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgPopulation}) << "the empty under-18 count";
+    EXPECT_TRUE(f.txtNoFem18.hasFocus());
+    EXPECT_EQ(program().vc.NoFem1825, 55) << "nothing is stored while a count is refused";
+    f.txtNoFem18.setText("0");
+    f.txtNoFem25.setText("0");
+    f.txtNoFem1825.setText("0");
+    dialogs.clear();
+    f.cmdContinue_Click();
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgAllZero});
+    f.txtNoFem1825.setText("1,200");
+    f.cmdContinue_Click();
+    EXPECT_EQ(program().vc.NoFem1825, 1200);
+    EXPECT_TRUE(program().FrmTesting().isShown());
+}
+
+TEST_F(QuestPopTest, ContinueEndsAShowingFromTheSpecificityCheckAndNeverStrandsTheUser)
+{
+    // Shown modally by the specificity check: Continue only hides the form.
+    FrmQuestPop& f = program().FrmQuestPop();
+    program().vc.QuestPopFromSenSpec = -1;
+    testsupport::whenModal(f, [&] {
+        for (platform::TextBox* t : {&f.txtNoFem18, &f.txtNoFem1825, &f.txtNoFem25})
+            t->setText("10");
+        f.cmdContinue_Click();
+    });
+    f.showModal();
+    EXPECT_FALSE(f.isShown());
+    EXPECT_FALSE(program().FrmTesting().isLoaded());
+    EXPECT_EQ(program().vc.QuestPopFromSenSpec, 0);
+
+    // A flag left over from a showing that ended otherwise leads on as usual.
+    program().vc.QuestPopFromSenSpec = -1;
+    shown(f);
+    f.cmdContinue_Click();
+    EXPECT_TRUE(program().FrmTesting().isShown());
+    EXPECT_EQ(program().vc.QuestPopFromSenSpec, 0);
+}
+
+TEST_F(QuestPopTest, BackReturnsToTheConsoleAndAnUnloadEmptiesTheFields)
+{
+    FrmQuestPop& f = withCounts("100", "200", "300");
+    program().vc.Region = "Lakeside";
+    QTest::keyClick(f.window(), Qt::Key_F2);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_TRUE(program().FrmConsole().isShown());
+    EXPECT_EQ(program().vc.NoFem25, 300) << "the model keeps what the fields stored";
+    EXPECT_EQ(f.CountFem25, 300);
+    EXPECT_EQ(f.txtNoFem25.text(), "");
+    EXPECT_TRUE(f.Label1.caption().contains("at Lakeside over the past year."));
+}
+
+} // namespace
