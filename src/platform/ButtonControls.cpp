@@ -75,9 +75,22 @@ void CommandButton::applyState()
 
 // --- OptionButton --------------------------------------------------------------------
 
+namespace {
+// Qt's option buttons and check boxes answer a click only on their indicator
+// and caption; a click anywhere on the control chooses it, as users expect.
+template <class QtButton>
+class WholeAreaButton : public QtButton {
+public:
+    using QtButton::QtButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+} // namespace
+
 QWidget* OptionButton::createWidget(QWidget* parent)
 {
-    auto* r = new QRadioButton(parent);
+    auto* r = new WholeAreaButton<QRadioButton>(parent);
     QObject::connect(r, &QRadioButton::clicked, r, [this] { select(true); });
     return r;
 }
@@ -132,7 +145,7 @@ void OptionButton::select(bool raise)
 
 QWidget* CheckBox::createWidget(QWidget* parent)
 {
-    auto* b = new QCheckBox(parent);
+    auto* b = new WholeAreaButton<QCheckBox>(parent);
     QObject::connect(b, &QCheckBox::clicked, b, [this](bool checked) {
         value_ = checked ? 1 : 0;
         raiseClick();

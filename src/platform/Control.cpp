@@ -1,5 +1,6 @@
 #include "platform/ControlBase.h"
 
+#include "platform/FocusEngine.h"
 #include "platform/Form.h"
 
 #include <QPalette>
@@ -38,7 +39,7 @@ Control::Control(Form& form, QString name, ControlKind kind)
     form_.addControl(this);
 }
 
-Control::~Control() = default;
+Control::~Control() { form_.removeControl(this); }
 
 // --- design ------------------------------------------------------------------------
 
@@ -144,13 +145,15 @@ void Control::applyColors()
         setForeground(widget_, *state_.fore);
 }
 
-bool Control::isTabTarget() const
+bool Control::isFocusTarget() const
 {
-    if (!widget_ || !canHoldFocus() || !state_.tabStop || !state_.enabled)
+    if (!widget_ || !canHoldFocus() || !state_.enabled)
         return false;
     QWidget* top = widget_->window();
     return widget_->isVisibleTo(top) && widget_->isEnabled();
 }
+
+bool Control::isTabTarget() const { return state_.tabStop && isFocusTarget(); }
 
 void Control::raiseClick()
 {
@@ -217,6 +220,7 @@ void Control::setVisible(bool v)
     state_.visible = v;
     if (widget_)
         widget_->setVisible(v);
+    form_.focus().controlChanged();
 }
 
 bool Control::enabled() { ensureLoaded(); return state_.enabled; }
@@ -227,6 +231,7 @@ void Control::setEnabled(bool e)
     state_.enabled = e;
     if (widget_)
         widget_->setEnabled(e);
+    form_.focus().controlChanged();
 }
 
 QColor Control::backColor()
@@ -248,15 +253,7 @@ void Control::setForeColor(QColor c) { ensureLoaded(); state_.fore = c; applyCol
 void Control::setFocus()
 {
     ensureLoaded();
-    if (!canHoldFocus() || !widget_)
-        return;
-    if (!form_.requestFocusMove(this) || !widget_)
-        return;
-    widget_->setFocus(Qt::OtherFocusReason);
-    // A window that is not active gets no focus event now; the focus has
-    // moved all the same.
-    if (form_.activeControl() != this)
-        form_.focusArrived(this);
+    form_.focus().moveTo(this);
 }
 
 bool Control::hasFocus() { ensureLoaded(); return form_.activeControl() == this; }

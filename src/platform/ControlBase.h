@@ -111,6 +111,8 @@ public:
     virtual bool canHoldFocus() const { return false; }
     // Whether Tab stops here now: focusable, tab stop, enabled and on screen.
     bool isTabTarget() const;
+    // Whether the control can take the focus now, tab stop or not.
+    bool isFocusTarget() const;
 
     void raiseClick();
 

@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/FocusEngine.h"
 #include "platform/Menu.h"
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
@@ -49,6 +50,7 @@ public:
     }
 
     void detach() { owner_.clear(); }
+    void forget(Control* c) { owner_.removeIf([c](auto it) { return it.value() == c; }); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -61,63 +63,21 @@ protected:
         Control* c = owner_.value(watched, nullptr);
         if (!c)
             return false;
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (clickInProgress_)
-                return false;
-            // Controls do not take the focus on a click by themselves (their
-            // focus policy is Tab only): the move is validated here first.
-            if (c->canHoldFocus() && c != form_.active_ && c->enabled()) {
-                if (!form_.requestFocusMove(c)) {
-                    swallowRelease_ = true;
-                    return true;
-                }
-                if (c->kind() == ControlKind::TextBox && c->widget())
-                    return clickThenFocus(c, watched, event);
-                if (c->widget())
-                    c->widget()->setFocus(Qt::MouseFocusReason);
-            }
-            return false;
-        case QEvent::MouseButtonRelease:
-            if (swallowRelease_) {
-                swallowRelease_ = false;
-                return true;
-            }
-            // Controls that Qt gives no click signal of their own.
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-                (c->kind() == ControlKind::Label || c->kind() == ControlKind::Image ||
-                 c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape)) {
-                QPointer<QObject> guard(watched);
-                c->raiseClick();
-                return guard.isNull();
-            }
-            return false;
-        case QEvent::MouseMove:
+        if (event->type() == QEvent::MouseMove) {
             if (c->MouseMove)
                 c->MouseMove();
             return false;
-        case QEvent::KeyPress: {
-            auto* ke = static_cast<QKeyEvent*>(event);
-            const bool tab = ke->key() == Qt::Key_Tab && !(ke->modifiers() & Qt::ControlModifier);
-            const bool backtab = ke->key() == Qt::Key_Backtab;
-            if (tab || backtab) {
-                Control* next = form_.nextTabTarget(c, backtab || (ke->modifiers() & Qt::ShiftModifier));
-                if (next && next != c && form_.requestFocusMove(next) && next->widget())
-                    next->widget()->setFocus(backtab ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-                return true;
-            }
-            return false;
         }
-        case QEvent::FocusIn:
-            if (clickInProgress_)
-                return false;  // raised once the click has placed the caret
-            if (c != form_.active_)
-                form_.focusArrived(c);
-            return false;
-        default:
-            return false;
-        }
+        return form_.focus().filter(c, watched, event);
+    }
+
+    // Every way Qt itself moves the focus on (arrow keys on a button, a
+    // focused widget hidden or disabled) goes through the form's focus rules.
+    bool focusNextPrevChild(bool next) override
+    {
+        if (form_.window_ == this && form_.loaded_)
+            form_.focus().qtMovesFocus(next);
+        return true;
     }
 
     void keyPressEvent(QKeyEvent* e) override
@@ -147,29 +107,13 @@ protected:
     }
 
 private:
-    // A click into a text box places the caret once the box has the focus,
-    // which would undo a selection made by its GotFocus. So the click is
-    // handled first and the focus events are raised after it.
-    bool clickThenFocus(Control* c, QObject* watched, QEvent* event)
-    {
-        QPointer<QObject> guard(watched);
-        clickInProgress_ = true;
-        c->widget()->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::sendEvent(watched, event);
-        clickInProgress_ = false;
-        if (guard && owner_.value(watched, nullptr) == c && c != form_.active_)
-            form_.focusArrived(c);
-        return true;
-    }
-
     Form& form_;
     QWidget* client_;
     QHash<QObject*, Control*> owner_;
-    bool swallowRelease_ = false;
-    bool clickInProgress_ = false;
 };
 
-Form::Form(Runtime& runtime, QString name) : runtime_(runtime), name_(std::move(name))
+Form::Form(Runtime& runtime, QString name)
+    : runtime_(runtime), name_(std::move(name)), focus_(std::make_unique<FocusEngine>(*this))
 {
     runtime_.registerForm(this);
 }
@@ -177,11 +121,22 @@ Form::Form(Runtime& runtime, QString name) : runtime_(runtime), name_(std::move(
 Form::~Form()
 {
     runtime_.unregisterForm(this);
+    // The derived form's controls are gone by now and have left controls_.
     if (window_) {
-        for (Control* c : controls_)
-            c->destroy();
+        window_->detach();
         delete window_;
     }
+}
+
+Control* Form::activeControl() const { return focus_->active(); }
+
+void Form::removeControl(Control* c)
+{
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    if (window_)
+        window_->forget(c);
+    if (focus_->active() == c)
+        focus_->reset();
 }
 
 double Form::twipsPerPixelX() const { return runtime_.screen().twipsPerPixelX(); }
@@ -214,7 +169,7 @@ void Form::load()
         return;
     loaded_ = true;
     shown_ = false;
-    active_ = nullptr;
+    focus_->reset();
     window_ = new FormWindow(*this);
     window_->setObjectName(name_);
     window_->setAccessibleName(name_);
@@ -258,7 +213,7 @@ void Form::unload()
         return;
     loaded_ = false;
     shown_ = false;
-    active_ = nullptr;
+    focus_->reset();
     FormWindow* w = window_;
     window_ = nullptr;
     w->detach();
@@ -282,7 +237,7 @@ void Form::show()
     if (!loaded_ || runtime_.ended())
         return;
     shown_ = true;
-    giveInitialFocus();
+    focus_->giveInitialFocus();
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window_->raise();
@@ -444,101 +399,6 @@ void Form::buildMenus()
     for (MenuItem* m : menuItems_)
         if (!m->parent())
             m->build(window_->menuBar());
-}
-
-// --- focus rules ---------------------------------------------------------------------
-
-bool Form::requestFocusMove(Control* target)
-{
-    if (!target || target == active_ || !active_)
-        return true;
-    if (!active_->Validate)
-        return true;
-    bool cancel = false;
-    Control* from = active_;
-    from->Validate(cancel);
-    if (cancel) {
-        // The handler may have shown a message; the focus belongs where it was.
-        if (loaded_ && from->widget() && active_ == from)
-            from->widget()->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    return loaded_;
-}
-
-void Form::focusArrived(Control* target)
-{
-    Control* old = active_;
-    active_ = target;
-    if (old && old->LostFocus)
-        old->LostFocus();
-    if (active_ == target && target->GotFocus)
-        target->GotFocus();
-}
-
-Control* Form::nextTabTarget(Control* from, bool backwards) const
-{
-    std::vector<Control*> order;
-    for (Control* c : controls_)
-        if (c->isTabTarget() || c == from)
-            order.push_back(c);
-    // Of a group of option buttons only the chosen one (or the first) takes Tab.
-    std::vector<Control*> stops;
-    for (Control* c : order) {
-        if (c->kind() == ControlKind::OptionButton && c != from) {
-            auto* ob = static_cast<OptionButton*>(c);
-            bool otherChosen = false;
-            bool earlierInGroup = false;
-            for (Control* d : order) {
-                if (d == c || d->kind() != ControlKind::OptionButton || d->container() != c->container())
-                    continue;
-                auto* od = static_cast<OptionButton*>(d);
-                if (od->value())
-                    otherChosen = true;
-                if (d->tabIndex() < c->tabIndex())
-                    earlierInGroup = true;
-            }
-            if (!ob->value() && (otherChosen || earlierInGroup))
-                continue;
-        }
-        stops.push_back(c);
-    }
-    if (stops.empty())
-        return nullptr;
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
-    auto it = std::find(stops.begin(), stops.end(), from);
-    if (it == stops.end())
-        return stops.front();
-    const long n = long(stops.size());
-    long i = it - stops.begin();
-    i = backwards ? (i - 1 + n) % n : (i + 1) % n;
-    return stops[size_t(i)];
-}
-
-Control* Form::firstTabTarget() const
-{
-    Control* best = nullptr;
-    for (Control* c : controls_)
-        if (c->isTabTarget() && (!best || c->tabIndex() < best->tabIndex()))
-            best = c;
-    return best;
-}
-
-void Form::giveInitialFocus()
-{
-    Control* target = active_;
-    if (!target)
-        target = firstTabTarget();
-    if (!target || !target->widget())
-        return;
-    if (!active_) {
-        // The first control of the tab order has the focus when the form
-        // first comes up, with its GotFocus.
-        target->widget()->setFocus(Qt::OtherFocusReason);
-        if (active_ != target)
-            focusArrived(target);
-    }
 }
 
 } // namespace platform

@@ -16,6 +16,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QEventLoop;
@@ -27,6 +28,7 @@ namespace platform {
 class Runtime;
 class MenuItem;
 class FormWindow;
+class FocusEngine;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
@@ -75,7 +77,7 @@ public:
     WindowState windowState();
     void setWindowState(WindowState s);
 
-    Control* activeControl() const { return active_; }
+    Control* activeControl() const;
     const std::vector<Control*>& controls() const { return controls_; }
     const std::vector<MenuItem*>& menuItems() const { return menuItems_; }
 
@@ -118,6 +120,7 @@ private:
     };
 
     void addControl(Control* c) { controls_.push_back(c); }
+    void removeControl(Control* c);
     void addMenuItem(MenuItem* m) { menuItems_.push_back(m); }
     const Design& design() const { return design_; }
     double twipsPerPixelX() const;
@@ -126,12 +129,7 @@ private:
     void buildMenus();
     void finishModal();
 
-    // Focus rules.
-    bool requestFocusMove(Control* target);
-    void focusArrived(Control* target);
-    Control* nextTabTarget(Control* from, bool backwards) const;
-    Control* firstTabTarget() const;
-    void giveInitialFocus();
+    FocusEngine& focus() { return *focus_; }
 
     Runtime& runtime_;
     QString name_;
@@ -141,7 +139,7 @@ private:
     FormWindow* window_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
-    Control* active_ = nullptr;
+    std::unique_ptr<FocusEngine> focus_;
     QEventLoop* modalLoop_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/ListControls.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -8,9 +9,26 @@ namespace platform {
 
 // --- ListBox --------------------------------------------------------------------------------
 
+namespace {
+// Qt makes the first item current when a list gets the focus by keyboard or
+// code, which would raise Click on mere tabbing. Getting the focus chooses
+// nothing here: only the user's choice does (the first Down then picks item 0).
+class ListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QFocusEvent choosingNothing(event->type(), Qt::MouseFocusReason);
+        QListWidget::focusInEvent(&choosingNothing);
+    }
+};
+} // namespace
+
 QWidget* ListBox::createWidget(QWidget* parent)
 {
-    auto* l = new QListWidget(parent);
+    auto* l = new ListWidget(parent);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) { selectionChanged(row); });
     return l;

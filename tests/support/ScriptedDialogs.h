@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace testsupport {
@@ -26,6 +27,14 @@ public:
     // Queues the text typed into the next input box (empty = Cancel).
     void type(const QString& text) { inputs_.push_back(text); }
 
+    // The next box comes up as a real modal window with an event loop of its
+    // own, as a real message box does; whileUp runs inside that loop (it may
+    // send input anywhere, show or hide forms) and then the box closes with
+    // its scripted answer. Boxes without such an action return at once,
+    // unless every box is made to run its loop.
+    void whileNextBoxIsUp(std::function<void()> whileUp) { whileUp_.push_back(std::move(whileUp)); }
+    void setEveryBoxRunsALoop(bool on) { everyBoxRunsALoop_ = on; }
+
     platform::Answer msgBox(const QString& prompt, platform::Buttons buttons = platform::Buttons::Ok,
                             platform::Icon icon = platform::Icon::None,
                             const QString& title = {}) override;
@@ -44,6 +53,10 @@ private:
     std::deque<QString> inputs_;
     std::vector<RecordedDialog> shown_;
     bool ranOut_ = false;
+    std::deque<std::function<void()>> whileUp_;
+    bool everyBoxRunsALoop_ = false;
+
+    void showUp(const QString& prompt);
 };
 
 } // namespace testsupport
