@@ -163,6 +163,10 @@ struct VarCon {
     // FrmScrResult's public PID counts of its NGZ rows DFA on EIA and PCR on EIA,
     // written by its EIA modules; read by AnCalcPidPerNgz.
     float PidCountDfaEia = 0, PidCountPcrEia = 0;
+    // FrmScrResult's captions of the PID cases and their cost if no screening
+    // occurred, as the whole numbers they show; read by the projection and graph screens.
+    int32_t lblNoPID2 = 0;
+    Money lblPIDCost2;
     // FrmSwitchTo's public values: the current test's positives missed,
     // and those of the tests in display slots 1..5; read by StGetMissedPositives.
     float CTNPMTot = 0;
@@ -173,9 +177,4 @@ struct VarCon {
     // positives per age group, read by AnRecomputeNgzOptions.
     int32_t lblSAT1NPTot = 0, lblSAT2NPTot = 0, lblSAT3NPTot = 0, lblSAT4NPTot = 0, lblSAT5NPTot = 0;
     int32_t lblSAT1PM18 = 0, lblSAT1PM182 = 0, lblSAT1PM25 = 0;
-    // FrmScrResult's captions of the PID cases without screening and their
-    // cost, as the whole number and the amount they show; read by the graph
-    // screen's "None" rows.
-    int32_t lblNoPID2 = 0;
-    Money lblPIDCost2;
 };

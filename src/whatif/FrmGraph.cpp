@@ -60,6 +60,23 @@ QVariant perPositive(const OptionalMoney& m)
     return m ? QVariant(m->toDouble()) : QVariant(QStringLiteral("n/a"));
 }
 
+// Runs an action each time the watched window is shown; it lives as long as the window.
+class OnShow : public QObject {
+public:
+    OnShow(QObject* window, std::function<void()> action) : QObject(window), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            action_();
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 } // namespace
 
 FrmGraph::FrmGraph(Program& p) : ScalingForm(p, "FrmGraph")
@@ -106,13 +123,14 @@ void FrmGraph::Form_Load()
 {
     scalingPreamble(Centring::Centred);
     cmdNoWomen_Click();
+    // Whoever shows the screen again, it charts the figures as they are then.
+    window()->installEventFilter(new OnShow(window(), [this] { chartLatestFigures(); }));
 }
 
-void FrmGraph::open()
+void FrmGraph::chartLatestFigures()
 {
     if (isLoaded())
-        draw(shown_);
-    show();
+        draw(drawn_);
 }
 
 // --- the charts ------------------------------------------------------------------------
@@ -138,7 +156,7 @@ void FrmGraph::draw(Graph graph)
     for (platform::Chart* other : {&chrNoWomen, &chrCost, &chrPerPos})
         if (other != &chart)
             other->setVisible(false);
-    shown_ = graph;
+    drawn_ = graph;
 
     const QString region = QString::fromStdString(program.vc.Region);
     switch (graph) {

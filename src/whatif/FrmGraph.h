@@ -37,10 +37,11 @@ public:
     platform::MenuItem mnuCostPerPositive{*this, "mnuCostPerPositive", "Cost per Positive", &mnuGraph,
                                           QKeySequence(Qt::Key_F3)};
 
-    // Shows the screen over the screen that asks for it. A screen still loaded
-    // from an earlier showing draws its chart again first, so it always charts
-    // the figures of the latest switch step.
-    void open();
+    // Draws the chart on show again from the model state as it is now, when
+    // the screen is loaded. Showing the screen does this too, so it never
+    // charts the figures of an earlier switch step; the switch step calls it
+    // for a graph screen left open meanwhile.
+    void chartLatestFigures();
 
     // The chart procedures: each shows its chart alone, drawn afresh from the
     // model state.
@@ -72,5 +73,5 @@ private:
     void setButtonsVisible(bool visible);
     void printGraphs(const std::vector<Graph>& graphs);
 
-    Graph shown_ = Graph::NoWomen;
+    Graph drawn_ = Graph::NoWomen;
 };

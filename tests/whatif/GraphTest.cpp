@@ -96,7 +96,7 @@ protected:
     FrmGraph& opened(Program& p)
     {
         FrmGraph& g = p.FrmGraph();
-        g.open();
+        g.show();
         activate(g);
         return g;
     }
@@ -205,7 +205,7 @@ TEST_F(GraphTest, ReturningHidesTheScreenAndTheNextShowingChartsTheLatestFigures
         // A new pass through the switch step with a programme that finds more.
         p.vc.PiGP = Money::fromDouble(44.5);
         p.sel.selectScrTest(p.vc, ScrTestKind::PCRU);
-        g.open();
+        g.show();
         EXPECT_TRUE(g.isShown());
         EXPECT_EQ(visibleChart(g), "chrPerPos") << "the chart shown last comes back";
         EXPECT_EQ(cells(g.chrPerPos).first(), "GP=44.5");
