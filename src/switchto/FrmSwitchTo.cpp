@@ -4,6 +4,7 @@
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "switchto/SwitchToReport.h"
+#include "whatif/FrmGraph.h"
 
 #include <array>
 
@@ -259,6 +260,7 @@ void FrmSwitchTo::designButtons()
     for (platform::CommandButton* b : {&cmdCost, &cmdProject, &cmdGraph, &cmdCSSR, &cmdReturn, &cmdPrint})
         b->designTabIndex(tab++);
 
+    cmdGraph.Click = [this] { cmdGraph_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
 }
 
@@ -268,6 +270,7 @@ void FrmSwitchTo::designMenus()
     mnuSwToTest.designEnabled(false);
     mnuPrint.Click = [this] { mnuPrint_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
+    mnuGraph.Click = [this] { mnuGraph_Click(); };
 }
 
 TestRowCells& FrmSwitchTo::testRow(int slot)
@@ -332,3 +335,7 @@ void FrmSwitchTo::cmdPrint_Click() { mnuPrint_Click(); }
 void FrmSwitchTo::mnuPrint_Click() { switchto::PrintReport(*this, runtime().printer()); }
 
 void FrmSwitchTo::mnuExit_Click() { program.end(); }
+
+// The graph screen opens over this screen, which stays visible beneath it.
+void FrmSwitchTo::cmdGraph_Click() { program.FrmGraph().show(); }
+void FrmSwitchTo::mnuGraph_Click() { cmdGraph_Click(); }
