@@ -17,26 +17,13 @@ FrmInstruct::FrmInstruct(Program& p) : platform::Form(p.runtime(), "FrmInstruct"
                          "Select which set of instructions you would like to view.");
     Label1.designBackColor(kCyan);
 
-    struct ButtonDesign {
-        platform::CommandButton& button;
-        const char* caption;
-        double left, top;
-    };
-    const ButtonDesign buttons[] = {
-        {cmdAbout, "About", 240, 1320},
-        {cmdDocumen, "Documentation", 2280, 1320},
-        {cmdDetInstruc, "Detailed Instructions", 240, 1800},
-        {cmdGenInstruc, "General Instructions", 2280, 1800},
-        {cmdHotKey, "Special / Hot Keys", 240, 2280},
-        {cmdModel, "Model", 2280, 2280},
-    };
-    int tabIndex = 1;
-    for (const ButtonDesign& b : buttons) {
-        b.button.designCaption(b.caption);
-        b.button.designGeometry(b.left, b.top, 1812, 372);
-        b.button.designBackColor(Qt::white);
-        b.button.designTabIndex(tabIndex++);
-    }
+    designChooserButtons({{cmdAbout, "About", 240, 1320},
+                          {cmdDocumen, "Documentation", 2280, 1320},
+                          {cmdDetInstruc, "Detailed Instructions", 240, 1800},
+                          {cmdGenInstruc, "General Instructions", 2280, 1800},
+                          {cmdHotKey, "Special / Hot Keys", 240, 2280},
+                          {cmdModel, "Model", 2280, 2280}},
+                         Qt::white);
 
     cmdAbout.Click = [this] { cmdAbout_Click(); };
     cmdDocumen.Click = [this] { cmdDocumen_Click(); };

@@ -6,6 +6,9 @@
 
 #include <QColor>
 
+#include <initializer_list>
+#include <optional>
+
 inline const QColor kCyan(0, 255, 255);
 
 struct MakerLabelsDesign {
@@ -33,4 +36,25 @@ inline void designMakerLabels(platform::Label& acronym, platform::Label& name, c
     name.designFont("Times New Roman", 7.5);
     name.designBackColor(kCyan);
     name.designTabIndex(d.nameTab);
+}
+
+// The buttons of a chooser dialog (the instruction and graph choosers): each
+// 1812 x 372 twips at its place, in the tab order given, from 1.
+struct ChooserButtonDesign {
+    platform::CommandButton& button;
+    const char* caption;
+    double left, top;
+};
+
+inline void designChooserButtons(std::initializer_list<ChooserButtonDesign> buttons,
+                                 std::optional<QColor> back = std::nullopt)
+{
+    int tabIndex = 1;
+    for (const ChooserButtonDesign& b : buttons) {
+        b.button.designCaption(b.caption);
+        b.button.designGeometry(b.left, b.top, 1812, 372);
+        if (back)
+            b.button.designBackColor(*back);
+        b.button.designTabIndex(tabIndex++);
+    }
 }

@@ -16,23 +16,10 @@ FrmGraphResponse::FrmGraphResponse(Program& p) : platform::Form(p.runtime(), "Fr
                          "Which graph would you like to see?");
     Label1.designBackColor(kCyan);
 
-    struct ButtonDesign {
-        platform::CommandButton& button;
-        const char* caption;
-        double left, top;
-    };
-    const ButtonDesign buttons[] = {
-        {cmdNoWom, "Number of Women", 360, 1200},
-        {cmdCostPerPos, "Cost per Positive", 360, 1680},
-        {cmdTestCost, "Test Cost", 2280, 1200},
-        {cmdEnd, "Exit Application", 2280, 1680},
-    };
-    int tabIndex = 1;
-    for (const ButtonDesign& b : buttons) {
-        b.button.designCaption(b.caption);
-        b.button.designGeometry(b.left, b.top, 1812, 372);
-        b.button.designTabIndex(tabIndex++);
-    }
+    designChooserButtons({{cmdNoWom, "Number of Women", 360, 1200},
+                          {cmdCostPerPos, "Cost per Positive", 360, 1680},
+                          {cmdTestCost, "Test Cost", 2280, 1200},
+                          {cmdEnd, "Exit Application", 2280, 1680}});
 
     cmdNoWom.Click = [this] { cmdNoWom_Click(); };
     cmdCostPerPos.Click = [this] { cmdCostPerPos_Click(); };
