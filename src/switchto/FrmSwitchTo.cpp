@@ -262,6 +262,7 @@ void FrmSwitchTo::designButtons()
 
     cmdGraph.Click = [this] { cmdGraph_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
+    cmdGraph.Click = [this] { cmdGraph_Click(); };
 }
 
 void FrmSwitchTo::designMenus()
@@ -329,6 +330,11 @@ void FrmSwitchTo::showNgzRows(int rows)
     for (int n : {25, 34, 41, 42, 43, 44, 45, 46})
         shape(n).setVisible(true);
 }
+
+// The graph screen opens over this one, which stays on screen beneath it.
+void FrmSwitchTo::cmdGraph_Click() { program.FrmGraph().show(); }
+
+void FrmSwitchTo::mnuGraph_Click() { cmdGraph_Click(); }
 
 void FrmSwitchTo::cmdPrint_Click() { mnuPrint_Click(); }
 

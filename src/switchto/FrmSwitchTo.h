@@ -121,6 +121,8 @@ public:
     TestRowCells& testRow(int slot);
 
     void Form_Load() override;
+    void cmdGraph_Click();
+    void mnuGraph_Click();
     void cmdPrint_Click();
     void mnuPrint_Click();
     void mnuExit_Click();

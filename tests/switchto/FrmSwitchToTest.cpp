@@ -5,6 +5,7 @@
 #include "support/ProgramFixture.h"
 #include "switchto/FrmSwitchTo.h"
 #include "switchto/SwitchToReport.h"
+#include "whatif/FrmGraph.h"
 
 #include <QAction>
 #include <QTest>
@@ -176,6 +177,32 @@ TEST_F(SwitchToTest, FunctionKeysAndShortcuts)
 
     QTest::keyClick(form.window(), Qt::Key_F12);
     EXPECT_EQ(endCalls, 1);
+}
+
+// The screen commands, by their menu entries, keys and hidden buttons.
+TEST_F(SwitchToTest, CommandsLeadToTheirScreens)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmSwitchTo&)> command;
+        std::function<platform::Form&(Program&)> target;
+        bool staysVisible;
+    };
+    const Case cases[] = {
+        {"Graph menu", [](FrmSwitchTo& f) { f.mnuGraph.trigger(); }, [](Program& p) -> platform::Form& { return p.FrmGraph(); }, true},
+        {"Graph button", [](FrmSwitchTo& f) { f.cmdGraph.raiseClick(); }, [](Program& p) -> platform::Form& { return p.FrmGraph(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmSwitchTo& form = loaded(ScrTestKind::PCRC);
+        const QString before = form.SAT1.NP.Tot.caption();
+        c.command(form);
+        EXPECT_TRUE(c.target(program()).isShown());
+        EXPECT_EQ(form.isShown(), c.staysVisible);
+        EXPECT_EQ(form.SAT1.NP.Tot.caption(), before) << "moving between screens recomputes nothing";
+        c.target(program()).hide();
+        form.unload();
+    }
 }
 
 // The report, printed and read back: its pages, headings and blocks.
