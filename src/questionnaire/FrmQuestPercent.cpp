@@ -183,25 +183,10 @@ void FrmQuestPercent::txtPerReturn_LostFocus()
 
 // --- commands --------------------------------------------------------------------------------
 
-bool FrmQuestPercent::settleFocusedField()
-{
-    platform::Control* focused = activeControl();
-    if (focused != &txtAzi && focused != &txtDox && focused != &txtPerReturn)
-        return true;
-    bool cancel = false;
-    focused->Validate(cancel);
-    if (cancel)
-        return false;
-    focused->LostFocus();
-    return true;
-}
-
 void FrmQuestPercent::cmdOk_Click()
 {
-    // OK goes by what the fields show now: an unfinished edit is settled as
-    // leaving the field would, and an untouched return rate takes its default.
-    if (!settleFocusedField())
-        return;
+    // OK goes by what the fields show now, not by the values of the last
+    // time each was left; an untouched return rate takes its default.
     const std::optional<float> azi = num::toFloat(txtAzi.text());
     const std::optional<float> dox = num::toFloat(txtDox.text());
     if (!azi || !dox || static_cast<float>(double(*azi) + double(*dox)) != 100.0f) {

@@ -75,9 +75,6 @@ private:
         quest::WrittenText& otherWritten;
     };
     ShareField share(int d);
-    // Validates and leaves the field that has the focus, as moving the focus
-    // would; false when it is refused.
-    bool settleFocusedField();
     void message(const char* text);
 
     std::array<quest::WrittenText, 2> writtenShare_;

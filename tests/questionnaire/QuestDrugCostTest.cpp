@@ -1,0 +1,131 @@
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "QuestFixture.h"
+
+using questtest::QuestTest;
+
+namespace {
+
+class QuestDrugCostTest : public QuestTest {
+protected:
+    FrmQuestDrugCost& costs()
+    {
+        VarCon& vc = program().vc;
+        vc.CostAzi = Money::fromDouble(9.5);
+        vc.CostDox = Money::fromDouble(1.25);
+        vc.CostPID = Money::fromDouble(1167);
+        return shown(program().FrmQuestDrugCost());
+    }
+};
+
+TEST_F(QuestDrugCostTest, AFieldShowsItsCostPlainWhileEditedAndAsCurrencyOtherwise)
+{
+    FrmQuestDrugCost& f = costs();
+    ASSERT_TRUE(f.txtAzi.hasFocus());
+    EXPECT_EQ(f.txtAzi.text(), "9.5");
+    EXPECT_EQ(edit(f.txtAzi)->selectedText(), "9.5");
+    EXPECT_EQ(f.txtDox.text(), "$1.25");
+    EXPECT_EQ(f.txtPID.text(), "$1,167.00");
+    QTest::keyClick(edit(f.txtAzi), Qt::Key_Tab);
+    EXPECT_EQ(f.txtAzi.text(), "$9.50");
+    EXPECT_EQ(f.txtDox.text(), "1.25");
+}
+
+TEST_F(QuestDrugCostTest, ATypedCostIsAcceptedOrRefusedWithTheLastAcceptedCostBack)
+{
+    struct Case {
+        QString typed;
+        QString shownAfter;   // empty: refused
+    };
+    const Case cases[] = {
+        {"12", "$12.00"}, {"0.35", "$0.35"}, {"1,500", "$1,500.00"}, {"0", ""},
+        {"-4", ""},       {"abc", ""},       {"$5", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        FrmQuestDrugCost& f = costs();
+        dialogs.clear();
+        typeAndTab(f.txtAzi, c.typed);
+        if (c.shownAfter.isEmpty()) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestDrugCost::MsgCost});
+            EXPECT_TRUE(f.txtAzi.hasFocus());
+            EXPECT_EQ(f.txtAzi.text(), "9.5");
+        } else {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_EQ(f.txtAzi.text(), c.shownAfter);
+            EXPECT_EQ(program().vc.CostAzi, Money::fromDouble(9.5)) << "the model waits for the agree step";
+            // Coming back shows the cost just typed, not the stored one.
+            QTest::keyClick(edit(f.txtDox), Qt::Key_Backtab);
+            EXPECT_EQ(f.txtAzi.text(), QString(c.typed).remove(QChar(',')));
+        }
+        f.unload();
+    }
+}
+
+TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmQuestDrugCost&)> agree;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"typed and agreed by the button",
+         [](FrmQuestDrugCost& f) {
+             typeAndTab(f.txtAzi, "12");
+             typeAndTab(f.txtDox, "2");
+             QTest::keyClicks(edit(f.txtPID), "1167");
+             press(f.cmdAgree);
+         },
+         true},
+        {"a text left unchecked in the field and File, Forward",
+         [](FrmQuestDrugCost& f) {
+             typeAndTab(f.txtAzi, "12");
+             QTest::keyClicks(edit(f.txtDox), "two");
+             f.mnuForward.trigger();
+         },
+         false},
+        {"typed and agreed from the menu",
+         [](FrmQuestDrugCost& f) {
+             typeAndTab(f.txtAzi, "12");
+             typeAndTab(f.txtDox, "2");
+             QTest::keyClicks(edit(f.txtPID), "1167");
+             f.mnuForward.trigger();
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmQuestDrugCost& f = costs();
+        dialogs.clear();
+        c.agree(f);
+        const VarCon& vc = program().vc;
+        if (c.stored) {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_EQ(vc.CostAzi, Money::fromDouble(12));
+            EXPECT_EQ(vc.CostDox, Money::fromDouble(2));
+            EXPECT_EQ(vc.CostPID, Money::fromDouble(1167));
+        } else {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestDrugCost::MsgCost});
+            EXPECT_TRUE(f.txtDox.hasFocus());
+            EXPECT_EQ(f.txtDox.text(), "1.25");
+            EXPECT_EQ(vc.CostAzi, Money::fromDouble(9.5)) << "nothing is stored";
+        }
+        f.unload();
+    }
+}
+
+TEST_F(QuestDrugCostTest, BackShowsTheTreatmentQuestionsAsTheyWereLeft)
+{
+    FrmQuestPercent& percent = shown(program().FrmQuestPercent());
+    typeAndTab(percent.txtAzi, "30");
+    percent.hide();
+    FrmQuestDrugCost& f = costs();
+    f.mnuBack.trigger();
+    EXPECT_FALSE(f.isShown());
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_TRUE(percent.isShown());
+    EXPECT_EQ(percent.txtDox.text(), "70");
+}
+
+} // namespace

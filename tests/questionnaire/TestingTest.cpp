@@ -1,0 +1,213 @@
+#include "model/Equations.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "shell/FrmConsole.h"
+#include "shell/FrmInstruct.h"
+#include "shell/FrmInstructSwitch.h"
+#include "QuestFixture.h"
+
+using questtest::QuestTest;
+
+namespace {
+
+class TestingTest : public QuestTest {
+protected:
+    FrmTesting& testing() { return shown(program().FrmTesting()); }
+
+    // Characteristics as the sensitivity form's load puts them in, each apart.
+    void characteristics()
+    {
+        VarCon& vc = program().vc;
+        vc.SensGP = 0.7f, vc.SpecGP = 0.987f, vc.SensEIA = 0.71f, vc.SpecEIA = 0.985f;
+        vc.SensPCRC = 0.9f, vc.SpecPCRC = 0.996f, vc.SensPCRU = 0.85f, vc.SpecPCRU = 0.995f;
+        vc.SensLCRC = 0.91f, vc.SpecLCRC = 0.994f, vc.SensLCRU = 0.86f, vc.SpecLCRU = 0.993f;
+        vc.SensPCRGP = 0.89f, vc.SensDFAEIA = 0.871f, vc.SensPCREIA = 0.88f;
+    }
+
+    // Chooses the pair as a click on each list does.
+    void choose(FrmTesting& f, int screening, int ngz)
+    {
+        f.lstScreenTest.setListIndex(screening);
+        f.lstNgzTest.setListIndex(ngz);
+    }
+};
+
+TEST_F(TestingTest, EveryPairHasItsCodeAndOnlySupportedPairsBecomeTheSelection)
+{
+    const std::int16_t codes[6][4] = {
+        {0, 1, 99, 99}, {10, 99, 12, 13}, {20, 99, 99, 99}, {30, 99, 99, 99}, {40, 99, 99, 99}, {50, 99, 99, 99}};
+    const char* scrTest[] = {"GenProbe", "EIA", "PCR Cervix", "LCR Cervix", "PCR Urine", "LCR Urine"};
+    const int optScr[] = {0, 1, 2, 4, 3, 5};
+    const char* ngzTest[] = {"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"};
+    characteristics();
+    for (int s = 0; s < 6; ++s) {
+        for (int n = 0; n < 4; ++n) {
+            SCOPED_TRACE(testing::Message() << "pair " << s << "," << n);
+            program().sel.clear();
+            program().vc.ScrTest.clear();
+            dialogs.clear();
+            FrmTesting& f = testing();
+            dialogs.answer(platform::Answer::No);
+            choose(f, s, n);
+            if (codes[s][n] == FrmTesting::InvalidCode) {
+                EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmTesting::MsgInvalidPair});
+                EXPECT_EQ(f.lstScreenTest.listIndex(), -1) << "No starts the form afresh";
+                EXPECT_FALSE(f.cmdNext.visible());
+                EXPECT_FALSE(program().sel.scrTest().has_value());
+            } else {
+                EXPECT_TRUE(dialogs.prompts().empty());
+                EXPECT_EQ(f.TestCode, codes[s][n]);
+                EXPECT_TRUE(f.cmdNext.visible());
+                EXPECT_TRUE(f.mnuForward.enabled());
+                EXPECT_TRUE(program().sel.OptScrTest(optScr[s]));
+                EXPECT_TRUE(program().sel.optNgzTest(n));
+                EXPECT_EQ(program().vc.ScrTest, scrTest[s]);
+                EXPECT_EQ(program().vc.NgzTest, ngzTest[n]);
+            }
+            f.unload();
+        }
+    }
+}
+
+TEST_F(TestingTest, ForwardFixesTheCharacteristicsOfThePairInUse)
+{
+    struct Case {
+        int screening, ngz;
+        float sensScr, specScr, sensNgz;
+        void (*grayZone)(VarCon&);
+    };
+    const float unchanged = 0.123f;
+    const Case cases[] = {
+        {0, 0, 0.7f, 0.987f, 0.89f, Equations::SetNgzZoneGP},
+        {0, 1, 0.7f, 0.987f, 0.89f, Equations::SetNgzZoneGP},
+        {1, 0, 0.71f, 0.985f, unchanged, nullptr},
+        {1, 2, 0.71f, 0.985f, 0.871f, Equations::SetNgzZoneDFAEIA},
+        {1, 3, 0.71f, 0.985f, 0.88f, Equations::SetNgzZonePCREIA},
+        {2, 0, 0.9f, 0.996f, unchanged, nullptr},
+        {3, 0, 0.91f, 0.994f, unchanged, nullptr},
+        {4, 0, 0.85f, 0.995f, unchanged, nullptr},
+        {5, 0, 0.86f, 0.993f, unchanged, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "pair " << c.screening << "," << c.ngz);
+        characteristics();
+        FrmTesting& f = testing();
+        choose(f, c.screening, c.ngz);
+        VarCon& vc = program().vc;
+        // Changed on the sensitivity form after the choice: Forward takes the new value.
+        vc.SensGP = 0.7f, vc.SensEIA = 0.71f;
+        vc.SensNgz = unchanged;
+        vc.SensWithNgz = unchanged;
+        VarCon expected = vc;
+        if (c.grayZone)
+            c.grayZone(expected);
+        f.mnuForward.trigger();
+        EXPECT_EQ(vc.SensScr, c.sensScr);
+        EXPECT_EQ(vc.SpecScr, c.specScr);
+        EXPECT_EQ(vc.SensNgz, c.sensNgz);
+        EXPECT_EQ(vc.SensWithNgz, expected.SensWithNgz);
+        EXPECT_EQ(vc.SpecWithNgz, expected.SpecWithNgz);
+        EXPECT_FALSE(f.isShown());
+        EXPECT_TRUE(program().FrmConfirm().isShown());
+        program().FrmConfirm().unload();
+        f.unload();
+    }
+}
+
+TEST_F(TestingTest, ANewScreeningTestChecksThePairAgainAndForwardIsNeverOfferedForAnUnsupportedOne)
+{
+    characteristics();
+    FrmTesting& f = testing();
+    choose(f, 0, 1);
+    ASSERT_TRUE(f.cmdNext.visible());
+    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Down);  // EIA with PCR on Genprobe
+    EXPECT_EQ(f.lstScreenTest.listIndex(), 1);
+    EXPECT_EQ(f.TestCode, FrmTesting::InvalidCode);
+    EXPECT_FALSE(f.cmdNext.visible());
+    EXPECT_FALSE(f.mnuForward.enabled());
+    EXPECT_TRUE(dialogs.prompts().empty()) << "the question waits for a retest to be chosen";
+    f.cmdNext_Click();
+    EXPECT_TRUE(f.isShown()) << "Forward with an unsupported pair on screen goes nowhere";
+
+    f.lstNgzTest.setListIndex(2);
+    EXPECT_EQ(f.TestCode, 12);
+    EXPECT_TRUE(f.cmdNext.visible());
+    f.lstScreenTest.setListIndex(0);  // GenProbe with DFA on EIA
+    EXPECT_FALSE(f.cmdNext.visible());
+    f.lstNgzTest.setListIndex(0);
+    EXPECT_EQ(f.TestCode, 0);
+    f.lstScreenTest.setListIndex(1);  // EIA with None: supported at once
+    EXPECT_EQ(f.TestCode, 10);
+    EXPECT_TRUE(program().sel.OptScrTest(1));
+    EXPECT_TRUE(f.cmdNext.visible());
+}
+
+TEST_F(TestingTest, LeavingAListWithoutAChoiceIsRefused)
+{
+    FrmTesting& f = testing();
+    ASSERT_TRUE(f.lstScreenTest.hasFocus());
+    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Tab);
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmTesting::MsgNoScreeningTest});
+    EXPECT_TRUE(f.lstScreenTest.hasFocus());
+
+    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Down);
+    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Tab);
+    ASSERT_TRUE(f.lstNgzTest.hasFocus());
+    EXPECT_EQ(f.lstNgzTest.listIndex(), -1) << "tabbing into a list chooses nothing";
+    dialogs.clear();
+    dialogs.answer(platform::Answer::No);
+    QTest::keyClick(f.lstNgzTest.widget(), Qt::Key_Tab);
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmTesting::MsgNoNgzTest});
+    EXPECT_TRUE(f.isShown());
+    EXPECT_EQ(f.lstScreenTest.listIndex(), -1) << "No starts the form afresh";
+}
+
+TEST_F(TestingTest, YesShowsTheValidCombinationsAndModelComesBackHere)
+{
+    FrmTesting& f = testing();
+    dialogs.answer(platform::Answer::Yes);
+    bool sawViewer = false;
+    FrmInstructSwitch& viewer = program().FrmInstructSwitch();
+    testsupport::whenModal(viewer, [&] {
+        sawViewer = program().vc.InstructFromTesting != 0;
+        testsupport::whenModal(program().FrmInstruct(), [&] { program().FrmInstruct().cmdModel_Click(); });
+        viewer.cmdNext_Click();
+    });
+    choose(f, 2, 1);  // Pcr Cervix with a retest
+    EXPECT_TRUE(sawViewer);
+    EXPECT_EQ(program().vc.InstructFromTesting, 0);
+    EXPECT_FALSE(viewer.isLoaded());
+    EXPECT_TRUE(f.isShown());
+    EXPECT_EQ(f.lstScreenTest.listIndex(), 2) << "the choices stay as they were";
+    EXPECT_FALSE(program().FrmConsole().isShown());
+}
+
+TEST_F(TestingTest, BackCommandsUnloadInTheirOrder)
+{
+    Program& p = program();
+    FrmTesting& f = testing();
+    p.FrmQuestPop().load();
+    p.FrmConfirm().load();
+    p.FrmConsole().load();
+    choose(f, 0, 0);
+
+    f.mnuRestart.trigger();
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_TRUE(p.FrmQuestPop().isShown());
+
+    testing();
+    choose(f, 1, 0);
+    p.vc.QuestPopFromSenSpec = -1;
+    p.vc.SpecEntered = -1;
+    UnloadRecorder unloads({&f, &p.FrmQuestPop(), &p.FrmConfirm()});
+    f.mnuMain.trigger();
+    EXPECT_EQ(unloads.order(), (QStringList{"FrmQuestPop", "FrmTesting"}));
+    EXPECT_FALSE(p.sel.scrTest().has_value()) << "the selection goes with the pass";
+    EXPECT_TRUE(p.FrmConsole().isShown());
+    EXPECT_TRUE(p.FrmConfirm().isLoaded());
+    EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
+    EXPECT_EQ(p.vc.SpecEntered, 0);
+}
+
+} // namespace
