@@ -23,7 +23,7 @@ TEST_F(InitQuestTest, TheConsoleLeadsIntoThePreviewWhichLeadsToThePopulationQues
 {
     FrmConsole& console = shown(program().FrmConsole());
     QTest::keyClick(console.txtRegion.widget(), Qt::Key_Tab);
-    QTest::keyClick(console.cmdApp.widget(), Qt::Key_Space);
+    QTest::keyClick(console.cmdApp.widget(), Qt::Key_Return);
     FrmInitQuest& preview = program().FrmInitQuest();
     ASSERT_TRUE(preview.isShown());
     EXPECT_FALSE(console.isShown());
@@ -36,7 +36,7 @@ TEST_F(InitQuestTest, TheConsoleLeadsIntoThePreviewWhichLeadsToThePopulationQues
 
     activate(preview);
     ASSERT_TRUE(preview.cmdNext.hasFocus());
-    QTest::keyClick(preview.cmdNext.widget(), Qt::Key_Space);
+    QTest::keyClick(preview.cmdNext.widget(), Qt::Key_Return);
     EXPECT_FALSE(preview.isShown());
     EXPECT_TRUE(preview.isLoaded()) << "the preview is hidden, not unloaded";
     EXPECT_TRUE(program().FrmQuestPop().isShown());
