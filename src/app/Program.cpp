@@ -13,6 +13,7 @@
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
 
 namespace {
 template <class F>
@@ -77,3 +78,4 @@ void Program::clearQuestionnaireFlags()
 ::FrmConfirm& Program::FrmConfirm() { return formOf(FrmConfirm_, *this); }
 ::FrmQuestPercent& Program::FrmQuestPercent() { return formOf(FrmQuestPercent_, *this); }
 ::FrmQuestDrugCost& Program::FrmQuestDrugCost() { return formOf(FrmQuestDrugCost_, *this); }
+::FrmScrResult& Program::FrmScrResult() { return formOf(FrmScrResult_, *this); }

@@ -31,6 +31,7 @@ class FrmTesting;
 class FrmConfirm;
 class FrmQuestPercent;
 class FrmQuestDrugCost;
+class FrmScrResult;
 
 class Program {
 public:
@@ -67,6 +68,7 @@ public:
     ::FrmConfirm& FrmConfirm();
     ::FrmQuestPercent& FrmQuestPercent();
     ::FrmQuestDrugCost& FrmQuestDrugCost();
+    ::FrmScrResult& FrmScrResult();
 
     // Unloads the forms in the order given, by name; a form that was never
     // made, or is not loaded, is passed over. "FrmQuest", the hidden
@@ -96,4 +98,5 @@ private:
     std::unique_ptr<::FrmConfirm> FrmConfirm_;
     std::unique_ptr<::FrmQuestPercent> FrmQuestPercent_;
     std::unique_ptr<::FrmQuestDrugCost> FrmQuestDrugCost_;
+    std::unique_ptr<::FrmScrResult> FrmScrResult_;
 };

@@ -25,12 +25,16 @@ namespace platform {
 
 namespace {
 
-// The old default printer font: a proportional serif. The program never sets
-// a face of its own, only size and weight.
+// The program never sets a face of its own, only size and weight. Its reports
+// line their columns up with counted blanks, which only a monospaced face
+// keeps; narrowed, so that their longest lines (about a hundred characters at
+// 10 points) still fit across the page.
 QFont textFont(double points, bool bold)
 {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setStretch(80);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

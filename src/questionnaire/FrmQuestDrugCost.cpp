@@ -1,6 +1,7 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 
 #include "app/Program.h"
+#include "results/FrmScrResult.h"
 #include "model/Equations.h"
 #include "platform/Dialogs.h"
 #include "questionnaire/FrmQuestPercent.h"
@@ -147,6 +148,8 @@ void FrmQuestDrugCost::cmdAgree_Click()
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, program.sel);
     Equations::SetCostScrTest(vc, program.sel);
+    program.FrmScrResult().show();
+    hide();
 }
 
 void FrmQuestDrugCost::mnuForward_Click() { cmdAgree_Click(); }

@@ -129,8 +129,8 @@ TEST_F(PrinterTest, FontSizeAndBoldReachThePaper)
     EXPECT_NEAR(heading / small, 14.0 / 8.0, 0.15);
 
     const QString fonts = pdftest::fonts(pdf);
-    EXPECT_TRUE(fonts.contains(QStringLiteral("Serif-Bold"))) << fonts.toStdString();
-    EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral("Serif\\s")))) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(QStringLiteral("Mono-Bold"))) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral("Mono\\s")))) << fonts.toStdString();
 }
 
 TEST_F(PrinterTest, IgnoresFontSizesThatAreNotPositive)

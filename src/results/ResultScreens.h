@@ -1,0 +1,54 @@
+#pragma once
+// What the results screen and the three what-if screens share: which form is
+// which screen, moving between them, loading the comparison screens, and the
+// menus ("Return to Main" runs the program's return to the console).
+
+#include "platform/Form.h"
+#include "platform/Menu.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Program;
+
+// In the order of the function keys F1..F4.
+enum class ResultScreen { SwitchToTest, SwitchToCost, SwitchToAnalysis, CurrentStrategy };
+
+// The form of a result screen; null while that screen is not part of the program.
+platform::Form* resultScreenForm(Program& program, ResultScreen screen);
+
+// Shows the target screen, then hides `from`. Nothing happens when the target
+// is not part of the program, so the user is never left without a screen.
+void goToResultScreen(Program& program, platform::Form& from, ResultScreen to);
+
+// Loads the comparison, cost and projection screens in this order: each load
+// computes its table, and the later two read what the first has just produced.
+void loadComparisonScreens(Program& program);
+
+// The menus of a result screen: "&File" (Print, [Back,] Return to Main, Exit),
+// the result screens on F1..F4 and, on the what-if screens, "&Graph". Items
+// without a button of their own do their standard thing; a form points the
+// others (Print, Back, the item that leads back to the current strategy, Graph)
+// at its button handlers.
+struct ResultMenuDesign {
+    bool withBack = false;                 // "Back" (Ctrl+B) in the File menu
+    QString fileSeparator;                 // name of the File menu's separator
+    QString screensMenu;                   // name and caption of the result screens menu
+    QString screensCaption;
+    bool screensEnabled = true;
+    QString testCaption, costCaption, analysisCaption;
+    QString screensSeparator;
+    QString currentCaption;
+    ResultScreen own;                      // this screen's item is disabled
+    bool withGraph = false;                // "&Graph", a menu-bar entry without items
+};
+
+class ResultScreenMenus {
+public:
+    ResultScreenMenus(Program& program, platform::Form& form, const ResultMenuDesign& design);
+
+    std::optional<platform::MenuItem> mnuFile, mnuPrint, mnuBack, mnuReturn, fileSeparator, mnuExit;
+    std::optional<platform::MenuItem> screens, mnuSwToTest, mnuSwToCost, mnuSwToAny, screensSeparator, mnuCSS;
+    std::optional<platform::MenuItem> mnuGraph;
+};

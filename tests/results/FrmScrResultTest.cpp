@@ -1,0 +1,151 @@
+// The results screen: what it shows for a programme, and its commands.
+#include "results/FrmScrResult.h"
+
+#include "model/Families.h"
+#include "model/ScreenSequences.h"
+#include "platform/Numbers.h"
+#include "shell/FrmConsole.h"
+#include "results/ResultsFixture.h"
+
+#include <QTest>
+
+namespace {
+
+namespace numbers = platform::numbers;
+
+platform::Control* controlNamed(platform::Form& form, const QString& name)
+{
+    for (platform::Control* c : form.controls())
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+QString captionOf(platform::Form& form, const QString& name)
+{
+    auto* label = dynamic_cast<platform::Label*>(controlNamed(form, name));
+    EXPECT_NE(label, nullptr) << name.toStdString();
+    return label ? label->caption() : QString();
+}
+
+using ResultScreenTest = results_test::ResultsTest;
+
+TEST_F(ResultScreenTest, ShowsWhatTheIndependentModelWorkedOutForTheAcceptanceProgrammes)
+{
+    for (testsupport::Programme& p : testsupport::programmes()) {
+        SCOPED_TRACE(p.name);
+        FrmScrResult& f = resultsOf(p);
+        int checked = 0;
+        for (auto it = p.screens.begin(); it != p.screens.end(); ++it) {
+            const QStringList key = it.key().split(QLatin1Char('.'));
+            if (key[0] != QLatin1String("FrmScrResult"))
+                continue;
+            SCOPED_TRACE(it.key().toStdString());
+            ++checked;
+            if (key[1] == QLatin1String("PidCountDfaEia"))
+                EXPECT_FLOAT_EQ(f.PidCountDfaEia(), float(it.value().toDouble()));
+            else if (key[1] == QLatin1String("PidCountPcrEia"))
+                EXPECT_FLOAT_EQ(f.PidCountPcrEia(), float(it.value().toDouble()));
+            else if (key.size() == 3)
+                EXPECT_EQ(controlNamed(f, key[1])->visible(), it.value().toBool());
+            else
+                EXPECT_EQ(captionOf(f, key[1]).toStdString(), it.value().toString().toStdString());
+        }
+        EXPECT_GT(checked, 30);
+        f.unload();
+    }
+}
+
+// Every combination of screening test and retest, with and without
+// confirmation: the captions are the model's own sequence in the screen's
+// formats, and the NGZ and confirmation parts show exactly where they belong.
+TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
+{
+    struct Case {
+        const char* name;
+        ScrTestKind test;
+        NgzTestKind retest;
+        bool ngz, secondRow;
+        const char* row1;
+        const char* row2;
+    };
+    const Case cases[] = {
+        {"GenProbe", ScrTestKind::GenProbe, NgzTestKind::None, true, false, "PCR on GenProbe", ""},
+        {"PCR on GenProbe", ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, true, false, "PCR on GenProbe", ""},
+        {"EIA", ScrTestKind::EIA, NgzTestKind::None, true, true, "DFA on EIA", "PCR on EIA"},
+        {"DFA on EIA", ScrTestKind::EIA, NgzTestKind::DfaOnEia, true, true, "DFA on EIA", "PCR on EIA"},
+        {"PCR on EIA", ScrTestKind::EIA, NgzTestKind::PcrOnEia, true, true, "PCR on EIA", "DFA on EIA"},
+        {"PCR Urine", ScrTestKind::PCRU, NgzTestKind::None, false, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        for (const bool confirm : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (confirm ? ", confirmed" : ""));
+            VarCon model = ScreenSequences::ThreeAgeGroups();
+            const Selection sel = ScreenSequences::ChooseTests(model, c.test, c.retest);
+            const bool charged = confirm && c.test <= ScrTestKind::EIA;
+            ScreenSequences::ResultsScreen(model, sel, charged);
+            FrmScrResult& f = resultsOf(c.test, c.retest, confirm);
+
+            auto money = [](Money m) { return numbers::formatCurrency(m.toDouble()); };
+            const std::pair<platform::Label*, QString> captions[] = {
+                {&f.lblNoScrTotal, "2,500"},
+                {&f.lblNoPosTotal, numbers::groupedCountText(model.NoPos18 + model.NoPos1825 + model.NoPos25)},
+                {&f.lblTxStraDox, "60%"},
+                {&f.lblScrTest1, PerTest::Name[int(c.test)]},
+                {&f.lblNoInf, numbers::groupedCountText(model.NoInfTotal)},
+                {&f.lblNoInFo, numbers::groupedCountText(model.NoInFoTotal)},
+                {&f.lblNoInMi, numbers::groupedCountText(model.NoInMiTotal)},
+                {&f.lblNoFaPo, numbers::groupedCountText(model.NoFaPoTotal)},
+                {&f.lblCostTxScr, money(model.CostTxScr)},
+                {&f.lblcc, charged ? numbers::formatCurrency(model.CostConfirmTotal) : ""},
+                {&f.lblsct, charged ? money(model.CostScrConfTx) : ""},
+                {&f.lblNoPid, numbers::groupedCountText(model.NoPidTotal)},
+                {&f.lblPIDCost2, money(model.CostPidNoScr)},
+                {&f.lblNgzTest, c.row1},
+                {&f.lblNGZScrTest, c.row1},
+                {&f.lblScrTest4, c.row1},
+                {&f.lblAddInf, c.ngz ? numbers::groupedCountText(model.AddInfTotal) : ""},
+                {&f.lblAdFaPo, c.ngz ? numbers::formatPattern(model.AdFaPoTotal, "##0.#") : ""},
+                {&f.lblTotalCost, c.ngz ? money(model.TotalCost) : ""},
+                {&f.lblNgzTest2, c.row2},
+                {&f.lblNgzScrTest2, c.row2},
+                {&f.lblNgzscrTest5, c.row2},
+                {&f.lblInfMis2, c.secondRow ? numbers::groupedCountText(model.InfMisNgz2) : ""},
+                {&f.lblTotalCost2, c.secondRow ? money(model.TotalCost2) : ""},
+                {&f.lblPidCost5, c.secondRow ? money(model.CostPidNgz2) : ""},
+            };
+            for (const auto& [label, caption] : captions)
+                EXPECT_EQ(label->caption(), caption) << label->name().toStdString();
+
+            const std::pair<std::vector<platform::Control*>, bool> parts[] = {
+                {{&f.Label22, &f.Label28, &f.lblcc, &f.lblsct}, charged},
+                {{&f.fraNGZtest, &f.Shape10, &f.Shape12, &f.Shape13, &f.labelFNgz, &f.labelAdd, &f.labelTotal,
+                  &f.labelPPNGZ, &f.labelPPNGZtest, &f.labelPPNoWom, &f.labelPPCOP},
+                 c.ngz},
+                {{&f.labelNgz, &f.labelNow, &f.labelCop, &f.lblNgzScrTest2, &f.lblAddCost2, &f.lblTotalCost2},
+                 c.secondRow},
+            };
+            for (const auto& [controls, shown] : parts)
+                for (platform::Control* control : controls)
+                    EXPECT_EQ(control->visible(), shown) << control->name().toStdString();
+            f.unload();
+        }
+    }
+}
+
+TEST_F(ResultScreenTest, CountsBeyondTheSixteenBitRangeShowInFull)
+{
+    VarCon vc = ScreenSequences::ThreeAgeGroups();
+    vc.NoFem18 = 40000, vc.NoFem1825 = 60000, vc.NoFem25 = 0;
+    vc.PerFem18 = 0.9f, vc.PerFem1825 = 0.5f;
+    const Selection sel = ScreenSequences::ChooseTests(vc, ScrTestKind::PCRC, NgzTestKind::None);
+    FrmScrResult& f = resultsOf(vc, sel, false);
+    EXPECT_EQ(f.lblNoScr18.caption(), "40,000");
+    EXPECT_EQ(f.lblNoScr25.caption(), "0");
+    EXPECT_EQ(f.lblNoPo18.caption(), "36,000");
+    EXPECT_EQ(f.lblNoPosTotal.caption(), "66,000");
+    EXPECT_EQ(f.lblNoInf.caption(), numbers::groupedCountText(program().vc.NoInfTotal));
+    EXPECT_GT(program().vc.NoInfTotal, 32767.0f);
+}
+
+} // namespace

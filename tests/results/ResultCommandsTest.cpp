@@ -1,0 +1,106 @@
+// The results screen's commands: Back, Return to Main, Exit, the result
+// screens menu and the switch step, driven by keys and clicks.
+#include "results/FrmScrResult.h"
+
+#include "results/ResultsFixture.h"
+#include "shell/FrmConsole.h"
+
+#include <QTest>
+
+namespace {
+
+class ResultCommandsTest : public results_test::ResultsTest {
+protected:
+    FrmScrResult& results(bool confirm = false) { return resultsOf(ScrTestKind::GenProbe, NgzTestKind::None, confirm); }
+
+    static void press(platform::Form& f, Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::keyClick(f.window(), key, mods);
+    }
+};
+
+TEST_F(ResultCommandsTest, EachLoadStartsFromTheDesign)
+{
+    FrmScrResult& f = results(true);
+    ASSERT_TRUE(f.lblcc.visible());
+    QTest::mouseClick(f.cmdSwitchTo.widget(), Qt::LeftButton);
+    ASSERT_TRUE(f.menus.screens->enabled());
+    ASSERT_TRUE(f.cmdResume.visible());
+
+    f.unload();
+    answerConfirmation(false);
+    f.show();
+    EXPECT_FALSE(f.menus.screens->enabled()) << "the result screens menu waits for the switch step";
+    EXPECT_FALSE(f.cmdResume.visible());
+    EXPECT_TRUE(f.cmdSwitchTo.visible());
+    EXPECT_FALSE(f.menus.mnuCSS->enabled());
+    for (platform::Control* c : std::initializer_list<platform::Control*>{&f.Label22, &f.Label28, &f.lblcc, &f.lblsct})
+        EXPECT_FALSE(c->visible()) << c->name().toStdString();
+    EXPECT_EQ(f.lblcc.caption(), "");
+}
+
+TEST_F(ResultCommandsTest, ResultScreensKeysDoNothingBeforeTheSwitchStep)
+{
+    FrmScrResult& f = results();
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
+        press(f, key);
+        EXPECT_TRUE(f.isShown()) << QKeySequence(key).toString().toStdString();
+    }
+    EXPECT_EQ(endCalls, 0);
+}
+
+TEST_F(ResultCommandsTest, ReturnToMainShowsTheConsoleUnloadsAndClearsTheQuestionnaireFlags)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmScrResult&)> run;
+        int16_t flagsAfter;
+    };
+    const Case cases[] = {
+        {"Ctrl+R", [](FrmScrResult& f) { press(f, Qt::Key_R, Qt::ControlModifier); }, 0},
+        {"menu", [](FrmScrResult& f) { f.menus.mnuReturn->trigger(); }, 0},
+        // The comparison screens' buttons run the unloading alone.
+        {"unloading only", [this](FrmScrResult&) { program().returnToConsole(); }, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmScrResult& f = results();
+        program().vc.QuestPopFromSenSpec = -1;
+        program().vc.SpecEntered = -1;
+        c.run(f);
+        EXPECT_TRUE(program().FrmConsole().isShown());
+        EXPECT_FALSE(f.isLoaded());
+        EXPECT_FALSE(program().sel.scrTest().has_value()) << "the selection starts afresh";
+        EXPECT_EQ(program().vc.QuestPopFromSenSpec, c.flagsAfter);
+        EXPECT_EQ(program().vc.SpecEntered, c.flagsAfter);
+        EXPECT_EQ(endCalls, 0);
+        program().FrmConsole().hide();
+    }
+}
+
+TEST_F(ResultCommandsTest, ExitEndsAtOnceWithoutAQuestion)
+{
+    FrmScrResult& f = results();
+    press(f, Qt::Key_F12);
+    EXPECT_EQ(endCalls, 1);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ResultCommandsTest, BackUnloadsTheScreenSoTheNextLoadRecomputes)
+{
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Ctrl+B" : "button");
+        FrmScrResult& f = results();
+        if (byKey)
+            press(f, Qt::Key_B, Qt::ControlModifier);
+        else
+            QTest::mouseClick(f.cmdBack.widget(), Qt::LeftButton);
+        EXPECT_FALSE(f.isLoaded());
+
+        program().vc.NoFem18 = 5000;
+        f.show();
+        EXPECT_EQ(f.lblNoScrTotal.caption(), "7,000");
+    }
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// A program with the results screen of a programme on screen, its model
+// state and selection set up as the questionnaire's agree step leaves them.
+
+#include "results/FrmScrResult.h"
+
+#include "app/Program.h"
+#include "model/ScreenSequences.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmTesting.h"
+#include "support/ProgramFixture.h"
+#include "support/Programmes.h"
+
+namespace results_test {
+
+class ResultsTest : public testsupport::ProgramTest {
+protected:
+    // The confirmation question answered as the user did; "Yes" is only
+    // offered while GenProbe or EIA stands chosen on the test selection.
+    void answerConfirmation(bool yes)
+    {
+        program().FrmTesting().lstScreenTest.setListIndex(0);
+        program().FrmConfirm().optConfirm[yes ? 0 : 1].setValue(true);
+    }
+
+    FrmScrResult& resultsOf(const VarCon& vc, const Selection& sel, bool confirm)
+    {
+        answerConfirmation(confirm);
+        program().vc = vc;
+        program().sel = sel;
+        FrmScrResult& f = program().FrmScrResult();
+        f.show();
+        activate(f);
+        return f;
+    }
+
+    FrmScrResult& resultsOf(const testsupport::Programme& p) { return resultsOf(p.vc, p.sel, p.confirm); }
+
+    FrmScrResult& resultsOf(const std::string& programme)
+    {
+        for (const testsupport::Programme& p : testsupport::programmes())
+            if (p.name == programme)
+                return resultsOf(p);
+        ADD_FAILURE() << "no programme " << programme;
+        return program().FrmScrResult();
+    }
+
+    // The default programme of three age groups with these tests.
+    FrmScrResult& resultsOf(ScrTestKind test, NgzTestKind retest, bool confirm = false)
+    {
+        VarCon vc = ScreenSequences::ThreeAgeGroups();
+        const Selection sel = ScreenSequences::ChooseTests(vc, test, retest);
+        return resultsOf(vc, sel, confirm);
+    }
+};
+
+} // namespace results_test
