@@ -262,7 +262,6 @@ void FrmSwitchTo::designButtons()
 
     cmdGraph.Click = [this] { cmdGraph_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
-    cmdGraph.Click = [this] { cmdGraph_Click(); };
 }
 
 void FrmSwitchTo::designMenus()
@@ -341,7 +340,3 @@ void FrmSwitchTo::cmdPrint_Click() { mnuPrint_Click(); }
 void FrmSwitchTo::mnuPrint_Click() { switchto::PrintReport(*this, runtime().printer()); }
 
 void FrmSwitchTo::mnuExit_Click() { program.end(); }
-
-// The graph screen opens over this screen, which stays visible beneath it.
-void FrmSwitchTo::cmdGraph_Click() { program.FrmGraph().show(); }
-void FrmSwitchTo::mnuGraph_Click() { cmdGraph_Click(); }

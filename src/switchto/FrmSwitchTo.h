@@ -126,8 +126,6 @@ public:
     void cmdPrint_Click();
     void mnuPrint_Click();
     void mnuExit_Click();
-    void cmdGraph_Click();
-    void mnuGraph_Click();
 
 private:
     void designTable();
