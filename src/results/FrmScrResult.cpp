@@ -292,9 +292,14 @@ void FrmScrResult::Form_Load()
     showPid(f);
     showNgzHeadings(f.ngzRows);
     if (f.row1)
-        showNgzRow1(*f.row1);
-    if (f.row2)
-        showNgzRow2(*f.row2);
+        showNgzRow(*f.row1, {&lblNgzTest, &lblAddInf, &lblInfMis, &lblAdFaPo, &lblNGZScrTest, &lblAddCost,
+                             &lblTotalCost, &lblScrTest4, &lblNoPID3, &lblPIDCost3});
+    if (f.row2) {
+        // The second row's cost labels wait hidden until there is a second row.
+        makeVisible({&lblNgzScrTest2, &lblAddCost2, &lblTotalCost2});
+        showNgzRow(*f.row2, {&lblNgzTest2, &lblAddInf2, &lblInfMis2, &lblAdFaPo2, &lblNgzScrTest2, &lblAddCost2,
+                             &lblTotalCost2, &lblNgzscrTest5, &lblNoPid5, &lblPidCost5});
+    }
 }
 
 void FrmScrResult::showOutcome(const CurrentStrategyFigures& f)
@@ -352,35 +357,18 @@ void FrmScrResult::showNgzHeadings(NgzRows rows)
         makeVisible({&labelNgz, &labelNow, &labelCop});
 }
 
-void FrmScrResult::showNgzRow1(const NgzRowFigures& r)
+void FrmScrResult::showNgzRow(const NgzRowFigures& r, const NgzRowLabels& l)
 {
     const QString name = text(r.test);
-    lblNGZScrTest.setCaption(name);
-    lblNgzTest.setCaption(name);
-    lblAddInf.setCaption(count(r.addInfected));
-    lblInfMis.setCaption(count(r.stillMissed));
-    lblAdFaPo.setCaption(numbers::formatPattern(r.addFalsePositives, QStringLiteral("##0.#")));
-    lblAddCost.setCaption(money(r.addCost));
-    lblTotalCost.setCaption(money(r.totalCost));
-    lblScrTest4.setCaption(name);
-    lblNoPID3.setCaption(count(r.pidCount));
-    lblPIDCost3.setCaption(money(r.pidCost));
-}
-
-void FrmScrResult::showNgzRow2(const NgzRowFigures& r)
-{
-    const QString name = text(r.test);
-    lblNgzTest2.setCaption(name);
-    lblNgzscrTest5.setCaption(name);
-    lblAddInf2.setCaption(count(r.addInfected));
-    lblInfMis2.setCaption(count(r.stillMissed));
-    lblAdFaPo2.setCaption(numbers::formatPattern(r.addFalsePositives, QStringLiteral("##0.#")));
-    makeVisible({&lblNgzScrTest2, &lblAddCost2, &lblTotalCost2});
-    lblNgzScrTest2.setCaption(name);
-    lblAddCost2.setCaption(money(r.addCost));
-    lblTotalCost2.setCaption(money(r.totalCost));
-    lblNoPid5.setCaption(count(r.pidCount));
-    lblPidCost5.setCaption(money(r.pidCost));
+    for (Label* nameLabel : {l.outcomeName, l.costName, l.pidName})
+        nameLabel->setCaption(name);
+    l.addInfected->setCaption(count(r.addInfected));
+    l.stillMissed->setCaption(count(r.stillMissed));
+    l.addFalsePositives->setCaption(numbers::formatPattern(r.addFalsePositives, QStringLiteral("##0.#")));
+    l.addCost->setCaption(money(r.addCost));
+    l.totalCost->setCaption(money(r.totalCost));
+    l.pidCount->setCaption(count(r.pidCount));
+    l.pidCost->setCaption(money(r.pidCost));
 }
 
 float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }

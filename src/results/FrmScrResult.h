@@ -139,8 +139,13 @@ private:
     void showCosts(const CurrentStrategyFigures& f);
     void showPid(const CurrentStrategyFigures& f);
     void showNgzHeadings(NgzRows rows);
-    void showNgzRow1(const NgzRowFigures& row);
-    void showNgzRow2(const NgzRowFigures& row);
+    // The labels of one NGZ row in the outcome, cost and PID frames.
+    struct NgzRowLabels {
+        platform::Label *outcomeName, *addInfected, *stillMissed, *addFalsePositives;
+        platform::Label *costName, *addCost, *totalCost;
+        platform::Label *pidName, *pidCount, *pidCost;
+    };
+    void showNgzRow(const NgzRowFigures& row, const NgzRowLabels& labels);
     void reviewTestCharacteristics();
 
     // Headings no code reads or changes.

@@ -6,6 +6,7 @@
 #include "platform/Numbers.h"
 #include "shell/FrmConsole.h"
 #include "results/ResultsFixture.h"
+#include "support/FormLookup.h"
 
 #include <QTest>
 
@@ -13,20 +14,8 @@ namespace {
 
 namespace numbers = platform::numbers;
 
-platform::Control* controlNamed(platform::Form& form, const QString& name)
-{
-    for (platform::Control* c : form.controls())
-        if (c->name() == name)
-            return c;
-    return nullptr;
-}
-
-QString captionOf(platform::Form& form, const QString& name)
-{
-    auto* label = dynamic_cast<platform::Label*>(controlNamed(form, name));
-    EXPECT_NE(label, nullptr) << name.toStdString();
-    return label ? label->caption() : QString();
-}
+using testsupport::captionOf;
+using testsupport::controlNamed;
 
 using ResultScreenTest = results_test::ResultsTest;
 

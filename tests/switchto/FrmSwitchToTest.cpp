@@ -1,6 +1,7 @@
 // The comparison screen: its captions against the acceptance programmes,
 // its load and reload, its keys and commands, and its printed report.
 #include "Passes.h"
+#include "support/FormLookup.h"
 #include "support/AcceptanceProgrammes.h"
 #include "support/ProgramFixture.h"
 #include "switchto/FrmSwitchTo.h"
@@ -14,20 +15,8 @@ namespace {
 
 using testsupport::ProgramTest;
 
-platform::Control* controlNamed(platform::Form& form, const QString& name)
-{
-    for (platform::Control* c : form.controls())
-        if (c->name() == name)
-            return c;
-    return nullptr;
-}
-
-QString captionOf(platform::Form& form, const QString& name)
-{
-    auto* label = dynamic_cast<platform::Label*>(controlNamed(form, name));
-    EXPECT_NE(label, nullptr) << name.toStdString();
-    return label ? label->caption() : QString();
-}
+using testsupport::captionOf;
+using testsupport::controlNamed;
 
 class SwitchToTest : public ProgramTest {
 protected:
