@@ -4,6 +4,8 @@
 
 #include "results/ResultsFixture.h"
 #include "shell/FrmConsole.h"
+#include "support/FormLookup.h"
+#include "switchto/FrmSwitchTo.h"
 
 #include <QTest>
 
@@ -100,6 +102,47 @@ TEST_F(ResultCommandsTest, BackUnloadsTheScreenSoTheNextLoadRecomputes)
         program().vc.NoFem18 = 5000;
         f.show();
         EXPECT_EQ(f.lblNoScrTotal.caption(), "7,000");
+    }
+}
+
+// The switch step computes the comparison and shows it; from then on the
+// result screens menu and the resume button lead back to it without a new load.
+TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmScrResult&)> go;
+    };
+    const Case cases[] = {
+        {"resume button", [](FrmScrResult& f) { QTest::mouseClick(f.cmdResume.widget(), Qt::LeftButton); }},
+        {"F1", [](FrmScrResult& f) { press(f, Qt::Key_F1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmScrResult& f = results();
+        FrmSwitchTo& comparison = program().FrmSwitchTo();
+        auto currentTest = [&] { return testsupport::captionOf(comparison, "lblCTSTest"); };
+        QTest::mouseClick(f.cmdSwitchTo.widget(), Qt::LeftButton);
+        ASSERT_TRUE(comparison.isShown());
+        EXPECT_FALSE(f.isShown());
+        EXPECT_EQ(currentTest(), "GenProbe");
+        EXPECT_TRUE(f.menus.screens->enabled());
+        EXPECT_TRUE(f.cmdResume.visible());
+        EXPECT_FALSE(f.menus.mnuCSS->enabled()) << "this screen's own item stays disabled";
+
+        // Back on this screen, as the comparison's return command brings it.
+        static_cast<platform::Label*>(testsupport::controlNamed(comparison, "lblCTSTest"))->setCaption("kept");
+        f.show();
+        comparison.hide();
+        activate(f);
+        c.go(f);
+        EXPECT_TRUE(comparison.isShown());
+        EXPECT_FALSE(f.isShown());
+        EXPECT_EQ(currentTest(), "kept") << "shown again, not computed again";
+
+        program().returnToConsole();
+        EXPECT_FALSE(comparison.isLoaded());
+        program().FrmConsole().hide();
     }
 }
 
