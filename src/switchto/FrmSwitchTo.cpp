@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
+#include "results/FrmScrResult.h"
 #include "switchto/SwitchToReport.h"
 #include "whatif/FrmGraph.h"
 
@@ -129,7 +130,19 @@ NgzRowCells::NgzRowCells(platform::Form& f, const QString& nameLabel, const QStr
     }
 }
 
-FrmSwitchTo::FrmSwitchTo(Program& p) : ScalingForm(p, "FrmSwitchTo")
+FrmSwitchTo::FrmSwitchTo(Program& p)
+    : ScalingForm(p, "FrmSwitchTo"),
+      menus(p, *this,
+            {.fileSeparator = "mnuSep1",
+             .screensMenu = "mnuResultScreens",
+             .screensCaption = "&Result Screens",
+             .testCaption = "Switch to Test",
+             .costCaption = "Switch To Test Cost",
+             .analysisCaption = "Switch to Test Analysis",
+             .screensSeparator = "mnuSep",
+             .currentCaption = "Current Screening Strategy",
+             .own = ResultScreen::SwitchToTest,
+             .withGraph = true})
 {
     designCaption("Switch To Test");
     // Wide enough for the false-positive column (11400 + 732): drawn 11880
@@ -143,7 +156,13 @@ FrmSwitchTo::FrmSwitchTo(Program& p) : ScalingForm(p, "FrmSwitchTo")
     designTable();
     designShapes();
     designButtons();
-    designMenus();
+
+    // Each entry with a button of its own runs that button's command.
+    menus.mnuPrint->Click = [this] { mnuPrint_Click(); };
+    menus.mnuSwToCost->Click = [this] { mnuSwToCost_Click(); };
+    menus.mnuSwToAny->Click = [this] { mnuSwToAny_Click(); };
+    menus.mnuCSS->Click = [this] { mnuCSS_Click(); };
+    menus.mnuGraph->Click = [this] { mnuGraph_Click(); };
 }
 
 void FrmSwitchTo::designHeads()
@@ -260,17 +279,12 @@ void FrmSwitchTo::designButtons()
     for (platform::CommandButton* b : {&cmdCost, &cmdProject, &cmdGraph, &cmdCSSR, &cmdReturn, &cmdPrint})
         b->designTabIndex(tab++);
 
+    cmdCost.Click = [this] { cmdCost_Click(); };
+    cmdCSSR.Click = [this] { cmdCSSR_Click(); };
     cmdGraph.Click = [this] { cmdGraph_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
-}
-
-void FrmSwitchTo::designMenus()
-{
-    // This screen's own entry.
-    mnuSwToTest.designEnabled(false);
-    mnuPrint.Click = [this] { mnuPrint_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuGraph.Click = [this] { mnuGraph_Click(); };
+    cmdProject.Click = [this] { cmdProject_Click(); };
+    cmdReturn.Click = [this] { cmdReturn_Click(); };
 }
 
 TestRowCells& FrmSwitchTo::testRow(int slot)
@@ -330,13 +344,34 @@ void FrmSwitchTo::showNgzRows(int rows)
         shape(n).setVisible(true);
 }
 
-// The graph screen opens over this one, which stays on screen beneath it.
-void FrmSwitchTo::cmdGraph_Click() { program.FrmGraph().show(); }
+void FrmSwitchTo::cmdCost_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToCost); }
 
-void FrmSwitchTo::mnuGraph_Click() { cmdGraph_Click(); }
+void FrmSwitchTo::cmdProject_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToAnalysis); }
+
+// Back to the current strategy, which now offers to resume the comparison
+// instead of switching again.
+void FrmSwitchTo::cmdCSSR_Click()
+{
+    goToResultScreen(program, *this, ResultScreen::CurrentStrategy);
+    ::FrmScrResult& results = program.FrmScrResult();
+    results.cmdResume.setVisible(true);
+    results.cmdSwitchTo.setVisible(false);
+}
+
+// The graph screen opens over this screen, which stays visible beneath it.
+void FrmSwitchTo::cmdGraph_Click() { program.FrmGraph().show(); }
 
 void FrmSwitchTo::cmdPrint_Click() { mnuPrint_Click(); }
 
-void FrmSwitchTo::mnuPrint_Click() { switchto::PrintReport(*this, runtime().printer()); }
+// The questionnaire flags stay as they are; "Return to Main" clears them.
+void FrmSwitchTo::cmdReturn_Click() { program.returnToConsole(); }
 
-void FrmSwitchTo::mnuExit_Click() { program.end(); }
+void FrmSwitchTo::mnuCSS_Click() { cmdCSSR_Click(); }
+
+void FrmSwitchTo::mnuSwToCost_Click() { cmdCost_Click(); }
+
+void FrmSwitchTo::mnuSwToAny_Click() { cmdProject_Click(); }
+
+void FrmSwitchTo::mnuGraph_Click() { cmdGraph_Click(); }
+
+void FrmSwitchTo::mnuPrint_Click() { switchto::PrintReport(*this, runtime().printer()); }

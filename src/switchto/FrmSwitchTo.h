@@ -5,7 +5,7 @@
 // between the result screens shows it again unchanged.
 
 #include "platform/Control.h"
-#include "platform/Menu.h"
+#include "results/ResultScreens.h"
 #include "shell/Resize.h"
 #include "switchto/SwitchToComparison.h"
 
@@ -96,23 +96,8 @@ public:
     platform::CommandButton cmdReturn{*this, "cmdReturn"};
     platform::CommandButton cmdPrint{*this, "cmdPrint"};
 
-    platform::MenuItem mnuFile{*this, "mnuFile", "&File"};
-    platform::MenuItem mnuPrint{*this, "mnuPrint", "Print", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_P)};
-    platform::MenuItem mnuReturn{*this, "mnuReturn", "Return to Main", &mnuFile,
-                                 QKeySequence(Qt::CTRL | Qt::Key_R)};
-    platform::MenuItem mnuSep1{*this, "mnuSep1", "-", &mnuFile};
-    platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuFile, QKeySequence(Qt::Key_F12)};
-    platform::MenuItem mnuResultScreens{*this, "mnuResultScreens", "&Result Screens"};
-    platform::MenuItem mnuSwToTest{*this, "mnuSwToTest", "Switch to Test", &mnuResultScreens,
-                                   QKeySequence(Qt::Key_F1)};
-    platform::MenuItem mnuSwToCost{*this, "mnuSwToCost", "Switch To Test Cost", &mnuResultScreens,
-                                   QKeySequence(Qt::Key_F2)};
-    platform::MenuItem mnuSwToAny{*this, "mnuSwToAny", "Switch to Test Analysis", &mnuResultScreens,
-                                  QKeySequence(Qt::Key_F3)};
-    platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuResultScreens};
-    platform::MenuItem mnuCSS{*this, "mnuCSS", "Current Screening Strategy", &mnuResultScreens,
-                              QKeySequence(Qt::Key_F4)};
-    platform::MenuItem mnuGraph{*this, "mnuGraph", "&Graph"};
+    // "&File", "&Result Screens" (this screen's own entry disabled) and "&Graph".
+    ResultScreenMenus menus;
 
     // The rectangles that outline the table, Shape1..Shape46.
     platform::Shape& shape(int number) { return *shapes_.at(static_cast<std::size_t>(number - 1)); }
@@ -121,18 +106,23 @@ public:
     TestRowCells& testRow(int slot);
 
     void Form_Load() override;
+    void cmdCost_Click();
+    void cmdCSSR_Click();
     void cmdGraph_Click();
-    void mnuGraph_Click();
     void cmdPrint_Click();
+    void cmdProject_Click();
+    void cmdReturn_Click();
+    void mnuCSS_Click();
+    void mnuSwToCost_Click();
+    void mnuSwToAny_Click();
+    void mnuGraph_Click();
     void mnuPrint_Click();
-    void mnuExit_Click();
 
 private:
     void designTable();
     void designHeads();
     void designShapes();
     void designButtons();
-    void designMenus();
     void showNgzRows(int rows);
     void fill(const switchto::Comparison& comparison);
 

@@ -1,9 +1,9 @@
 // The comparison screen: its captions against the acceptance programmes,
 // its load and reload, its keys and commands, and its printed report.
 #include "Passes.h"
+#include "results/ResultsFixture.h"
+#include "shell/FrmConsole.h"
 #include "support/FormLookup.h"
-#include "support/AcceptanceProgrammes.h"
-#include "support/ProgramFixture.h"
 #include "switchto/FrmSwitchTo.h"
 #include "switchto/SwitchToReport.h"
 #include "whatif/FrmGraph.h"
@@ -13,13 +13,23 @@
 
 namespace {
 
-using testsupport::ProgramTest;
 
 using testsupport::captionOf;
 using testsupport::controlNamed;
 
-class SwitchToTest : public ProgramTest {
+class SwitchToTest : public results_test::ResultsTest {
 protected:
+    // The switch step of the results screen, clicked.
+    FrmSwitchTo& switchedFrom(FrmScrResult& results)
+    {
+        QTest::mouseClick(results.cmdSwitchTo.widget(), Qt::LeftButton);
+        FrmSwitchTo& form = program().FrmSwitchTo();
+        EXPECT_TRUE(form.isShown());
+        EXPECT_FALSE(results.isShown());
+        activate(form);
+        return form;
+    }
+
     FrmSwitchTo& loaded(const passes::Pass& pass)
     {
         program().vc = pass.vc;
@@ -49,11 +59,9 @@ protected:
 
 TEST_F(SwitchToTest, ShowsWhatTheIndependentModelShowsForEachProgramme)
 {
-    const std::vector<acceptance::Programme> programmes = acceptance::programmes();
-    ASSERT_EQ(programmes.size(), 3u);
-    for (const acceptance::Programme& programme : programmes) {
-        SCOPED_TRACE(programme.name.toStdString());
-        FrmSwitchTo& form = loaded(passes::FromFigures(programme.figures));
+    for (const testsupport::Programme& programme : testsupport::programmes()) {
+        SCOPED_TRACE(programme.name);
+        FrmSwitchTo& form = switchedFrom(resultsOf(programme));
         int checked = 0;
         for (auto it = programme.screens.begin(); it != programme.screens.end(); ++it) {
             if (!it.key().startsWith("FrmSwitchTo."))
@@ -69,7 +77,7 @@ TEST_F(SwitchToTest, ShowsWhatTheIndependentModelShowsForEachProgramme)
             ++checked;
         }
         EXPECT_GE(checked, 100);
-        form.unload();
+        program().returnToConsole();
     }
 }
 
@@ -156,7 +164,7 @@ TEST_F(SwitchToTest, FunctionKeysAndShortcuts)
 {
     FrmSwitchTo& form = loaded(ScrTestKind::EIA);
     // F1 is this screen's own entry: disabled, it does nothing.
-    EXPECT_FALSE(form.mnuSwToTest.enabled());
+    EXPECT_FALSE(form.menus.mnuSwToTest->enabled());
     QTest::keyClick(form.window(), Qt::Key_F1);
     EXPECT_TRUE(form.isShown());
     EXPECT_EQ(endCalls, 0);
@@ -177,20 +185,56 @@ TEST_F(SwitchToTest, CommandsLeadToTheirScreens)
         std::function<platform::Form&(Program&)> target;
         bool staysVisible;
     };
+    const auto graph = [](Program& p) -> platform::Form& { return p.FrmGraph(); };
+    const auto results = [](Program& p) -> platform::Form& { return p.FrmScrResult(); };
     const Case cases[] = {
-        {"Graph menu", [](FrmSwitchTo& f) { f.mnuGraph.trigger(); }, [](Program& p) -> platform::Form& { return p.FrmGraph(); }, true},
-        {"Graph button", [](FrmSwitchTo& f) { f.cmdGraph.raiseClick(); }, [](Program& p) -> platform::Form& { return p.FrmGraph(); }, true},
+        {"Graph menu", [](FrmSwitchTo& f) { f.menus.mnuGraph->trigger(); }, graph, true},
+        {"Graph button", [](FrmSwitchTo& f) { f.cmdGraph.raiseClick(); }, graph, true},
+        {"F4", [](FrmSwitchTo& f) { QTest::keyClick(f.window(), Qt::Key_F4); }, results, false},
+        {"left arrow", [](FrmSwitchTo& f) { QTest::mouseClick(f.cmdCSSR.widget(), Qt::LeftButton); }, results, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FrmSwitchTo& form = loaded(ScrTestKind::PCRC);
+        FrmScrResult& resultsScreen = resultsOf(ScrTestKind::PCRC, NgzTestKind::None);
+        FrmSwitchTo& form = switchedFrom(resultsScreen);
         const QString before = form.SAT1.NP.Tot.caption();
         c.command(form);
         EXPECT_TRUE(c.target(program()).isShown());
         EXPECT_EQ(form.isShown(), c.staysVisible);
+        if (&c.target(program()) == &resultsScreen) {
+            EXPECT_TRUE(resultsScreen.cmdResume.visible());
+            EXPECT_FALSE(resultsScreen.cmdSwitchTo.visible());
+            QTest::mouseClick(resultsScreen.cmdResume.widget(), Qt::LeftButton);
+            EXPECT_TRUE(form.isShown()) << "resume comes back to the comparison";
+        }
         EXPECT_EQ(form.SAT1.NP.Tot.caption(), before) << "moving between screens recomputes nothing";
-        c.target(program()).hide();
-        form.unload();
+        program().returnToConsole();
+    }
+}
+
+// Both ways back to the console unload the comparison; only the menu's
+// clears the questionnaire flags.
+TEST_F(SwitchToTest, ReturnToTheConsole)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrmSwitchTo&)> command;
+        int16_t flagsAfter;
+    };
+    const Case cases[] = {
+        {"Ctrl+R", [](FrmSwitchTo& f) { QTest::keyClick(f.window(), Qt::Key_R, Qt::ControlModifier); }, 0},
+        {"Return to Console button", [](FrmSwitchTo& f) { f.cmdReturn.raiseClick(); }, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmSwitchTo& form = switchedFrom(resultsOf(ScrTestKind::EIA, NgzTestKind::None));
+        program().vc.QuestPopFromSenSpec = program().vc.SpecEntered = -1;
+        c.command(form);
+        EXPECT_TRUE(program().FrmConsole().isShown());
+        EXPECT_FALSE(form.isLoaded());
+        EXPECT_FALSE(program().FrmScrResult().isLoaded());
+        EXPECT_EQ(program().vc.QuestPopFromSenSpec, c.flagsAfter);
+        EXPECT_EQ(program().vc.SpecEntered, c.flagsAfter);
     }
 }
 
