@@ -13,7 +13,6 @@
 
 namespace {
 
-
 using testsupport::captionOf;
 using testsupport::controlNamed;
 
