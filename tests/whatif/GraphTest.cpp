@@ -357,7 +357,7 @@ TEST_F(GraphTest, TheGraphScreenOpensOverTheScreenThatAsksAndReturnsToIt)
     };
     const Case cases[] = {
         {"comparison, Graph menu", [](Program& p) -> platform::Form& { return p.FrmSwitchTo(); },
-         [](platform::Form& f) { static_cast<FrmSwitchTo&>(f).mnuGraph.trigger(); }},
+         [](platform::Form& f) { static_cast<FrmSwitchTo&>(f).menus.mnuGraph->trigger(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
