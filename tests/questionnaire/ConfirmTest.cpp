@@ -1,0 +1,76 @@
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmTesting.h"
+#include "QuestFixture.h"
+
+#include <QRadioButton>
+
+using questtest::QuestTest;
+
+namespace {
+
+class ConfirmTest : public QuestTest {
+protected:
+    // The confirmation question as the test selection's Forward opens it.
+    FrmConfirm& confirmAfter(int screening)
+    {
+        FrmTesting& t = shown(program().FrmTesting());
+        t.lstScreenTest.setListIndex(screening);
+        t.lstNgzTest.setListIndex(0);
+        t.cmdNext_Click();
+        FrmConfirm& c = program().FrmConfirm();
+        activate(c);
+        return c;
+    }
+    static void click(platform::OptionButton& o) { QTest::mouseClick(o.widget(), Qt::LeftButton); }
+};
+
+TEST_F(ConfirmTest, TheQuestionOpensAnsweredNoAndNoChangesNothingElse)
+{
+    FrmConfirm& c = confirmAfter(0);
+    EXPECT_TRUE(c.optConfirm[1].hasFocus());
+    EXPECT_TRUE(c.optConfirm[1].value());
+    EXPECT_FALSE(c.confirmsPositives());
+    click(c.optConfirm[1]);
+    EXPECT_TRUE(dialogs.prompts().empty());
+    EXPECT_TRUE(c.optConfirm[1].value());
+}
+
+TEST_F(ConfirmTest, YesWithAPcrOrLcrTestIsRefusedOnceAndTheAnswerBecomesNo)
+{
+    for (int screening : {2, 3, 4, 5}) {
+        SCOPED_TRACE(screening);
+        dialogs.clear();
+        FrmConfirm& c = confirmAfter(screening);
+        click(c.optConfirm[0]);
+        EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmConfirm::MsgNoConfirmation});
+        EXPECT_TRUE(c.optConfirm[1].value());
+        EXPECT_TRUE(c.optConfirm[1].hasFocus());
+        EXPECT_FALSE(c.confirmsPositives());
+        c.unload();
+        program().FrmTesting().unload();
+    }
+}
+
+TEST_F(ConfirmTest, BackDropsTheAnswerAndForwardKeepsIt)
+{
+    FrmConfirm& c = confirmAfter(1);
+    c.optConfirm[0].setValue(true);
+    QTest::keyClick(c.optConfirm[0].widget(), Qt::Key_Tab);
+    ASSERT_TRUE(c.cmdForward.hasFocus());
+    QTest::keyClick(c.cmdForward.widget(), Qt::Key_Return);
+    EXPECT_FALSE(c.isShown());
+    EXPECT_TRUE(c.confirmsPositives());
+    EXPECT_TRUE(program().FrmQuestPercent().isShown());
+
+    program().FrmQuestPercent().mnuBack.trigger();
+    ASSERT_TRUE(c.isShown());
+    EXPECT_TRUE(c.confirmsPositives()) << "the treatment form's Back finds the answer as it was";
+    c.cmdBack_Click();
+    EXPECT_TRUE(program().FrmTesting().isShown());
+    EXPECT_EQ(program().FrmTesting().lstScreenTest.listIndex(), 1);
+    program().FrmTesting().cmdNext_Click();
+    EXPECT_FALSE(c.confirmsPositives()) << "a fresh form, answered No";
+}
+
+} // namespace
