@@ -5,6 +5,7 @@
 #include "model/Equations.h"
 #include "platform/Dialogs.h"
 #include "questionnaire/FrmQuestPercent.h"
+#include "results/FrmScrResult.h"
 #include "shell/HouseStyle.h"
 
 #include <exception>

@@ -1,5 +1,6 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmQuestPercent.h"
+#include "results/FrmScrResult.h"
 #include "QuestFixture.h"
 
 using questtest::QuestTest;
@@ -105,11 +106,15 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
             EXPECT_EQ(vc.CostAzi, Money::fromDouble(12));
             EXPECT_EQ(vc.CostDox, Money::fromDouble(2));
             EXPECT_EQ(vc.CostPID, Money::fromDouble(1167));
+            EXPECT_TRUE(program().FrmScrResult().isShown());
+            EXPECT_FALSE(f.isShown());
+            program().FrmScrResult().unload();
         } else {
             EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestDrugCost::MsgCost});
             EXPECT_TRUE(f.txtDox.hasFocus());
             EXPECT_EQ(f.txtDox.text(), "1.25");
             EXPECT_EQ(vc.CostAzi, Money::fromDouble(9.5)) << "nothing is stored";
+            EXPECT_FALSE(program().FrmScrResult().isLoaded());
         }
         f.unload();
     }
