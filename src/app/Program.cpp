@@ -14,6 +14,8 @@
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmSwitchToCost.h"
 
 namespace {
 template <class F>
@@ -79,3 +81,5 @@ void Program::clearQuestionnaireFlags()
 ::FrmQuestPercent& Program::FrmQuestPercent() { return formOf(FrmQuestPercent_, *this); }
 ::FrmQuestDrugCost& Program::FrmQuestDrugCost() { return formOf(FrmQuestDrugCost_, *this); }
 ::FrmScrResult& Program::FrmScrResult() { return formOf(FrmScrResult_, *this); }
+::FrmSwitchToCost& Program::FrmSwitchToCost() { return formOf(FrmSwitchToCost_, *this); }
+::FrmSwitchToAnaly& Program::FrmSwitchToAnaly() { return formOf(FrmSwitchToAnaly_, *this); }

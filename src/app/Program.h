@@ -32,6 +32,8 @@ class FrmConfirm;
 class FrmQuestPercent;
 class FrmQuestDrugCost;
 class FrmScrResult;
+class FrmSwitchToCost;
+class FrmSwitchToAnaly;
 
 class Program {
 public:
@@ -82,6 +84,8 @@ public:
     // What the return menu commands add: QuestPopFromSenSpec and SpecEntered
     // go back to False.
     void clearQuestionnaireFlags();
+    ::FrmSwitchToCost& FrmSwitchToCost();
+    ::FrmSwitchToAnaly& FrmSwitchToAnaly();
 
 private:
     platform::Runtime runtime_;
@@ -99,4 +103,6 @@ private:
     std::unique_ptr<::FrmQuestPercent> FrmQuestPercent_;
     std::unique_ptr<::FrmQuestDrugCost> FrmQuestDrugCost_;
     std::unique_ptr<::FrmScrResult> FrmScrResult_;
+    std::unique_ptr<::FrmSwitchToCost> FrmSwitchToCost_;
+    std::unique_ptr<::FrmSwitchToAnaly> FrmSwitchToAnaly_;
 };

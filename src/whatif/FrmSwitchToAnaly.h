@@ -1,0 +1,104 @@
+#pragma once
+// The projected PID screen: how many women would develop PID, and what it
+// would cost, with each screening test, each NGZ option and no screening at
+// all. Its load computes the table once; moving between the result screens
+// never recomputes it, only an unload and a new load do.
+
+#include "platform/Control.h"
+#include "platform/Menu.h"
+#include "shell/Resize.h"
+#include "whatif/PidProjection.h"
+
+#include <QKeySequence>
+#include <array>
+#include <vector>
+
+class FrmSwitchToAnaly : public ScalingForm {
+public:
+    explicit FrmSwitchToAnaly(Program& p);
+
+    platform::Label Label8{*this, "Label8"};
+    platform::Label Label9{*this, "Label9"};
+    platform::Label lblTitle{*this, "lblTitle"};
+
+    // ---- the six screening tests ----
+    platform::Label Label1{*this, "Label1"};
+    platform::Label Label14{*this, "Label14"};
+    platform::Shape Shape1{*this, "Shape1"};
+    platform::Label Label2{*this, "Label2"}, Label3{*this, "Label3"}, Label4{*this, "Label4"},
+        Label5{*this, "Label5"}, Label6{*this, "Label6"}, Label7{*this, "Label7"};
+    platform::Label lblGPNoWom{*this, "lblGPNoWom"}, lblEIANoWom{*this, "lblEIANoWom"},
+        lblPCRCNoWom{*this, "lblPCRCNoWom"}, lblPCRUNoWom{*this, "lblPCRUNoWom"},
+        lblLCRCNoWom{*this, "lblLCRCNoWom"}, lblLCRUNoWom{*this, "lblLCRUNoWom"};
+    platform::Label lblGPCOP{*this, "lblGPCOP"}, lblEIACOP{*this, "lblEIACOP"}, lblPCRCCOP{*this, "lblPCRCCOP"},
+        lblPCRUCOP{*this, "lblPCRUCOP"}, lblLCRCCOP{*this, "lblLCRCCOP"}, lblLCRUCOP{*this, "lblLCRUCOP"};
+
+    // ---- the NGZ options, hidden until the load shows them ----
+    platform::Label Label21{*this, "Label21"};
+    platform::Shape Shape2{*this, "Shape2"};
+    platform::Label lblNGZ1{*this, "lblNGZ1"}, lblNGZ2{*this, "lblNGZ2"}, lblNGZ3{*this, "lblNGZ3"};
+    platform::Label lblNGZ1NoWom{*this, "lblNGZ1NoWom"}, lblNGZ2NoWom{*this, "lblNGZ2NoWom"},
+        lblNGZ3NoWom{*this, "lblNGZ3NoWom"};
+    platform::Label lblNGZ1COP{*this, "lblNGZ1COP"}, lblNGZ2COP{*this, "lblNGZ2COP"},
+        lblNGZ3COP{*this, "lblNGZ3COP"};
+
+    // ---- without screening ----
+    // The empty name cell comes first so that the heading above, whose last
+    // line it overlaps, is drawn over it.
+    platform::Label lblNoScrnTst{*this, "lblNoScrnTst"};
+    platform::Label Label25{*this, "Label25"};
+    platform::Label lblNoScrNoWom{*this, "lblNoScrNoWom"};
+    platform::Label lblNoScrCOP{*this, "lblNoScrCOP"};
+
+    // ---- buttons: three picture buttons; the text buttons stay hidden and
+    // their commands are reached through the menus ----
+    platform::CommandButton cmdCost{*this, "cmdCost"};
+    platform::CommandButton cmdGraph{*this, "cmdGraph"};
+    platform::CommandButton cmdPrint{*this, "cmdPrint"};
+    platform::CommandButton cmdCSSR{*this, "cmdCSSR"};
+    platform::CommandButton cmdTest{*this, "cmdTest"};
+    platform::CommandButton cmdGraphNoWom{*this, "cmdGraphNoWom"};
+    platform::CommandButton cmdMain{*this, "cmdMain"};
+
+    platform::MenuItem mnuFile{*this, "mnuFile", "&File"};
+    platform::MenuItem mnuPrint{*this, "mnuPrint", "Print", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_P)};
+    platform::MenuItem mnuReturn{*this, "mnuReturn", "Return to Main", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_R)};
+    platform::MenuItem mnuSepp1{*this, "mnuSepp1", "-", &mnuFile};
+    platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuFile, QKeySequence(Qt::Key_F12)};
+    platform::MenuItem mnuResultScreens{*this, "mnuResultScreens", "&Result Screens"};
+    platform::MenuItem mnuSwToTest{*this, "mnuSwToTest", "Switch to Test", &mnuResultScreens,
+                                   QKeySequence(Qt::Key_F1)};
+    platform::MenuItem mnuSwToCost{*this, "mnuSwToCost", "Switch to Test Cost", &mnuResultScreens,
+                                   QKeySequence(Qt::Key_F2)};
+    platform::MenuItem mnuSwToAny{*this, "mnuSwToAny", "Switch to Test Analysis", &mnuResultScreens,
+                                  QKeySequence(Qt::Key_F3)};
+    platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuResultScreens};
+    platform::MenuItem mnuCSS{*this, "mnuCSS", "Current Screening Strategy", &mnuResultScreens,
+                              QKeySequence(Qt::Key_F4)};
+    platform::MenuItem mnuGraph{*this, "mnuGraph", "&Graph"};
+
+    void Form_Load() override;
+    void cmdCost_Click();
+    void cmdPrint_Click();
+    void mnuPrint_Click();
+    void mnuExit_Click();
+    void mnuSwToCost_Click();
+
+private:
+    using TestColumn = std::array<platform::Label*, ScrTestCount>;
+    using NgzColumn = std::array<platform::Label*, NgzOptionCount>;
+
+    void showTests(const PidProjection& projection);
+    void showNgzOptions(const PidProjection& projection);
+    void showNoScreening();
+    // The NGZ heading, names, rule and cells, in the order they are shown.
+    std::vector<platform::Control*> ngzRows();
+
+    const TestColumn rowNames{&Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
+    const TestColumn testCases{&lblGPNoWom,   &lblEIANoWom,  &lblPCRCNoWom,
+                               &lblPCRUNoWom, &lblLCRCNoWom, &lblLCRUNoWom};
+    const TestColumn testCost{&lblGPCOP, &lblEIACOP, &lblPCRCCOP, &lblPCRUCOP, &lblLCRCCOP, &lblLCRUCOP};
+    const NgzColumn ngzNames{&lblNGZ1, &lblNGZ2, &lblNGZ3};
+    const NgzColumn ngzCases{&lblNGZ1NoWom, &lblNGZ2NoWom, &lblNGZ3NoWom};
+    const NgzColumn ngzCost{&lblNGZ1COP, &lblNGZ2COP, &lblNGZ3COP};
+};

@@ -1,0 +1,48 @@
+#include "whatif/WhatIfStyle.h"
+
+#include "platform/Control.h"
+#include "shell/HouseStyle.h"
+
+namespace {
+// One pixel at the design screen's 15 twips per pixel.
+constexpr double RuleThickness = 15;
+}
+
+void DesignCell(platform::Label& label, double left, double top, double width, Qt::Alignment align, double height)
+{
+    label.designGeometry(left, top, width, height);
+    label.designBackColor(kCyan);
+    label.designAlignment(align | Qt::AlignTop);
+}
+
+void DesignHeading(platform::Label& label, const QString& caption, double left, double bottom, double width,
+                   double height, Qt::Alignment align)
+{
+    DesignCell(label, left, bottom - height, width, align, height);
+    label.designCaption(caption);
+}
+
+void DesignRule(platform::Shape& shape, Rule direction, double left, double top, double length)
+{
+    if (direction == Rule::Horizontal)
+        shape.designGeometry(left, top, length, RuleThickness);
+    else
+        shape.designGeometry(left, top, RuleThickness, length);
+    shape.designFill(Qt::black);
+}
+
+void DesignPictureButton(platform::CommandButton& button, const QString& picture, double left, double top,
+                         double width, double height)
+{
+    button.designGeometry(left, top, width, height);
+    button.designPicture(picture);
+    button.designBackColor(Qt::white);
+}
+
+void DesignHiddenButton(platform::CommandButton& button, const QString& caption, double left, double top,
+                        double width, double height)
+{
+    button.designGeometry(left, top, width, height);
+    button.designCaption(caption);
+    button.designVisible(false);
+}
