@@ -16,6 +16,9 @@
 #include "results/FrmScrResult.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
 
 namespace {
 template <class F>
@@ -83,3 +86,6 @@ void Program::clearQuestionnaireFlags()
 ::FrmScrResult& Program::FrmScrResult() { return formOf(FrmScrResult_, *this); }
 ::FrmSwitchToCost& Program::FrmSwitchToCost() { return formOf(FrmSwitchToCost_, *this); }
 ::FrmSwitchToAnaly& Program::FrmSwitchToAnaly() { return formOf(FrmSwitchToAnaly_, *this); }
+::FrmSenSpec& Program::FrmSenSpec() { return formOf(FrmSenSpec_, *this); }
+::FrmTestCost& Program::FrmTestCost() { return formOf(FrmTestCost_, *this); }
+::FrmDraftCostTest& Program::FrmDraftCostTest() { return formOf(FrmDraftCostTest_, *this); }

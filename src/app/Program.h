@@ -34,6 +34,9 @@ class FrmQuestDrugCost;
 class FrmScrResult;
 class FrmSwitchToCost;
 class FrmSwitchToAnaly;
+class FrmSenSpec;
+class FrmTestCost;
+class FrmDraftCostTest;
 
 class Program {
 public:
@@ -86,6 +89,9 @@ public:
     void clearQuestionnaireFlags();
     ::FrmSwitchToCost& FrmSwitchToCost();
     ::FrmSwitchToAnaly& FrmSwitchToAnaly();
+    ::FrmSenSpec& FrmSenSpec();
+    ::FrmTestCost& FrmTestCost();
+    ::FrmDraftCostTest& FrmDraftCostTest();
 
 private:
     platform::Runtime runtime_;
@@ -105,4 +111,7 @@ private:
     std::unique_ptr<::FrmScrResult> FrmScrResult_;
     std::unique_ptr<::FrmSwitchToCost> FrmSwitchToCost_;
     std::unique_ptr<::FrmSwitchToAnaly> FrmSwitchToAnaly_;
+    std::unique_ptr<::FrmSenSpec> FrmSenSpec_;
+    std::unique_ptr<::FrmTestCost> FrmTestCost_;
+    std::unique_ptr<::FrmDraftCostTest> FrmDraftCostTest_;
 };

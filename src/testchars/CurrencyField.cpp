@@ -1,0 +1,91 @@
+#include "testchars/CurrencyField.h"
+
+#include "platform/Numbers.h"
+#include "testchars/FieldChecks.h"
+
+namespace testchars {
+
+namespace numbers = platform::numbers;
+
+std::optional<Money> moneyOf(const QString& text)
+{
+    if (const std::optional<std::int64_t> ticks = numbers::toCurrencyTicks(text))
+        return Money::fromTicks(*ticks);
+    return std::nullopt;
+}
+
+QString currencyText(Money amount) { return numbers::formatCurrency(amount.toDouble()); }
+
+QString plainText(Money amount) { return numbers::generalFormat(amount.toDouble()); }
+
+CurrencyField::CurrencyField(platform::TextBox& box_, Money& value_, CurrencyRule rule)
+    : box(box_), value(value_), rule_(std::move(rule))
+{
+    box.GotFocus = [this] { gotFocus(); };
+    box.Validate = [this](bool& cancel) { validate(cancel); };
+    box.LostFocus = [this] { lostFocus(); };
+}
+
+void CurrencyField::showText(const QString& text)
+{
+    box.setText(text);
+    accepted_ = text;
+    if (shown)
+        shown();
+}
+
+void CurrencyField::show() { showText(currencyText(value)); }
+
+void CurrencyField::gotFocus()
+{
+    box.setText(plainText(value));
+    accepted_ = box.text();
+    selectAndFocus(box);
+}
+
+// A text the program wrote, or one that passes the field's own check.
+bool CurrencyField::acceptable(const QString& text) const
+{
+    return moneyOf(text) && (text == accepted_ || numericAbove(text, rule_.zeroAllowed));
+}
+
+void CurrencyField::validate(bool& cancel)
+{
+    if (acceptable(box.text()))
+        return;
+    cancel = true;
+    tell(box, rule_.message);
+    if (rule_.restoreOnRefusal)
+        gotFocus();
+}
+
+std::optional<Money> CurrencyField::acceptedAmount() const
+{
+    if (!acceptable(box.text()))
+        return std::nullopt;
+    return moneyOf(box.text());
+}
+
+bool CurrencyField::store()
+{
+    if (rule_.emptyMeansZero && box.text().isEmpty())
+        box.setText(QStringLiteral("0"));
+    const std::optional<Money> amount = acceptedAmount();
+    if (amount)
+        value = *amount;
+    return amount.has_value();
+}
+
+void CurrencyField::lostFocus()
+{
+    if (store() || rule_.restoreOnRefusal)
+        show();
+}
+
+void CurrencyField::commit()
+{
+    store();
+    show();
+}
+
+} // namespace testchars

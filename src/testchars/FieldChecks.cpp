@@ -1,0 +1,30 @@
+#include "testchars/FieldChecks.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Numbers.h"
+#include "platform/Runtime.h"
+
+namespace testchars {
+
+bool numericAbove(const QString& text, bool zeroAllowed)
+{
+    if (!platform::numbers::isNumeric(text))
+        return false;
+    const double lead = platform::numbers::leadingValue(text);
+    return zeroAllowed ? lead >= 0 : lead > 0;
+}
+
+void selectAndFocus(platform::TextBox& box)
+{
+    box.setSelStart(0);
+    box.setSelLength(int(box.text().size()));
+    box.setFocus();
+}
+
+void tell(platform::Control& on, const QString& message)
+{
+    on.form().runtime().dialogs().msgBox(message);
+}
+
+} // namespace testchars

@@ -1,0 +1,25 @@
+#pragma once
+// What the input fields of the test-characteristics and cost forms share: the
+// refusal message most of them give, the test that a typed figure is a number
+// above (or at least) zero, and entering a field with its whole text selected.
+
+#include "platform/Control.h"
+
+#include <QString>
+
+namespace testchars {
+
+inline const QString kMustBeNumeric = QStringLiteral("Value must be numeric and greater than zero");
+
+// The text passes the locale-aware numeric test and the number it starts with
+// is above zero (or, with zeroAllowed, not below it). The two differ on
+// purpose: "$5" is numeric but starts with no number, "1,500" starts with 1.
+bool numericAbove(const QString& text, bool zeroAllowed = false);
+
+// Selects the field's whole text and gives it the focus (harmless when it has it).
+void selectAndFocus(platform::TextBox& box);
+
+// A message box with only an OK button and the program's title.
+void tell(platform::Control& on, const QString& message);
+
+} // namespace testchars

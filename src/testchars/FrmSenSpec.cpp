@@ -1,0 +1,503 @@
+#include "testchars/FrmSenSpec.h"
+
+#include "app/Program.h"
+#include "model/Families.h"
+#include "platform/Dialogs.h"
+#include "shell/HouseStyle.h"
+#include "testchars/FieldChecks.h"
+#include "testchars/FrmTestCost.h"
+
+namespace {
+
+using testchars::RateKind;
+using testchars::RateRule;
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+const QString kGeneralHelp = QStringLiteral(
+    "The following are the test performance characteristics for this model. "
+    "You can change any test characteristics you would like, by entering your revised value in the "
+    "appropriate field. "
+    "Please continue to read the following if you intend to revise these values. "
+    "In order to give an accurate result for enhanced testing in the Negative Gray Zone (NGZ), "
+    "sensitivity values for GenProbe may not exceed 0.95. Likewise for EIA, sensitivity values may not "
+    "exceed 0.94. "
+    "Specificity values reflect true negative test results from those who are either truly negative or who "
+    "test falsely positive. "
+    "Therefore, the combination of identified positivity rate (the percentage of positive females) and the "
+    "specificity value must exceed 1.0. "
+    "For example, if the specificity of a test is 0.98 the positivity rate of any one age group must be "
+    "greater than 2%.\r\n\r\n"
+    "Recommendation: By tabbing through these fields, the values will be checked for valid conditions.");
+
+QString probabilityHelp()
+{
+    const QString rule(68, u'_');
+    return QStringList{"Probability Factors ",
+                       rule,
+                       "Probability of PID no Treatment the Range = 0.1 through 0.2",
+                       "Probability Cured of Chlamydia Trachomatis the Range = 0.01 through 0.11",
+                       rule,
+                       "The Compliance and Cure Rates for Drug Regimes: ",
+                       "These values can be changed if you find your values to be different.",
+                       "For Doxycycline the rate = 0.857 ",
+                       "For Azithromycin the rate = 0.965 "}
+        .join(kCrLf);
+}
+
+// The ranges as this table states them; the fields enforce their own.
+QString rangeHelp()
+{
+    return QStringList{"Test     Sensitivity Range       Specificity Range ",
+                       QString(42, u'_'),
+                       " GP            0.55 through 0.99       0.93 through 1.0",
+                       " EIA           0.55 through 0.97       0.94 through 1.0",
+                       " PCRC       0.75 through 1.0        0.92 through 1.0",
+                       " PCRU       0.62 through 1.0        0.97 through 1.0",
+                       " LCRC       0.88 through 0.98      0.98 through 1.0",
+                       " LCRU       0.81 through 1.0        0.98 through 1.0",
+                       " GPPCR    0.75 through 0.999       0.759 through 0.999",
+                       " EIADFA   0.75 through 0.999       0.759 through 0.999",
+                       " EIAPCR   0.75 through 0.999       0.759 through 0.999"}
+        .join(kCrLf);
+}
+
+const QString kPrevMsg = QStringLiteral(
+    "At least, one of the fields percentage of infected "
+    "females(prevalence) is equal to or less than "
+    "1%. The combination of Test Specificity and Percentage "
+    "of infected Females(Prevalence) must be greater than 1. "
+    "By Pressing the tab key through the fields it will give you options "
+    "for changing either the percentage of infected females(prevalence) "
+    "or changing the test specificity for fields that are not valid.");
+
+const QString kResponsePrompt = QStringLiteral(
+    "Your percentage of positive women and specificity value do not exceed 1. "
+    "You need to change at least one of these values: \r\n"
+    "Select 1 to change percentage of positive women. \r\n"
+    "Select 2 to change the specificity value. ");
+
+const QString kSorryMsg = QStringLiteral(
+    "I am sorry, but one(changing the percentage positive) is not an option, "
+    "Changing positivity rates now will change the "
+    "values you viewed on your current screening strategies will not be accurate. "
+    "You must change the specificity.");
+
+const QString kSelectOneOrTwo = QStringLiteral("You need to select either 1 or 2");
+
+struct RowDesign {
+    platform::Label FrmSenSpec::*label;
+    const char* caption;
+    platform::TextBox FrmSenSpec::*sens;
+    platform::TextBox FrmSenSpec::*spec;
+    platform::TextBox FrmSenSpec::*cost;
+    double top;
+    double labelLeft;
+    double labelWidth;
+};
+
+// In SenSpecRow order, which is also the order top to bottom.
+const std::array<RowDesign, 9> kRows{{
+    {&FrmSenSpec::lblGP, "GenProbe", &FrmSenSpec::TxtGPSens, &FrmSenSpec::TxtGPSpec, &FrmSenSpec::txtTestCostGp,
+     960, 240, 1212},
+    {&FrmSenSpec::lblEIA, "EIA", &FrmSenSpec::TxtEIASens, &FrmSenSpec::TxtEIASpec, &FrmSenSpec::txtTestCostEia,
+     1320, 240, 1212},
+    {&FrmSenSpec::lblPCRC, "PCR Cervix", &FrmSenSpec::TxtPCRCSens, &FrmSenSpec::TxtPCRCSpec,
+     &FrmSenSpec::txtTestCostPCRC, 1680, 240, 1212},
+    {&FrmSenSpec::lblPCRU, "PCR Urine", &FrmSenSpec::TxtPCRUSens, &FrmSenSpec::TxtPCRUSpec,
+     &FrmSenSpec::txtTestCostPCRU, 2040, 240, 1212},
+    {&FrmSenSpec::lblLCRC, "LCR Cervix", &FrmSenSpec::TxtLCRCSens, &FrmSenSpec::TxtLCRCSpec,
+     &FrmSenSpec::txtTestCostLCRC, 2400, 240, 1212},
+    {&FrmSenSpec::lblLCRU, "LCR Urine", &FrmSenSpec::TxtLCRUSens, &FrmSenSpec::TxtLCRUSpec,
+     &FrmSenSpec::txtTestCostLCRU, 2760, 240, 1212},
+    {&FrmSenSpec::lblPCRGP, "PCR on GenProbe", &FrmSenSpec::txtPCRGPSens, &FrmSenSpec::txtPCRGPSpec,
+     &FrmSenSpec::txtTestCostPCRGP, 3720, 120, 1692},
+    {&FrmSenSpec::lblDFAEIA, "DFA on EIA", &FrmSenSpec::txtDFAEIASens, &FrmSenSpec::txtDFAEIASpec,
+     &FrmSenSpec::txtTestCostEIADFA, 4080, 120, 1452},
+    {&FrmSenSpec::lblPCREIA, "PCR on EIA", &FrmSenSpec::txtPCREIASens, &FrmSenSpec::txtPCREIASpec,
+     &FrmSenSpec::txtTestCostEIAPCR, 4440, 120, 1452},
+}};
+
+struct RateDesign {
+    platform::TextBox FrmSenSpec::*field;
+    float VarCon::*rate;
+    float defaultValue;
+    RateRule rule;
+    bool checksPositivity;  // the six screening-test specificities
+};
+
+RateRule sensitivity(float lowest, float highest)
+{
+    return {RateKind::Range, lowest, highest, testchars::kValueOutOfRange};
+}
+RateRule specificity(float lowest, float highest)
+{
+    return {RateKind::Range, lowest, highest, testchars::kValuesOutOfRange};
+}
+const RateRule kCureRate{RateKind::CureRate, 0, 0, {}};
+
+// In the order the load writes the defaults.
+const std::array<RateDesign, 22> kRates{{
+    {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, 0.7f, sensitivity(0.55f, 0.99f), false},
+    {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, 0.987f, specificity(0.93f, 1.0f), true},
+    {&FrmSenSpec::TxtEIASens, &VarCon::SensEIA, 0.7f, sensitivity(0.55f, 0.97f), false},
+    {&FrmSenSpec::TxtEIASpec, &VarCon::SpecEIA, 0.985f, specificity(0.94f, 1.0f), true},
+    {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, 0.9f, sensitivity(0.75f, 1.0f), false},
+    {&FrmSenSpec::TxtPCRCSpec, &VarCon::SpecPCRC, 0.996f, specificity(0.92f, 1.0f), true},
+    {&FrmSenSpec::TxtPCRUSens, &VarCon::SensPCRU, 0.85f, sensitivity(0.62f, 1.0f), false},
+    {&FrmSenSpec::TxtPCRUSpec, &VarCon::SpecPCRU, 0.996f, specificity(0.97f, 1.0f), true},
+    {&FrmSenSpec::TxtLCRCSens, &VarCon::SensLCRC, 0.9f, sensitivity(0.88f, 0.98f), false},
+    {&FrmSenSpec::TxtLCRCSpec, &VarCon::SpecLCRC, 0.996f, specificity(0.98f, 1.0f), true},
+    {&FrmSenSpec::TxtLCRUSens, &VarCon::SensLCRU, 0.85f, sensitivity(0.81f, 1.0f), false},
+    {&FrmSenSpec::TxtLCRUSpec, &VarCon::SpecLCRU, 0.996f, specificity(0.98f, 1.0f), true},
+    {&FrmSenSpec::txtPCRGPSens, &VarCon::SensPCRGP, 0.89f, sensitivity(0.75f, 0.99f), false},
+    {&FrmSenSpec::txtPCRGPSpec, &VarCon::SpecPCRGP, 0.998f, specificity(0.759f, 0.999f), false},
+    {&FrmSenSpec::txtDFAEIASens, &VarCon::SensDFAEIA, 0.871f, sensitivity(0.75f, 0.99f), false},
+    {&FrmSenSpec::txtDFAEIASpec, &VarCon::SpecDFAEIA, 0.998f, specificity(0.759f, 0.999f), false},
+    {&FrmSenSpec::txtPCREIASens, &VarCon::SensPCREIA, 0.89f, sensitivity(0.75f, 0.99f), false},
+    {&FrmSenSpec::txtPCREIASpec, &VarCon::SpecPCREIA, 0.998f, specificity(0.759f, 0.999f), false},
+    {&FrmSenSpec::txtProbPid, &VarCon::ProbPid, 0.15f, sensitivity(0.1f, 0.2f), false},
+    {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor, 0.06f, sensitivity(0.01f, 0.11f), false},
+    {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, 0.857f, kCureRate, false},
+    {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, 0.965f, kCureRate, false},
+}};
+
+// The test-cost fields with their variables and the unit-cost boxes they
+// come from and go back to, in the order the load fills them.
+struct CostDesign {
+    platform::TextBox FrmSenSpec::*field;
+    Money VarCon::*cost;
+    platform::TextBox FrmTestCost::*unitCostBox;
+};
+
+const std::array<CostDesign, 9> kCosts{{
+    {&FrmSenSpec::txtTestCostGp, &VarCon::CostGP, &FrmTestCost::TxtCostGP},
+    {&FrmSenSpec::txtTestCostEia, &VarCon::CostEIA, &FrmTestCost::TxtCostEIA},
+    {&FrmSenSpec::txtTestCostPCRC, &VarCon::CostPCRC, &FrmTestCost::TxtCostPCRC},
+    {&FrmSenSpec::txtTestCostPCRU, &VarCon::CostPCRU, &FrmTestCost::TxtCostPCRU},
+    {&FrmSenSpec::txtTestCostLCRC, &VarCon::CostLCRC, &FrmTestCost::TxtCostLCRC},
+    {&FrmSenSpec::txtTestCostLCRU, &VarCon::CostLCRU, &FrmTestCost::TxtCostLCRU},
+    {&FrmSenSpec::txtTestCostPCRGP, &VarCon::CostPNGZ, &FrmTestCost::TxtCostPNGZ},
+    {&FrmSenSpec::txtTestCostEIAPCR, &VarCon::CostPNGZ, &FrmTestCost::TxtCostPNGZ},
+    {&FrmSenSpec::txtTestCostEIADFA, &VarCon::CostDNGZ, &FrmTestCost::TxtCostDNGZ},
+}};
+
+constexpr double kFieldWidth = 612;
+constexpr double kFieldHeight = 288;
+
+} // namespace
+
+FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
+{
+    designCaption("Senitivity and Specifity");
+    designClientSize(10100, 7350);
+    designBackColor(kCyan);
+    designFont("Times New Roman", 9);
+
+    lblInstruction.designGeometry(120, 120, 4692, 4932);
+    lblInstruction.designBackColor(kCyan);
+
+    fraScrTest.designGeometry(4920, 120, 5052, 5052);
+    fraScrTest.designCaption("Screening Test Sensitivities and Specificities");
+    fraScrTest.designBackColor(kCyan);
+
+    fraProb.designGeometry(120, 5280, 8772, 1932);
+    fraProb.designCaption("Probability Factors");
+    fraProb.designBackColor(kCyan);
+
+    designRows();
+    designProbabilities();
+
+    cmdNext.designGeometry(9120, 5280, 732, 615);
+    cmdNext.designPicture(":/arrow_right.png");
+    cmdNext.designBackColor(Qt::white);
+    cmdNext.designTabIndex(31);
+    cmdBack.designGeometry(9120, 6000, 732, 615);
+    cmdBack.designPicture(":/arrow_left.png");
+    cmdBack.designBackColor(Qt::white);
+    cmdBack.designTabIndex(32);
+
+    for (const RateDesign& r : kRates) {
+        auto field = std::make_unique<testchars::RateField>(this->*r.field, program.vc.*r.rate, r.rule);
+        if (r.checksPositivity) {
+            testchars::RateField* f = field.get();
+            f->afterRangeTest = [this, f](float read, bool& cancel) { checkSpecificity(*f, read, cancel); };
+        }
+        rates_.push_back(std::move(field));
+    }
+    for (const CostDesign& c : kCosts)
+        costs_.push_back(std::make_unique<testchars::CurrencyField>(
+            this->*c.field, program.vc.*c.cost, testchars::CurrencyRule{testchars::kMustBeNumeric}));
+
+    fraProb.MouseMove = [this] { fraProb_MouseMove(); };
+    fraScrTest.MouseMove = [this] { fraScrTest_MouseMove(); };
+    cmdNext.Click = [this] { cmdNext_Click(); };
+    cmdBack.Click = [this] { cmdBack_Click(); };
+}
+
+FrmSenSpec::~FrmSenSpec() = default;
+
+void FrmSenSpec::designRows()
+{
+    const auto heading = [this](platform::Label& l, const char* caption, double left, double width,
+                                bool centred) {
+        l.designContainer(fraScrTest);
+        l.designGeometry(left, 360, width, 252);
+        l.designCaption(caption);
+        l.designBackColor(kCyan);
+        if (centred)
+            l.designAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    };
+    heading(Label1, "Screening Test", 240, 1212, false);
+    heading(Label2, "Sensitivity", 1560, 1092, true);
+    heading(Label3, "Specificity", 2760, 1092, true);
+    heading(lblCost, "Test Cost", 3960, 972, true);
+
+    lblNGZTitle.designContainer(fraScrTest);
+    lblNGZTitle.designGeometry(120, 3360, 4572, 252);
+    lblNGZTitle.designCaption("Negative Grey Zone Test Sensitivities and Specificities:");
+    lblNGZTitle.designBackColor(kCyan);
+    lblNGZTitle.designVisible(false);
+
+    int tab = 0;
+    for (const RowDesign& r : kRows) {
+        platform::Label& label = this->*r.label;
+        label.designContainer(fraScrTest);
+        label.designGeometry(r.labelLeft, r.top, r.labelWidth, 252);
+        label.designCaption(r.caption);
+        label.designBackColor(kCyan);
+        label.designVisible(false);
+        const std::array<std::pair<platform::TextBox FrmSenSpec::*, double>, 3> fields{
+            {{r.sens, 1920}, {r.spec, 3000}, {r.cost, 4200}}};
+        for (const auto& [member, left] : fields) {
+            platform::TextBox& box = this->*member;
+            box.designContainer(fraScrTest);
+            box.designGeometry(left, r.top, kFieldWidth, kFieldHeight);
+            box.designVisible(false);
+            box.designTabIndex(tab++);
+        }
+    }
+}
+
+void FrmSenSpec::designProbabilities()
+{
+    Label20.designContainer(fraProb);
+    Label20.designGeometry(120, 240, 4092, 732);
+    Label20.designCaption("Only change these values if you know that your Probablity of Pid no treatment and "
+                          "Probability of Pid cured are different.");
+    Label20.designBackColor(kCyan);
+
+    struct ProbRow {
+        platform::Label& label;
+        const char* caption;
+        double labelLeft, labelWidth, labelHeight;
+        platform::TextBox& field;
+        double fieldLeft, top;
+    };
+    const ProbRow rows[] = {
+        {Label18, "Probabilitiy of Pid no Treatment", 120, 3252, 252, txtProbPid, 3600, 1080},
+        {Label19, "Probability of Pid Cured ", 120, 3252, 252, txtProbPidFactor, 3600, 1440},
+        {lblCCratedox, "Compliance and Cure Rate Doxycycline", 4320, 3372, 372, txtCCRateDox, 7800, 1080},
+        {lblCCRateAzi, "Compliance and Cure Rate Azithromycin", 4320, 3372, 372, txtCCRateAzi, 7800, 1440},
+    };
+    int tab = 27;
+    for (const ProbRow& r : rows) {
+        r.label.designContainer(fraProb);
+        r.label.designGeometry(r.labelLeft, r.top, r.labelWidth, r.labelHeight);
+        r.label.designCaption(r.caption);
+        r.label.designBackColor(kCyan);
+        r.field.designContainer(fraProb);
+        r.field.designGeometry(r.fieldLeft, r.top, kFieldWidth, kFieldHeight);
+        r.field.designTabIndex(tab++);
+    }
+}
+
+// --- load and help ---------------------------------------------------------------------
+
+void FrmSenSpec::Form_Load()
+{
+    scalingPreamble();
+    for (const RateDesign& r : kRates)
+        program.vc.*r.rate = r.defaultValue;
+    for (auto& f : rates_)
+        f->show();
+    loadCosts();
+    lblInstruction.setCaption(kGeneralHelp);
+}
+
+void FrmSenSpec::loadCosts()
+{
+    FrmTestCost& unitCosts = program.FrmTestCost();
+    unitCosts.load();
+    for (size_t i = 0; i < kCosts.size(); ++i) {
+        // The two PCR retest fields share one cost, taken once.
+        if (i == 7) {
+            costs_[i]->show();
+            continue;
+        }
+        costs_[i]->value = unitCosts.costShown(unitCosts.*kCosts[i].unitCostBox);
+        costs_[i]->show();
+    }
+}
+
+void FrmSenSpec::Form_MouseMove() { lblInstruction.setCaption(kGeneralHelp); }
+void FrmSenSpec::fraProb_MouseMove() { lblInstruction.setCaption(probabilityHelp()); }
+void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp()); }
+
+// --- the specificity check of a single field ------------------------------------------
+
+// Whether an age group's positivity plus the specificity falls below 1. A group
+// with neither women nor positivity takes no part.
+bool FrmSenSpec::specificityTooLow(float specificity)
+{
+    const VarCon& vc = program.vc;
+    for (int g = 0; g < AgeGroupCount; ++g) {
+        const float per = vc.*Age::PerFem[size_t(g)];
+        const float women = vc.*Age::NoFem[size_t(g)];
+        if (per == 0 && women == 0)
+            continue;
+        if (float(double(specificity) + double(per)) < 1.0f)
+            return true;
+    }
+    return false;
+}
+
+void FrmSenSpec::Spec_Response()
+{
+    strResponse = runtime().dialogs().inputBox(kResponsePrompt, {}, QStringLiteral("2"));
+    strSorryMsg = kSorryMsg;
+}
+
+void FrmSenSpec::checkSpecificity(testchars::RateField& field, float specificity, bool& cancel)
+{
+    if (!specificityTooLow(specificity))
+        return;
+    Spec_Response();
+    VarCon& vc = program.vc;
+    if (strResponse == QLatin1String("1") && vc.SpecEntered)
+        testchars::tell(field.box, strSorryMsg);
+    else if (strResponse == QLatin1String("1"))
+        vc.QuestPopFromSenSpec = -1;
+    else if (strResponse != QLatin1String("2"))
+        testchars::tell(field.box, kSelectOneOrTwo);
+    cancel = true;
+    field.gotFocus();
+}
+
+// --- forward and back -------------------------------------------------------------------
+
+// The first visible, enabled specificity that is too low for a positivity
+// gets the message and the focus.
+bool FrmSenSpec::refuseLowSpecificity()
+{
+    for (const RowDesign& r : kRows) {
+        platform::TextBox& spec = this->*r.spec;
+        testchars::RateField* field = rateField(spec);
+        if (!spec.visible() || !spec.enabled() || !specificityTooLow(field->value))
+            continue;
+        testchars::tell(spec, strPrevMsg);
+        // A field in a hidden frame cannot take the focus.
+        if (fraScrTest.visible())
+            field->gotFocus();
+        return true;
+    }
+    return false;
+}
+
+void FrmSenSpec::cmdNext_Click()
+{
+    strPrevMsg = kPrevMsg;
+    if (refuseLowSpecificity())
+        return;
+    for (auto& f : rates_)
+        f->commit();
+    copyCosts();
+    setVisible(false);
+    program.vc.SpecEntered = -1;
+}
+
+void FrmSenSpec::copyCosts()
+{
+    FrmTestCost& unitCosts = program.FrmTestCost();
+    // Both PCR retest fields first show the shared cost; then each is stored
+    // in turn, so the one left last wins.
+    costs_[6]->show();
+    costs_[7]->show();
+    for (size_t i = 0; i < kCosts.size(); ++i) {
+        costs_[i]->commit();
+        unitCosts.writeCost(unitCosts.*kCosts[i].unitCostBox, costs_[i]->box.text());
+    }
+}
+
+void FrmSenSpec::cmdBack_Click() { unload(); }
+
+// --- what the opening forms use -----------------------------------------------------------
+
+FrmSenSpec::Row FrmSenSpec::row(SenSpecRow r)
+{
+    const RowDesign& d = kRows[size_t(r)];
+    return {this->*d.label, this->*d.sens, this->*d.spec, this->*d.cost};
+}
+
+platform::Label& FrmSenSpec::rowLabel(SenSpecRow r) { return row(r).label; }
+platform::TextBox& FrmSenSpec::sensitivityField(SenSpecRow r) { return row(r).sens; }
+platform::TextBox& FrmSenSpec::specificityField(SenSpecRow r) { return row(r).spec; }
+platform::TextBox& FrmSenSpec::testCostField(SenSpecRow r) { return row(r).cost; }
+
+void FrmSenSpec::showRow(SenSpecRow r)
+{
+    Row x = row(r);
+    x.label.setVisible(true);
+    x.sens.setVisible(true);
+    x.spec.setVisible(true);
+    x.cost.setVisible(true);
+}
+
+void FrmSenSpec::lockRow(SenSpecRow r)
+{
+    Row x = row(r);
+    x.sens.setEnabled(false);
+    x.spec.setEnabled(false);
+    x.cost.setEnabled(false);
+}
+
+testchars::RateField* FrmSenSpec::rateField(platform::TextBox& box)
+{
+    for (auto& f : rates_)
+        if (&f->box == &box)
+            return f.get();
+    return nullptr;
+}
+
+testchars::CurrencyField* FrmSenSpec::costField(platform::TextBox& box)
+{
+    for (auto& f : costs_)
+        if (&f->box == &box)
+            return f.get();
+    return nullptr;
+}
+
+void FrmSenSpec::GotFocusOf(platform::TextBox& field)
+{
+    if (testchars::RateField* r = rateField(field))
+        r->gotFocus();
+    else if (testchars::CurrencyField* c = costField(field))
+        c->gotFocus();
+}
+
+void FrmSenSpec::prepareComparisonView()
+{
+    for (int r = 0; r < int(kRows.size()); ++r)
+        showRow(SenSpecRow(r));
+    lblCost.setVisible(true);
+    fraScrTest.setVisible(true);
+    fraProb.setVisible(false);
+}
+
+void FrmSenSpec::showProbabilityView()
+{
+    fraScrTest.setVisible(false);
+    fraProb.setVisible(true);
+    setCaption("Probability Factors");
+    show();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The unit-cost form: the thirteen unit costs of tests, drugs and PID. Its load
+// puts the default costs into the model and its boxes; its boxes are the store
+// that the sensitivity form and the test-cost calculator share. On the road
+// through the questions it shows only the confirmation test's row.
+
+#include "platform/Control.h"
+#include "shell/Resize.h"
+#include "testchars/CurrencyField.h"
+
+#include <memory>
+#include <vector>
+
+class FrmTestCost : public ScalingForm {
+public:
+    explicit FrmTestCost(Program& p);
+    ~FrmTestCost() override;
+
+    platform::Label Label3{*this, "Label3"};
+    platform::Label Label4{*this, "Label4"};
+    platform::Frame FraCosOfTest{*this, "FraCosOfTest"};
+    platform::Label Label1{*this, "Label1"};
+    platform::Label Label2{*this, "Label2"};
+
+    platform::Label lblGp{*this, "lblGp"};
+    platform::TextBox TxtCostGP{*this, "TxtCostGP"};
+    platform::Label lblEIA{*this, "lblEIA"};
+    platform::TextBox TxtCostEIA{*this, "TxtCostEIA"};
+    platform::Label lblPCRC{*this, "lblPCRC"};
+    platform::TextBox TxtCostPCRC{*this, "TxtCostPCRC"};
+    platform::Label lblPCRU{*this, "lblPCRU"};
+    platform::TextBox TxtCostPCRU{*this, "TxtCostPCRU"};
+    platform::Label lblLCRC{*this, "lblLCRC"};
+    platform::TextBox TxtCostLCRC{*this, "TxtCostLCRC"};
+    platform::Label lblLCRU{*this, "lblLCRU"};
+    platform::TextBox TxtCostLCRU{*this, "TxtCostLCRU"};
+    platform::Label lblDFA{*this, "lblDFA"};
+    platform::TextBox TxtCostDFA{*this, "TxtCostDFA"};
+    platform::Label lblPCA{*this, "lblPCA"};
+    platform::TextBox TxtCostPCA{*this, "TxtCostPCA"};
+    platform::Label lblDox{*this, "lblDox"};
+    platform::TextBox TxtCostDox{*this, "TxtCostDox"};
+    platform::Label lblAzi{*this, "lblAzi"};
+    platform::TextBox TxtCostAzi{*this, "TxtCostAzi"};
+    platform::Label lblDFANGZ{*this, "lblDFANGZ"};
+    platform::TextBox TxtCostDNGZ{*this, "TxtCostDNGZ"};
+    platform::Label lblPCRNGZ{*this, "lblPCRNGZ"};
+    platform::TextBox TxtCostPNGZ{*this, "TxtCostPNGZ"};
+    platform::Label lblPid{*this, "lblPid"};
+    platform::TextBox TxtCostPID{*this, "TxtCostPID"};
+
+    platform::CommandButton cmdNext{*this, "cmdNext"};
+
+    void Form_Load() override;
+    void cmdNext_Click();
+
+    // The GotFocus operation of a cost box: the stored cost, selected, with
+    // the focus (the confirmation question uses those of DFA and PCA).
+    void TxtCostDFA_GotFocus() { field(TxtCostDFA).gotFocus(); }
+    void TxtCostPCA_GotFocus() { field(TxtCostPCA).gotFocus(); }
+
+    // Writes an amount that another form worked out or holds into one of the
+    // cost boxes, without storing it; the forward button stores it later.
+    // Other forms write the boxes only this way.
+    void writeCost(platform::TextBox& box, const QString& text);
+
+    // The stored form of a box's amount, as another form reads it.
+    Money costShown(platform::TextBox& box);
+
+private:
+    testchars::CurrencyField& field(platform::TextBox& box);
+    void publishConfirmationCost(platform::TextBox& box, Money& shownAmount);
+
+    std::vector<std::unique_ptr<testchars::CurrencyField>> fields_;
+};

@@ -1,0 +1,255 @@
+// The test-cost calculator, driven through its menu keys and its fields as a
+// person uses it.
+
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmTestCost.h"
+#include "TestCharsFixture.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+using testchars_test::edit;
+using testchars_test::typeAndTab;
+
+namespace {
+
+const QString kNumeric = "Value must be numeric and greater than zero";
+const QString kControls = "Controls per batch has to be less than Test per batch";
+const QStringList kWorkedFigures{"40", "2", "4", "12", "5", "1"};
+
+class CalculatorTest : public testsupport::ProgramTest {
+protected:
+    FrmDraftCostTest& calc()
+    {
+        FrmDraftCostTest& d = program().FrmDraftCostTest();
+        d.show();
+        activate(d);
+        return d;
+    }
+    void key(FrmDraftCostTest& d, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(d.window(), k, m); }
+    // Types the figures into the visible fields in order, leaving each with Tab.
+    static void enter(FrmDraftCostTest& d, const QStringList& figures)
+    {
+        platform::TextBox* fields[] = {&d.txtTstPerBat, &d.txtBatPerDay, &d.txtContPerBat,
+                                       &d.txtLabHour,   &d.txtTestKits,  &d.txtReagTrans};
+        for (int i = 0; i < figures.size(); ++i)
+            typeAndTab(*fields[i], figures[i]);
+    }
+};
+
+TEST_F(CalculatorTest, WorkedExamples)
+{
+    struct Case {
+        const char* name;
+        bool genProbeFiguresFirst;  // the six figures stored under GenProbe first
+        bool resetFirst;
+        Qt::Key type;
+        QStringList figures;
+        std::int64_t ticks;
+        std::vector<platform::TextBox FrmTestCost::*> boxes;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"GenProbe", false, false, Qt::Key_F1, kWorkedFigures, 80000, {&FrmTestCost::TxtCostGP}, "$8.00"},
+        {"EIA", false, false, Qt::Key_F2, kWorkedFigures, 80000, {&FrmTestCost::TxtCostEIA}, "$8.00"},
+        {"DFA after a reset", true, true, Qt::Key_F5, kWorkedFigures.mid(0, 5), 13333 + 50000,
+         {&FrmTestCost::TxtCostDFA, &FrmTestCost::TxtCostDNGZ}, "$6.33"},
+        {"DFA with a reagent stored earlier", true, false, Qt::Key_F5, {}, 13333 + 70000,
+         {&FrmTestCost::TxtCostDFA, &FrmTestCost::TxtCostDNGZ}, "$8.33"},
+        {"LCR after a reset", true, true, Qt::Key_F3, kWorkedFigures.mid(0, 5), 13333 + 55556,
+         {&FrmTestCost::TxtCostLCRC, &FrmTestCost::TxtCostLCRU}, "$6.89"},
+        {"PCR", false, false, Qt::Key_F4, kWorkedFigures, 80000,
+         {&FrmTestCost::TxtCostPCRC, &FrmTestCost::TxtCostPCRU, &FrmTestCost::TxtCostPNGZ}, "$8.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = p.FrmDraftCostTest();
+        d.show();
+        activate(d);
+        if (c.genProbeFiguresFirst) {
+            key(d, Qt::Key_F1);
+            enter(d, kWorkedFigures);
+        }
+        if (c.resetFirst)
+            key(d, Qt::Key_F9);
+        key(d, c.type);
+        enter(d, c.figures);
+        script.type("y");
+        key(d, c.type, Qt::ControlModifier);
+
+        ASSERT_EQ(script.shown().size(), 1u);
+        const testsupport::RecordedDialog& box = script.shown()[0];
+        EXPECT_EQ(box.title, "Confirm");
+        EXPECT_TRUE(box.prompt.endsWith(c.shown + "\r\n\r\nIf this is your cost then type the letter 'y' "));
+        EXPECT_EQ(d.LaborMaterials, Money::fromTicks(c.ticks));
+        EXPECT_EQ(d.lblLaborMaterials.caption(), "The labor and materials cost is: " + c.shown);
+        FrmTestCost& unitCosts = p.FrmTestCost();
+        for (auto b : c.boxes)
+            EXPECT_EQ((unitCosts.*b).text(), c.shown) << (unitCosts.*b).name().toStdString();
+        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(33500)) << "nothing reaches the model before Next";
+    }
+}
+
+TEST_F(CalculatorTest, OnlyYAcceptsTheCostAnythingElseResets)
+{
+    for (const QString answer : {"y", "Y", "yes", "", "n"}) {
+        SCOPED_TRACE(answer.toStdString());
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = p.FrmDraftCostTest();
+        d.show();
+        activate(d);
+        key(d, Qt::Key_F1);
+        enter(d, kWorkedFigures);
+        script.type(answer);
+        key(d, Qt::Key_F1, Qt::ControlModifier);
+        const bool taken = answer == "y" || answer == "Y";
+        EXPECT_EQ(p.FrmTestCost().TxtCostGP.text(), taken ? "$8.00" : "$3.35");
+        EXPECT_EQ(d.TestType, taken ? 1 : 0);
+        EXPECT_EQ(d.txtTstPerBat.visible(), taken);
+        EXPECT_EQ(d.txtTstPerBat.text(), taken ? "40" : "");
+        EXPECT_EQ(d.TstPerBat, taken ? 40.0f : 0.0f);
+        EXPECT_EQ(d.lblLaborMaterials.caption().isEmpty(), !taken);
+    }
+}
+
+TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
+{
+    struct Case {
+        const char* name;
+        Qt::Key type;
+        QStringList figures;
+        QString pending;  // typed into the field that has the focus, not left
+        QString message;
+        platform::TextBox FrmDraftCostTest::*focus;
+    };
+    const Case cases[] = {
+        {"as many controls as tests", Qt::Key_F2, {"10", "2"}, "10", kControls, &FrmDraftCostTest::txtTstPerBat},
+        {"nothing entered", Qt::Key_F2, {}, {}, kControls, &FrmDraftCostTest::txtTstPerBat},
+        {"no batches per day", Qt::Key_F1, {}, "40", "Batches per day has to be greater than zero",
+         &FrmDraftCostTest::txtBatPerDay},
+        {"an empty field being edited", Qt::Key_F1, {}, {}, kNumeric, &FrmDraftCostTest::txtTstPerBat},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = p.FrmDraftCostTest();
+        d.show();
+        activate(d);
+        key(d, c.type);
+        enter(d, c.figures);
+        if (!c.pending.isEmpty())
+            QTest::keyClicks(QApplication::focusWidget(), c.pending);
+        key(d, c.type, Qt::ControlModifier);
+        EXPECT_EQ(script.prompts(), std::vector<QString>{c.message});
+        EXPECT_EQ(script.shown().size(), 1u) << "no cost is offered";
+        EXPECT_TRUE((d.*c.focus).hasFocus());
+        EXPECT_EQ(d.LaborMaterials, Money());
+        if (c.message == kControls) {
+            EXPECT_EQ(d.txtTstPerBat.text(), "");
+            EXPECT_EQ(d.txtContPerBat.text(), "");
+        }
+    }
+}
+
+TEST_F(CalculatorTest, TheTestCostMenuNeedsTheChosenType)
+{
+    FrmDraftCostTest& d = calc();
+    key(d, Qt::Key_F3, Qt::ControlModifier);
+    key(d, Qt::Key_F4);
+    key(d, Qt::Key_F1, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].prompt, "You need to select a test. Please reset by pressing the F9 key or "
+                                         "resetting file reset menu command bar. ");
+    EXPECT_EQ(dialogs.shown()[1].title, "Test Choice Error");
+    EXPECT_EQ(dialogs.shown()[1].prompt, "You chose the wrong combination of tests. You selected PCR as your test. "
+                                         "Clear this message box by clicking ok then select PCR in the Test Cost "
+                                         "menu.");
+    EXPECT_FALSE(d.mnuTCPCA.enabled());
+    EXPECT_FALSE(d.mnuTTPCA.enabled());
+}
+
+// A cost command takes the figure being typed, as if the field had been left;
+// a figure its field would refuse stops the command.
+TEST_F(CalculatorTest, TheFieldBeingEditedCountsWhenACostIsAskedFor)
+{
+    FrmDraftCostTest& d = calc();
+    key(d, Qt::Key_F1);
+    enter(d, kWorkedFigures.mid(0, 5));
+    d.txtReagTrans.setFocus();
+    QTest::keyClicks(edit(d.txtReagTrans), "3");
+    dialogs.type("y");
+    key(d, Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_EQ(d.ReagTrans, Money::fromTicks(30000));
+    EXPECT_EQ(d.LaborMaterials, Money::fromTicks(13333 + 88889));
+
+    dialogs.clear();
+    d.txtTestKits.setFocus();
+    QTest::keyClicks(edit(d.txtTestKits), "x");
+    key(d, Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{kNumeric});
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(d.txtTestKits.text(), "x") << "the calculator keeps what was typed";
+}
+
+TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
+{
+    struct Case {
+        platform::TextBox FrmDraftCostTest::*field;
+        QString typed;
+        QString message;  // empty: accepted
+        QString shown;
+    };
+    const Case cases[] = {
+        {&FrmDraftCostTest::txtContPerBat, "0", kNumeric, "0"},
+        {&FrmDraftCostTest::txtTstPerBat, "$40", kNumeric, "$40"},
+        {&FrmDraftCostTest::txtLabHour, "", kNumeric, ""},
+        {&FrmDraftCostTest::txtLabHour, "12.5", {}, "$12.50"},
+        {&FrmDraftCostTest::txtReagTrans, "0", {}, "$0.00"},
+        {&FrmDraftCostTest::txtReagTrans, "-1", "Value must be numeric and greater than or equal to zero", "-1"},
+    };
+    for (const Case& c : cases) {
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = p.FrmDraftCostTest();
+        d.show();
+        activate(d);
+        key(d, Qt::Key_F1);
+        enter(d, kWorkedFigures);
+        SCOPED_TRACE(((d.*c.field).name() + " " + c.typed).toStdString());
+        script.clear();
+        typeAndTab(d.*c.field, c.typed);
+        EXPECT_EQ(script.prompts(), c.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.message});
+        EXPECT_EQ((d.*c.field).text(), c.shown);
+        EXPECT_EQ((d.*c.field).hasFocus(), !c.message.isEmpty());
+    }
+}
+
+TEST_F(CalculatorTest, NextStoresTheUnitCostBoxesAndHides)
+{
+    FrmDraftCostTest& d = calc();
+    key(d, Qt::Key_F1);
+    enter(d, kWorkedFigures);
+    dialogs.type("y");
+    key(d, Qt::Key_F1, Qt::ControlModifier);
+    program().vc.CostPCA = Money();
+    d.mnuNext.trigger();
+    EXPECT_FALSE(d.isShown());
+    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(80000));
+    EXPECT_EQ(program().vc.CostPCA, Money::fromTicks(66300));
+
+    // A new load after an unload starts with no type but keeps the figures.
+    d.unload();
+    d.show();
+    EXPECT_EQ(d.TestType, 0);
+    EXPECT_FALSE(d.txtTstPerBat.visible());
+    key(d, Qt::Key_F2);
+    dialogs.type("y");
+    key(d, Qt::Key_F2, Qt::ControlModifier);
+    EXPECT_EQ(d.LaborMaterials, Money::fromTicks(80000));
+}
+
+} // namespace

@@ -1,0 +1,441 @@
+// The sensitivity and specificity form: its defaults, the ranges of its rate
+// fields, its test-cost fields, the specificity check and the forward button.
+
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
+#include "TestCharsFixture.h"
+
+#include "platform/Numbers.h"
+
+using testchars_test::edit;
+using testchars_test::typeAndTab;
+
+namespace {
+
+const QString kNumeric = "Value must be numeric and greater than zero";
+const QString kSensRange = "Value out of Range";
+const QString kSpecRange = "Values out of range";
+
+class SenSpecTest : public testsupport::ProgramTest {
+protected:
+    // Every row on, the form on screen with its window active.
+    FrmSenSpec& form()
+    {
+        FrmSenSpec& f = program().FrmSenSpec();
+        f.prepareComparisonView();
+        f.fraProb.setVisible(true);
+        f.show();
+        activate(f);
+        return f;
+    }
+
+    void positivity(float p18, float p1825, float p25, float women = 100)
+    {
+        VarCon& vc = program().vc;
+        vc.PerFem18 = p18, vc.PerFem1825 = p1825, vc.PerFem25 = p25;
+        vc.NoFem18 = vc.NoFem1825 = vc.NoFem25 = women;
+    }
+};
+
+struct Rate {
+    platform::TextBox FrmSenSpec::*field;
+    float VarCon::*var;
+    float fallback;  // the default
+    float lowest, highest;
+    QString rangeMessage;
+};
+
+const Rate kRanges[] = {
+    {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, 0.7f, 0.55f, 0.99f, kSensRange},
+    {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, 0.987f, 0.93f, 1.0f, kSpecRange},
+    {&FrmSenSpec::TxtEIASens, &VarCon::SensEIA, 0.7f, 0.55f, 0.97f, kSensRange},
+    {&FrmSenSpec::TxtEIASpec, &VarCon::SpecEIA, 0.985f, 0.94f, 1.0f, kSpecRange},
+    {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, 0.9f, 0.75f, 1.0f, kSensRange},
+    {&FrmSenSpec::TxtPCRCSpec, &VarCon::SpecPCRC, 0.996f, 0.92f, 1.0f, kSpecRange},
+    {&FrmSenSpec::TxtPCRUSens, &VarCon::SensPCRU, 0.85f, 0.62f, 1.0f, kSensRange},
+    {&FrmSenSpec::TxtPCRUSpec, &VarCon::SpecPCRU, 0.996f, 0.97f, 1.0f, kSpecRange},
+    {&FrmSenSpec::TxtLCRCSens, &VarCon::SensLCRC, 0.9f, 0.88f, 0.98f, kSensRange},
+    {&FrmSenSpec::TxtLCRCSpec, &VarCon::SpecLCRC, 0.996f, 0.98f, 1.0f, kSpecRange},
+    {&FrmSenSpec::TxtLCRUSens, &VarCon::SensLCRU, 0.85f, 0.81f, 1.0f, kSensRange},
+    {&FrmSenSpec::TxtLCRUSpec, &VarCon::SpecLCRU, 0.996f, 0.98f, 1.0f, kSpecRange},
+    {&FrmSenSpec::txtPCRGPSens, &VarCon::SensPCRGP, 0.89f, 0.75f, 0.99f, kSensRange},
+    {&FrmSenSpec::txtPCRGPSpec, &VarCon::SpecPCRGP, 0.998f, 0.759f, 0.999f, kSpecRange},
+    {&FrmSenSpec::txtDFAEIASens, &VarCon::SensDFAEIA, 0.871f, 0.75f, 0.99f, kSensRange},
+    {&FrmSenSpec::txtDFAEIASpec, &VarCon::SpecDFAEIA, 0.998f, 0.759f, 0.999f, kSpecRange},
+    {&FrmSenSpec::txtPCREIASens, &VarCon::SensPCREIA, 0.89f, 0.75f, 0.99f, kSensRange},
+    {&FrmSenSpec::txtPCREIASpec, &VarCon::SpecPCREIA, 0.998f, 0.759f, 0.999f, kSpecRange},
+    {&FrmSenSpec::txtProbPid, &VarCon::ProbPid, 0.15f, 0.1f, 0.2f, kSensRange},
+    {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor, 0.06f, 0.01f, 0.11f, kSensRange},
+};
+
+TEST_F(SenSpecTest, LoadingWritesEveryDefaultOverWhatTheModelHeld)
+{
+    VarCon& vc = program().vc;
+    for (const Rate& r : kRanges)
+        vc.*r.var = 0.5f;
+    vc.CCRateDox = vc.CCRateAzi = 0.5f;
+    vc.CostGP = vc.CostPNGZ = Money::fromTicks(1);
+
+    FrmSenSpec& f = program().FrmSenSpec();
+    f.load();
+    ASSERT_TRUE(program().FrmTestCost().isLoaded()) << "the unit-cost form is loaded for its costs";
+    for (const Rate& r : kRanges) {
+        SCOPED_TRACE((f.*r.field).name().toStdString());
+        EXPECT_EQ(vc.*r.var, r.fallback);
+        EXPECT_EQ((f.*r.field).text(), platform::numbers::generalFormat(r.fallback));
+        if ((f.*r.field).container() == &f.fraScrTest) {
+            EXPECT_FALSE((f.*r.field).visible()) << "rows start hidden";
+        }
+    }
+    EXPECT_EQ(vc.CCRateDox, 0.857f);
+    EXPECT_EQ(vc.CCRateAzi, 0.965f);
+    EXPECT_EQ(f.txtCCRateAzi.text(), "0.965");
+    EXPECT_EQ(vc.CostGP, Money::fromTicks(33500));
+    EXPECT_EQ(vc.CostPNGZ, Money::fromTicks(96600));
+    EXPECT_EQ(f.txtTestCostEIAPCR.text(), "$9.66");
+    EXPECT_EQ(f.txtTestCostEIADFA.text(), "$4.20");
+    EXPECT_EQ(f.caption(), "Senitivity and Specifity");
+    EXPECT_FALSE(f.lblNGZTitle.visible());
+    EXPECT_TRUE(f.lblInstruction.caption().startsWith("The following are the test performance"));
+}
+
+// Every bound of every range field, typed as a fraction and as a percentage,
+// just outside it both ways, and the texts that are no number above zero.
+TEST_F(SenSpecTest, RangeFieldsAcceptTheirBoundsAndRefuseWhatLiesOutside)
+{
+    for (const Rate& r : kRanges) {
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.prepareComparisonView();
+        f.show();
+        activate(f);
+        platform::TextBox& box = f.*r.field;
+        const auto pct = [](float v) { return QString::number(double(v) * 100, 'g', 6); };
+        struct Case {
+            QString typed;
+            QString message;  // empty: accepted
+            float stored;     // what the field reads, accepted or not
+        };
+        const Case cases[] = {
+            {QString::number(double(r.lowest), 'g', 6), {}, r.lowest},
+            {QString::number(double(r.highest), 'g', 6), {}, r.highest},
+            {pct(r.lowest), {}, r.lowest},
+            {pct(r.highest), {}, r.highest},
+            {QString::number(double(r.lowest) - 0.001, 'g', 6), r.rangeMessage, 0},
+            {QString::number(double(r.highest) + 0.001, 'g', 6), r.rangeMessage, 0},
+            {QString::number(double(r.highest) * 100 + 0.1, 'g', 6), r.rangeMessage, 0},
+            {"", kNumeric, 0},
+            {"0", kNumeric, 0},
+            {"-0.5", kNumeric, 0},
+            {"high", kNumeric, 0},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE((box.name() + " typed '" + c.typed + "'").toStdString());
+            // A typed 1 is 1 %, so a bound of 1.0 can only be typed as 100, and a
+            // bound below 1 % not as a percentage at all.
+            if ((c.typed == pct(r.lowest) && r.lowest < 0.01f) || c.typed == "1")
+                continue;
+            script.clear();
+            const float before = p.vc.*r.var;
+            typeAndTab(box, c.typed);
+            if (c.message.isEmpty()) {
+                EXPECT_TRUE(script.prompts().empty());
+                EXPECT_EQ(p.vc.*r.var, c.stored);
+                EXPECT_EQ(box.text(), platform::numbers::generalFormat(c.stored));
+                EXPECT_FALSE(box.hasFocus());
+                continue;
+            }
+            ASSERT_EQ(script.prompts(), std::vector<QString>{c.message});
+            EXPECT_TRUE(box.hasFocus()) << "the focus stays";
+            EXPECT_EQ(edit(box)->selectedText(), box.text()) << "the whole text is selected";
+            EXPECT_EQ(p.vc.*r.var, before) << "a refused value does not reach the model";
+            if (c.message == kNumeric) {
+                EXPECT_EQ(box.text(), c.typed) << "a text that is no number stays as typed";
+            }
+        }
+    }
+}
+
+TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
+{
+    struct Case {
+        platform::TextBox FrmSenSpec::*field;
+        float VarCon::*var;
+        QString typed;
+        float first;   // after the typed value was left
+        QString shown;
+    };
+    const Case cases[] = {
+        {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, "100", 1.0f, "1"},
+        {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, "100", 1.0f, "1"},
+        {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, "98.7", 0.987f, "0.987"},
+        {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor, "1", 0.01f, "0.01"},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100", 1.0f, "1"},
+        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "1", 0.01f, "0.01"},
+        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "90", 0.9f, "0.9"},
+    };
+    FrmSenSpec& f = form();
+    for (const Case& c : cases) {
+        SCOPED_TRACE((f.*c.field).name().toStdString() + " " + c.typed.toStdString());
+        dialogs.clear();
+        typeAndTab(f.*c.field, c.typed);
+        EXPECT_EQ(program().vc.*c.var, c.first);
+        EXPECT_EQ((f.*c.field).text(), c.shown);
+        // Entering and leaving again without typing keeps the value.
+        (f.*c.field).setFocus();
+        QTest::keyClick(edit(f.*c.field), Qt::Key_Tab);
+        EXPECT_EQ(program().vc.*c.var, c.first);
+        EXPECT_EQ((f.*c.field).text(), c.shown);
+        EXPECT_TRUE(dialogs.prompts().empty());
+    }
+}
+
+TEST_F(SenSpecTest, CureRatesAboveAHundredPercentAreRefused)
+{
+    FrmSenSpec& f = form();
+    for (const QString typed : {"150", "100.5", "abc", "0"}) {
+        SCOPED_TRACE(typed.toStdString());
+        dialogs.clear();
+        typeAndTab(f.txtCCRateDox, typed);
+        const QString expected = (typed == "abc" || typed == "0") ? kNumeric : kSensRange;
+        EXPECT_EQ(dialogs.prompts(), std::vector<QString>{expected});
+        EXPECT_TRUE(f.txtCCRateDox.hasFocus());
+        EXPECT_EQ(program().vc.CCRateDox, 0.857f);
+    }
+}
+
+TEST_F(SenSpecTest, AFieldLockedWhileItHoldsARefusedValueShowsTheLastAcceptedOne)
+{
+    FrmSenSpec& f = form();
+    typeAndTab(f.TxtGPSens, "40");
+    ASSERT_TRUE(f.TxtGPSens.hasFocus());
+    ASSERT_EQ(f.TxtGPSens.text(), "0.4");
+    f.lockRow(SenSpecRow::GP);
+    EXPECT_EQ(program().vc.SensGP, 0.7f);
+    EXPECT_EQ(f.TxtGPSens.text(), "0.7");
+}
+
+// The test-cost fields: the stored cost while editing, the currency format
+// otherwise, and the stored cost back after a refusal.
+TEST_F(SenSpecTest, TestCostFieldsRefuseWhatIsNoAmountAboveZero)
+{
+    struct Case {
+        QString typed;
+        bool accepted;
+        Money stored;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"12", true, Money::fromTicks(120000), "$12.00"},
+        {"2.345", true, Money::fromTicks(23450), "$2.35"},
+        {"1,000", true, Money::fromTicks(10000000), "$1,000.00"},
+        {"0", false, Money::fromTicks(23000), "2.3"},
+        {"-1", false, Money::fromTicks(23000), "2.3"},
+        {"abc", false, Money::fromTicks(23000), "2.3"},
+        {"", false, Money::fromTicks(23000), "2.3"},
+        {"$5", false, Money::fromTicks(23000), "2.3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.prepareComparisonView();
+        f.show();
+        activate(f);
+        f.txtTestCostEia.setFocus();
+        EXPECT_EQ(edit(f.txtTestCostEia)->selectedText(), "2.3") << "entering shows the stored cost, selected";
+        typeAndTab(f.txtTestCostEia, c.typed);
+        EXPECT_EQ(p.vc.CostEIA, c.stored);
+        EXPECT_EQ(f.txtTestCostEia.text(), c.shown);
+        EXPECT_EQ(f.txtTestCostEia.hasFocus(), !c.accepted);
+        EXPECT_EQ(script.prompts(), c.accepted ? std::vector<QString>{} : std::vector<QString>{kNumeric});
+    }
+}
+
+// The specificity check of a single field, answered every way.
+TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
+{
+    struct Case {
+        const char* name;
+        QString answer;
+        bool specEntered;
+        std::vector<QString> messages;
+        int16_t questPop;
+    };
+    const QString sorry =
+        "I am sorry, but one(changing the percentage positive) is not an option, Changing positivity rates now "
+        "will change the values you viewed on your current screening strategies will not be accurate. You must "
+        "change the specificity.";
+    const QString oneOrTwo = "You need to select either 1 or 2";
+    const Case cases[] = {
+        {"2", "2", false, {}, 0},
+        {"1 after the step was completed", "1", true, {sorry}, 0},
+        {"blank before 1", " 1", false, {oneOrTwo}, 0},
+        {"word", "one", false, {oneOrTwo}, 0},
+        {"cancel", "", false, {oneOrTwo}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        p.vc.NoFem25 = 100;
+        p.vc.PerFem25 = 0.02f;
+        p.vc.SpecEntered = c.specEntered ? -1 : 0;
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.prepareComparisonView();
+        f.show();
+        activate(f);
+        script.type(c.answer);
+        typeAndTab(f.TxtGPSpec, "95");
+
+        ASSERT_EQ(script.shown().size(), c.messages.size() + 1);
+        const testsupport::RecordedDialog& box = script.shown().front();
+        EXPECT_TRUE(box.isInputBox);
+        EXPECT_EQ(box.defaultText, "2");
+        EXPECT_TRUE(box.title.isEmpty());
+        EXPECT_TRUE(box.prompt.contains("\r\nSelect 1 to change percentage of positive women. \r\n"));
+        EXPECT_EQ(script.prompts(), c.messages);
+        EXPECT_TRUE(f.TxtGPSpec.hasFocus());
+        EXPECT_EQ(edit(f.TxtGPSpec)->selectedText(), "0.95");
+        EXPECT_EQ(p.vc.SpecGP, 0.95f) << "the value passed its range test";
+        EXPECT_EQ(p.vc.QuestPopFromSenSpec, c.questPop);
+    }
+}
+
+TEST_F(SenSpecTest, TheSumOfSpecificityAndPositivityMustReachOne)
+{
+    struct Case {
+        const char* name;
+        QString typed;
+        float per18, per1825, per25;
+        float women;
+        bool asks;
+    };
+    const Case cases[] = {
+        {"0.98 and 2 % make exactly 1", "0.98", 0.02f, 0.02f, 0.02f, 100, false},
+        {"0.98 and 1.9 %", "0.98", 0.019f, 0.02f, 0.02f, 100, true},
+        {"a specificity of 1 never fails", "100", 0, 0, 0, 100, false},
+        {"women without positivity", "0.999", 0, 0, 0, 100, true},
+        {"no women and no positivity are left out", "0.95", 0, 0, 0, 0, false},
+        {"no women but a positivity is tested", "0.95", 0.02f, 0, 0, 0, true},
+        {"one group of three fails", "0.95", 0.12f, 0.08f, 0.02f, 100, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        p.vc.PerFem18 = c.per18, p.vc.PerFem1825 = c.per1825, p.vc.PerFem25 = c.per25;
+        p.vc.NoFem18 = p.vc.NoFem1825 = p.vc.NoFem25 = c.women;
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.prepareComparisonView();
+        f.show();
+        activate(f);
+        script.type("2");
+        typeAndTab(f.TxtGPSpec, c.typed);
+        EXPECT_EQ(script.shown().size(), c.asks ? 1u : 0u) << "one question per validation";
+        EXPECT_EQ(f.TxtGPSpec.hasFocus(), c.asks);
+    }
+}
+
+TEST_F(SenSpecTest, AnOutOfRangeSpecificityIsCheckedWithItsRefusedValue)
+{
+    FrmSenSpec& f = form();
+    positivity(0, 0, 0.1f);
+    dialogs.type("2");
+    typeAndTab(f.TxtGPSpec, "50");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].prompt, kSpecRange);
+    EXPECT_TRUE(dialogs.shown()[1].isInputBox) << "0.5 + 10 % is below 1";
+    EXPECT_EQ(program().vc.SpecGP, 0.987f);
+}
+
+TEST_F(SenSpecTest, ForwardRefusesAVisibleSpecificityTooLowForAPositivity)
+{
+    struct Case {
+        const char* name;
+        float per25;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"1 %", 0.01f, true},
+        {"1.3 % rounds to 1 in 32 bits", 0.013f, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        p.vc.NoFem25 = 10;
+        p.vc.PerFem25 = c.per25;
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.load();
+        f.fraProb.setVisible(false);
+        f.showRow(SenSpecRow::GP);
+        f.show();
+        activate(f);
+        QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
+        EXPECT_EQ(f.isShown(), c.refused);
+        EXPECT_EQ(p.vc.SpecEntered, c.refused ? 0 : -1);
+        if (c.refused) {
+            ASSERT_EQ(script.prompts().size(), 1u);
+            EXPECT_TRUE(script.prompts()[0].startsWith("At least, one of the fields percentage of infected "));
+            EXPECT_TRUE(f.TxtGPSpec.hasFocus());
+        }
+    }
+}
+
+TEST_F(SenSpecTest, ForwardSkipsLockedAndHiddenFieldsAndStopsAtTheFirstFailure)
+{
+    FrmSenSpec& f = form();
+    positivity(0.001f, 0.001f, 0.001f);
+    f.lockRow(SenSpecRow::GP);
+    f.lockRow(SenSpecRow::PCRGP);
+    QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
+    EXPECT_TRUE(f.TxtEIASpec.hasFocus()) << "EIA is the first enabled row, 0.985 fails";
+    EXPECT_EQ(dialogs.prompts().size(), 1u);
+}
+
+TEST_F(SenSpecTest, ForwardInTheProbabilityViewCopiesHidesAndMarksTheStepDone)
+{
+    FrmSenSpec& f = program().FrmSenSpec();
+    f.showProbabilityView();
+    activate(f);
+    typeAndTab(f.txtProbPid, "12");
+    QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
+    EXPECT_FALSE(f.isShown());
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(program().vc.SpecEntered, -1);
+    EXPECT_EQ(program().vc.ProbPid, 0.12f);
+    EXPECT_EQ(f.caption(), "Probability Factors");
+    EXPECT_EQ(program().FrmTestCost().TxtCostGP.text(), "$3.35");
+}
+
+TEST_F(SenSpecTest, ThePcrRetestCostLeftLastIsTheOneKept)
+{
+    FrmSenSpec& f = form();
+    typeAndTab(f.txtTestCostPCRGP, "12");
+    EXPECT_EQ(program().vc.CostPNGZ, Money::fromTicks(120000));
+    f.txtTestCostEIAPCR.setFocus();
+    EXPECT_EQ(f.txtTestCostEIAPCR.text(), "12") << "entering shows the shared cost";
+    typeAndTab(f.txtTestCostEIAPCR, "11.5");
+    QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
+    ASSERT_FALSE(f.isShown());
+    EXPECT_EQ(f.txtTestCostPCRGP.text(), "$11.50");
+    EXPECT_EQ(program().vc.CostPNGZ, Money::fromTicks(115000));
+    EXPECT_EQ(program().FrmTestCost().TxtCostPNGZ.text(), "$11.50");
+}
+
+TEST_F(SenSpecTest, BackUnloadsAndKeepsWhatTheFieldsStored)
+{
+    FrmSenSpec& f = form();
+    typeAndTab(f.TxtEIASens, "80");
+    QTest::mouseClick(f.cmdBack.widget(), Qt::LeftButton);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(program().vc.SensEIA, 0.8f);
+    EXPECT_EQ(program().vc.SpecEntered, 0);
+    f.load();
+    EXPECT_EQ(program().vc.SensEIA, 0.7f) << "the next load writes the default again";
+}
+
+} // namespace

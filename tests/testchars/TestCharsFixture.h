@@ -1,0 +1,37 @@
+#pragma once
+// What the tests of the test-characteristics forms share: a program on a fixed
+// screen with scripted dialogs, typing into a field and leaving it with Tab.
+
+#include "support/ProgramFixture.h"
+
+#include "platform/Control.h"
+#include "platform/Form.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace testchars_test {
+
+inline QLineEdit* edit(platform::TextBox& box) { return static_cast<QLineEdit*>(box.widget()); }
+
+// Puts the focus into the field, replaces its text by typing and presses Tab,
+// as a person leaving the field does.
+inline void typeAndTab(platform::TextBox& box, const QString& typed)
+{
+    box.setFocus();
+    QLineEdit* e = edit(box);
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, typed);
+    QTest::keyClick(e, Qt::Key_Tab);
+}
+
+// Messages shown since the script was last cleared.
+inline std::vector<QString> messages(const testsupport::ScriptedDialogs& d) { return d.prompts(); }
+
+} // namespace testchars_test
