@@ -108,6 +108,7 @@ TEST_F(SenSpecTest, RangeFieldsAcceptTheirBoundsAndRefuseWhatLiesOutside)
         Program p(script, screen, &printer, [] {});
         FrmSenSpec& f = p.FrmSenSpec();
         f.prepareComparisonView();
+        f.fraProb.setVisible(true);
         f.show();
         activate(f);
         platform::TextBox& box = f.*r.field;
