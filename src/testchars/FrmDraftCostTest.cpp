@@ -227,23 +227,14 @@ void FrmDraftCostTest::cmdDfa_Click() { computeCost(kTypes[4]); }
 // validated and stored here, as leaving it would have done.
 bool FrmDraftCostTest::storeFocusedField()
 {
-    platform::Control* active = activeControl();
-    for (testchars::CountField* f : {&tstPerBat_, &batPerDay_, &contPerBat_}) {
-        if (&f->box != active)
+    for (const Question& q : kQuestions) {
+        platform::TextBox& field = this->*q.field;
+        if (&field != activeControl())
             continue;
         bool cancel = false;
-        f->validate(cancel);
+        field.Validate(cancel);
         if (!cancel)
-            f->lostFocus();
-        return !cancel;
-    }
-    for (testchars::CurrencyField* f : {&labHour_, &testKits_, &reagTrans_}) {
-        if (&f->box != active)
-            continue;
-        bool cancel = false;
-        f->validate(cancel);
-        if (!cancel)
-            f->lostFocus();
+            field.LostFocus();
         return !cancel;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "shell/HouseStyle.h"
 #include "testchars/FieldChecks.h"
+#include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmTestCost.h"
 
 namespace {
@@ -368,6 +369,17 @@ void FrmSenSpec::Spec_Response()
     strSorryMsg = kSorryMsg;
 }
 
+// The population form comes up over this one; its forward command only hides
+// it, and the specificity is checked again against what it stored the next
+// time the field is left.
+void FrmSenSpec::changePositivity()
+{
+    program.vc.QuestPopFromSenSpec = -1;
+    program.FrmQuestPop().showModal();
+    // However the population form went away, its next showing is a normal one.
+    program.vc.QuestPopFromSenSpec = 0;
+}
+
 void FrmSenSpec::checkSpecificity(testchars::RateField& field, float specificity, bool& cancel)
 {
     if (!specificityTooLow(specificity))
@@ -377,7 +389,7 @@ void FrmSenSpec::checkSpecificity(testchars::RateField& field, float specificity
     if (strResponse == QLatin1String("1") && vc.SpecEntered)
         testchars::tell(field.box, strSorryMsg);
     else if (strResponse == QLatin1String("1"))
-        vc.QuestPopFromSenSpec = -1;
+        changePositivity();
     else if (strResponse != QLatin1String("2"))
         testchars::tell(field.box, kSelectOneOrTwo);
     cancel = true;

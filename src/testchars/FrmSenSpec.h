@@ -138,6 +138,7 @@ private:
     void loadCosts();
     void checkSpecificity(testchars::RateField& field, float specificity, bool& cancel);
     bool specificityTooLow(float specificity);
+    void changePositivity();
     bool refuseLowSpecificity();
     void copyCosts();
 

@@ -19,13 +19,12 @@ const QStringList kWorkedFigures{"40", "2", "4", "12", "5", "1"};
 
 class CalculatorTest : public testsupport::ProgramTest {
 protected:
-    FrmDraftCostTest& calc()
+    static FrmDraftCostTest& onScreen(Program& p)
     {
-        FrmDraftCostTest& d = program().FrmDraftCostTest();
-        d.show();
-        activate(d);
+        FrmDraftCostTest& d = onScreen(p);
         return d;
     }
+    FrmDraftCostTest& calc() { return onScreen(program()); }
     void key(FrmDraftCostTest& d, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(d.window(), k, m); }
     // Types the figures into the visible fields in order, leaving each with Tab.
     static void enter(FrmDraftCostTest& d, const QStringList& figures)
@@ -65,9 +64,7 @@ TEST_F(CalculatorTest, WorkedExamples)
         SCOPED_TRACE(c.name);
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        FrmDraftCostTest& d = p.FrmDraftCostTest();
-        d.show();
-        activate(d);
+        FrmDraftCostTest& d = onScreen(p);
         if (c.genProbeFiguresFirst) {
             key(d, Qt::Key_F1);
             enter(d, kWorkedFigures);
@@ -98,9 +95,7 @@ TEST_F(CalculatorTest, OnlyYAcceptsTheCostAnythingElseResets)
         SCOPED_TRACE(answer.toStdString());
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        FrmDraftCostTest& d = p.FrmDraftCostTest();
-        d.show();
-        activate(d);
+        FrmDraftCostTest& d = onScreen(p);
         key(d, Qt::Key_F1);
         enter(d, kWorkedFigures);
         script.type(answer);
@@ -136,9 +131,7 @@ TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
         SCOPED_TRACE(c.name);
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        FrmDraftCostTest& d = p.FrmDraftCostTest();
-        d.show();
-        activate(d);
+        FrmDraftCostTest& d = onScreen(p);
         key(d, c.type);
         enter(d, c.figures);
         if (!c.pending.isEmpty())
@@ -214,9 +207,7 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
     for (const Case& c : cases) {
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        FrmDraftCostTest& d = p.FrmDraftCostTest();
-        d.show();
-        activate(d);
+        FrmDraftCostTest& d = onScreen(p);
         key(d, Qt::Key_F1);
         enter(d, kWorkedFigures);
         SCOPED_TRACE(((d.*c.field).name() + " " + c.typed).toStdString());

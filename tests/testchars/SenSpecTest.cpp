@@ -1,6 +1,7 @@
 // The sensitivity and specificity form: its defaults, the ranges of its rate
 // fields, its test-cost fields, the specificity check and the forward button.
 
+#include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 #include "TestCharsFixture.h"
@@ -18,16 +19,13 @@ const QString kSpecRange = "Values out of range";
 
 class SenSpecTest : public testsupport::ProgramTest {
 protected:
-    // Every row on, the form on screen with its window active.
-    FrmSenSpec& form()
+    // Every row and both frames on, the form on screen with its window active.
+    static FrmSenSpec& allRows(Program& p)
     {
-        FrmSenSpec& f = program().FrmSenSpec();
-        f.prepareComparisonView();
-        f.fraProb.setVisible(true);
-        f.show();
-        activate(f);
+        FrmSenSpec& f = allRows(p);
         return f;
     }
+    FrmSenSpec& form() { return allRows(program()); }
 
     void positivity(float p18, float p1825, float p25, float women = 100)
     {
@@ -106,11 +104,7 @@ TEST_F(SenSpecTest, RangeFieldsAcceptTheirBoundsAndRefuseWhatLiesOutside)
     for (const Rate& r : kRanges) {
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        FrmSenSpec& f = p.FrmSenSpec();
-        f.prepareComparisonView();
-        f.fraProb.setVisible(true);
-        f.show();
-        activate(f);
+        FrmSenSpec& f = allRows(p);
         platform::TextBox& box = f.*r.field;
         const auto pct = [](float v) { return QString::number(double(v) * 100, 'g', 6); };
         struct Case {
@@ -217,44 +211,6 @@ TEST_F(SenSpecTest, AFieldLockedWhileItHoldsARefusedValueShowsTheLastAcceptedOne
     EXPECT_EQ(f.TxtGPSens.text(), "0.7");
 }
 
-// The test-cost fields: the stored cost while editing, the currency format
-// otherwise, and the stored cost back after a refusal.
-TEST_F(SenSpecTest, TestCostFieldsRefuseWhatIsNoAmountAboveZero)
-{
-    struct Case {
-        QString typed;
-        bool accepted;
-        Money stored;
-        QString shown;
-    };
-    const Case cases[] = {
-        {"12", true, Money::fromTicks(120000), "$12.00"},
-        {"2.345", true, Money::fromTicks(23450), "$2.35"},
-        {"1,000", true, Money::fromTicks(10000000), "$1,000.00"},
-        {"0", false, Money::fromTicks(23000), "2.3"},
-        {"-1", false, Money::fromTicks(23000), "2.3"},
-        {"abc", false, Money::fromTicks(23000), "2.3"},
-        {"", false, Money::fromTicks(23000), "2.3"},
-        {"$5", false, Money::fromTicks(23000), "2.3"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
-        testsupport::ScriptedDialogs script;
-        Program p(script, screen, &printer, [] {});
-        FrmSenSpec& f = p.FrmSenSpec();
-        f.prepareComparisonView();
-        f.show();
-        activate(f);
-        f.txtTestCostEia.setFocus();
-        EXPECT_EQ(edit(f.txtTestCostEia)->selectedText(), "2.3") << "entering shows the stored cost, selected";
-        typeAndTab(f.txtTestCostEia, c.typed);
-        EXPECT_EQ(p.vc.CostEIA, c.stored);
-        EXPECT_EQ(f.txtTestCostEia.text(), c.shown);
-        EXPECT_EQ(f.txtTestCostEia.hasFocus(), !c.accepted);
-        EXPECT_EQ(script.prompts(), c.accepted ? std::vector<QString>{} : std::vector<QString>{kNumeric});
-    }
-}
-
 // The specificity check of a single field, answered every way.
 TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
 {
@@ -284,10 +240,7 @@ TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
         p.vc.NoFem25 = 100;
         p.vc.PerFem25 = 0.02f;
         p.vc.SpecEntered = c.specEntered ? -1 : 0;
-        FrmSenSpec& f = p.FrmSenSpec();
-        f.prepareComparisonView();
-        f.show();
-        activate(f);
+        FrmSenSpec& f = allRows(p);
         script.type(c.answer);
         typeAndTab(f.TxtGPSpec, "95");
 
@@ -303,6 +256,31 @@ TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
         EXPECT_EQ(p.vc.SpecGP, 0.95f) << "the value passed its range test";
         EXPECT_EQ(p.vc.QuestPopFromSenSpec, c.questPop);
     }
+}
+
+TEST_F(SenSpecTest, AnsweringOneOpensThePopulationFormAndChecksAgainstWhatItStored)
+{
+    FrmSenSpec& f = form();
+    positivity(0, 0, 0.02f, 0);
+    program().vc.NoFem25 = 100;
+    FrmQuestPop& pop = program().FrmQuestPop();
+    bool flagWhileOpen = false;
+    testsupport::whenModal(pop, [&] {
+        flagWhileOpen = program().vc.QuestPopFromSenSpec == -1;
+        program().vc.PerFem25 = 0.1f;  // what the user enters there
+        pop.hide();
+    });
+    dialogs.type("1");
+    typeAndTab(f.TxtGPSpec, "95");
+    EXPECT_TRUE(flagWhileOpen);
+    EXPECT_EQ(program().vc.QuestPopFromSenSpec, 0);
+    EXPECT_TRUE(f.TxtGPSpec.hasFocus()) << "the specificity keeps the focus";
+    EXPECT_EQ(edit(f.TxtGPSpec)->selectedText(), "0.95");
+
+    dialogs.clear();
+    QTest::keyClick(edit(f.TxtGPSpec), Qt::Key_Tab);
+    EXPECT_TRUE(dialogs.shown().empty()) << "0.95 and 10 % pass";
+    EXPECT_FALSE(f.TxtGPSpec.hasFocus());
 }
 
 TEST_F(SenSpecTest, TheSumOfSpecificityAndPositivityMustReachOne)
@@ -329,10 +307,7 @@ TEST_F(SenSpecTest, TheSumOfSpecificityAndPositivityMustReachOne)
         Program p(script, screen, &printer, [] {});
         p.vc.PerFem18 = c.per18, p.vc.PerFem1825 = c.per1825, p.vc.PerFem25 = c.per25;
         p.vc.NoFem18 = p.vc.NoFem1825 = p.vc.NoFem25 = c.women;
-        FrmSenSpec& f = p.FrmSenSpec();
-        f.prepareComparisonView();
-        f.show();
-        activate(f);
+        FrmSenSpec& f = allRows(p);
         script.type("2");
         typeAndTab(f.TxtGPSpec, c.typed);
         EXPECT_EQ(script.shown().size(), c.asks ? 1u : 0u) << "one question per validation";

@@ -1,10 +1,14 @@
 // The unit-cost form: its defaults, its cost boxes, and the confirmation costs
 // that the results read from it.
 
+#include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 #include "TestCharsFixture.h"
 
 #include "model/Equations.h"
+
+#include <functional>
+#include <optional>
 
 using testchars_test::edit;
 using testchars_test::typeAndTab;
@@ -64,40 +68,68 @@ TEST_F(TestCostTest, LoadingWritesTheThirteenDefaultsOverWhatTheModelHeld)
     EXPECT_EQ(program().vc.TxtCostPCA, Money::fromTicks(66300));
 }
 
-TEST_F(TestCostTest, ABoxRefusesWhatIsNoAmountAboveZeroAndShowsTheStoredCostAgain)
+// The unit-cost boxes and the test-cost fields of the sensitivity form: the
+// stored cost while editing, the currency format otherwise, and the stored
+// cost back, selected, after a refusal.
+TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCostAgain)
 {
+    struct Field {
+        const char* name;
+        std::function<platform::TextBox&(Program&)> open;
+        Money VarCon::*cost;
+        QString message;
+        QString plain;  // the default as it is edited
+    };
+    const Field fields[] = {
+        {"Azithromycin box",
+         [](Program& p) -> platform::TextBox& {
+             FrmTestCost& f = p.FrmTestCost();
+             f.lblAzi.setVisible(true);
+             f.TxtCostAzi.setVisible(true);
+             f.show();
+             return f.TxtCostAzi;
+         },
+         &VarCon::CostAzi, kCostMessage, "9.5"},
+        {"EIA test cost of the sensitivity form",
+         [](Program& p) -> platform::TextBox& {
+             FrmSenSpec& f = p.FrmSenSpec();
+             f.showRow(SenSpecRow::EIA);
+             f.show();
+             return f.txtTestCostEia;
+         },
+         &VarCon::CostEIA, "Value must be numeric and greater than zero", "2.3"},
+    };
     struct Case {
         QString typed;
-        bool accepted;
-        Money stored;
-        QString shown;
+        std::optional<std::int64_t> ticks;  // none: refused
+        QString shown;                      // when accepted
     };
     const Case cases[] = {
-        {"9.5", true, Money::fromTicks(95000), "$9.50"},
-        {"1,000", true, Money::fromTicks(10000000), "$1,000.00"},
-        {"12.345", true, Money::fromTicks(123450), "$12.35"},
-        {"0", false, Money::fromTicks(95000), "9.5"},
-        {"-3", false, Money::fromTicks(95000), "9.5"},
-        {"", false, Money::fromTicks(95000), "9.5"},
-        {"$5", false, Money::fromTicks(95000), "9.5"},
-        {"ten", false, Money::fromTicks(95000), "9.5"},
+        {"12", 120000, "$12.00"},   {"12.345", 123450, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
+        {"0", {}, {}},             {"-3", {}, {}},              {"", {}, {}},
+        {"$5", {}, {}},            {"ten", {}, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
-        testsupport::ScriptedDialogs script;
-        Program p(script, screen, &printer, [] {});
-        FrmTestCost& f = p.FrmTestCost();
-        f.lblAzi.setVisible(true);
-        f.TxtCostAzi.setVisible(true);
-        f.show();
-        activate(f);
-        f.TxtCostAzi.setFocus();
-        EXPECT_EQ(edit(f.TxtCostAzi)->selectedText(), "9.5");
-        typeAndTab(f.TxtCostAzi, c.typed);
-        EXPECT_EQ(p.vc.CostAzi, c.stored);
-        EXPECT_EQ(f.TxtCostAzi.text(), c.shown);
-        EXPECT_EQ(f.TxtCostAzi.hasFocus(), !c.accepted);
-        EXPECT_EQ(script.prompts(), c.accepted ? std::vector<QString>{} : std::vector<QString>{kCostMessage});
+    for (const Field& fd : fields) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(fd.name) + " typed " + c.typed.toStdString());
+            testsupport::ScriptedDialogs script;
+            Program p(script, screen, &printer, [] {});
+            platform::TextBox& box = fd.open(p);
+            activate(box.form());
+            const Money before = p.vc.*fd.cost;
+            box.setFocus();
+            EXPECT_EQ(edit(box)->selectedText(), fd.plain) << "entering shows the stored cost, selected";
+            typeAndTab(box, c.typed);
+            EXPECT_EQ(p.vc.*fd.cost, c.ticks ? Money::fromTicks(*c.ticks) : before);
+            EXPECT_EQ(box.hasFocus(), !c.ticks);
+            if (c.ticks) {
+                EXPECT_EQ(box.text(), c.shown);
+                EXPECT_TRUE(script.prompts().empty());
+            } else {
+                EXPECT_EQ(edit(box)->selectedText(), fd.plain);
+                EXPECT_EQ(script.prompts(), std::vector<QString>{fd.message});
+            }
+        }
     }
 }
 
