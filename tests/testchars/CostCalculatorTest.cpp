@@ -21,7 +21,9 @@ class CalculatorTest : public testsupport::ProgramTest {
 protected:
     static FrmDraftCostTest& onScreen(Program& p)
     {
-        FrmDraftCostTest& d = onScreen(p);
+        FrmDraftCostTest& d = p.FrmDraftCostTest();
+        d.show();
+        activate(d);
         return d;
     }
     FrmDraftCostTest& calc() { return onScreen(program()); }

@@ -22,7 +22,11 @@ protected:
     // Every row and both frames on, the form on screen with its window active.
     static FrmSenSpec& allRows(Program& p)
     {
-        FrmSenSpec& f = allRows(p);
+        FrmSenSpec& f = p.FrmSenSpec();
+        f.prepareComparisonView();
+        f.fraProb.setVisible(true);
+        f.show();
+        activate(f);
         return f;
     }
     FrmSenSpec& form() { return allRows(program()); }
