@@ -7,6 +7,7 @@
 #include "testchars/FrmTestCost.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 // A test type of the calculator: its menu items, the questions it asks, its
@@ -187,8 +188,19 @@ void FrmDraftCostTest::Form_Load()
     TestType = 0;
 }
 
-void FrmDraftCostTest::Form_MouseMove() { lblInstruct.setCaption(kGeneralHelp); }
-void FrmDraftCostTest::cmdNext_MouseMove() { lblInstruct.setCaption(kNextHelp); }
+// A move over the button that the button does not take goes on to the form
+// as well; the button's help stays.
+void FrmDraftCostTest::Form_MouseMove()
+{
+    if (!std::exchange(buttonHelpShown_, false))
+        lblInstruct.setCaption(kGeneralHelp);
+}
+
+void FrmDraftCostTest::cmdNext_MouseMove()
+{
+    lblInstruct.setCaption(kNextHelp);
+    buttonHelpShown_ = true;
+}
 
 // --- choosing a type and asking for its cost ------------------------------------------
 

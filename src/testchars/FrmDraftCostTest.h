@@ -109,4 +109,5 @@ private:
     testchars::CurrencyField testKits_;
     testchars::CurrencyField reagTrans_;
     bool skipValidation_ = false;
+    bool buttonHelpShown_ = false;
 };

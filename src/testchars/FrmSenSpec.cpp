@@ -8,6 +8,8 @@
 #include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmTestCost.h"
 
+#include <utility>
+
 namespace {
 
 using testchars::RateKind;
@@ -341,9 +343,25 @@ void FrmSenSpec::loadCosts()
     }
 }
 
-void FrmSenSpec::Form_MouseMove() { lblInstruction.setCaption(kGeneralHelp); }
-void FrmSenSpec::fraProb_MouseMove() { lblInstruction.setCaption(probabilityHelp()); }
-void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp()); }
+// A move over a frame that the frame does not take goes on to the form as
+// well; the frame's help stays.
+void FrmSenSpec::Form_MouseMove()
+{
+    if (!std::exchange(frameHelpShown_, false))
+        lblInstruction.setCaption(kGeneralHelp);
+}
+
+void FrmSenSpec::fraProb_MouseMove()
+{
+    lblInstruction.setCaption(probabilityHelp());
+    frameHelpShown_ = true;
+}
+
+void FrmSenSpec::fraScrTest_MouseMove()
+{
+    lblInstruction.setCaption(rangeHelp());
+    frameHelpShown_ = true;
+}
 
 // --- the specificity check of a single field ------------------------------------------
 

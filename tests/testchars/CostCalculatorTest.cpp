@@ -245,4 +245,18 @@ TEST_F(CalculatorTest, NextStoresTheUnitCostBoxesAndHides)
     EXPECT_EQ(d.LaborMaterials, Money::fromTicks(80000));
 }
 
+TEST_F(CalculatorTest, HoverHelpOfTheFormAndOfItsForwardButton)
+{
+    FrmDraftCostTest& d = calc();
+    EXPECT_TRUE(d.lblInstruct.caption().startsWith("This is the Test Cost Calculator: Use the calculator"));
+    testchars_test::moveOver(d.cmdNext.widget());
+    EXPECT_EQ(d.lblInstruct.caption(),
+              "This command button allows you to proceed on to the next screen in the application. You will have an "
+              "opportunity later when the sensitivity and specificity screen come up to change any values you do not "
+              "agree with.");
+    testchars_test::moveOver(d.window()->centralWidget());
+    EXPECT_TRUE(d.lblInstruct.caption().endsWith("will be the new test cost used to calculate all cost values for "
+                                                 "that test."));
+}
+
 } // namespace

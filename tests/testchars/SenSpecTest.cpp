@@ -8,6 +8,8 @@
 
 #include "platform/Numbers.h"
 
+#include <QMainWindow>
+
 using testchars_test::edit;
 using testchars_test::typeAndTab;
 
@@ -416,6 +418,37 @@ TEST_F(SenSpecTest, BackUnloadsAndKeepsWhatTheFieldsStored)
     EXPECT_EQ(program().vc.SpecEntered, 0);
     f.load();
     EXPECT_EQ(program().vc.SensEIA, 0.7f) << "the next load writes the default again";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SenSpecTest, HoverHelpFollowsTheMouse)
+{
+    FrmSenSpec& f = form();
+    const QString rule68(68, u'_');
+    struct Case {
+        const char* name;
+        QWidget* over;
+        QString startsWith;
+        QString endsWith;
+    };
+    const Case cases[] = {
+        {"probability frame", f.fraProb.widget(), "Probability Factors \r\n" + rule68 + "\r\n",
+         "\r\nFor Azithromycin the rate = 0.965 "},
+        {"test frame", f.fraScrTest.widget(), "Test     Sensitivity Range       Specificity Range \r\n",
+         " EIAPCR   0.75 through 0.999       0.759 through 0.999"},
+        {"form", f.window()->centralWidget(), "The following are the test performance characteristics",
+         "greater than 2%.\r\n\r\nRecommendation: By tabbing through these fields, the values will be checked "
+         "for valid conditions."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testchars_test::moveOver(c.over);
+        EXPECT_TRUE(f.lblInstruction.caption().startsWith(c.startsWith)) << f.lblInstruction.caption().toStdString();
+        EXPECT_TRUE(f.lblInstruction.caption().endsWith(c.endsWith));
+    }
 }
 
 } // namespace

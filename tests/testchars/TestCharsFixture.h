@@ -7,7 +7,9 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <ostream>
@@ -29,6 +31,14 @@ inline void typeAndTab(platform::TextBox& box, const QString& typed)
     QTest::keyClick(e, Qt::Key_Delete);
     QTest::keyClicks(e, typed);
     QTest::keyClick(e, Qt::Key_Tab);
+}
+
+// A mouse move over a widget, delivered as the window system delivers it.
+inline void moveOver(QWidget* w)
+{
+    const QPointF at(w->width() / 2, w->height() - 8);
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, {}, {});
+    QCoreApplication::sendEvent(w, &move);
 }
 
 // Messages shown since the script was last cleared.
