@@ -5,6 +5,7 @@
 #include "shell/HouseStyle.h"
 #include "results/FrmScrResult.h"
 #include "switchto/SwitchToReport.h"
+#include "whatif/WhatIfStyle.h"
 #include "whatif/FrmGraph.h"
 
 #include <array>
@@ -31,9 +32,7 @@ constexpr double FirstNgzTop = 6120;
 
 void designCell(platform::Label& cell, double left, double top)
 {
-    cell.designGeometry(left, top, CellWidth, CellHeight);
-    cell.designAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    cell.designBackColor(kCyan);
+    DesignCell(cell, left, top, CellWidth, Qt::AlignHCenter);
 }
 
 void designGroup(CountCells& cells, double left, double top)
@@ -45,17 +44,12 @@ void designGroup(CountCells& cells, double left, double top)
 void designText(platform::Label& label, const QString& caption, double left, double top, double width,
                 double height, bool centred = false)
 {
-    label.designGeometry(left, top, width, height);
-    label.designCaption(caption);
-    label.designBackColor(kCyan);
-    if (centred)
-        label.designAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    DesignHeading(label, caption, left, top + height, width, height, centred ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
 void designName(platform::Label& name, double left, double top, double width)
 {
-    name.designGeometry(left, top, width, CellHeight);
-    name.designBackColor(kCyan);
+    DesignCell(name, left, top, width, Qt::AlignLeft);
 }
 
 void designTestRow(TestRowCells& row, double nameLeft, double nameWidth, double top)
@@ -251,29 +245,15 @@ void FrmSwitchTo::designShapes()
 
 void FrmSwitchTo::designButtons()
 {
-    struct Picture {
-        platform::CommandButton& button;
-        const char* resource;
-        double left, width;
-    };
-    for (const Picture& b : {Picture{cmdCSSR, ":/arrow_left.png", 9120, 732},
-                             Picture{cmdCost, ":/arrow_right.png", 9960, 732},
-                             Picture{cmdPrint, ":/printer.png", 10800, 735}}) {
-        b.button.designGeometry(b.left, 6720, b.width, 615);
-        b.button.designPicture(b.resource);
-        b.button.designBackColor(Qt::white);
-    }
+    DesignPictureButton(cmdCSSR, ":/arrow_left.png", 9120, 6720, 732, 615);
+    DesignPictureButton(cmdCost, ":/arrow_right.png", 9960, 6720, 732, 615);
+    DesignPictureButton(cmdPrint, ":/printer.png", 10800, 6720, 735, 615);
 
     // Text buttons that nothing shows; their commands are on the menus.
-    cmdProject.designGeometry(8880, 600, 1455, 495);
-    cmdProject.designCaption("Cases of PID  \"Click Here\"");
+    DesignHiddenButton(cmdProject, "Cases of PID  \"Click Here\"", 8880, 600, 1455, 495);
     cmdProject.designBackColor(QColor(128, 255, 128));
-    cmdGraph.designGeometry(8880, 1080, 1455, 495);
-    cmdGraph.designCaption("Graphs \"Click Here\"");
-    cmdReturn.designGeometry(10320, 600, 1455, 495);
-    cmdReturn.designCaption("Return to Console");
-    for (platform::CommandButton* hidden : {&cmdProject, &cmdGraph, &cmdReturn})
-        hidden->designVisible(false);
+    DesignHiddenButton(cmdGraph, "Graphs \"Click Here\"", 8880, 1080, 1455, 495);
+    DesignHiddenButton(cmdReturn, "Return to Console", 10320, 600, 1455, 495);
 
     int tab = 0;
     for (platform::CommandButton* b : {&cmdCost, &cmdProject, &cmdGraph, &cmdCSSR, &cmdReturn, &cmdPrint})
