@@ -334,11 +334,9 @@ void FrmSenSpec::loadCosts()
     unitCosts.load();
     for (size_t i = 0; i < kCosts.size(); ++i) {
         // The two PCR retest fields share one cost, taken once.
-        if (i == 7) {
-            costs_[i]->show();
-            continue;
-        }
-        costs_[i]->value = unitCosts.costShown(unitCosts.*kCosts[i].unitCostBox);
+        const bool sharedWithPrevious = i > 0 && kCosts[i].cost == kCosts[i - 1].cost;
+        if (!sharedWithPrevious)
+            costs_[i]->value = unitCosts.costShown(unitCosts.*kCosts[i].unitCostBox);
         costs_[i]->show();
     }
 }
@@ -451,8 +449,8 @@ void FrmSenSpec::copyCosts()
     FrmTestCost& unitCosts = program.FrmTestCost();
     // Both PCR retest fields first show the shared cost; then each is stored
     // in turn, so the one left last wins.
-    costs_[6]->show();
-    costs_[7]->show();
+    costField(txtTestCostPCRGP)->show();
+    costField(txtTestCostEIAPCR)->show();
     for (size_t i = 0; i < kCosts.size(); ++i) {
         costs_[i]->commit();
         unitCosts.writeCost(unitCosts.*kCosts[i].unitCostBox, costs_[i]->box.text());
