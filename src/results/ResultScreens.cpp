@@ -3,6 +3,8 @@
 #include "app/Program.h"
 #include "results/FrmScrResult.h"
 #include "switchto/FrmSwitchTo.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmSwitchToCost.h"
 
 #include <QKeySequence>
 
@@ -15,11 +17,10 @@ platform::Form* resultScreenForm(Program& program, ResultScreen screen)
         return &program.FrmScrResult();
     case ResultScreen::SwitchToTest:
         return &program.FrmSwitchTo();
-    // The cost and projection screens join here as they come:
-    // `return &program.FrmSwitchToCost();` and `return &program.FrmSwitchToAnaly();`.
     case ResultScreen::SwitchToCost:
+        return &program.FrmSwitchToCost();
     case ResultScreen::SwitchToAnalysis:
-        break;
+        return &program.FrmSwitchToAnaly();
     }
     return nullptr;
 }
@@ -31,6 +32,12 @@ void goToResultScreen(Program& program, platform::Form& from, ResultScreen to)
         return;
     target->show();
     from.hide();
+}
+
+void showCurrentStrategy(Program& program, platform::Form& from)
+{
+    goToResultScreen(program, from, ResultScreen::CurrentStrategy);
+    program.FrmScrResult().cmdSwitchTo.setVisible(false);
 }
 
 void loadComparisonScreens(Program& program)

@@ -22,6 +22,10 @@ platform::Form* resultScreenForm(Program& program, ResultScreen screen);
 // is not part of the program, so the user is never left without a screen.
 void goToResultScreen(Program& program, platform::Form& from, ResultScreen to);
 
+// Back to the current strategy from a what-if screen: the results screen then
+// offers to resume the comparison, no longer to switch.
+void showCurrentStrategy(Program& program, platform::Form& from);
+
 // Loads the comparison, cost and projection screens in this order: each load
 // computes its table, and the later two read what the first has just produced.
 void loadComparisonScreens(Program& program);

@@ -1,9 +1,9 @@
 #include "whatif/FrmSwitchToAnaly.h"
 
 #include "app/Program.h"
-#include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
-#include "whatif/FrmSwitchToCost.h"
+#include "results/FrmScrResult.h"
+#include "whatif/FrmGraph.h"
 #include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
 
@@ -29,7 +29,21 @@ void DesignRows(const std::array<platform::Label*, N>& names, const std::array<p
 
 } // namespace
 
-FrmSwitchToAnaly::FrmSwitchToAnaly(Program& p) : ScalingForm(p, "FrmSwitchToAnaly")
+FrmSwitchToAnaly::FrmSwitchToAnaly(Program& p)
+    : ScalingForm(p, "FrmSwitchToAnaly"),
+      menus(p, *this,
+            {.withBack = false,
+             .fileSeparator = "mnuSepp1",
+             .screensMenu = "mnuResultScreens",
+             .screensCaption = "&Result Screens",
+             .screensEnabled = true,
+             .testCaption = "Switch to Test",
+             .costCaption = "Switch to Test Cost",
+             .analysisCaption = "Switch to Test Analysis",
+             .screensSeparator = "mnuSep",
+             .currentCaption = "Current Screening Strategy",
+             .own = ResultScreen::SwitchToAnalysis,
+             .withGraph = true})
 {
     designCaption("Switch to Test Projected PID");
     designClientSize(8790, 7320);
@@ -75,13 +89,19 @@ FrmSwitchToAnaly::FrmSwitchToAnaly(Program& p) : ScalingForm(p, "FrmSwitchToAnal
     for (int i = 0; i < 7; ++i)
         tabOrder[i]->designTabIndex(2 + i);
 
-    mnuSwToAny.designEnabled(false);
-
     cmdCost.Click = [this] { cmdCost_Click(); };
+    cmdGraph.Click = [this] { cmdGraph_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
-    mnuPrint.Click = [this] { mnuPrint_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuSwToCost.Click = [this] { mnuSwToCost_Click(); };
+    cmdCSSR.Click = [this] { cmdCSSR_Click(); };
+    cmdTest.Click = [this] { cmdTest_Click(); };
+    cmdGraphNoWom.Click = [this] { cmdGraphNoWom_Click(); };
+    cmdMain.Click = [this] { cmdMain_Click(); };
+    // Each menu item runs its button's command, hidden button or not.
+    menus.mnuPrint->Click = [this] { mnuPrint_Click(); };
+    menus.mnuSwToTest->Click = [this] { cmdTest_Click(); };
+    menus.mnuSwToCost->Click = [this] { cmdCost_Click(); };
+    menus.mnuCSS->Click = [this] { cmdCSSR_Click(); };
+    menus.mnuGraph->Click = [this] { cmdGraphNoWom_Click(); };
 }
 
 std::vector<platform::Control*> FrmSwitchToAnaly::ngzRows()
@@ -126,20 +146,24 @@ void FrmSwitchToAnaly::showNgzOptions(const PidProjection& projection)
 // The results screen's figures without screening, as that screen shows them.
 void FrmSwitchToAnaly::showNoScreening()
 {
-    lblNoScrNoWom.setCaption(platform::numbers::groupedCountText(program.vc.NoPidNoScrTotal));
-    lblNoScrCOP.setCaption(MoneyCell(program.vc.CostPidNoScr));
+    ::FrmScrResult& results = program.FrmScrResult();
+    lblNoScrNoWom.setCaption(results.lblNoPID2.caption());
+    lblNoScrCOP.setCaption(results.lblPIDCost2.caption());
 }
 
 // ---- commands ----------------------------------------------------------------
 
-void FrmSwitchToAnaly::cmdCost_Click()
-{
-    program.FrmSwitchToCost().show();
-    hide();
-}
+void FrmSwitchToAnaly::cmdCost_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToCost); }
+
+void FrmSwitchToAnaly::cmdTest_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToTest); }
+
+void FrmSwitchToAnaly::cmdCSSR_Click() { showCurrentStrategy(program, *this); }
+
+// The graph screen opens over this one, which stays on screen beneath it.
+void FrmSwitchToAnaly::cmdGraph_Click() { program.FrmGraph().show(); }
+
+void FrmSwitchToAnaly::cmdGraphNoWom_Click() { program.FrmGraph().show(); }
+
+void FrmSwitchToAnaly::cmdMain_Click() { program.returnToConsole(); }
 
 void FrmSwitchToAnaly::cmdPrint_Click() { mnuPrint_Click(); }
-
-void FrmSwitchToAnaly::mnuExit_Click() { program.end(); }
-
-void FrmSwitchToAnaly::mnuSwToCost_Click() { cmdCost_Click(); }

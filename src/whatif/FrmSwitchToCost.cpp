@@ -2,7 +2,7 @@
 
 #include "app/Program.h"
 #include "shell/HouseStyle.h"
-#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmGraph.h"
 #include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
 
@@ -41,7 +41,21 @@ void FillColumn(const std::array<platform::Label*, N>& column, const Value& rows
 
 } // namespace
 
-FrmSwitchToCost::FrmSwitchToCost(Program& p) : ScalingForm(p, "FrmSwitchToCost")
+FrmSwitchToCost::FrmSwitchToCost(Program& p)
+    : ScalingForm(p, "FrmSwitchToCost"),
+      menus(p, *this,
+            {.withBack = false,
+             .fileSeparator = "mnuSepp1",
+             .screensMenu = "mnuResultScreens",
+             .screensCaption = "&Result Screens",
+             .screensEnabled = true,
+             .testCaption = "Switch to Test",
+             .costCaption = "Switch to Test Cost",
+             .analysisCaption = "Switch to Test Analysis",
+             .screensSeparator = "mnuSepp",
+             .currentCaption = "Current Screening Strategy",
+             .own = ResultScreen::SwitchToCost,
+             .withGraph = true})
 {
     designCaption("Switch to Test Costs");
     designClientSize(11430, 7770);
@@ -124,13 +138,18 @@ FrmSwitchToCost::FrmSwitchToCost(Program& p) : ScalingForm(p, "FrmSwitchToCost")
     cmdReturn.designTabIndex(6);
     cmdGraph.designTabIndex(7);
 
-    mnuSwToTestCost.designEnabled(false);
-
+    cmdTest.Click = [this] { cmdTest_Click(); };
     cmdProject.Click = [this] { cmdProject_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
-    mnuPrint.Click = [this] { mnuPrint_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuSwToAny.Click = [this] { mnuSwToAny_Click(); };
+    cmdCSSR.Click = [this] { cmdCSSR_Click(); };
+    cmdReturn.Click = [this] { cmdReturn_Click(); };
+    cmdGraph.Click = [this] { cmdGraph_Click(); };
+    // Each menu item runs its button's command, hidden button or not.
+    menus.mnuPrint->Click = [this] { mnuPrint_Click(); };
+    menus.mnuSwToTest->Click = [this] { cmdTest_Click(); };
+    menus.mnuSwToAny->Click = [this] { cmdProject_Click(); };
+    menus.mnuCSS->Click = [this] { cmdCSSR_Click(); };
+    menus.mnuGraph->Click = [this] { cmdGraph_Click(); };
 }
 
 std::vector<platform::Control*> FrmSwitchToCost::ngzTable()
@@ -187,14 +206,15 @@ void FrmSwitchToCost::showNgzOptions(const CostComparison& costs)
 
 // ---- commands ----------------------------------------------------------------
 
-void FrmSwitchToCost::cmdProject_Click()
-{
-    program.FrmSwitchToAnaly().show();
-    hide();
-}
+void FrmSwitchToCost::cmdTest_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToTest); }
+
+void FrmSwitchToCost::cmdProject_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToAnalysis); }
+
+void FrmSwitchToCost::cmdCSSR_Click() { showCurrentStrategy(program, *this); }
+
+// The graph screen opens over this one, which stays on screen beneath it.
+void FrmSwitchToCost::cmdGraph_Click() { program.FrmGraph().show(); }
 
 void FrmSwitchToCost::cmdPrint_Click() { mnuPrint_Click(); }
 
-void FrmSwitchToCost::mnuExit_Click() { program.end(); }
-
-void FrmSwitchToCost::mnuSwToAny_Click() { cmdProject_Click(); }
+void FrmSwitchToCost::cmdReturn_Click() { program.returnToConsole(); }

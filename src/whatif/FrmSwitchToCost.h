@@ -5,11 +5,10 @@
 // recomputes it, only an unload and a new load do.
 
 #include "platform/Control.h"
-#include "platform/Menu.h"
+#include "results/ResultScreens.h"
 #include "shell/Resize.h"
 #include "whatif/CostComparison.h"
 
-#include <QKeySequence>
 #include <array>
 #include <vector>
 
@@ -72,29 +71,16 @@ public:
     platform::CommandButton cmdReturn{*this, "cmdReturn"};
     platform::CommandButton cmdGraph{*this, "cmdGraph"};
 
-    platform::MenuItem mnuFile{*this, "mnuFile", "&File"};
-    platform::MenuItem mnuPrint{*this, "mnuPrint", "Print", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_P)};
-    platform::MenuItem mnuReturn{*this, "mnuReturn", "Return to Main", &mnuFile, QKeySequence(Qt::CTRL | Qt::Key_R)};
-    platform::MenuItem mnuSepp1{*this, "mnuSepp1", "-", &mnuFile};
-    platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuFile, QKeySequence(Qt::Key_F12)};
-    platform::MenuItem mnuResultScreens{*this, "mnuResultScreens", "&Result Screens"};
-    platform::MenuItem mnuSwToTest{*this, "mnuSwToTest", "Switch to Test", &mnuResultScreens,
-                                   QKeySequence(Qt::Key_F1)};
-    platform::MenuItem mnuSwToTestCost{*this, "mnuSwToTestCost", "Switch to Test Cost", &mnuResultScreens,
-                                       QKeySequence(Qt::Key_F2)};
-    platform::MenuItem mnuSwToAny{*this, "mnuSwToAny", "Switch to Test Analysis", &mnuResultScreens,
-                                  QKeySequence(Qt::Key_F3)};
-    platform::MenuItem mnuSepp{*this, "mnuSepp", "-", &mnuResultScreens};
-    platform::MenuItem mnuCSS{*this, "mnuCSS", "Current Screening Strategy", &mnuResultScreens,
-                              QKeySequence(Qt::Key_F4)};
-    platform::MenuItem mnuGraph{*this, "mnuGraph", "&Graph"};
+    ResultScreenMenus menus;
 
     void Form_Load() override;
+    void cmdTest_Click();
     void cmdProject_Click();
+    void cmdCSSR_Click();
+    void cmdGraph_Click();
     void cmdPrint_Click();
+    void cmdReturn_Click();
     void mnuPrint_Click();
-    void mnuExit_Click();
-    void mnuSwToAny_Click();
 
 private:
     using TestColumn = std::array<platform::Label*, ScrTestCount>;

@@ -32,16 +32,13 @@ void ExpectScreen(platform::Form& form, const QJsonObject& screens, const QStrin
     EXPECT_GT(checked, 10) << "the acceptance data names the form's captions";
 }
 
-class Acceptance : public WhatIfTest {};
+class AcceptanceScreens : public WhatIfTest {};
 
-TEST_F(Acceptance, EveryCaptionOfBothScreensMatchesTheIndependentFigures)
+TEST_F(AcceptanceScreens, EveryCaptionOfBothScreensMatchesTheIndependentFigures)
 {
-    for (const Programme& programme : AcceptanceProgrammes()) {
-        SCOPED_TRACE(programme.name.toStdString());
-        Program& p = with(programme);
-        // The switch step's order: the projection reads what the cost load leaves.
-        p.FrmSwitchToCost().load();
-        p.FrmSwitchToAnaly().load();
+    for (const testsupport::Programme& programme : testsupport::programmes()) {
+        SCOPED_TRACE(programme.name);
+        Program& p = switched(programme);
         ExpectScreen(p.FrmSwitchToCost(), programme.screens);
         ExpectScreen(p.FrmSwitchToAnaly(), programme.screens);
     }
@@ -49,7 +46,7 @@ TEST_F(Acceptance, EveryCaptionOfBothScreensMatchesTheIndependentFigures)
 
 // With GenProbe or EIA in use the NGZ options are costed and projected
 // whatever retest the user chose: the same figures as with the programme's own.
-TEST_F(Acceptance, TheNgzOptionsDoNotDependOnTheRetestChosen)
+TEST_F(AcceptanceScreens, TheNgzOptionsDoNotDependOnTheRetestChosen)
 {
     struct Case {
         const char* programme;
@@ -67,10 +64,8 @@ TEST_F(Acceptance, TheNgzOptionsDoNotDependOnTheRetestChosen)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " with " + c.retest);
-        const Programme programme = AcceptanceProgramme(c.programme, c.retest);
-        Program& p = with(programme);
-        p.FrmSwitchToCost().load();
-        p.FrmSwitchToAnaly().load();
+        const testsupport::Programme programme = Acceptance(c.programme, c.retest);
+        Program& p = switched(programme);
         ExpectScreen(p.FrmSwitchToCost(), programme.screens);
         ExpectScreen(p.FrmSwitchToAnaly(), programme.screens, c.differs);
         for (const QString& key : c.differs)

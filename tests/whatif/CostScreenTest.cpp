@@ -3,7 +3,11 @@
 #include "WhatIfScreens.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
+#include "shell/FrmConsole.h"
+#include "switchto/FrmSwitchTo.h"
+#include "whatif/FrmGraph.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -28,13 +32,12 @@ TEST_F(CostScreen, TheNgzTableIsShownAndFilledOnlyForGenProbeAndEia)
         {ScrTestKind::LCRC, NgzTestKind::None, false},      {ScrTestKind::LCRU, NgzTestKind::None, false},
     };
     for (const Case& c : cases) {
-        Programme programme = Default(c.test, c.retest);
-        SCOPED_TRACE(programme.name.toStdString() + " retest " + std::to_string(int(c.retest)));
+        testsupport::Programme programme = Default(c.test, c.retest);
+        SCOPED_TRACE(programme.name + " retest " + std::to_string(int(c.retest)));
         const Money untouched = Money::fromTicks(12345);
         programme.vc.AdNgz1 = untouched;
-        Program& p = with(programme);
+        Program& p = switched(programme);
         FrmSwitchToCost& f = p.FrmSwitchToCost();
-        f.load();
 
         for (int row = 1; row <= 6; ++row)
             EXPECT_EQ(CaptionOf(f, QString("lblST%1").arg(row)).toStdString(), PerTest::Name[row - 1])
@@ -78,9 +81,8 @@ TEST_F(CostScreen, ACostPerPositiveWithoutADivisorShowsNotApplicable)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Program& p = with(Default(ScrTestKind::GenProbe, NgzTestKind::None, c.change));
+        Program& p = switched(Default(ScrTestKind::GenProbe, NgzTestKind::None, c.change));
         FrmSwitchToCost& f = p.FrmSwitchToCost();
-        f.load();
         for (const QString& cell : c.notApplicable)
             EXPECT_EQ(CaptionOf(f, cell).toStdString(), "n/a") << cell.toStdString();
         for (const QString& cell : c.figures)
@@ -99,10 +101,8 @@ protected:
     // Both screens loaded as the switch step leaves them, the cost screen in view.
     Program& costInView()
     {
-        Program& p = with(AcceptanceProgramme("gp_pcr_confirm"));
-        p.FrmSwitchToCost().load();
-        p.FrmSwitchToAnaly().load();
-        p.FrmSwitchToCost().show();
+        Program& p = switched(Acceptance("gp_pcr_confirm"));
+        goToResultScreen(p, p.FrmSwitchTo(), ResultScreen::SwitchToCost);
         activate(p.FrmSwitchToCost());
         return p;
     }
@@ -113,36 +113,57 @@ TEST_F(WhatIfNavigation, ArrowsAndFunctionKeysMoveBetweenTheScreensWithoutRecomp
     Program& p = costInView();
     FrmSwitchToCost& cost = p.FrmSwitchToCost();
     FrmSwitchToAnaly& analy = p.FrmSwitchToAnaly();
+    platform::Form& comparison = p.FrmSwitchTo();
+    platform::Form& results = p.FrmScrResult();
     const QString costShown = cost.lblST1PI.caption(), casesShown = analy.lblGPNoWom.caption();
     // Figures that a recomputation would pick up.
     p.vc.CostPID = Money::fromTicks(1);
     p.vc.CostGP = Money::fromTicks(1);
 
+    auto key = [](platform::Form& on, Qt::Key k) {
+        return [&on, k] {
+            QApplication::setActiveWindow(on.window());
+            QTest::keyClick(on.window(), k);
+        };
+    };
+    auto click = [](platform::CommandButton& button) {
+        return [&button] { QTest::mouseClick(button.widget(), Qt::LeftButton); };
+    };
     struct Step {
         const char* name;
         std::function<void()> act;
-        bool costShownAfter;
+        platform::Form* inView;
     };
     const Step steps[] = {
-        {"forward arrow", [&] { QTest::mouseClick(cost.cmdProject.widget(), Qt::LeftButton); }, false},
-        {"back arrow", [&] { QTest::mouseClick(analy.cmdCost.widget(), Qt::LeftButton); }, true},
-        {"F3 on the cost screen", [&] { QTest::keyClick(cost.window(), Qt::Key_F3); }, false},
-        {"F3 greyed out here", [&] { QTest::keyClick(analy.window(), Qt::Key_F3); }, false},
-        {"F2 on the projection screen", [&] { QTest::keyClick(analy.window(), Qt::Key_F2); }, true},
-        {"F2 greyed out here", [&] { QTest::keyClick(cost.window(), Qt::Key_F2); }, true},
+        {"forward arrow", click(cost.cmdProject), &analy},
+        {"back arrow", click(analy.cmdCost), &cost},
+        {"F3 on the cost screen", key(cost, Qt::Key_F3), &analy},
+        {"F3 greyed out on the projection screen", key(analy, Qt::Key_F3), &analy},
+        {"F2 on the projection screen", key(analy, Qt::Key_F2), &cost},
+        {"F2 greyed out on the cost screen", key(cost, Qt::Key_F2), &cost},
+        {"back arrow of the cost screen", click(cost.cmdTest), &comparison},
+        {"F3 on the comparison", key(comparison, Qt::Key_F3), &analy},
+        {"F1 on the projection screen", key(analy, Qt::Key_F1), &comparison},
+        {"F2 on the comparison", key(comparison, Qt::Key_F2), &cost},
+        {"F4 on the cost screen", key(cost, Qt::Key_F4), &results},
+        {"F3 on the results", key(results, Qt::Key_F3), &analy},
+        {"F4 on the projection screen", key(analy, Qt::Key_F4), &results},
+        {"F2 on the results", key(results, Qt::Key_F2), &cost},
+        {"F1 on the cost screen", key(cost, Qt::Key_F1), &comparison},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         s.act();
-        EXPECT_EQ(cost.isShown(), s.costShownAfter);
-        EXPECT_EQ(analy.isShown(), !s.costShownAfter);
-        EXPECT_TRUE(cost.isLoaded() && analy.isLoaded()) << "the screen left behind is hidden, not unloaded";
-        activate(s.costShownAfter ? static_cast<platform::Form&>(cost) : analy);
+        for (platform::Form* screen : {&comparison, static_cast<platform::Form*>(&cost),
+                                       static_cast<platform::Form*>(&analy), &results}) {
+            EXPECT_EQ(screen->isShown(), screen == s.inView) << screen->name().toStdString();
+            EXPECT_TRUE(screen->isLoaded()) << "the screen left behind is hidden, not unloaded";
+        }
     }
     EXPECT_EQ(cost.lblST1PI.caption(), costShown);
     EXPECT_EQ(analy.lblGPNoWom.caption(), casesShown);
-    EXPECT_FALSE(cost.mnuSwToTestCost.enabled());
-    EXPECT_FALSE(analy.mnuSwToAny.enabled());
+    EXPECT_FALSE(p.FrmScrResult().cmdSwitchTo.visible()) << "the results screen offers Resume, not Switch";
+    EXPECT_TRUE(p.FrmScrResult().cmdResume.visible());
     EXPECT_FALSE(cost.cmdCSSR.visible() || cost.cmdReturn.visible() || cost.cmdGraph.visible());
     EXPECT_FALSE(analy.cmdCSSR.visible() || analy.cmdTest.visible() || analy.cmdGraphNoWom.visible() ||
                  analy.cmdMain.visible());
@@ -153,19 +174,77 @@ TEST_F(WhatIfNavigation, ArrowsAndFunctionKeysMoveBetweenTheScreensWithoutRecomp
     EXPECT_NE(cost.lblST1CT.caption(), "$3.35");
 }
 
-TEST_F(WhatIfNavigation, ExitEndsTheProgramWithoutAQuestion)
+TEST_F(WhatIfNavigation, TheGraphOpensOverTheScreenWhichStaysInView)
 {
-    for (bool onCost : {true, false}) {
-        SCOPED_TRACE(onCost ? "cost screen" : "projection screen");
-        endCalls = 0;
+    Program& p = costInView();
+    struct Case {
+        const char* name;
+        platform::Form* screen;
+        std::function<void()> open;
+    };
+    FrmSwitchToCost& cost = p.FrmSwitchToCost();
+    FrmSwitchToAnaly& analy = p.FrmSwitchToAnaly();
+    const Case cases[] = {
+        {"cost screen, Graph menu", &cost, [&] { cost.menus.mnuGraph->trigger(); }},
+        {"projection screen, forward arrow", &analy,
+         [&] { QTest::mouseClick(analy.cmdGraph.widget(), Qt::LeftButton); }},
+        {"projection screen, Graph menu", &analy, [&] { analy.menus.mnuGraph->trigger(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::Form& other = c.screen == &cost ? static_cast<platform::Form&>(analy) : cost;
+        c.screen->show();
+        other.hide();
+        c.open();
+        EXPECT_TRUE(p.FrmGraph().isShown());
+        EXPECT_TRUE(c.screen->isShown()) << "the screen stays beneath the graph";
+        p.FrmGraph().hide();
+    }
+}
+
+TEST_F(WhatIfNavigation, ReturnToMainUnloadsTheScreensAndClearsTheQuestionnaireFlags)
+{
+    struct Case {
+        const char* name;
+        bool onCost;
+        bool menu;  // the menu command, or its hidden button's handler alone
+    };
+    const Case cases[] = {
+        {"cost screen, Ctrl+R", true, true},
+        {"cost screen, hidden button", true, false},
+        {"projection screen, Ctrl+R", false, true},
+        {"projection screen, hidden button", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Program& p = costInView();
-        platform::Form& screen = onCost ? static_cast<platform::Form&>(p.FrmSwitchToCost()) : p.FrmSwitchToAnaly();
+        platform::Form& screen = c.onCost ? static_cast<platform::Form&>(p.FrmSwitchToCost()) : p.FrmSwitchToAnaly();
         screen.show();
         activate(screen);
-        QTest::keyClick(screen.window(), Qt::Key_F12);
-        EXPECT_EQ(endCalls, 1);
-        EXPECT_TRUE(dialogs.shown().empty());
+        p.vc.QuestPopFromSenSpec = p.vc.SpecEntered = -1;
+        if (c.menu)
+            QTest::keyClick(screen.window(), Qt::Key_R, Qt::ControlModifier);
+        else if (c.onCost)
+            p.FrmSwitchToCost().cmdReturn_Click();
+        else
+            p.FrmSwitchToAnaly().cmdMain_Click();
+        EXPECT_TRUE(p.FrmConsole().isShown());
+        for (platform::Form* f : {static_cast<platform::Form*>(&p.FrmSwitchToCost()),
+                                  static_cast<platform::Form*>(&p.FrmSwitchToAnaly()),
+                                  static_cast<platform::Form*>(&p.FrmSwitchTo()),
+                                  static_cast<platform::Form*>(&p.FrmScrResult())})
+            EXPECT_FALSE(f->isLoaded()) << f->name().toStdString();
+        EXPECT_EQ(p.vc.QuestPopFromSenSpec, c.menu ? 0 : -1);
+        EXPECT_EQ(p.vc.SpecEntered, c.menu ? 0 : -1);
     }
+}
+
+TEST_F(WhatIfNavigation, ExitEndsTheProgramWithoutAQuestion)
+{
+    Program& p = costInView();
+    QTest::keyClick(p.FrmSwitchToCost().window(), Qt::Key_F12);
+    EXPECT_EQ(endCalls, 1);
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

@@ -45,9 +45,7 @@ TEST_F(Reports, TheCostReportPrintsEveryColumnAndTheNgzOptionsOnAPageOfTheirOwn)
     const Case cases[] = {{"pcrc_noconfirm", false}, {"gp_pcr_confirm", true}, {"eia_dfa_noconfirm_costs", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.programme);
-        recorder.calls.clear();
-        recorder.texts.clear();
-        Program& p = with(AcceptanceProgramme(c.programme));
+        Program& p = switched(Acceptance(c.programme));
         FrmSwitchToCost& f = p.FrmSwitchToCost();
         f.show();
         activate(f);
@@ -107,9 +105,7 @@ TEST_F(Reports, TheProjectionReportPrintsTestsNgzOptionsAndNoScreening)
     const Case cases[] = {{"pcrc_noconfirm", false}, {"eia_dfa_noconfirm_costs", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.programme);
-        recorder.calls.clear();
-        recorder.texts.clear();
-        Program& p = with(AcceptanceProgramme(c.programme));
+        Program& p = switched(Acceptance(c.programme));
         FrmSwitchToAnaly& f = p.FrmSwitchToAnaly();
         f.show();
         activate(f);
@@ -169,11 +165,11 @@ TEST_F(Reports, AReportLongerThanAPageContinuesOnTheNextPage)
         printer->setPageSize(QPageSize(QSizeF(210, 100), QPageSize::Millimeter));
         return printer;
     }));
-    Program& p = with(AcceptanceProgramme("gp_pcr_confirm"));
+    Program& p = switched(Acceptance("gp_pcr_confirm"));
     p.runtime().setPrinter(&smallPaper);
-    p.FrmSwitchToCost().mnuPrint.trigger();
+    p.FrmSwitchToCost().menus.mnuPrint->trigger();
     p.runtime().setPrinter(&recorder);
-    p.FrmSwitchToCost().mnuPrint.trigger();
+    p.FrmSwitchToCost().menus.mnuPrint->trigger();
 
     EXPECT_EQ(PrintedLines(path), PrintedLines(pdf())) << "the same lines as on a page that holds them";
     EXPECT_GE(pdftest::pageCount(path), 4) << "the test sections run over several pages, the NGZ options follow";
@@ -187,9 +183,9 @@ TEST_F(Reports, AReportLongerThanAPageContinuesOnTheNextPage)
 // "n/a" reaches the paper as the screen shows it.
 TEST_F(Reports, ACostPerPositiveWithoutADivisorIsPrintedAsNotApplicable)
 {
-    Program& p = with(Default(ScrTestKind::GenProbe, NgzTestKind::None,
+    Program& p = switched(Default(ScrTestKind::GenProbe, NgzTestKind::None,
                               [](VarCon& vc) { vc.PerFem18 = vc.PerFem1825 = vc.PerFem25 = 1 - vc.SpecGP; }));
-    p.FrmSwitchToCost().mnuPrint.trigger();
+    p.FrmSwitchToCost().menus.mnuPrint->trigger();
     const QStringList lines = PrintedLines(pdf());
     const auto section = lines.indexOf("Cost per True Positive Identified");
     ASSERT_GE(section, 0);

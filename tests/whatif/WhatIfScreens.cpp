@@ -2,19 +2,28 @@
 
 namespace whatif_test {
 
-platform::Control* Find(platform::Form& form, const QString& name)
+testsupport::Programme Acceptance(const std::string& name, const QString& retest)
 {
-    for (platform::Control* c : form.controls())
-        if (c->name() == name)
-            return c;
-    ADD_FAILURE() << form.name().toStdString() << " has no " << name.toStdString();
-    return nullptr;
+    for (acceptance::Programme entry : acceptance::programmes()) {
+        if (entry.name.toStdString() != name)
+            continue;
+        if (!retest.isEmpty())
+            entry.figures["ngz"] = retest;
+        return testsupport::programmeOf(entry);
+    }
+    ADD_FAILURE() << "no programme " << name;
+    return {};
 }
 
-QString CaptionOf(platform::Form& form, const QString& name)
+testsupport::Programme Default(ScrTestKind test, NgzTestKind retest, const std::function<void(VarCon&)>& change)
 {
-    auto* label = dynamic_cast<platform::Label*>(Find(form, name));
-    return label ? label->caption() : QString("<not a label>");
+    testsupport::Programme p;
+    p.name = PerTest::Name[int(test)];
+    p.vc = ScreenSequences::ThreeAgeGroups();
+    if (change)
+        change(p.vc);
+    p.sel = ScreenSequences::ChooseTests(p.vc, test, retest);
+    return p;
 }
 
 } // namespace whatif_test

@@ -1,11 +1,13 @@
 #pragma once
-// A program whose what-if screens start from a prepared model state, with a
-// printer that records what a report asks of it before writing the PDF.
-#include "WhatIfSetUp.h"
-#include "support/ProgramFixture.h"
+// The cost and projection screens as the switch step leaves them: the
+// results screen shown for a programme, then the comparison, cost and
+// projection screens loaded in that order. Reports go to a printer that
+// records what they ask of it before it writes the PDF.
+#include "results/ResultsFixture.h"
+#include "support/FormLookup.h"
 
 #include <QStringList>
-#include <memory>
+#include <functional>
 
 namespace whatif_test {
 
@@ -46,27 +48,41 @@ public:
     QStringList texts;
 };
 
-class WhatIfTest : public testsupport::ProgramTest {
-protected:
-    // A fresh program on the programme's model state.
-    Program& with(const Programme& programme)
-    {
-        pass = std::make_unique<Program>(dialogs, screen, &recorder, [this] { ++endCalls; });
-        pass->vc = programme.vc;
-        pass->sel = programme.sel;
-        return *pass;
-    }
+// An acceptance programme, its own NGZ choice replaced by `retest` when given.
+testsupport::Programme Acceptance(const std::string& name, const QString& retest = {});
+// The default programme of three age groups with these tests, changed by
+// `change` before the tests are chosen.
+testsupport::Programme Default(ScrTestKind test, NgzTestKind retest,
+                               const std::function<void(VarCon&)>& change = {});
 
-    ~WhatIfTest() override { pass.reset(); }
+class WhatIfTest : public results_test::ResultsTest {
+protected:
+    WhatIfTest() { program().runtime().setPrinter(&recorder); }
+    ~WhatIfTest() override { program().runtime().setPrinter(&printer); }
+
+    // A new pass: the result screens of the last one are unloaded, as the
+    // results screen's Back does, then the results screen's switch step
+    // loads the comparison, cost and projection screens.
+    Program& switched(const testsupport::Programme& programme)
+    {
+        program().unloadForms({"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"});
+        recorder.calls.clear();
+        recorder.texts.clear();
+        resultsOf(programme).cmdSwitchTo_Click();
+        return program();
+    }
 
     QString pdf() const { return folder.path() + "/report.pdf"; }
 
     RecordingPrinter recorder{dialogs, folder.path() + "/report.pdf"};
-    std::unique_ptr<Program> pass;
 };
 
-// The label or other control of that name on the form.
-platform::Control* Find(platform::Form& form, const QString& name);
-QString CaptionOf(platform::Form& form, const QString& name);
+inline QString CaptionOf(platform::Form& form, const QString& name) { return testsupport::captionOf(form, name); }
+inline platform::Control* Find(platform::Form& form, const QString& name)
+{
+    platform::Control* c = testsupport::controlNamed(form, name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
 
 } // namespace whatif_test
