@@ -31,19 +31,7 @@ void DesignRows(const std::array<platform::Label*, N>& names, const std::array<p
 
 FrmSwitchToAnaly::FrmSwitchToAnaly(Program& p)
     : ScalingForm(p, "FrmSwitchToAnaly"),
-      menus(p, *this,
-            {.withBack = false,
-             .fileSeparator = "mnuSepp1",
-             .screensMenu = "mnuResultScreens",
-             .screensCaption = "&Result Screens",
-             .screensEnabled = true,
-             .testCaption = "Switch to Test",
-             .costCaption = "Switch to Test Cost",
-             .analysisCaption = "Switch to Test Analysis",
-             .screensSeparator = "mnuSep",
-             .currentCaption = "Current Screening Strategy",
-             .own = ResultScreen::SwitchToAnalysis,
-             .withGraph = true})
+      menus(p, *this, WhatIfMenuDesign(ResultScreen::SwitchToAnalysis, "mnuSep"))
 {
     designCaption("Switch to Test Projected PID");
     designClientSize(8790, 7320);

@@ -43,19 +43,7 @@ void FillColumn(const std::array<platform::Label*, N>& column, const Value& rows
 
 FrmSwitchToCost::FrmSwitchToCost(Program& p)
     : ScalingForm(p, "FrmSwitchToCost"),
-      menus(p, *this,
-            {.withBack = false,
-             .fileSeparator = "mnuSepp1",
-             .screensMenu = "mnuResultScreens",
-             .screensCaption = "&Result Screens",
-             .screensEnabled = true,
-             .testCaption = "Switch to Test",
-             .costCaption = "Switch to Test Cost",
-             .analysisCaption = "Switch to Test Analysis",
-             .screensSeparator = "mnuSepp",
-             .currentCaption = "Current Screening Strategy",
-             .own = ResultScreen::SwitchToCost,
-             .withGraph = true})
+      menus(p, *this, WhatIfMenuDesign(ResultScreen::SwitchToCost, "mnuSepp"))
 {
     designCaption("Switch to Test Costs");
     designClientSize(11430, 7770);

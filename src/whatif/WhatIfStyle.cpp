@@ -46,3 +46,19 @@ void DesignHiddenButton(platform::CommandButton& button, const QString& caption,
     button.designCaption(caption);
     button.designVisible(false);
 }
+
+ResultMenuDesign WhatIfMenuDesign(ResultScreen own, const QString& screensSeparator)
+{
+    return {.withBack = false,
+            .fileSeparator = "mnuSepp1",
+            .screensMenu = "mnuResultScreens",
+            .screensCaption = "&Result Screens",
+            .screensEnabled = true,
+            .testCaption = "Switch to Test",
+            .costCaption = "Switch to Test Cost",
+            .analysisCaption = "Switch to Test Analysis",
+            .screensSeparator = screensSeparator,
+            .currentCaption = "Current Screening Strategy",
+            .own = own,
+            .withGraph = true};
+}

@@ -1,6 +1,8 @@
 #pragma once
 // The design pieces the cost and projection screens share: cyan table cells,
 // thin ruling lines and the white picture buttons.
+#include "results/ResultScreens.h"
+
 #include <QString>
 #include <Qt>
 
@@ -25,3 +27,7 @@ void DesignPictureButton(platform::CommandButton& button, const QString& picture
 // A text button that nothing ever shows; its command is reached by a menu.
 void DesignHiddenButton(platform::CommandButton& button, const QString& caption, double left, double top,
                         double width, double height);
+
+// The menus of the cost and projection screens, which differ only in the
+// screen they stand for and the name of one separator.
+ResultMenuDesign WhatIfMenuDesign(ResultScreen own, const QString& screensSeparator);
