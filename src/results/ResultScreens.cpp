@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "results/FrmScrResult.h"
 #include "switchto/FrmSwitchTo.h"
+#include "whatif/FrmGraph.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
 
@@ -45,6 +46,8 @@ void loadComparisonScreens(Program& program)
     for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
         if (platform::Form* form = resultScreenForm(program, s))
             form->load();
+    // A graph screen left open meanwhile charts the new figures.
+    program.FrmGraph().chartLatestFigures();
 }
 
 ResultScreenMenus::ResultScreenMenus(Program& program, platform::Form& form, const ResultMenuDesign& d)
