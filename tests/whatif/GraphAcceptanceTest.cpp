@@ -5,6 +5,7 @@
 // through the switch step again, with the graph screen left open.
 
 #include "WhatIfScreens.h"
+#include "switchto/FrmSwitchTo.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmSwitchToAnaly.h"
 
@@ -50,7 +51,8 @@ TEST_F(GraphAcceptance, TheChartsHoldTheFiguresOfTheLatestPassOfEachProgramme)
     const struct {
         std::string name;
         std::size_t rows;  // of the number-of-women and cost charts
-    } cases[] = {{"gp_pcr_confirm", 10}, {"pcrc_noconfirm", 7}, {"eia_dfa_noconfirm_costs", 10}};
+        bool fromComparison;  // its Graph menu, else the projection screen's forward arrow
+    } cases[] = {{"gp_pcr_confirm", 10, true}, {"pcrc_noconfirm", 7, false}, {"eia_dfa_noconfirm_costs", 10, false}};
     const std::pair<Kind, Qt::Key> charts[] = {{Kind::NoWomen, Qt::Key_F1}, {Kind::PerPos, Qt::Key_F3},
                                                {Kind::Cost, Qt::Key_F2}};
     Kind onScreen = Kind::NoWomen;
@@ -59,10 +61,15 @@ TEST_F(GraphAcceptance, TheChartsHoldTheFiguresOfTheLatestPassOfEachProgramme)
         const testsupport::Programme programme = whatif_test::Acceptance(c.name);
         Program& p = switched(programme);
         FrmGraph& g = p.FrmGraph();
-        FrmSwitchToAnaly& projection = p.FrmSwitchToAnaly();
-        projection.show();
-        QTest::mouseClick(projection.cmdGraph.widget(), Qt::LeftButton);
+        platform::Form& beneath = c.fromComparison ? static_cast<platform::Form&>(p.FrmSwitchTo()) : p.FrmSwitchToAnaly();
+        if (c.fromComparison) {
+            p.FrmSwitchTo().menus.mnuGraph->trigger();
+        } else {
+            p.FrmSwitchToAnaly().show();
+            QTest::mouseClick(p.FrmSwitchToAnaly().cmdGraph.widget(), Qt::LeftButton);
+        }
         ASSERT_TRUE(g.isShown());
+        EXPECT_TRUE(beneath.isShown()) << "the screen that asked stays beneath the graph screen";
         activate(g);
 
         // First the chart on screen as the switch step left it, then each one drawn by its key.

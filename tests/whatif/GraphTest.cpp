@@ -2,7 +2,6 @@
 // each kind of programme, the commands that switch, hide and show them, the
 // print dialogue with every kind of answer, and the chooser's buttons.
 
-#include "switchto/FrmSwitchTo.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
 #include "support/ProgramFixture.h"
@@ -345,35 +344,6 @@ TEST_F(GraphTest, TheChoosersButtonsBringTheGraphScreenBackWithTheirChart)
             EXPECT_EQ(visibleChart(g), c.shown);
         }
         g.unload();
-    }
-}
-
-TEST_F(GraphTest, TheGraphScreenOpensOverTheScreenThatAsksAndReturnsToIt)
-{
-    struct Case {
-        const char* name;
-        std::function<platform::Form&(Program&)> opener;
-        std::function<void(platform::Form&)> ask;
-    };
-    const Case cases[] = {
-        {"comparison, Graph menu", [](Program& p) -> platform::Form& { return p.FrmSwitchTo(); },
-         [](platform::Form& f) { static_cast<FrmSwitchTo&>(f).menus.mnuGraph->trigger(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Program& p = programme(ScrTestKind::EIA);
-        platform::Form& opener = c.opener(p);
-        opener.show();
-        c.ask(opener);
-        FrmGraph& g = p.FrmGraph();
-        EXPECT_TRUE(g.isShown());
-        EXPECT_TRUE(opener.isShown()) << "the screen stays beneath the graph screen";
-        activate(g);
-        key(g, Qt::Key_R, Qt::ControlModifier);
-        EXPECT_FALSE(g.isShown());
-        EXPECT_TRUE(opener.isShown());
-        g.unload();
-        opener.unload();
     }
 }
 
