@@ -6,9 +6,12 @@
 #include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "whatif/FrmGraphResponse.h"
+#include "whatif/WhatIfStyle.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
+
+#include <functional>
 
 namespace {
 
@@ -90,23 +93,13 @@ FrmGraph::FrmGraph(Program& p) : ScalingForm(p, "FrmGraph")
     chrCost.designGeometry(120, 240, 11295, 7215);
     chrPerPos.designGeometry(120, 360, 11415, 7095);
 
-    struct ButtonDesign {
-        platform::CommandButton& button;
-        const char* picture;
-        double left;
-        int tabIndex;
-    };
-    const ButtonDesign buttons[] = {
-        {cmdResume, ":/arrow_left.png", 8880, 1},
-        {cmdNext, ":/arrow_right.png", 9720, 0},
-        {cmdPrint, ":/printer.png", 10560, 2},
-    };
-    for (const ButtonDesign& b : buttons) {
-        b.button.designGeometry(b.left, 7680, 735, 615);
-        b.button.designPicture(b.picture);
-        b.button.designBackColor(Qt::white);
-        b.button.designTabIndex(b.tabIndex);
-    }
+    DesignPictureButton(cmdResume, ":/arrow_left.png", 8880, 7680, 735, 615);
+    DesignPictureButton(cmdNext, ":/arrow_right.png", 9720, 7680, 735, 615);
+    DesignPictureButton(cmdPrint, ":/printer.png", 10560, 7680, 735, 615);
+    // Forward first: the arrow that leads on has the focus when the screen opens.
+    cmdNext.designTabIndex(0);
+    cmdResume.designTabIndex(1);
+    cmdPrint.designTabIndex(2);
 
     cmdResume.Click = [this] { cmdResume_Click(); };
     cmdNext.Click = [this] { cmdNext_Click(); };
