@@ -6,7 +6,6 @@
 #include "whatif/FrmGraphResponse.h"
 #include "support/ProgramFixture.h"
 
-#include <QMainWindow>
 #include <QTest>
 
 using testsupport::ProgramTest;
@@ -14,8 +13,6 @@ using testsupport::ProgramTest;
 static void initResources() { Q_INIT_RESOURCE(resources); }
 
 namespace {
-
-using Graph = platform::Chart FrmGraph::*;
 
 // "label=value" for each row, the value as its cell holds it.
 QStringList cells(platform::Chart& chart)
