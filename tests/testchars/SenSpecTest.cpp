@@ -9,6 +9,7 @@
 #include "platform/Numbers.h"
 
 #include <QMainWindow>
+#include <functional>
 
 using testchars_test::edit;
 using testchars_test::typeAndTab;
@@ -333,64 +334,53 @@ TEST_F(SenSpecTest, AnOutOfRangeSpecificityIsCheckedWithItsRefusedValue)
     EXPECT_EQ(program().vc.SpecGP, 0.987f);
 }
 
-TEST_F(SenSpecTest, ForwardRefusesAVisibleSpecificityTooLowForAPositivity)
+// The forward button's own check: the first visible, enabled specificity
+// whose sum with a positivity is below 1 gets the message and the focus.
+TEST_F(SenSpecTest, ForwardRefusesTheFirstVisibleEnabledSpecificityTooLow)
 {
     struct Case {
         const char* name;
-        float per25;
-        bool refused;
+        float positivity;
+        std::function<void(FrmSenSpec&)> view;
+        platform::TextBox FrmSenSpec::*refused;  // null: the step passes
+    };
+    const auto genProbeRow = [](FrmSenSpec& f) {
+        f.fraProb.setVisible(false);
+        f.showRow(SenSpecRow::GP);
+        f.show();
     };
     const Case cases[] = {
-        {"1 %", 0.01f, true},
-        {"1.3 % rounds to 1 in 32 bits", 0.013f, false},
+        {"GenProbe at 1 %", 0.01f, genProbeRow, &FrmSenSpec::TxtGPSpec},
+        {"GenProbe at 1.3 %, which rounds to 1 in 32 bits", 0.013f, genProbeRow, nullptr},
+        {"comparison view after a GenProbe pass", 0.001f,
+         [](FrmSenSpec& f) {
+             f.prepareComparisonView();
+             f.lockRow(SenSpecRow::GP);
+             f.lockRow(SenSpecRow::PCRGP);
+             f.show();
+         },
+         &FrmSenSpec::TxtEIASpec},
+        {"probability view of a fresh form", 0.001f, [](FrmSenSpec& f) { f.showProbabilityView(); }, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
         p.vc.NoFem25 = 10;
-        p.vc.PerFem25 = c.per25;
+        p.vc.PerFem25 = c.positivity;
         FrmSenSpec& f = p.FrmSenSpec();
-        f.load();
-        f.fraProb.setVisible(false);
-        f.showRow(SenSpecRow::GP);
-        f.show();
+        c.view(f);
         activate(f);
         QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
-        EXPECT_EQ(f.isShown(), c.refused);
+        EXPECT_EQ(f.isShown(), c.refused != nullptr);
+        EXPECT_TRUE(f.isLoaded());
         EXPECT_EQ(p.vc.SpecEntered, c.refused ? 0 : -1);
-        if (c.refused) {
-            ASSERT_EQ(script.prompts().size(), 1u);
-            EXPECT_TRUE(script.prompts()[0].startsWith("At least, one of the fields percentage of infected "));
-            EXPECT_TRUE(f.TxtGPSpec.hasFocus());
-        }
+        if (!c.refused)
+            continue;
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_TRUE(script.prompts()[0].startsWith("At least, one of the fields percentage of infected "));
+        EXPECT_TRUE((f.*c.refused).hasFocus());
     }
-}
-
-TEST_F(SenSpecTest, ForwardSkipsLockedAndHiddenFieldsAndStopsAtTheFirstFailure)
-{
-    FrmSenSpec& f = form();
-    positivity(0.001f, 0.001f, 0.001f);
-    f.lockRow(SenSpecRow::GP);
-    f.lockRow(SenSpecRow::PCRGP);
-    QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
-    EXPECT_TRUE(f.TxtEIASpec.hasFocus()) << "EIA is the first enabled row, 0.985 fails";
-    EXPECT_EQ(dialogs.prompts().size(), 1u);
-}
-
-TEST_F(SenSpecTest, ForwardInTheProbabilityViewCopiesHidesAndMarksTheStepDone)
-{
-    FrmSenSpec& f = program().FrmSenSpec();
-    f.showProbabilityView();
-    activate(f);
-    typeAndTab(f.txtProbPid, "12");
-    QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
-    EXPECT_FALSE(f.isShown());
-    EXPECT_TRUE(f.isLoaded());
-    EXPECT_EQ(program().vc.SpecEntered, -1);
-    EXPECT_EQ(program().vc.ProbPid, 0.12f);
-    EXPECT_EQ(f.caption(), "Probability Factors");
-    EXPECT_EQ(program().FrmTestCost().TxtCostGP.text(), "$3.35");
 }
 
 TEST_F(SenSpecTest, ThePcrRetestCostLeftLastIsTheOneKept)
