@@ -10,6 +10,9 @@
 #include "questionnaire/FrmTesting.h"
 #include "support/ProgramFixture.h"
 #include "support/Programmes.h"
+#include "testchars/FrmSenSpec.h"
+
+#include <QTimer>
 
 namespace results_test {
 
@@ -21,6 +24,21 @@ protected:
     {
         program().FrmTesting().lstScreenTest.setListIndex(0);
         program().FrmConfirm().optConfirm[yes ? 0 : 1].setValue(true);
+    }
+
+    // Should the switch step let the user review the test characteristics
+    // in a modal box first, the review is left by its forward button unchanged.
+    void acceptReviewIfAsked()
+    {
+        auto* timer = new QTimer;
+        testsupport::modalTimers().push_back(timer);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, timer, [this] {
+            FrmSenSpec& review = program().FrmSenSpec();
+            if (review.isModal())
+                review.cmdNext_Click();
+        });
+        timer->start(0);
     }
 
     FrmScrResult& resultsOf(const VarCon& vc, const Selection& sel, bool confirm)

@@ -7,6 +7,8 @@
 #include "switchto/FrmSwitchTo.h"
 #include "switchto/SwitchToReport.h"
 #include "whatif/FrmGraph.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmSwitchToCost.h"
 
 #include <QAction>
 #include <QTest>
@@ -21,6 +23,7 @@ protected:
     // The switch step of the results screen, clicked.
     FrmSwitchTo& switchedFrom(FrmScrResult& results)
     {
+        acceptReviewIfAsked();
         QTest::mouseClick(results.cmdSwitchTo.widget(), Qt::LeftButton);
         FrmSwitchTo& form = program().FrmSwitchTo();
         EXPECT_TRUE(form.isShown());
@@ -186,11 +189,17 @@ TEST_F(SwitchToTest, CommandsLeadToTheirScreens)
     };
     const auto graph = [](Program& p) -> platform::Form& { return p.FrmGraph(); };
     const auto results = [](Program& p) -> platform::Form& { return p.FrmScrResult(); };
+    const auto cost = [](Program& p) -> platform::Form& { return p.FrmSwitchToCost(); };
+    const auto projection = [](Program& p) -> platform::Form& { return p.FrmSwitchToAnaly(); };
     const Case cases[] = {
         {"Graph menu", [](FrmSwitchTo& f) { f.menus.mnuGraph->trigger(); }, graph, true},
         {"Graph button", [](FrmSwitchTo& f) { f.cmdGraph.raiseClick(); }, graph, true},
         {"F4", [](FrmSwitchTo& f) { QTest::keyClick(f.window(), Qt::Key_F4); }, results, false},
         {"left arrow", [](FrmSwitchTo& f) { QTest::mouseClick(f.cmdCSSR.widget(), Qt::LeftButton); }, results, false},
+        {"F2", [](FrmSwitchTo& f) { QTest::keyClick(f.window(), Qt::Key_F2); }, cost, false},
+        {"right arrow", [](FrmSwitchTo& f) { QTest::mouseClick(f.cmdCost.widget(), Qt::LeftButton); }, cost, false},
+        {"F3", [](FrmSwitchTo& f) { QTest::keyClick(f.window(), Qt::Key_F3); }, projection, false},
+        {"Cases of PID button", [](FrmSwitchTo& f) { f.cmdProject.raiseClick(); }, projection, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,9 +5,6 @@
 // records what they ask of it before it writes the PDF.
 #include "results/ResultsFixture.h"
 #include "support/FormLookup.h"
-#include "testchars/FrmSenSpec.h"
-
-#include <QTimer>
 
 #include <QStringList>
 #include <functional>
@@ -75,21 +72,6 @@ protected:
         acceptReviewIfAsked();
         results.cmdSwitchTo_Click();
         return program();
-    }
-
-    // Should the switch step let the user review the test characteristics
-    // in a modal box first, the review is left by its forward button unchanged.
-    void acceptReviewIfAsked()
-    {
-        auto* timer = new QTimer;
-        testsupport::modalTimers().push_back(timer);
-        timer->setSingleShot(true);
-        QObject::connect(timer, &QTimer::timeout, timer, [this] {
-            FrmSenSpec& review = program().FrmSenSpec();
-            if (review.isModal())
-                review.cmdNext_Click();
-        });
-        timer->start(0);
     }
 
     QString pdf() const { return folder.path() + "/report.pdf"; }
