@@ -173,6 +173,20 @@ TEST(SwitchToComparison, EiaRowIsTheSameWhateverRetestIsInUse)
     }
 }
 
+// A retest that would find more than its test missed leaves no infection
+// missed, never a negative count.
+TEST(SwitchToComparison, StillMissedAfterARetestStopsAtZero)
+{
+    VarCon vc = ScreenSequences::ThreeAgeGroups();
+    vc.SensEIA = 0.95f, vc.SpecEIA = 0.94f;
+    passes::Pass pass = passes::AfterResults(K::GenProbe, NgzTestKind::None, vc);
+    const auto result = CompareTests(pass.vc, pass.sel);
+    const switchto::NgzFigures& pcrOnEia = result->ngzRows.at(1);
+    ASSERT_GT(pcrOnEia.detected[2], result->alternatives[0].missed[2]);
+    EXPECT_EQ(pcrOnEia.missed[2], 0.0f);
+    EXPECT_EQ(pcrOnEia.missed[3], pcrOnEia.missed[0] + pcrOnEia.missed[1]);
+}
+
 // A change to one alternative's sensitivity moves that slot alone.
 TEST(SwitchToComparison, ChangedSensitivityMovesOnlyItsSlot)
 {
