@@ -135,6 +135,32 @@ TEST_F(SwitchToTest, LargeProgrammesShowTheirFullCounts)
     EXPECT_GT(form.lblATI.Tot.caption().toLongLong(), 32767);
 }
 
+// The under-18 cells of every alternative for programmes at the edges.
+TEST_F(SwitchToTest, EdgeProgrammesShowWholeNumbersEvenBelowZero)
+{
+    struct Case {
+        const char* name;
+        float women, positivity;
+        std::function<bool(const QString&)> expected;
+    };
+    const Case cases[] = {
+        {"no women under 18", 0, 0, [](const QString& c) { return c == "0"; }},
+        {"positivity below one minus the specificity", 10000, 0.001f,
+         [](const QString& c) { return c.startsWith('-') && c.mid(1).toInt() > 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VarCon vc = ScreenSequences::ThreeAgeGroups();
+        vc.NoFem18 = c.women, vc.PerFem18 = c.positivity;
+        FrmSwitchTo& form = loaded(passes::AfterResults(ScrTestKind::PCRC, NgzTestKind::None, vc));
+        EXPECT_TRUE(c.expected(form.lblATI.c18.caption())) << form.lblATI.c18.caption().toStdString();
+        for (int k = 1; k <= 5; ++k)
+            for (CountCells* cells : {&form.testRow(k).ID, &form.testRow(k).PM})
+                EXPECT_TRUE(c.expected(cells->c18.caption())) << k << " " << cells->c18.caption().toStdString();
+        form.unload();
+    }
+}
+
 TEST_F(SwitchToTest, ShowingAgainKeepsTheTableAndOnlyANewLoadRecomputes)
 {
     FrmSwitchTo& form = loaded(ScrTestKind::PCRC);
