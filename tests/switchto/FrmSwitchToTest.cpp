@@ -112,7 +112,9 @@ TEST_F(SwitchToTest, NgzRowsAndTheirFramesShowOnlyForGenProbeAndEia)
 TEST_F(SwitchToTest, NothingSelectedLeavesTheTableEmpty)
 {
     passes::Pass pass{ScreenSequences::ThreeAgeGroups(), Selection()};
+    pass.vc.NoInfTotalSt = 7;
     FrmSwitchTo& form = loaded(pass);
+    EXPECT_EQ(program().vc.NoInfTotalSt, 7) << "nothing is computed";
     EXPECT_EQ(form.lblATI.Tot.caption(), "");
     EXPECT_EQ(form.SAT1.name.caption(), "");
     EXPECT_FALSE(form.labelNgz.visible());

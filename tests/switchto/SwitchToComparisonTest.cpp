@@ -149,16 +149,6 @@ TEST(SwitchToComparison, WorkedExampleWithPcrCervixAsAnAlternative)
     EXPECT_EQ(std::lround(pcrCervix.missed[0]), 16);
 }
 
-TEST(SwitchToComparison, NothingSelectedComputesNothing)
-{
-    VarCon vc = ScreenSequences::ThreeAgeGroups();
-    vc.NoInfTotalSt = 7;
-    EXPECT_FALSE(CompareTests(vc, Selection()));
-    EXPECT_EQ(vc.ScrTest, "");
-    EXPECT_EQ(vc.NoInfTotalSt, 7);
-    EXPECT_EQ(vc.CTNPMTot, 0);
-}
-
 // With EIA current, the GenProbe retest row does not depend on the NGZ test in use.
 TEST(SwitchToComparison, EiaRowIsTheSameWhateverRetestIsInUse)
 {
