@@ -19,24 +19,14 @@ FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCos
 
     designMakerLabels(lblohra, Label3, {360, 120, 720, 3372, 18, 10, 11});
 
-    struct LabelDesign {
-        platform::Label& label;
-        const char* caption;
-        double left, top, width, height;
-    };
-    const LabelDesign labels[] = {
+    quest::designLabels({
         {lblInstruct, "", 240, 1080, 6132, 204},
         {Label1, "Antibiotic Cost per Dose", 240, 1560, 2772, 372},
         {lblAzi, "Azithromycin", 480, 2280, 1452, 372},
         {lblDox, "Doxycycline", 480, 2760, 1452, 372},
         {Label2, "Disease Cost per Case", 240, 3600, 2772, 372},
         {lblPID, "Pelvic Inflammatory Disease (PID)", 480, 4440, 3252, 372},
-    };
-    for (const LabelDesign& l : labels) {
-        l.label.designGeometry(l.left, l.top, l.width, l.height);
-        l.label.designCaption(l.caption);
-        l.label.designBackColor(kCyan);
-    }
+    });
     Label1.designBold();
     Label2.designBold();
 

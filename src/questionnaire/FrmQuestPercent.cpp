@@ -24,12 +24,7 @@ FrmQuestPercent::FrmQuestPercent(Program& p) : ScalingForm(p, "FrmQuestPercent")
 
     designMakerLabels(Label1, Label2, {120, 120, 720, 3492, 18, 10, 11});
 
-    struct LabelDesign {
-        platform::Label& label;
-        const char* caption;
-        double left, top, width, height;
-    };
-    const LabelDesign labels[] = {
+    quest::designLabels({
         {lblDrug, "", 120, 1200, 5652, 492},
         {lblAzi, "Azithromycin", 120, 1920, 1092, 372},
         {LabelAzi, "", 2160, 1920, 612, 372},
@@ -40,12 +35,7 @@ FrmQuestPercent::FrmQuestPercent(Program& p) : ScalingForm(p, "FrmQuestPercent")
         {lblReturnRate, "", 120, 3120, 5652, 492},
         {lblPerReturn, "Percentage Returning", 120, 3840, 2175, 372},
         {labelReturn, "", 3360, 3840, 732, 372},
-    };
-    for (const LabelDesign& l : labels) {
-        l.label.designGeometry(l.left, l.top, l.width, l.height);
-        l.label.designCaption(l.caption);
-        l.label.designBackColor(kCyan);
-    }
+    });
     LabelAzi.designForeColor(kEchoBlue);
     LabelDox.designForeColor(kEchoBlue);
 

@@ -18,12 +18,7 @@ FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
 
     designMakerLabels(Label11, Label12, {240, 120, 720, 4092, 18, 10, 11});
 
-    struct LabelDesign {
-        platform::Label& label;
-        const char* caption;
-        double left, top, width, height;
-    };
-    const LabelDesign labels[] = {
+    quest::designLabels({
         {Label1, "", 120, 1080, 7572, 732},
         {Label5,
          "On average, how many asymptomatic females do you screen for Chlamydia trachomatis annually in the "
@@ -41,12 +36,7 @@ FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
         {lblYV18, "", 4800, 4680, 732, 252},
         {lblYV1825, "", 4800, 5040, 732, 252},
         {lblYV25, "", 4800, 5400, 732, 252},
-    };
-    for (const LabelDesign& l : labels) {
-        l.label.designGeometry(l.left, l.top, l.width, l.height);
-        l.label.designCaption(l.caption);
-        l.label.designBackColor(kCyan);
-    }
+    });
 
     const double rowTop[] = {0, 360, 720};
     platform::TextBox* counts[] = {&txtNoFem18, &txtNoFem1825, &txtNoFem25};

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/QuestionFields.h"
 #include "shell/FrmInstructSwitch.h"
 #include "shell/HouseStyle.h"
 
@@ -59,14 +60,12 @@ FrmTesting::FrmTesting(Program& p) : ScalingForm(p, "FrmTesting")
 
     designMakerLabels(Label5, Label6, {240, 120, 720, 4212, 18, 10, 11});
 
-    Label3.designGeometry(240, 1200, 6132, 492);
-    Label3.designCaption("What test do you use to screen for Chlamydia trachomatis? (Only one screening test per "
-                         "session)");
-    Label4.designGeometry(240, 4200, 7812, 492);
-    Label4.designCaption("What negative gray zone(ngz) test do you use? (select 'None' if unkown or do not do ngz "
-                         "testing)");
-    Label3.designBackColor(kCyan);
-    Label4.designBackColor(kCyan);
+    quest::designLabels({
+        {Label3, "What test do you use to screen for Chlamydia trachomatis? (Only one screening test per session)",
+         240, 1200, 6132, 492},
+        {Label4, "What negative gray zone(ngz) test do you use? (select 'None' if unkown or do not do ngz testing)",
+         240, 4200, 7812, 492},
+    });
 
     lstScreenTest.designGeometry(240, 1920, 1575, 1635);
     lstScreenTest.designTabIndex(0);

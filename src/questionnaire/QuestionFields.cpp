@@ -1,10 +1,20 @@
 #include "questionnaire/QuestionFields.h"
 
 #include "platform/Numbers.h"
+#include "shell/HouseStyle.h"
 
 namespace quest {
 
 namespace num = platform::numbers;
+
+void designLabels(std::initializer_list<LabelDesign> labels)
+{
+    for (const LabelDesign& l : labels) {
+        l.label.designGeometry(l.left, l.top, l.width, l.height);
+        l.label.designCaption(l.caption);
+        l.label.designBackColor(kCyan);
+    }
+}
 
 void selectWhole(platform::TextBox& field)
 {

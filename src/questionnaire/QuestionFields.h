@@ -11,9 +11,18 @@
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 namespace quest {
+
+// A label of a question form as the design table gives it, on the house cyan.
+struct LabelDesign {
+    platform::Label& label;
+    const char* caption;
+    double left, top, width, height;
+};
+void designLabels(std::initializer_list<LabelDesign> labels);
 
 // Selects the field's whole text and gives it the focus.
 void selectWhole(platform::TextBox& field);
