@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmTesting.h"
+#include "testchars/FrmTestCost.h"
 
 namespace {
 const QColor kButtonCyan(0, 255, 255);
@@ -57,8 +58,18 @@ void FrmConfirm::optConfirm_Click(int)
     if (!optConfirm[0].value())
         return;
     const int screening = program.FrmTesting().lstScreenTest.listIndex();
-    if (screening == 0 || screening == 1)
+    if (screening == 0 || screening == 1) {
+        // The confirmation test's cost, to check or change: PCA after
+        // GenProbe, DFA after EIA.
+        ::FrmTestCost& costs = program.FrmTestCost();
+        costs.show();
+        platform::Label& label = screening == 0 ? costs.lblPCA : costs.lblDFA;
+        platform::TextBox& field = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
+        label.setVisible(true);
+        field.setVisible(true);
+        field.setFocus();
         return;
+    }
     runtime().dialogs().msgBox(MsgNoConfirmation);
     optConfirm[1].setFocus();
     optConfirm[1].setValue(true);

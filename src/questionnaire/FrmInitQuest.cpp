@@ -3,6 +3,9 @@
 #include "app/Program.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "shell/HouseStyle.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -65,7 +68,8 @@ FrmInitQuest::FrmInitQuest(Program& p) : ScalingForm(p, "FrmInitQuest")
     cmdNext.Click = [this] { cmdNext_Click(); };
     cmdNext.MouseMove = [this] { cmdNext_MouseMove(); };
     mnuForward.Click = [this] { mnuForward_Click(); };
-    mnuOptions.designVisible(false);
+    mnuTestCostCalculator.Click = [this] { mnuTestCostCalculator_Click(); };
+    mnuProbabilities.Click = [this] { mnuProbabilities_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
 }
 
@@ -77,6 +81,9 @@ void FrmInitQuest::Form_Load()
                                     &lblQuest5, &lblQuest6, &lblQuest7, &lblQuest8};
     for (size_t i = 0; i < Questions.size(); ++i)
         questions[i]->setCaption(Questions[i]);
+    // The unit-cost form's load puts the default costs into the model, on
+    // every pass: the return commands unload it.
+    program.FrmTestCost().load();
 }
 
 void FrmInitQuest::Form_MouseMove()
@@ -99,5 +106,9 @@ void FrmInitQuest::cmdNext_Click()
 }
 
 void FrmInitQuest::mnuForward_Click() { cmdNext_Click(); }
+
+void FrmInitQuest::mnuTestCostCalculator_Click() { program.FrmDraftCostTest().show(); }
+
+void FrmInitQuest::mnuProbabilities_Click() { program.FrmSenSpec().showProbabilityView(); }
 
 void FrmInitQuest::mnuExit_Click() { program.end(); }

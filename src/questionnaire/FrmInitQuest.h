@@ -42,6 +42,10 @@ public:
     void cmdNext_MouseMove();
     void cmdNext_Click();
     void mnuForward_Click();
+    // The Options submenu is on offer, so the test-cost calculator and the
+    // probability factors can be reached from here.
+    void mnuTestCostCalculator_Click();
+    void mnuProbabilities_Click();
     void mnuExit_Click();
 
     static constexpr const char* HelpBegin =

@@ -9,6 +9,9 @@
 #include "questionnaire/QuestionFields.h"
 #include "shell/FrmInstructSwitch.h"
 #include "shell/HouseStyle.h"
+#include "testchars/FrmSenSpec.h"
+
+#include <vector>
 
 namespace {
 
@@ -18,28 +21,43 @@ constexpr ScrTestKind kScreeningItems[] = {ScrTestKind::GenProbe, ScrTestKind::E
 const char* const kScreeningTexts[] = {"GenProbe", "EIA", "Pcr Cervix", "Lcr Cervix", "Pcr Urine", "Lcr Urine"};
 const char* const kNgzTexts[] = {"None", "PCR on Genprobe", "DFA on EIA", "PCR on EIA"};
 
-// What each supported pair sets up. The NGZ sensitivity and gray-zone
-// cut-offs are those of the retest in use; GenProbe without a retest still
-// takes those of PCR on GenProbe, as the results screen shows that row.
+// What each supported pair sets up: the retest rows shown beside the
+// screening test's row on the sensitivity form (GenProbe and EIA show theirs
+// even without a retest), the rows locked by Forward, and the NGZ
+// sensitivity and gray-zone cut-offs put in use (GenProbe without a retest
+// still takes those of PCR on GenProbe, as the results screen shows that row).
+using Rows = std::vector<SenSpecRow>;
 struct Combination {
     std::int16_t code;
     ScrTestKind screening;
     NgzTestKind ngz;
-    float VarCon::*ngzSens;        // null: SensNgz stays as it is
-    void (*grayZone)(VarCon&);     // null: no cut-offs to set up
+    Rows ngzRowsShown;
+    Rows ngzRowsLocked;
+    float VarCon::*ngzSens;     // null: SensNgz stays as it is
+    void (*grayZone)(VarCon&);  // null: no cut-offs to set up
 };
 
-constexpr Combination kCombinations[] = {
-    {0, ScrTestKind::GenProbe, NgzTestKind::None, &VarCon::SensPCRGP, Equations::SetNgzZoneGP},
-    {1, ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, &VarCon::SensPCRGP, Equations::SetNgzZoneGP},
-    {10, ScrTestKind::EIA, NgzTestKind::None, nullptr, nullptr},
-    {12, ScrTestKind::EIA, NgzTestKind::DfaOnEia, &VarCon::SensDFAEIA, Equations::SetNgzZoneDFAEIA},
-    {13, ScrTestKind::EIA, NgzTestKind::PcrOnEia, &VarCon::SensPCREIA, Equations::SetNgzZonePCREIA},
-    {20, ScrTestKind::PCRC, NgzTestKind::None, nullptr, nullptr},
-    {30, ScrTestKind::LCRC, NgzTestKind::None, nullptr, nullptr},
-    {40, ScrTestKind::PCRU, NgzTestKind::None, nullptr, nullptr},
-    {50, ScrTestKind::LCRU, NgzTestKind::None, nullptr, nullptr},
+const Rows kGenProbeRetests{SenSpecRow::PCRGP};
+const Rows kEiaRetests{SenSpecRow::DFAEIA, SenSpecRow::PCREIA};
+
+const Combination kCombinations[] = {
+    {0, ScrTestKind::GenProbe, NgzTestKind::None, kGenProbeRetests, kGenProbeRetests, &VarCon::SensPCRGP,
+     Equations::SetNgzZoneGP},
+    {1, ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, kGenProbeRetests, kGenProbeRetests, &VarCon::SensPCRGP,
+     Equations::SetNgzZoneGP},
+    {10, ScrTestKind::EIA, NgzTestKind::None, kEiaRetests, kEiaRetests, nullptr, nullptr},
+    {12, ScrTestKind::EIA, NgzTestKind::DfaOnEia, kEiaRetests, kEiaRetests, &VarCon::SensDFAEIA,
+     Equations::SetNgzZoneDFAEIA},
+    {13, ScrTestKind::EIA, NgzTestKind::PcrOnEia, {SenSpecRow::PCREIA, SenSpecRow::DFAEIA}, kEiaRetests,
+     &VarCon::SensPCREIA, Equations::SetNgzZonePCREIA},
+    {20, ScrTestKind::PCRC, NgzTestKind::None, {}, {}, nullptr, nullptr},
+    {30, ScrTestKind::LCRC, NgzTestKind::None, {}, {}, nullptr, nullptr},
+    {40, ScrTestKind::PCRU, NgzTestKind::None, {}, {}, nullptr, nullptr},
+    {50, ScrTestKind::LCRU, NgzTestKind::None, {}, {}, nullptr, nullptr},
 };
+
+// The sensitivity form's rows of the screening tests follow the model's order.
+SenSpecRow rowOf(ScrTestKind test) { return static_cast<SenSpecRow>(static_cast<int>(test)); }
 
 const Combination* combination(std::int16_t code)
 {
@@ -121,6 +139,9 @@ void FrmTesting::offerForward(bool offered)
 void FrmTesting::checkPair()
 {
     ValidateSelection();
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    senSpec.load();
+    senSpec.setCaption("Sensitivity and Specificity");
     GetCost();
     if (isLoaded())
         offerForward(TestCode != InvalidCode);
@@ -150,8 +171,21 @@ void FrmTesting::GetCost()
         offerValidCombinations(MsgInvalidPair);
         return;
     }
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    senSpec.fraProb.setVisible(false);
+    senSpec.fraScrTest.setVisible(true);
+    senSpec.show();
+    const SenSpecRow screening = rowOf(c->screening);
+    senSpec.showRow(screening);
+    senSpec.GotFocusOf(senSpec.sensitivityField(screening));
+    // The screening option first: the retest's handler checks it.
     program.sel.selectScrTest(program.vc, c->screening);
     program.sel.selectNgzTest(program.vc, c->ngz);
+    if (!c->ngzRowsShown.empty()) {
+        senSpec.lblNGZTitle.setVisible(true);
+        for (SenSpecRow r : c->ngzRowsShown)
+            senSpec.showRow(r);
+    }
 }
 
 void FrmTesting::restart()
@@ -200,11 +234,17 @@ void FrmTesting::cmdNext_Click()
         offerForward(false);
         return;
     }
+    if (!specificityFitsPositivity(c->screening))
+        return;
     hide();
     VarCon& vc = program.vc;
     const int scr = static_cast<int>(c->screening);
     vc.SensScr = vc.*PerTest::Sens[size_t(scr)];
     vc.SpecScr = vc.*PerTest::Spec[size_t(scr)];
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    senSpec.lockRow(rowOf(c->screening));
+    for (SenSpecRow r : c->ngzRowsLocked)
+        senSpec.lockRow(r);
     if (c->ngzSens)
         vc.SensNgz = vc.*c->ngzSens;
     if (c->grayZone)
@@ -212,12 +252,31 @@ void FrmTesting::cmdNext_Click()
     program.FrmConfirm().show();
 }
 
+bool FrmTesting::specificityFitsPositivity(ScrTestKind screening)
+{
+    // The screening specificity's own check runs once more, against the
+    // positivity as it stands now, so no specificity plus positivity below 1
+    // goes on to the results. When it refuses, the sensitivity form comes
+    // forward with the focus in that specificity.
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    platform::TextBox& specificity = senSpec.specificityField(rowOf(screening));
+    bool cancel = false;
+    specificity.Validate(cancel);
+    if (!cancel)
+        return true;
+    senSpec.fraProb.setVisible(false);
+    senSpec.fraScrTest.setVisible(true);
+    senSpec.show();
+    senSpec.GotFocusOf(specificity);
+    return false;
+}
+
 void FrmTesting::mnuForward_Click() { cmdNext_Click(); }
 
 void FrmTesting::cmdBack_Click()
 {
     unload();
-    program.unloadForms({"FrmSenSpec"});
+    program.FrmSenSpec().unload();
     program.FrmQuestPop().show();
 }
 

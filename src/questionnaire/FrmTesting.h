@@ -5,6 +5,7 @@
 // opens its tests' rows on the sensitivity and specificity form and becomes
 // the selection in use.
 
+#include "model/Families.h"
 #include "platform/Control.h"
 #include "platform/Menu.h"
 #include "shell/Resize.h"
@@ -66,4 +67,5 @@ private:
     // this form starts afresh.
     void offerValidCombinations(const char* question);
     void restart();
+    bool specificityFitsPositivity(ScrTestKind screening);
 };

@@ -1,6 +1,7 @@
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmTesting.h"
+#include "testchars/FrmTestCost.h"
 #include "QuestFixture.h"
 
 #include <QRadioButton>
@@ -49,6 +50,28 @@ TEST_F(ConfirmTest, YesWithAPcrOrLcrTestIsRefusedOnceAndTheAnswerBecomesNo)
         EXPECT_FALSE(c.confirmsPositives());
         c.unload();
         program().FrmTesting().unload();
+    }
+}
+
+TEST_F(ConfirmTest, YesWithGenProbeOrEiaOpensTheCostOfItsConfirmationTest)
+{
+    for (int screening : {0, 1}) {
+        SCOPED_TRACE(screening);
+        FrmConfirm& c = confirmAfter(screening);
+        click(c.optConfirm[0]);
+        FrmTestCost& costs = program().FrmTestCost();
+        platform::TextBox& shown = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
+        platform::TextBox& other = screening == 0 ? costs.TxtCostDFA : costs.TxtCostPCA;
+        EXPECT_TRUE(dialogs.prompts().empty());
+        EXPECT_TRUE(c.confirmsPositives());
+        EXPECT_TRUE(costs.isShown());
+        EXPECT_TRUE(shown.visible());
+        EXPECT_TRUE((screening == 0 ? costs.lblPCA : costs.lblDFA).visible());
+        EXPECT_FALSE(other.visible());
+        EXPECT_TRUE(shown.hasFocus());
+        costs.unload();
+        c.unload();
+        program().FrmTesting().cmdBack_Click();
     }
 }
 

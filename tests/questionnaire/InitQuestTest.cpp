@@ -1,5 +1,8 @@
 #include "questionnaire/FrmInitQuest.h"
 #include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmSenSpec.h"
 #include "shell/FrmConsole.h"
 #include "QuestFixture.h"
 
@@ -52,6 +55,32 @@ TEST_F(InitQuestTest, TheHelpLineFollowsThePointer)
     QCoreApplication::processEvents();
     movePointer(preview.window()->centralWidget());
     EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpBegin);
+}
+
+TEST_F(InitQuestTest, EveryPassStartsFromTheDefaultCosts)
+{
+    FrmInitQuest& preview = shown(program().FrmInitQuest());
+    const Money gp = program().vc.CostGP;
+    ASSERT_GT(gp, Money());
+    program().vc.CostGP = Money::fromDouble(99);
+    preview.hide();
+    program().FrmTesting().mnuMain_Click();  // Back to Main
+    shown(program().FrmInitQuest());
+    EXPECT_EQ(program().vc.CostGP, gp);
+}
+
+TEST_F(InitQuestTest, TheOptionsOpenTheCalculatorAndTheProbabilityFactors)
+{
+    FrmInitQuest& preview = shown(program().FrmInitQuest());
+    ASSERT_TRUE(preview.mnuOptions.visible());
+    preview.mnuTestCostCalculator.trigger();
+    EXPECT_TRUE(program().FrmDraftCostTest().isShown());
+    preview.mnuProbabilities.trigger();
+    FrmSenSpec& senSpec = program().FrmSenSpec();
+    EXPECT_TRUE(senSpec.isShown());
+    EXPECT_EQ(senSpec.caption(), "Probability Factors");
+    EXPECT_FALSE(senSpec.fraScrTest.visible());
+    EXPECT_TRUE(preview.isShown()) << "the preview stays on the screen";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "shell/FrmConsole.h"
 #include "shell/FrmInstruct.h"
 #include "shell/FrmInstructSwitch.h"
+#include "testchars/FrmSenSpec.h"
 #include "QuestFixture.h"
 
 using questtest::QuestTest;
@@ -14,16 +15,6 @@ namespace {
 class TestingTest : public QuestTest {
 protected:
     FrmTesting& testing() { return shown(program().FrmTesting()); }
-
-    // Characteristics as the sensitivity form's load puts them in, each apart.
-    void characteristics()
-    {
-        VarCon& vc = program().vc;
-        vc.SensGP = 0.7f, vc.SpecGP = 0.987f, vc.SensEIA = 0.71f, vc.SpecEIA = 0.985f;
-        vc.SensPCRC = 0.9f, vc.SpecPCRC = 0.996f, vc.SensPCRU = 0.85f, vc.SpecPCRU = 0.995f;
-        vc.SensLCRC = 0.91f, vc.SpecLCRC = 0.994f, vc.SensLCRU = 0.86f, vc.SpecLCRU = 0.993f;
-        vc.SensPCRGP = 0.89f, vc.SensDFAEIA = 0.871f, vc.SensPCREIA = 0.88f;
-    }
 
     // Chooses the pair as a click on each list does.
     void choose(FrmTesting& f, int screening, int ngz)
@@ -40,7 +31,6 @@ TEST_F(TestingTest, EveryPairHasItsCodeAndOnlySupportedPairsBecomeTheSelection)
     const char* scrTest[] = {"GenProbe", "EIA", "PCR Cervix", "LCR Cervix", "PCR Urine", "LCR Urine"};
     const int optScr[] = {0, 1, 2, 4, 3, 5};
     const char* ngzTest[] = {"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"};
-    characteristics();
     for (int s = 0; s < 6; ++s) {
         for (int n = 0; n < 4; ++n) {
             SCOPED_TRACE(testing::Message() << "pair " << s << "," << n);
@@ -70,54 +60,91 @@ TEST_F(TestingTest, EveryPairHasItsCodeAndOnlySupportedPairsBecomeTheSelection)
     }
 }
 
-TEST_F(TestingTest, ForwardFixesTheCharacteristicsOfThePairInUse)
+TEST_F(TestingTest, APairOpensItsRowsAndForwardFixesAndLocksItsCharacteristics)
 {
+    using R = SenSpecRow;
     struct Case {
         int screening, ngz;
-        float sensScr, specScr, sensNgz;
+        std::vector<R> rows;  // shown, screening row first; then locked by Forward
+        float specScr, sensNgz;
         void (*grayZone)(VarCon&);
     };
     const float unchanged = 0.123f;
     const Case cases[] = {
-        {0, 0, 0.7f, 0.987f, 0.89f, Equations::SetNgzZoneGP},
-        {0, 1, 0.7f, 0.987f, 0.89f, Equations::SetNgzZoneGP},
-        {1, 0, 0.71f, 0.985f, unchanged, nullptr},
-        {1, 2, 0.71f, 0.985f, 0.871f, Equations::SetNgzZoneDFAEIA},
-        {1, 3, 0.71f, 0.985f, 0.88f, Equations::SetNgzZonePCREIA},
-        {2, 0, 0.9f, 0.996f, unchanged, nullptr},
-        {3, 0, 0.91f, 0.994f, unchanged, nullptr},
-        {4, 0, 0.85f, 0.995f, unchanged, nullptr},
-        {5, 0, 0.86f, 0.993f, unchanged, nullptr},
+        {0, 0, {R::GP, R::PCRGP}, 0.987f, 0.89f, Equations::SetNgzZoneGP},
+        {0, 1, {R::GP, R::PCRGP}, 0.987f, 0.89f, Equations::SetNgzZoneGP},
+        {1, 0, {R::EIA, R::DFAEIA, R::PCREIA}, 0.985f, unchanged, nullptr},
+        {1, 2, {R::EIA, R::DFAEIA, R::PCREIA}, 0.985f, 0.871f, Equations::SetNgzZoneDFAEIA},
+        {1, 3, {R::EIA, R::PCREIA, R::DFAEIA}, 0.985f, 0.89f, Equations::SetNgzZonePCREIA},
+        {2, 0, {R::PCRC}, 0.996f, unchanged, nullptr},
+        {3, 0, {R::LCRC}, 0.996f, unchanged, nullptr},
+        {4, 0, {R::PCRU}, 0.996f, unchanged, nullptr},
+        {5, 0, {R::LCRU}, 0.996f, unchanged, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "pair " << c.screening << "," << c.ngz);
-        characteristics();
         FrmTesting& f = testing();
         choose(f, c.screening, c.ngz);
+        FrmSenSpec& senSpec = program().FrmSenSpec();
+        ASSERT_TRUE(senSpec.isShown());
+        EXPECT_EQ(senSpec.caption(), "Sensitivity and Specificity");
+        EXPECT_FALSE(senSpec.fraProb.visible());
+        EXPECT_EQ(senSpec.lblNGZTitle.visible(), c.rows.size() > 1);
+        for (R r : c.rows)
+            EXPECT_TRUE(senSpec.rowLabel(r).visible() && senSpec.testCostField(r).visible());
+        int shownRows = 0;
+        for (int r = 0; r < 9; ++r)
+            shownRows += senSpec.rowLabel(R(r)).visible();
+        EXPECT_EQ(shownRows, int(c.rows.size()));
+
+        // A sensitivity changed on the sensitivity form after the choice is the one Forward takes.
+        platform::TextBox& sens = senSpec.sensitivityField(c.rows.front());
+        ASSERT_TRUE(sens.hasFocus());
+        activate(senSpec);
+        typeAndTab(sens, "0.92");
         VarCon& vc = program().vc;
-        // Changed on the sensitivity form after the choice: Forward takes the new value.
-        vc.SensGP = 0.7f, vc.SensEIA = 0.71f;
         vc.SensNgz = unchanged;
         vc.SensWithNgz = unchanged;
         VarCon expected = vc;
         if (c.grayZone)
             c.grayZone(expected);
         f.mnuForward.trigger();
-        EXPECT_EQ(vc.SensScr, c.sensScr);
+        EXPECT_EQ(vc.SensScr, 0.92f);
         EXPECT_EQ(vc.SpecScr, c.specScr);
         EXPECT_EQ(vc.SensNgz, c.sensNgz);
         EXPECT_EQ(vc.SensWithNgz, expected.SensWithNgz);
         EXPECT_EQ(vc.SpecWithNgz, expected.SpecWithNgz);
+        for (R r : c.rows)
+            EXPECT_FALSE(senSpec.sensitivityField(r).enabled() || senSpec.specificityField(r).enabled() ||
+                         senSpec.testCostField(r).enabled());
         EXPECT_FALSE(f.isShown());
         EXPECT_TRUE(program().FrmConfirm().isShown());
         program().FrmConfirm().unload();
-        f.unload();
+        f.cmdBack_Click();  // unloads the sensitivity form too
+        EXPECT_FALSE(senSpec.isLoaded());
     }
+}
+
+TEST_F(TestingTest, ForwardRunsTheSpecificityCheckAgainstThePositivityAsItStandsNow)
+{
+    FrmTesting& f = testing();
+    choose(f, 0, 1);
+    program().vc.NoFem25 = 300;
+    program().vc.PerFem25 = 0.01f;  // 0.987 + 0.01 is below 1
+    dialogs.type("2");
+    f.cmdNext_Click();
+    EXPECT_TRUE(f.isShown()) << "the pair does not go on";
+    EXPECT_FALSE(program().FrmConfirm().isLoaded());
+    EXPECT_TRUE(program().FrmSenSpec().TxtGPSpec.hasFocus());
+    EXPECT_TRUE(program().FrmSenSpec().TxtGPSpec.enabled());
+
+    program().vc.PerFem25 = 0.02f;
+    f.cmdNext_Click();
+    EXPECT_TRUE(program().FrmConfirm().isShown());
 }
 
 TEST_F(TestingTest, ANewScreeningTestChecksThePairAgainAndForwardIsNeverOfferedForAnUnsupportedOne)
 {
-    characteristics();
     FrmTesting& f = testing();
     choose(f, 0, 1);
     ASSERT_TRUE(f.cmdNext.visible());
