@@ -57,7 +57,8 @@ void ButtonControl::setCaption(const QString& c)
 {
     ensureLoaded();
     caption_ = c;
-    static_cast<QAbstractButton*>(widget())->setText(c);
+    if (auto* b = static_cast<QAbstractButton*>(widget()))
+        b->setText(c);
 }
 
 void ButtonControl::applyState() { static_cast<QAbstractButton*>(widget())->setText(caption_); }
@@ -174,7 +175,8 @@ void CheckBox::setValue(int v)
     if (v == value_)
         return;
     value_ = v;
-    static_cast<QCheckBox*>(widget())->setChecked(v != 0);
+    if (auto* b = static_cast<QCheckBox*>(widget()))
+        b->setChecked(v != 0);
     raiseClick();
 }
 

@@ -252,15 +252,22 @@ void Form::showModal()
     // Nothing would ever end the loop of a form that is not shown.
     if (!loaded_ || runtime_.ended())
         return;
+    // Qt makes a window modal only as it comes on screen.
+    if (window_->isVisible() && window_->windowModality() != Qt::ApplicationModal)
+        window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
     show();
+    if (!loaded_ || !shown_ || runtime_.ended())
+        return;
     QEventLoop loop;
     QEventLoop* outer = modalLoop_;
     modalLoop_ = &loop;
+    runtime_.enterModal(loop);
     loop.exec();
     modalLoop_ = outer;
     if (window_)
         window_->setWindowModality(Qt::NonModal);
+    runtime_.leaveModal(loop);
 }
 
 void Form::finishModal()

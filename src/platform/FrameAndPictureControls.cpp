@@ -24,7 +24,8 @@ void Frame::setCaption(const QString& c)
 {
     ensureLoaded();
     caption_ = c;
-    static_cast<QGroupBox*>(widget())->setTitle(c);
+    if (auto* g = static_cast<QGroupBox*>(widget()))
+        g->setTitle(c);
 }
 
 // --- Shape, Line, Image ---------------------------------------------------------------------------

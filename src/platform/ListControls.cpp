@@ -60,8 +60,7 @@ void ListBox::setListIndex(int i)
         i = -1;
     if (i == index_)
         return;
-    auto* l = static_cast<QListWidget*>(widget());
-    {
+    if (auto* l = static_cast<QListWidget*>(widget())) {
         QSignalBlocker block(l);
         l->setCurrentRow(i);
         if (i < 0)
@@ -84,7 +83,8 @@ void ListBox::addItem(const QString& item)
 {
     ensureLoaded();
     items_.append(item);
-    static_cast<QListWidget*>(widget())->addItem(item);
+    if (auto* l = static_cast<QListWidget*>(widget()))
+        l->addItem(item);
 }
 
 void ListBox::clear()
@@ -92,9 +92,10 @@ void ListBox::clear()
     ensureLoaded();
     items_.clear();
     index_ = -1;
-    auto* l = static_cast<QListWidget*>(widget());
-    QSignalBlocker block(l);
-    l->clear();
+    if (auto* l = static_cast<QListWidget*>(widget())) {
+        QSignalBlocker block(l);
+        l->clear();
+    }
 }
 
 // --- ComboBox ---------------------------------------------------------------------------------
@@ -125,13 +126,22 @@ int ComboBox::listIndex() { ensureLoaded(); return index_; }
 void ComboBox::setListIndex(int i)
 {
     ensureLoaded();
-    static_cast<QComboBox*>(widget())->setCurrentIndex(i);
+    if (i < -1 || i >= items_.size())
+        i = -1;
+    if (auto* c = static_cast<QComboBox*>(widget())) {
+        c->setCurrentIndex(i);  // its signal raises Click
+        return;
+    }
+    if (i != index_) {
+        index_ = i;
+        raiseClick();
+    }
 }
 
 QString ComboBox::text()
 {
     ensureLoaded();
-    return static_cast<QComboBox*>(widget())->currentText();
+    return index_ >= 0 && index_ < items_.size() ? items_.at(index_) : QString();
 }
 
 } // namespace platform

@@ -6,7 +6,9 @@
 // system's default printer; where there is none (or it cannot be opened) the
 // job is written as a PDF file and the user is told where. A failure is always
 // reported to the user and endDoc() returns false: a print must never look
-// done when it was not.
+// done when it was not. A job still open when the program ends is sent, as
+// the old runtime sent it: ending the program calls endDoc() before anything
+// else, and destroying the printer ends it too.
 
 #include <QString>
 

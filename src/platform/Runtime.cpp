@@ -1,8 +1,12 @@
 #include "platform/Runtime.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "platform/Printer.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
@@ -10,11 +14,49 @@
 
 namespace platform {
 
+// Passes every box on, counting the ones that are up.
+class Runtime::CountingDialogs : public Dialogs {
+public:
+    CountingDialogs(Runtime& runtime, Dialogs& inner) : runtime_(runtime), inner_(inner) {}
+
+    Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) override
+    {
+        Up up(runtime_);
+        return inner_.msgBox(prompt, buttons, icon, title);
+    }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        Up up(runtime_);
+        return inner_.inputBox(prompt, title, defaultText);
+    }
+
+private:
+    struct Up {
+        explicit Up(Runtime& r) : runtime(r) { ++runtime.boxesUp_; }
+        ~Up()
+        {
+            --runtime.boxesUp_;
+            runtime.leftNestedLoop();
+        }
+        Runtime& runtime;
+    };
+
+    Runtime& runtime_;
+    Dialogs& inner_;
+};
+
 Runtime::Runtime(Dialogs& dialogs, Screen& screen, Printer* printer,
                  std::function<void()> endProgram)
-    : dialogs_(dialogs), screen_(screen), printer_(printer), endProgram_(std::move(endProgram))
+    : dialogs_(dialogs), countingDialogs_(std::make_unique<CountingDialogs>(*this, dialogs)),
+      timers_(std::make_unique<QObject>()), screen_(screen), printer_(printer),
+      endProgram_(std::move(endProgram))
 {
 }
+
+Runtime::~Runtime() = default;
+
+Dialogs& Runtime::dialogs() { return *countingDialogs_; }
 
 Printer& Runtime::printer()
 {
@@ -28,6 +70,11 @@ void Runtime::endProgram()
     if (ended_)
         return;
     ended_ = true;
+    // The old runtime sent a document still open when the program ended.
+    if (printer_)
+        printer_->endDoc();
+    for (auto it = modalLoops_.rbegin(); it != modalLoops_.rend(); ++it)
+        (*it)->quit();
     if (endProgram_) {
         endProgram_();
         return;
@@ -49,7 +96,6 @@ bool Runtime::anyFormVisible() const
     return std::any_of(forms_.begin(), forms_.end(),
                        [](const Form* f) { return f->isLoaded() && f->isShown(); });
 }
-
 Form* Runtime::findForm(const QString& name) const
 {
     const auto it = std::find_if(forms_.begin(), forms_.end(), [&](const Form* f) { return f->name() == name; });
@@ -58,8 +104,42 @@ Form* Runtime::findForm(const QString& name) const
 
 void Runtime::endIfNothingVisible()
 {
-    if (!ended_ && !anyFormVisible())
-        endProgram();
+    if (!ended_)
+        scheduleCheck();
+}
+
+bool Runtime::insideNestedLoop() const { return !modalLoops_.empty() || boxesUp_ > 0; }
+
+void Runtime::scheduleCheck()
+{
+    if (insideNestedLoop()) {
+        checkPending_ = true;
+        return;
+    }
+    QTimer::singleShot(0, timers_.get(), [this] {
+        if (ended_)
+            return;
+        if (insideNestedLoop())
+            checkPending_ = true;
+        else if (!anyFormVisible())
+            endProgram();
+    });
+}
+
+void Runtime::leftNestedLoop()
+{
+    if (checkPending_ && !insideNestedLoop()) {
+        checkPending_ = false;
+        scheduleCheck();
+    }
+}
+
+void Runtime::enterModal(QEventLoop& loop) { modalLoops_.push_back(&loop); }
+
+void Runtime::leaveModal(QEventLoop& loop)
+{
+    modalLoops_.erase(std::remove(modalLoops_.begin(), modalLoops_.end(), &loop), modalLoops_.end());
+    leftNestedLoop();
 }
 
 } // namespace platform

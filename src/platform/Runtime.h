@@ -6,7 +6,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QEventLoop;
+class QObject;
 
 namespace platform {
 
@@ -21,13 +25,19 @@ public:
     // window and leaves the process at once.
     Runtime(Dialogs& dialogs, Screen& screen, Printer* printer = nullptr,
             std::function<void()> endProgram = {});
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
 
-    Dialogs& dialogs() { return dialogs_; }
+    // The message and input boxes, as forms show them: while one is up the
+    // program is inside one of its own event loops.
+    Dialogs& dialogs();
     Screen& screen() { return screen_; }
     Printer& printer();
     void setPrinter(Printer* printer) { printer_ = printer; }
 
-    // Ends the program at once, without a question. Code after the call still
+    // Ends the program at once, without a question. A print job still open is
+    // sent first, and every modal showing returns. Code after the call still
     // runs in a test, so handlers return straight after it; once ended, no
     // form is shown any more.
     void endProgram();
@@ -40,10 +50,28 @@ public:
     bool anyFormVisible() const;
     // The registered form of that name, or null when none was made yet.
     Form* findForm(const QString& name) const;
+    // Ends the program when no form is left on screen. The check runs once
+    // control is back in the main loop, so a caller still running (one that
+    // showed a form modally and goes on to the next screen) is never cut off.
     void endIfNothingVisible();
 
+    // Modal showings of forms, innermost last; ending the program ends them all.
+    void enterModal(QEventLoop& loop);
+    void leaveModal(QEventLoop& loop);
+
 private:
+    class CountingDialogs;
+
+    bool insideNestedLoop() const;
+    void scheduleCheck();
+    void leftNestedLoop();
+
     Dialogs& dialogs_;
+    std::unique_ptr<CountingDialogs> countingDialogs_;
+    std::unique_ptr<QObject> timers_;
+    std::vector<QEventLoop*> modalLoops_;
+    int boxesUp_ = 0;
+    bool checkPending_ = false;
     Screen& screen_;
     Printer* printer_;
     std::function<void()> endProgram_;

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -29,40 +32,93 @@ void Label::setCaption(const QString& c)
 {
     ensureLoaded();
     caption_ = c;
-    if (widget())
-        static_cast<QLabel*>(widget())->setText(c);
+    if (auto* l = static_cast<QLabel*>(widget()))
+        l->setText(c);
 }
 
 // --- TextBox -------------------------------------------------------------------------
 
+// A single-line box is a QLineEdit, a multi-line one a QPlainTextEdit that
+// wraps at word boundaries; selections are counted in characters in both.
+namespace {
+QLineEdit* lineEdit(QWidget* w) { return qobject_cast<QLineEdit*>(w); }
+QPlainTextEdit* textEdit(QWidget* w) { return qobject_cast<QPlainTextEdit*>(w); }
+
+void showText(QWidget* w, const QString& t)
+{
+    QSignalBlocker block(w);
+    if (auto* e = lineEdit(w))
+        e->setText(t);
+    else if (auto* m = textEdit(w))
+        m->setPlainText(t);
+}
+
+// The selection as (anchor, position); equal when nothing is selected.
+std::pair<int, int> selection(QWidget* w)
+{
+    if (auto* e = lineEdit(w)) {
+        if (!e->hasSelectedText())
+            return {e->cursorPosition(), e->cursorPosition()};
+        return {e->selectionStart(), e->selectionStart() + int(e->selectedText().size())};
+    }
+    if (auto* m = textEdit(w)) {
+        const QTextCursor c = m->textCursor();
+        return {c.selectionStart(), c.selectionEnd()};
+    }
+    return {0, 0};
+}
+
+void select(QWidget* w, int start, int length)
+{
+    if (auto* e = lineEdit(w)) {
+        if (length > 0)
+            e->setSelection(start, length);
+        else
+            e->setCursorPosition(start);
+    } else if (auto* m = textEdit(w)) {
+        QTextCursor c = m->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        m->setTextCursor(c);
+    }
+}
+} // namespace
+
 QWidget* TextBox::createWidget(QWidget* parent)
 {
+    if (multiLine_) {
+        auto* m = new QPlainTextEdit(parent);
+        m->setWordWrapMode(QTextOption::WordWrap);
+        m->document()->setDefaultTextOption(QTextOption(designAlign_));
+        QObject::connect(m, &QPlainTextEdit::textChanged, m, [this, m] { edited(m->toPlainText()); });
+        return m;
+    }
     auto* e = new QLineEdit(parent);
     e->setAlignment(designAlign_);
-    QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& t) {
-        if (t == text_)
-            return;
-        text_ = t;
-        if (Change)
-            Change();
-    });
+    QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& t) { edited(t); });
     return e;
+}
+
+void TextBox::edited(const QString& t)
+{
+    if (t == text_)
+        return;
+    text_ = t;
+    if (Change)
+        Change();
 }
 
 void TextBox::resetState()
 {
     text_ = designText_;
     locked_ = designLocked_;
-    selStart_ = selLength_ = 0;
 }
 
 void TextBox::applyState()
 {
-    auto* e = static_cast<QLineEdit*>(widget());
-    QSignalBlocker block(e);
-    e->setText(text_);
-    e->setReadOnly(locked_);
-    e->setCursorPosition(0);
+    showText(widget(), text_);
+    setLocked(locked_);
+    select(widget(), 0, 0);
 }
 
 QString TextBox::text() { ensureLoaded(); return text_; }
@@ -72,10 +128,7 @@ void TextBox::setText(const QString& t)
     ensureLoaded();
     const bool changed = t != text_;
     text_ = t;
-    if (auto* e = static_cast<QLineEdit*>(widget())) {
-        QSignalBlocker block(e);
-        e->setText(t);
-    }
+    showText(widget(), t);
     if (changed && Change)
         Change();
 }
@@ -83,35 +136,33 @@ void TextBox::setText(const QString& t)
 int TextBox::selStart()
 {
     ensureLoaded();
-    auto* e = static_cast<QLineEdit*>(widget());
-    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+    return selection(widget()).first;
 }
 
 int TextBox::selLength()
 {
     ensureLoaded();
-    return int(static_cast<QLineEdit*>(widget())->selectedText().size());
+    const auto [start, end] = selection(widget());
+    return end - start;
 }
 
 void TextBox::setSelStart(int s)
 {
     ensureLoaded();
-    auto* e = static_cast<QLineEdit*>(widget());
-    e->setCursorPosition(std::clamp(s, 0, int(e->text().size())));
+    select(widget(), std::clamp(s, 0, int(text_.size())), 0);
 }
 
 void TextBox::setSelLength(int n)
 {
     ensureLoaded();
-    auto* e = static_cast<QLineEdit*>(widget());
-    const int start = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
-    e->setSelection(start, std::clamp(n, 0, int(e->text().size()) - start));
+    const int start = selection(widget()).first;
+    select(widget(), start, std::clamp(n, 0, int(text_.size()) - start));
 }
 
 void TextBox::selectAll()
 {
     ensureLoaded();
-    static_cast<QLineEdit*>(widget())->selectAll();
+    select(widget(), 0, int(text_.size()));
 }
 
 bool TextBox::locked() { ensureLoaded(); return locked_; }
@@ -120,7 +171,10 @@ void TextBox::setLocked(bool l)
 {
     ensureLoaded();
     locked_ = l;
-    static_cast<QLineEdit*>(widget())->setReadOnly(l);
+    if (auto* e = lineEdit(widget()))
+        e->setReadOnly(l);
+    else if (auto* m = textEdit(widget()))
+        m->setReadOnly(l);
 }
 
 } // namespace platform

@@ -29,7 +29,7 @@ private:
     bool designBorder_ = false;
 };
 
-// A single-line text box.
+// A text box: one line, or with designMultiLine() several lines that wrap.
 class TextBox : public Control {
 public:
     TextBox(Form& f, QString name) : Control(f, std::move(name), ControlKind::TextBox) {}
@@ -56,11 +56,11 @@ protected:
     void applyState() override;
 
 private:
+    void edited(const QString& t);
     QString designText_, text_;
     Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignVCenter;
     bool designLocked_ = false, locked_ = false;
     bool multiLine_ = false;
-    int selStart_ = 0, selLength_ = 0;
 };
 
 } // namespace platform

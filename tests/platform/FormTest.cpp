@@ -254,8 +254,10 @@ TEST_F(FormLifecycle, CloseBoxUnloadsAndEndsWhenNothingIsLeft)
     showActive(b);
     b.window()->close();
     EXPECT_FALSE(b.isLoaded());
+    QApplication::processEvents();
     EXPECT_EQ(ended, 0);  // a is still on screen
     a.window()->close();
+    QApplication::processEvents();  // the program ends once back in the main loop
     EXPECT_EQ(ended, 1);
 }
 
@@ -403,3 +405,36 @@ TEST_F(FormControls, ToolsFindEveryControlAndTheWindowByName)
 
 // Calls through the concrete Qt service read like calls through the interface.
 static_assert(requires(QtDialogs& d) { d.msgBox(QString()); d.inputBox(QString()); });
+
+namespace {
+class BoxesForm : public Form {
+public:
+    BoxesForm(Runtime& rt) : Form(rt, "BoxesForm")
+    {
+        txtLine.designGeometry(120, 120, 3000, 300);
+        txtLine.designTabIndex(0);
+        txtLines.designGeometry(120, 600, 3000, 900);
+        txtLines.designMultiLine();
+        txtLines.designTabIndex(1);
+    }
+    TextBox txtLine{*this, "txtLine"};
+    TextBox txtLines{*this, "txtLines"};
+};
+} // namespace
+
+TEST_F(FormControls, OnlyAMultiLineBoxTakesLineBreaks)
+{
+    BoxesForm f(runtime);
+    showActive(f);
+    for (TextBox* box : {&f.txtLine, &f.txtLines}) {
+        SCOPED_TRACE(box->name().toStdString());
+        box->setFocus();
+        QTest::keyClicks(box->widget(), "ab");
+        QTest::keyClick(box->widget(), Qt::Key_Return);
+        QTest::keyClicks(box->widget(), "c");
+        EXPECT_EQ(box->text(), box == &f.txtLines ? "ab\nc" : "abc");
+        box->selectAll();
+        EXPECT_EQ(box->selStart(), 0);
+        EXPECT_EQ(box->selLength(), box->text().size());
+    }
+}
