@@ -194,6 +194,11 @@ bool Control::hasFont() const { return true; }
 
 double Control::fontSize() { ensureLoaded(); return state_.font.size; }
 
+double Control::designFontSize() const
+{
+    return design_.font.size > 0 ? design_.font.size : form_.design().fontSize;
+}
+
 void Control::setFontSize(double points)
 {
     ensureLoaded();

@@ -74,6 +74,8 @@ public:
     virtual bool hasFont() const;
     double fontSize();
     void setFontSize(double points);
+    // The font size of the design (the form's when the control names none).
+    double designFontSize() const;
     bool fontBold();
     void setFontBold(bool bold);
     QString fontName();

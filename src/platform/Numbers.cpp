@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 #include <limits>
 #include <string>
 
@@ -410,6 +411,14 @@ DigitPattern parsePattern(const QString& pattern)
         --last;
     result.prefix = pattern.left(first);
     result.suffix = pattern.mid(last);
+    const bool unknown = pattern.contains(u';') || pattern.contains(u'%') || pattern.contains(u'\\') ||
+                         pattern.contains(u'"') || pattern.contains(QLatin1String("e+"), Qt::CaseInsensitive) ||
+                         pattern.contains(QLatin1String("e-"), Qt::CaseInsensitive);
+    if (unknown)
+        throw std::invalid_argument("unknown number pattern: " + pattern.toStdString());
+    for (qsizetype i = first; i < last; ++i)
+        if (!isPlaceholder(pattern[i]))
+            throw std::invalid_argument("unknown number pattern: " + pattern.toStdString());
     for (qsizetype i = first; i < last; ++i) {
         const QChar c = pattern[i];
         if (c == u'.') {
@@ -483,6 +492,16 @@ int currencyDecimals(const QLocale& locale)
 bool isNumeric(const QString& text)
 {
     return toDouble(text).has_value();
+}
+
+bool isNumeric(const QString& text, NumberKind kind)
+{
+    switch (kind) {
+    case NumberKind::Float: return toFloat(text).has_value();
+    case NumberKind::Currency: return toCurrencyTicks(text).has_value();
+    case NumberKind::Double: break;
+    }
+    return isNumeric(text);
 }
 
 double leadingValue(const QString& text)

@@ -24,6 +24,14 @@ namespace platform::numbers {
 // are refused; a value too small for a double reads as 0.
 bool isNumeric(const QString& text);
 
+// What a field converts its text to.
+enum class NumberKind { Double, Float, Currency };
+// The numeric test of a field of that kind: true exactly when the matching
+// conversion (toDouble, toFloat, toCurrencyTicks) gives a value, so a text
+// that passes the test always converts ("4e38" is no float, "1e20" no
+// currency amount).
+bool isNumeric(const QString& text, NumberKind kind);
+
 // The number formed by the text's leading sign, digits, decimal point '.' and
 // exponent, read up to the first character that cannot continue it; blanks,
 // tabs and line feeds are skipped wherever they stand. 0 when the text does
@@ -74,7 +82,9 @@ QString generalFormat(double value);
 // decimal digit follows (12 in "##0.#" is "12."), as the old runtime did. A
 // value that rounds to zero is written without its sign ("0.", not "-0.").
 // Other characters before the first or after the last placeholder are copied
-// as they stand.
+// as they stand. Patterns this format does not know (sections ";", percent,
+// exponents, quoted or escaped text, other characters among the
+// placeholders) throw std::invalid_argument rather than write a wrong figure.
 // Whole numbers use all their digits.
 QString formatPattern(double value, const QString& pattern);
 QString formatPattern(float value, const QString& pattern);

@@ -23,7 +23,16 @@ bool usable(double v) { return std::isfinite(v) && v >= 0; }
 
 void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& module)
 {
-    const float mean = float((double(ScaleX) + double(ScaleY)) / 2);
+    auto& [sinceDesignX, sinceDesignY] = module.ScaleSinceDesign[&frm];
+    if (module.FirstResize) {
+        // The first scaling after a load starts from the design.
+        sinceDesignX = ScaleX;
+        sinceDesignY = ScaleY;
+    } else {
+        sinceDesignX *= ScaleX;
+        sinceDesignY *= ScaleY;
+    }
+    const float mean = float((sinceDesignX + sinceDesignY) / 2);
     for (platform::Control* c : frm.controls()) {
         if (c->kind() == platform::ControlKind::Line)
             continue;  // a line has no position or size to scale
@@ -42,7 +51,7 @@ void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& m
                 c->move(l, t, w, h);
         }
         if (c->hasFont()) {
-            const double size = c->fontSize() * mean;
+            const double size = c->designFontSize() * mean;
             if (std::isfinite(size) && size > 0)
                 c->setFontSize(size);
         }

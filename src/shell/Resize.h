@@ -6,6 +6,8 @@
 #include "platform/Form.h"
 
 #include <cstdint>
+#include <map>
+#include <utility>
 
 class Program;
 
@@ -18,11 +20,16 @@ struct ResizeModule {
     int16_t ScreenHeightPx = 0;
     int16_t FirstResize = 0;   // True = -1
     int16_t ResizeReady = 0;
+    // Each form's scale since its design (horizontal, vertical). Fonts are
+    // sized from the design through it, so they cannot drift when a window is
+    // resized over and over with width and height moving apart.
+    std::map<const platform::Form*, std::pair<double, double>> ScaleSinceDesign;
 };
 
-// Multiplies the position, size and font of every control by the factors (and,
-// on the first call after a load, the form's own position and size). A control
-// that has no such property, or refuses a value, is passed over.
+// Multiplies the position and size of every control by the factors (and, on
+// the first call after a load, the form's own position and size), and sizes
+// every font from its design size by the mean of the form's scale since its
+// design. A control that has no such property, or refuses a value, is passed over.
 void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& module);
 
 enum class Centring { Centred, Raised };

@@ -369,3 +369,32 @@ TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)
 }
 
 }  // namespace
+
+// Whatever passes a field's numeric test converts: no hole between "test,
+// then convert" for a form to plug.
+TEST(Numbers, ATextThatPassesAFieldsTestConverts)
+{
+    using numbers::NumberKind;
+    const char* texts[] = {"4e38", "-4e38", "3.4e38", "1e20", "1e-50", "922337203685477.5807",
+                           "922337203685477.5808", "$1,234.50", "(5)", "12%", "", "1e400"};
+    for (const char* raw : texts) {
+        SCOPED_TRACE(raw);
+        const QString text = QString::fromUtf8(raw);
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Double), numbers::toDouble(text).has_value());
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Float), numbers::toFloat(text).has_value());
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Currency), numbers::toCurrencyTicks(text).has_value());
+    }
+    EXPECT_TRUE(numbers::isNumeric(QStringLiteral("4e38")));
+    EXPECT_FALSE(numbers::isNumeric(QStringLiteral("4e38"), NumberKind::Float));
+    EXPECT_TRUE(numbers::isNumeric(QStringLiteral("1e20"), NumberKind::Float));
+    EXPECT_FALSE(numbers::isNumeric(QStringLiteral("1e20"), NumberKind::Currency));
+}
+
+TEST(Numbers, PatternsTheFormatDoesNotKnowAreRefused)
+{
+    for (const char* pattern : {"#,##0;(#,##0)", "0.0%", "0.00E+00", "0.0e-0", "\"n\"#0", "\\##0", "#-#"}) {
+        SCOPED_TRACE(pattern);
+        EXPECT_THROW(numbers::formatPattern(12.5, QString::fromUtf8(pattern)), std::invalid_argument);
+    }
+    EXPECT_EQ(numbers::formatPattern(12.5, QStringLiteral("Each $#0.0")), QStringLiteral("Each $12.5"));
+}

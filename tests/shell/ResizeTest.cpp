@@ -122,6 +122,26 @@ TEST_F(Scaling, FirstResizeOnlyArmsLaterOnesRescale)
     EXPECT_EQ(f.OldWidth, std::lround(f.width()));
 }
 
+TEST_F(Scaling, FontsFollowTheDesignSizeHoweverOftenTheFormIsResized)
+{
+    ScaledForm f(program, Centring::Centred);
+    f.load();
+    f.Form_Resize();  // arms the later ones
+    const double w0 = f.width(), h0 = f.height();
+    struct Size {
+        double w, h, font;  // factors of the loaded size; the font expected
+    };
+    // Width and height moving in opposite directions, again and again; the
+    // mean of the scale since the design sizes the 12-point caption.
+    const Size sizes[] = {{2, 0.5, 15}, {0.5, 2, 15}, {1, 1, 12}, {2, 0.5, 15}, {0.5, 2, 15},
+                          {2, 0.5, 15}, {1.5, 1.5, 18}, {1, 1, 12}};
+    for (const Size& s : sizes) {
+        f.window()->resize(int(std::lround(s.w * w0 / 15)), int(std::lround(s.h * h0 / 15)));
+        f.Form_Resize();
+        EXPECT_NEAR(f.lblTitle.fontSize(), s.font, 0.1) << s.w << " x " << s.h;
+    }
+}
+
 TEST_F(Scaling, MinimisedOrTinyFormComesBackToItsLayout)
 {
     ScaledForm f(program, Centring::Centred);
