@@ -1,0 +1,281 @@
+// Whole passes through the questionnaire, from the console to the results
+// screen, typed and tabbed as a person does.
+
+#include "model/Equations.h"
+#include "model/Families.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
+#include "shell/FrmConsole.h"
+#include "support/AcceptanceProgrammes.h"
+#include "support/FormLookup.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
+#include "QuestFixture.h"
+
+#include <QJsonArray>
+
+using questtest::QuestTest;
+
+namespace {
+
+struct Answers {
+    QStringList counts;      // as typed
+    QStringList positivity;  // as typed; empty: tabbed through
+    int screeningItem;       // list index of the test selection
+    int ngzItem;
+    QStringList senSpecCosts;  // test-cost fields of the sensitivity form and what is typed there
+    bool confirm;
+    QString azi, dox, perReturn;
+    QString costAzi, costDox, costPid;
+};
+
+class PassTest : public QuestTest {
+protected:
+    // A key pressed in a control of the window in front.
+    static void key(platform::Control& c, Qt::Key k)
+    {
+        activate(c.form());
+        QTest::keyClick(c.widget(), k);
+    }
+
+    // Moves through a list with the keys. In the retest list only items that
+    // make a supported pair with the screening test are passed over: the
+    // EIA retests are reached from the end of the list.
+    static void chooseByKeys(platform::ListBox& list, int item, bool fromTheEnd)
+    {
+        key(list, Qt::Key_Down);
+        if (fromTheEnd) {
+            key(list, Qt::Key_End);
+            for (int i = list.listCount() - 1; i > item; --i)
+                key(list, Qt::Key_Up);
+            return;
+        }
+        for (int i = 1; i <= item; ++i)
+            key(list, Qt::Key_Down);
+    }
+
+    // Answers every question; agrees at the end unless told to stop there.
+    void walk(const Answers& a, bool agree = true)
+    {
+        Program& p = program();
+        FrmConsole& console = shown(p.FrmConsole());
+        if (console.txtRegion.hasFocus()) {
+            QTest::keyClicks(console.txtRegion.widget(), "Lakeside");
+            key(console.txtRegion, Qt::Key_Tab);
+        }
+        ASSERT_TRUE(console.cmdApp.hasFocus());
+        key(console.cmdApp, Qt::Key_Return);
+
+        FrmInitQuest& preview = p.FrmInitQuest();
+        ASSERT_TRUE(preview.cmdNext.hasFocus());
+        key(preview.cmdNext, Qt::Key_Return);
+
+        FrmQuestPop& pop = p.FrmQuestPop();
+        typeAndTab(pop.txtNoFem18, a.counts[0]);
+        typeAndTab(pop.txtNoFem1825, a.counts[1]);
+        typeAndTab(pop.txtNoFem25, a.counts[2]);
+        typeAndTab(pop.txtPerFem18, a.positivity[0]);
+        typeAndTab(pop.txtPerFem1825, a.positivity[1]);
+        typeAndTab(pop.txtPerFem25, a.positivity[2]);
+        ASSERT_TRUE(pop.cmdContinue.hasFocus());
+        key(pop.cmdContinue, Qt::Key_Return);
+
+        FrmTesting& testing = p.FrmTesting();
+        ASSERT_TRUE(testing.lstScreenTest.hasFocus());
+        chooseByKeys(testing.lstScreenTest, a.screeningItem, false);
+        key(testing.lstScreenTest, Qt::Key_Tab);
+        chooseByKeys(testing.lstNgzTest, a.ngzItem, a.ngzItem >= 2);
+        ASSERT_EQ(testing.lstScreenTest.listIndex(), a.screeningItem);
+        ASSERT_EQ(testing.lstNgzTest.listIndex(), a.ngzItem);
+
+        // The sensitivity form came up beside, with the focus in the
+        // screening test's sensitivity; test costs are typed there.
+        FrmSenSpec& senSpec = p.FrmSenSpec();
+        ASSERT_TRUE(senSpec.isShown());
+        for (qsizetype i = 0; i + 1 < a.senSpecCosts.size(); i += 2) {
+            auto* field = dynamic_cast<platform::TextBox*>(testsupport::controlNamed(senSpec, a.senSpecCosts[i]));
+            ASSERT_NE(field, nullptr);
+            field->setFocus();  // a click into the field
+            edit(*field)->selectAll();
+            typeAndTab(*field, a.senSpecCosts[i + 1]);
+        }
+
+        activate(testing);
+        key(testing.lstNgzTest, Qt::Key_Tab);
+        key(testing.cmdBack, Qt::Key_Tab);
+        ASSERT_TRUE(testing.cmdNext.hasFocus());
+        key(testing.cmdNext, Qt::Key_Return);
+
+        // The question keeps the answer of an earlier pass.
+        FrmConfirm& confirm = p.FrmConfirm();
+        platform::OptionButton& answered = confirm.optConfirm[confirm.confirmsPositives() ? 0 : 1];
+        if (confirm.cmdForward.hasFocus())  // where the last pass left it
+            key(confirm.cmdForward, Qt::Key_Backtab);
+        ASSERT_TRUE(answered.hasFocus());
+        if (a.confirm != confirm.confirmsPositives()) {
+            key(answered, a.confirm ? Qt::Key_Up : Qt::Key_Down);
+            ASSERT_EQ(confirm.confirmsPositives(), a.confirm);
+            if (a.confirm) {
+                ASSERT_TRUE(p.FrmTestCost().isShown()) << "the confirmation test's cost comes up to check";
+                activate(confirm);
+            }
+        }
+        key(confirm.optConfirm[a.confirm ? 0 : 1], Qt::Key_Tab);
+        ASSERT_TRUE(confirm.cmdForward.hasFocus());
+        key(confirm.cmdForward, Qt::Key_Return);
+
+        FrmQuestPercent& percent = p.FrmQuestPercent();
+        typeAndTab(percent.txtAzi, a.azi);
+        typeAndTab(percent.txtDox, a.dox);
+        typeAndTab(percent.txtPerReturn, a.perReturn);
+        ASSERT_TRUE(percent.cmdOk.hasFocus());
+        key(percent.cmdOk, Qt::Key_Return);
+
+        FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
+        typeAndTab(drugs.txtAzi, a.costAzi);
+        typeAndTab(drugs.txtDox, a.costDox);
+        typeAndTab(drugs.txtPID, a.costPid);
+        ASSERT_TRUE(drugs.cmdAgree.hasFocus());
+        if (agree)
+            key(drugs.cmdAgree, Qt::Key_Return);
+    }
+
+    void returnToMain()
+    {
+        FrmScrResult& results = program().FrmScrResult();
+        activate(results);
+        QTest::keyClick(results.window(), Qt::Key_R, Qt::ControlModifier);
+        ASSERT_TRUE(program().FrmConsole().isShown());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+Answers answersOf(const QJsonObject& f)
+{
+    const QStringList screening{"GenProbe", "EIA", "PCR Cervix", "LCR Cervix", "PCR Urine", "LCR Urine"};
+    const QStringList ngz{"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"};
+    const QHash<QString, QString> costField{{"CostEIA", "txtTestCostEia"}, {"CostDNGZ", "txtTestCostEIADFA"}};
+    Answers a{};
+    for (const QJsonValue& n : f["NoFem"].toArray())
+        a.counts << QString::number(n.toInt());
+    // Positivity typed as a percentage, as most users would.
+    for (const QJsonValue& r : f["PerFem"].toArray())
+        a.positivity << QString::number(r.toDouble() * 100, 'g', 6);
+    a.screeningItem = int(screening.indexOf(f["test"].toString()));
+    a.ngzItem = int(ngz.indexOf(f["ngz"].toString()));
+    const QJsonObject overrides = f["overrides"].toObject();
+    for (auto it = overrides.begin(); it != overrides.end(); ++it)
+        if (costField.contains(it.key()))
+            a.senSpecCosts << costField[it.key()] << it.value().toString();
+    a.confirm = f["confirm"].toBool();
+    a.azi = QString::number(f["PerAzi"].toDouble());
+    a.dox = QString::number(f["PerDox"].toDouble());
+    a.perReturn = QString::number(f["PerReturn"].toDouble() * 100);
+    a.costAzi = f["CostAzi"].toString();
+    a.costDox = f["CostDox"].toString();
+    a.costPid = f["CostPID"].toString();
+    return a;
+}
+
+TEST_F(PassTest, EachAcceptanceProgrammeTypedInFromTheConsoleShowsItsResults)
+{
+    const std::vector<acceptance::Programme> programmes = acceptance::programmes();
+    ASSERT_EQ(programmes.size(), 3u);
+    for (const acceptance::Programme& prog : programmes) {
+        SCOPED_TRACE(prog.name.toStdString());
+        dialogs.clear();
+        walk(answersOf(prog.figures));
+        if (HasFatalFailure())
+            return;
+        EXPECT_TRUE(dialogs.prompts().empty()) << dialogs.prompts().front().toStdString();
+        FrmScrResult& results = program().FrmScrResult();
+        ASSERT_TRUE(results.isShown());
+        EXPECT_FALSE(program().FrmQuestDrugCost().isShown());
+        int compared = 0;
+        for (auto it = prog.screens.begin(); it != prog.screens.end(); ++it) {
+            const QStringList key = it.key().split('.');
+            if (key[0] != "FrmScrResult" || !it.value().isString())
+                continue;
+            EXPECT_EQ(testsupport::captionOf(results, key[1]), it.value().toString()) << key[1].toStdString();
+            ++compared;
+        }
+        EXPECT_GT(compared, 20);
+        returnToMain();  // and the next programme is a new pass
+    }
+}
+
+TEST_F(PassTest, EverySupportedPairReachesTheAgreeStepWithItsCharacteristicsAndCosts)
+{
+    struct Case {
+        int screeningItem, ngzItem;
+        ScrTestKind test;
+        const char* ngzTest;
+        float VarCon::*sensNgz;  // null: none in use
+        void (*grayZone)(VarCon&);
+        Money VarCon::*costNgz;  // null: no retest cost
+    };
+    const Case cases[] = {
+        {0, 0, ScrTestKind::GenProbe, "No NGZ Test", &VarCon::SensPCRGP, Equations::SetNgzZoneGP, nullptr},
+        {0, 1, ScrTestKind::GenProbe, "PCR on GenProbe", &VarCon::SensPCRGP, Equations::SetNgzZoneGP,
+         &VarCon::CostPNGZ},
+        {1, 0, ScrTestKind::EIA, "No NGZ Test", nullptr, nullptr, nullptr},
+        {1, 2, ScrTestKind::EIA, "DFA on EIA", &VarCon::SensDFAEIA, Equations::SetNgzZoneDFAEIA, &VarCon::CostDNGZ},
+        {1, 3, ScrTestKind::EIA, "PCR on EIA", &VarCon::SensPCREIA, Equations::SetNgzZonePCREIA, &VarCon::CostPNGZ},
+        {2, 0, ScrTestKind::PCRC, "No NGZ Test", nullptr, nullptr, nullptr},
+        {3, 0, ScrTestKind::LCRC, "No NGZ Test", nullptr, nullptr, nullptr},
+        {4, 0, ScrTestKind::PCRU, "No NGZ Test", nullptr, nullptr, nullptr},
+        {5, 0, ScrTestKind::LCRU, "No NGZ Test", nullptr, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "pair " << c.screeningItem << "," << c.ngzItem);
+        const float noRetest = 0.5f;
+        program().vc.SensNgz = noRetest;
+        // Counts with a fraction and a group of none; positivity tabbed through.
+        walk({{"1,000.5", "0", "3000"}, {"", "", ""}, c.screeningItem, c.ngzItem, {}, false, "40", "", "",
+              "12", "2", "1167"},
+             false);
+        if (HasFatalFailure())
+            return;
+        VarCon& vc = program().vc;
+        const int t = static_cast<int>(c.test);
+        EXPECT_EQ((std::vector<float>{vc.NoFem18, vc.NoFem1825, vc.NoFem25}), (std::vector<float>{1000, 0, 3000}));
+        EXPECT_EQ((std::vector<float>{vc.PerFem18, vc.PerFem1825, vc.PerFem25}),
+                  (std::vector<float>{0.12f, 0.0f, 0.02f}));
+        EXPECT_EQ(vc.PerAzi, 40);
+        EXPECT_EQ(vc.PerDox, 60);
+        EXPECT_EQ(vc.PerReturn, 0.79f);
+        EXPECT_TRUE(program().sel.OptScrTest(t));
+        EXPECT_TRUE(program().sel.optNgzTest(c.ngzItem));
+        EXPECT_EQ(vc.ScrTest, PerTest::Name[size_t(t)]);
+        EXPECT_EQ(vc.NgzTest, c.ngzTest);
+        EXPECT_EQ(vc.SensScr, vc.*PerTest::Sens[size_t(t)]);
+        EXPECT_EQ(vc.SpecScr, vc.*PerTest::Spec[size_t(t)]);
+        EXPECT_EQ(vc.SensNgz, c.sensNgz ? vc.*c.sensNgz : noRetest);
+        if (c.grayZone) {
+            VarCon expected = vc;
+            c.grayZone(expected);
+            EXPECT_EQ(vc.SensNgzBase, expected.SensNgzBase);
+            EXPECT_EQ(vc.SensWithNgz, expected.SensWithNgz);
+            EXPECT_EQ(vc.SpecWithNgz, expected.SpecWithNgz);
+        }
+        // The unit costs in use; the results screen's retest rows go on to
+        // put each row's own cost in use.
+        EXPECT_EQ(vc.CostScrTest, vc.*PerTest::Cost[size_t(t)]);
+        EXPECT_EQ(vc.CostNgz, c.costNgz ? vc.*c.costNgz : Money());
+
+        FrmQuestDrugCost& drugs = program().FrmQuestDrugCost();
+        key(drugs.cmdAgree, Qt::Key_Return);
+        EXPECT_EQ(vc.CostAzi, Money::fromDouble(12));
+        EXPECT_EQ(vc.CostDox, Money::fromDouble(2));
+        EXPECT_EQ(vc.CostPID, Money::fromDouble(1167));
+        EXPECT_TRUE(program().FrmScrResult().isShown());
+        returnToMain();
+    }
+}
+
+} // namespace
