@@ -43,6 +43,10 @@ protected:
 
     static void press(platform::CommandButton& b) { QTest::mouseClick(b.widget(), Qt::LeftButton); }
 
+    // Every form that a return command may unload, loaded, as at the end of a
+    // pass that went everywhere.
+    std::vector<platform::Form*> loadWorkingForms();
+
     // The names of the forms whose windows go, in the order they go.
     class UnloadRecorder {
     public:

@@ -4,6 +4,7 @@
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
 #include "shell/FrmConsole.h"
 #include "QuestFixture.h"
 
@@ -176,27 +177,25 @@ TEST_F(QuestPercentTest, OkRefusesSharesThatDoNotAddUpToOneHundred)
     EXPECT_TRUE(f.isShown());
 }
 
-TEST_F(QuestPercentTest, BackToMainUnloadsTheWorkingFormsAndKeepsTheConfirmationAnswer)
+TEST_F(QuestPercentTest, BackToMainUnloadsTheWorkingFormsInItsOrderAndKeepsTheConfirmationAnswer)
 {
     Program& p = program();
-    p.FrmConsole().show();
-    p.FrmConsole().hide();
-    p.FrmConfirm().show();
-    p.FrmConfirm().optConfirm[1].setValue(true);
-    p.FrmConfirm().hide();
-    for (platform::Form* f : std::initializer_list<platform::Form*>{&p.FrmInitQuest(), &p.FrmQuestPop(),
-                                                                    &p.FrmTesting(), &p.FrmQuestDrugCost()})
-        f->load();
-    FrmQuestPercent& f = percent();
+    p.FrmConsole().load();
+    UnloadRecorder unloads(loadWorkingForms());
+    p.FrmTesting().lstScreenTest.setListIndex(1);  // EIA, which is confirmed
+    p.FrmConfirm().optConfirm[0].setValue(true);
+    p.sel.selectScrTest(p.vc, ScrTestKind::EIA);
     p.vc.QuestPopFromSenSpec = -1;
     p.vc.SpecEntered = -1;
-    UnloadRecorder unloads({&f, &p.FrmInitQuest(), &p.FrmQuestPop(), &p.FrmTesting(), &p.FrmQuestDrugCost(),
-                            &p.FrmConfirm()});
+    FrmQuestPercent& f = percent();
     f.mnuMain.trigger();
-    EXPECT_EQ(unloads.order(),
-              (QStringList{"FrmQuestPercent", "FrmInitQuest", "FrmQuestDrugCost", "FrmQuestPop", "FrmTesting"}));
+    EXPECT_EQ(unloads.order(), (QStringList{"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest",
+                                            "FrmInstructSwitch", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec",
+                                            "FrmTesting", "FrmTestCost"}));
+    EXPECT_FALSE(p.sel.scrTest().has_value()) << "the selection goes with the pass";
     EXPECT_TRUE(p.FrmConsole().isShown());
-    EXPECT_TRUE(p.FrmConfirm().optConfirm[1].value());
+    EXPECT_TRUE(p.FrmConfirm().confirmsPositives());
+    EXPECT_TRUE(p.FrmScrResult().isLoaded()) << "the result screens are not in this list";
     EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
     EXPECT_EQ(p.vc.SpecEntered, 0);
 }

@@ -215,24 +215,28 @@ TEST_F(TestingTest, BackCommandsUnloadInTheirOrder)
     Program& p = program();
     FrmTesting& f = testing();
     p.FrmQuestPop().load();
-    p.FrmConfirm().load();
-    p.FrmConsole().load();
     choose(f, 0, 0);
-
+    ASSERT_TRUE(p.FrmSenSpec().isShown());
     f.mnuRestart.trigger();
     EXPECT_FALSE(f.isLoaded());
+    EXPECT_FALSE(p.FrmSenSpec().isLoaded());
     EXPECT_TRUE(p.FrmQuestPop().isShown());
 
+    p.FrmConsole().load();
+    UnloadRecorder unloads(loadWorkingForms());
     testing();
     choose(f, 1, 0);
     p.vc.QuestPopFromSenSpec = -1;
     p.vc.SpecEntered = -1;
-    UnloadRecorder unloads({&f, &p.FrmQuestPop(), &p.FrmConfirm()});
     f.mnuMain.trigger();
-    EXPECT_EQ(unloads.order(), (QStringList{"FrmQuestPop", "FrmTesting"}));
+    EXPECT_EQ(unloads.order(),
+              (QStringList{"FrmGraph", "FrmQuestDrugCost", "FrmInitQuest", "FrmQuestPercent", "FrmQuestPop",
+                           "FrmSwitchToAnaly", "FrmDraftCostTest", "FrmScrResult", "FrmSenSpec", "FrmSwitchTo",
+                           "FrmSwitchToCost", "FrmTestCost", "FrmTesting"}));
     EXPECT_FALSE(p.sel.scrTest().has_value()) << "the selection goes with the pass";
     EXPECT_TRUE(p.FrmConsole().isShown());
     EXPECT_TRUE(p.FrmConfirm().isLoaded());
+    EXPECT_TRUE(p.FrmInstructSwitch().isLoaded());
     EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
     EXPECT_EQ(p.vc.SpecEntered, 0);
 }
