@@ -138,9 +138,31 @@ TEST_F(TestingTest, ForwardRunsTheSpecificityCheckAgainstThePositivityAsItStands
     EXPECT_TRUE(program().FrmSenSpec().TxtGPSpec.hasFocus());
     EXPECT_TRUE(program().FrmSenSpec().TxtGPSpec.enabled());
 
-    program().vc.PerFem25 = 0.02f;
+    // Answer 1: the population form comes up modally to change the positivity.
+    FrmQuestPop& pop = program().FrmQuestPop();
+    dialogs.type("1");
+    testsupport::whenModal(pop, [&] {
+        pop.txtNoFem18.setText("100");
+        pop.txtNoFem1825.setText("100");
+        pop.txtNoFem25.setText("300");
+        pop.txtPerFem25.setText("2");
+        pop.txtPerFem25.setFocus();
+        QTest::keyClick(edit(pop.txtPerFem25), Qt::Key_Tab);
+        pop.cmdContinue_Click();
+    });
+    f.cmdNext_Click();
+    EXPECT_FALSE(pop.isShown());
+    EXPECT_EQ(program().vc.PerFem25, 0.02f);
+    EXPECT_FALSE(program().FrmConfirm().isLoaded()) << "the refused Forward does not go on by itself";
     f.cmdNext_Click();
     EXPECT_TRUE(program().FrmConfirm().isShown());
+
+    // A later Back and Continue lead on to the test selection again.
+    program().FrmConfirm().cmdBack_Click();
+    f.cmdBack_Click();
+    ASSERT_TRUE(pop.isShown());
+    pop.cmdContinue_Click();
+    EXPECT_TRUE(program().FrmTesting().isShown());
 }
 
 TEST_F(TestingTest, ANewScreeningTestChecksThePairAgainAndForwardIsNeverOfferedForAnUnsupportedOne)
