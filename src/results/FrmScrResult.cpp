@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestDrugCost.h"
+#include "testchars/FrmSenSpec.h"
 #include "model/Rounding.h"
 #include "platform/Numbers.h"
 #include "results/CurrentStrategyReport.h"
@@ -394,6 +395,8 @@ void FrmScrResult::mnuBack_Click()
 void FrmScrResult::cmdSwitchTo_Click()
 {
     reviewTestCharacteristics();
+    if (runtime().ended())
+        return;
     loadComparisonScreens(program);
     if (platform::Form* comparison = resultScreenForm(program, ResultScreen::SwitchToTest))
         comparison->show();
@@ -403,9 +406,33 @@ void FrmScrResult::cmdSwitchTo_Click()
     cmdResume.setVisible(true);
 }
 
+namespace {
+
+// What the review form's load resets to its defaults.
+constexpr std::array<float VarCon::*, 22> kReviewedRates{
+    &VarCon::SensGP,     &VarCon::SpecGP,     &VarCon::SensEIA,       &VarCon::SpecEIA,    &VarCon::SensPCRC,
+    &VarCon::SpecPCRC,   &VarCon::SensPCRU,   &VarCon::SpecPCRU,      &VarCon::SensLCRC,   &VarCon::SpecLCRC,
+    &VarCon::SensLCRU,   &VarCon::SpecLCRU,   &VarCon::SensPCRGP,     &VarCon::SpecPCRGP,  &VarCon::SensDFAEIA,
+    &VarCon::SpecDFAEIA, &VarCon::SensPCREIA, &VarCon::SpecPCREIA,    &VarCon::ProbPid,    &VarCon::ProbPidFactor,
+    &VarCon::CCRateDox,  &VarCon::CCRateAzi};
+
+} // namespace
+
 // The review of every test's sensitivity, specificity and cost on the
 // sensitivity and specificity form, shown modally over a hidden results screen.
 void FrmScrResult::reviewTestCharacteristics()
 {
+    FrmSenSpec& review = program.FrmSenSpec();
+    review.prepareComparisonView();
     hide();
+    const VarCon before = program.vc;
+    review.showModal();
+    // Its Back unloads it; giving it its caption loads it again, and its load
+    // puts every rate back to the defaults. Back means "no change": the
+    // comparison goes on with the figures the user had.
+    const bool leftByBack = !review.isLoaded();
+    review.setCaption(QStringLiteral("Sensitivity and Specificity"));
+    if (leftByBack)
+        for (float VarCon::*rate : kReviewedRates)
+            program.vc.*rate = before.*rate;
 }

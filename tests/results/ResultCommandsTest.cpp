@@ -25,7 +25,7 @@ TEST_F(ResultCommandsTest, EachLoadStartsFromTheDesign)
 {
     FrmScrResult& f = results(true);
     ASSERT_TRUE(f.lblcc.visible());
-    QTest::mouseClick(f.cmdSwitchTo.widget(), Qt::LeftButton);
+    switchStep(f);
     ASSERT_TRUE(f.menus.screens->enabled());
     ASSERT_TRUE(f.cmdResume.visible());
 
@@ -122,7 +122,7 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
         FrmScrResult& f = results();
         FrmSwitchTo& comparison = program().FrmSwitchTo();
         auto currentTest = [&] { return testsupport::captionOf(comparison, "lblCTSTest"); };
-        QTest::mouseClick(f.cmdSwitchTo.widget(), Qt::LeftButton);
+        switchStep(f);
         ASSERT_TRUE(comparison.isShown());
         EXPECT_FALSE(f.isShown());
         EXPECT_EQ(currentTest(), "GenProbe");
@@ -142,6 +142,43 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
 
         program().returnToConsole();
         EXPECT_FALSE(comparison.isLoaded());
+        program().FrmConsole().hide();
+    }
+}
+
+// The review's Back means "no change": the comparison goes on with the
+// figures the user had, not with the defaults its form's next load writes.
+TEST_F(ResultCommandsTest, TheReviewKeepsTheUsersFiguresWhenLeftByBack)
+{
+    struct Case {
+        const char* name;
+        ScrTestKind test;
+        Review answer;
+        float sensGP;   // after the switch step
+    };
+    const Case cases[] = {
+        {"Back, GenProbe", ScrTestKind::GenProbe, Review::Back, 0.75f},
+        {"Back, PCR Cervix", ScrTestKind::PCRC, Review::Back, 0.75f},
+        // Forward stores what the review shows, here the form's own defaults.
+        {"Forward", ScrTestKind::GenProbe, Review::Forward, 0.7f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmSenSpec& review = program().FrmSenSpec();
+        review.load();  // as the test selection left it
+        FrmScrResult& f = resultsOf(c.test, NgzTestKind::None);
+        program().vc.SensGP = 0.75f, program().vc.ProbPid = 0.2f;  // the user's own figures
+        switchStep(f, c.answer);
+
+        EXPECT_TRUE(program().FrmSwitchTo().isShown());
+        EXPECT_FLOAT_EQ(program().vc.SensGP, c.sensGP);
+        if (c.answer == Review::Back) {
+            EXPECT_FLOAT_EQ(program().vc.ProbPid, 0.2f);
+        }
+        EXPECT_TRUE(review.isLoaded());
+        EXPECT_EQ(review.caption(), "Sensitivity and Specificity");
+        EXPECT_FALSE(review.isShown());
+        program().returnToConsole();
         program().FrmConsole().hide();
     }
 }

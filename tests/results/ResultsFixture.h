@@ -12,6 +12,7 @@
 #include "support/Programmes.h"
 #include "testchars/FrmSenSpec.h"
 
+#include <QTest>
 #include <QTimer>
 
 namespace results_test {
@@ -26,8 +27,8 @@ protected:
         program().FrmConfirm().optConfirm[yes ? 0 : 1].setValue(true);
     }
 
-    // Should the switch step let the user review the test characteristics
-    // in a modal box first, the review is left by its forward button unchanged.
+    // The switch step's review of the test characteristics, left by its
+    // forward button unchanged once it comes up.
     void acceptReviewIfAsked()
     {
         auto* timer = new QTimer;
@@ -61,6 +62,19 @@ protected:
                 return resultsOf(p);
         ADD_FAILURE() << "no programme " << programme;
         return program().FrmScrResult();
+    }
+
+    enum class Review { Forward, Back };
+
+    // The switch step, its review of the test figures left by the review
+    // form's forward or back button.
+    void switchStep(FrmScrResult& f, Review answer = Review::Forward)
+    {
+        FrmSenSpec& review = program().FrmSenSpec();
+        testsupport::whenModal(review, [&review, answer] {
+            QTest::mouseClick((answer == Review::Forward ? review.cmdNext : review.cmdBack).widget(), Qt::LeftButton);
+        });
+        QTest::mouseClick(f.cmdSwitchTo.widget(), Qt::LeftButton);
     }
 
     // The default programme of three age groups with these tests.
