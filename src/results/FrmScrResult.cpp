@@ -408,13 +408,18 @@ void FrmScrResult::cmdSwitchTo_Click()
 
 namespace {
 
-// What the review form's load resets to its defaults.
+// What the review form's load resets to its defaults, and the unit costs,
+// which the unit-cost form's load resets when the review loads it afresh.
 constexpr std::array<float VarCon::*, 22> kReviewedRates{
     &VarCon::SensGP,     &VarCon::SpecGP,     &VarCon::SensEIA,       &VarCon::SpecEIA,    &VarCon::SensPCRC,
     &VarCon::SpecPCRC,   &VarCon::SensPCRU,   &VarCon::SpecPCRU,      &VarCon::SensLCRC,   &VarCon::SpecLCRC,
     &VarCon::SensLCRU,   &VarCon::SpecLCRU,   &VarCon::SensPCRGP,     &VarCon::SpecPCRGP,  &VarCon::SensDFAEIA,
     &VarCon::SpecDFAEIA, &VarCon::SensPCREIA, &VarCon::SpecPCREIA,    &VarCon::ProbPid,    &VarCon::ProbPidFactor,
     &VarCon::CCRateDox,  &VarCon::CCRateAzi};
+constexpr std::array<Money VarCon::*, 15> kReviewedCosts{
+    &VarCon::CostGP,   &VarCon::CostEIA,  &VarCon::CostPCRC, &VarCon::CostPCRU,   &VarCon::CostLCRC,
+    &VarCon::CostLCRU, &VarCon::CostDFA,  &VarCon::CostPCA,  &VarCon::CostDox,    &VarCon::CostAzi,
+    &VarCon::CostDNGZ, &VarCon::CostPNGZ, &VarCon::CostPID,  &VarCon::TxtCostDFA, &VarCon::TxtCostPCA};
 
 } // namespace
 
@@ -432,7 +437,10 @@ void FrmScrResult::reviewTestCharacteristics()
     // comparison goes on with the figures the user had.
     const bool leftByBack = !review.isLoaded();
     review.setCaption(QStringLiteral("Sensitivity and Specificity"));
-    if (leftByBack)
-        for (float VarCon::*rate : kReviewedRates)
-            program.vc.*rate = before.*rate;
+    if (!leftByBack)
+        return;
+    for (float VarCon::*rate : kReviewedRates)
+        program.vc.*rate = before.*rate;
+    for (Money VarCon::*cost : kReviewedCosts)
+        program.vc.*cost = before.*cost;
 }

@@ -27,8 +27,10 @@ protected:
         program().FrmConfirm().optConfirm[yes ? 0 : 1].setValue(true);
     }
 
-    // The switch step's review of the test characteristics, left by its
-    // forward button unchanged once it comes up.
+    // The switch step's review of the test characteristics, once it comes up,
+    // left without a change (its Back), so the comparison goes on with the
+    // figures the test set up; its Forward would store what its fields show,
+    // which a test that sets the model state directly has not put there.
     void acceptReviewIfAsked()
     {
         auto* timer = new QTimer;
@@ -37,7 +39,7 @@ protected:
         QObject::connect(timer, &QTimer::timeout, timer, [this] {
             FrmSenSpec& review = program().FrmSenSpec();
             if (review.isModal())
-                review.cmdNext_Click();
+                review.cmdBack_Click();
         });
         timer->start(0);
     }
