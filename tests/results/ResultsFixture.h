@@ -8,6 +8,7 @@
 #include "model/ScreenSequences.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmTesting.h"
+#include "support/FormLookup.h"
 #include "support/ProgramFixture.h"
 #include "support/Programmes.h"
 #include "testchars/FrmSenSpec.h"
@@ -64,6 +65,29 @@ protected:
                 return resultsOf(p);
         ADD_FAILURE() << "no programme " << programme;
         return program().FrmScrResult();
+    }
+
+    // Every caption, visibility and public value of the results screen that
+    // the independent model worked out for the programme.
+    static void expectShows(FrmScrResult& f, const testsupport::Programme& p)
+    {
+        int checked = 0;
+        for (auto it = p.screens.begin(); it != p.screens.end(); ++it) {
+            const QStringList key = it.key().split(QLatin1Char('.'));
+            if (key[0] != QLatin1String("FrmScrResult"))
+                continue;
+            SCOPED_TRACE(it.key().toStdString());
+            ++checked;
+            if (key[1] == QLatin1String("PidCountDfaEia"))
+                EXPECT_FLOAT_EQ(f.PidCountDfaEia(), float(it.value().toDouble()));
+            else if (key[1] == QLatin1String("PidCountPcrEia"))
+                EXPECT_FLOAT_EQ(f.PidCountPcrEia(), float(it.value().toDouble()));
+            else if (key.size() == 3)
+                EXPECT_EQ(testsupport::controlNamed(f, key[1])->visible(), it.value().toBool());
+            else
+                EXPECT_EQ(testsupport::captionOf(f, key[1]).toStdString(), it.value().toString().toStdString());
+        }
+        EXPECT_GT(checked, 30);
     }
 
     enum class Review { Forward, Back };
