@@ -1,0 +1,294 @@
+#include "PathFixture.h"
+
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
+#include "shell/FrmConsole.h"
+#include "shell/FrmInstruct.h"
+#include "shell/FrmInstructSwitch.h"
+#include "shell/frmSplash.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
+
+#include <QTimer>
+
+namespace paths {
+
+namespace {
+
+const char* const kForms[] = {"frmSplash",        "FrmInstructSwitch", "FrmInstruct",     "FrmConsole",
+                              "FrmInitQuest",     "FrmQuestPop",       "FrmTesting",      "FrmSenSpec",
+                              "FrmConfirm",       "FrmTestCost",       "FrmDraftCostTest", "FrmQuestPercent",
+                              "FrmQuestDrugCost", "FrmScrResult",      "FrmSwitchTo",     "FrmSwitchToCost",
+                              "FrmSwitchToAnaly", "FrmGraph",          "FrmGraphResponse"};
+
+// The list positions of the screening and NGZ tests on the test selection.
+int screeningItem(const QString& test)
+{
+    return int(QStringList{"GenProbe", "EIA", "PCR Cervix", "LCR Cervix", "PCR Urine", "LCR Urine"}.indexOf(test));
+}
+
+int ngzItem(const QString& retest)
+{
+    return int(QStringList{"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"}.indexOf(retest));
+}
+
+QString figure(const QJsonValue& v) { return v.isString() ? v.toString() : QString::number(v.toDouble()); }
+
+} // namespace
+
+QStringList PathTest::formsOnScreen()
+{
+    QStringList shown;
+    for (const char* name : kForms)
+        if (platform::Form* f = program().runtime().findForm(QString::fromLatin1(name)); f && f->isShown())
+            shown << f->name();
+    return shown;
+}
+
+platform::Form& PathTest::current()
+{
+    const QStringList shown = formsOnScreen();
+    EXPECT_FALSE(shown.isEmpty()) << "no form on screen";
+    platform::Form* f = shown.isEmpty() ? nullptr : program().runtime().findForm(shown.last());
+    return f ? *f : program().FrmConsole();
+}
+
+void PathTest::expectOnScreen(const QStringList& forms)
+{
+    EXPECT_EQ(formsOnScreen(), forms);
+    EXPECT_EQ(endCalls, 0) << "the program ended";
+}
+
+void PathTest::expectFigures(platform::Form& form, const acceptance::Programme& programme)
+{
+    const QString prefix = form.name() + '.';
+    int compared = 0;
+    for (auto it = programme.screens.begin(); it != programme.screens.end(); ++it) {
+        const QString key = it.key();
+        if (!key.startsWith(prefix) || key.endsWith(QLatin1String(".Visible")))
+            continue;
+        const QString control = key.mid(prefix.size());
+        if (!dynamic_cast<platform::Label*>(testsupport::controlNamed(form, control)))
+            continue;  // a public value of the form, not a caption
+        EXPECT_EQ(testsupport::captionOf(form, control), it.value().toString()) << key.toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 0) << "no figures of " << form.name().toStdString();
+}
+
+acceptance::Programme PathTest::programme(const QString& name)
+{
+    for (const acceptance::Programme& p : acceptance::programmes())
+        if (p.name == name)
+            return p;
+    ADD_FAILURE() << "no programme " << name.toStdString();
+    return {};
+}
+
+void PathTest::click(platform::Control& c)
+{
+    ASSERT_NE(c.widget(), nullptr) << c.name().toStdString();
+    ASSERT_TRUE(c.widget()->isVisible()) << c.name().toStdString() << " is not on screen";
+    QTest::mouseClick(c.widget(), Qt::LeftButton);
+}
+
+void PathTest::typeAndTab(platform::TextBox& field, const QString& text)
+{
+    ASSERT_TRUE(field.hasFocus()) << field.name().toStdString() << " should have the focus";
+    QTest::keyClicks(field.widget(), text);
+    QTest::keyClick(field.widget(), Qt::Key_Tab);
+}
+
+void PathTest::clickItem(platform::ListBox& list, int index)
+{
+    auto* w = qobject_cast<QListWidget*>(list.widget());
+    ASSERT_NE(w, nullptr) << list.name().toStdString();
+    ASSERT_GE(index, 0);
+    const QRect item = w->visualItemRect(w->item(index));
+    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+void PathTest::key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers)
+{
+    ASSERT_NE(form.window(), nullptr) << form.name().toStdString();
+    activate(form);
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != form.window())
+        target = form.window();
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+void PathTest::choose(platform::Form& form, platform::MenuItem& item)
+{
+    ASSERT_NE(item.parent(), nullptr);
+    ASSERT_NE(item.action(), nullptr) << item.name().toStdString();
+    activate(form);
+    auto* bar = form.window()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QAction* title = item.parent()->action();
+    ASSERT_NE(title, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+    QMenu* menu = title->menu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isVisible()) << "the menu " << item.parent()->name().toStdString() << " did not open";
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item.action()).center());
+}
+
+void PathTest::startUpToConsole()
+{
+    Program& p = started();
+    expectOnScreen({"frmSplash"});
+    click(p.frmSplash().Frame1);
+    expectOnScreen({"FrmInstructSwitch"});
+    FrmInstruct& chooser = p.FrmInstruct();
+    testsupport::whenModal(chooser, [&chooser] { click(chooser.cmdModel); });
+    click(p.FrmInstructSwitch().cmdNext);
+    expectOnScreen({"FrmConsole"});
+}
+
+void PathTest::consoleToResults(const acceptance::Programme& prog, const QString& region)
+{
+    consoleToPreview(region);
+    previewToPopulation();
+    populationToResults(prog);
+}
+
+void PathTest::consoleToPreview(const QString& region)
+{
+    FrmConsole& console = program().FrmConsole();
+    bringUp(console);
+    console.txtRegion.setFocus();
+    typeAndTab(console.txtRegion, region);
+    click(console.cmdApp);
+    expectOnScreen({"FrmInitQuest"});
+}
+
+void PathTest::previewToPopulation()
+{
+    bringUp(program().FrmInitQuest());
+    click(program().FrmInitQuest().cmdNext);
+    expectOnScreen({"FrmQuestPop"});
+}
+
+void PathTest::populationToResults(const acceptance::Programme& prog)
+{
+    populationToTesting(prog);
+    testingToConfirm(prog);
+    confirmToPercent(prog);
+    percentToDrugCosts(prog);
+    drugCostsToResults(prog);
+}
+
+void PathTest::populationToTesting(const acceptance::Programme& prog)
+{
+    const QJsonObject& in = prog.figures;
+    FrmQuestPop& pop = program().FrmQuestPop();
+    bringUp(pop);
+    pop.txtNoFem18.setFocus();
+    platform::TextBox* counts[] = {&pop.txtNoFem18, &pop.txtNoFem1825, &pop.txtNoFem25};
+    platform::TextBox* rates[] = {&pop.txtPerFem18, &pop.txtPerFem1825, &pop.txtPerFem25};
+    for (int g = 0; g < 3; ++g)
+        typeAndTab(*counts[g], figure(in["NoFem"].toArray()[g]));
+    for (int g = 0; g < 3; ++g)
+        typeAndTab(*rates[g], figure(in["PerFem"].toArray()[g]));
+    click(pop.cmdContinue);
+    expectOnScreen({"FrmTesting"});
+}
+
+void PathTest::choosePair(const QString& test, const QString& retest)
+{
+    FrmTesting& testing = program().FrmTesting();
+    bringUp(testing);
+    // A test already chosen is not clicked again: leaving the NGZ list without
+    // a choice would ask about the valid combinations.
+    if (testing.lstScreenTest.listIndex() != screeningItem(test))
+        clickItem(testing.lstScreenTest, screeningItem(test));
+    clickItem(testing.lstNgzTest, ngzItem(retest));
+}
+
+void PathTest::testingToConfirm(const acceptance::Programme& prog)
+{
+    Program& p = program();
+    choosePair(prog.figures["test"].toString(), prog.figures["ngz"].toString());
+    // The pair's rows of test characteristics open beside the test selection;
+    // the user looks them over and leaves them by their forward arrow.
+    expectOnScreen({"FrmTesting", "FrmSenSpec"});
+    bringUp(p.FrmSenSpec());
+    click(p.FrmSenSpec().cmdNext);
+    expectOnScreen({"FrmTesting"});
+    bringUp(p.FrmTesting());
+    click(p.FrmTesting().cmdNext);
+    expectOnScreen({"FrmConfirm"});
+}
+
+void PathTest::confirmToPercent(const acceptance::Programme& prog)
+{
+    Program& p = program();
+    FrmConfirm& confirm = p.FrmConfirm();
+    bringUp(confirm);
+    const bool yes = prog.figures["confirm"].toBool();
+    click(confirm.optConfirm[yes ? 0 : 1]);
+    if (yes) {
+        // The confirmation test's cost comes up to be checked.
+        expectOnScreen({"FrmConfirm", "FrmTestCost"});
+        bringUp(p.FrmTestCost());
+        click(p.FrmTestCost().cmdNext);
+        bringUp(confirm);
+    }
+    EXPECT_EQ(confirm.optConfirm[0].value(), yes);
+    click(confirm.cmdForward);
+    expectOnScreen({"FrmQuestPercent"});
+}
+
+void PathTest::percentToDrugCosts(const acceptance::Programme& prog)
+{
+    const QJsonObject& in = prog.figures;
+    FrmQuestPercent& percent = program().FrmQuestPercent();
+    bringUp(percent);
+    percent.txtAzi.setFocus();
+    typeAndTab(percent.txtAzi, figure(in["PerAzi"]));
+    typeAndTab(percent.txtDox, figure(in["PerDox"]));
+    typeAndTab(percent.txtPerReturn, figure(in["PerReturn"]));
+    click(percent.cmdOk);
+    expectOnScreen({"FrmQuestDrugCost"});
+}
+
+void PathTest::drugCostsToResults(const acceptance::Programme& prog)
+{
+    Program& p = program();
+    FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
+    bringUp(drugs);
+    drugs.txtAzi.setFocus();
+    typeAndTab(drugs.txtAzi, figure(prog.figures["CostAzi"]));
+    typeAndTab(drugs.txtDox, figure(prog.figures["CostDox"]));
+    typeAndTab(drugs.txtPID, figure(prog.figures["CostPID"]));
+    click(drugs.cmdAgree);
+    expectOnScreen({"FrmScrResult"});
+}
+
+void PathTest::switchStep()
+{
+    Program& p = program();
+    auto* review = new QTimer;
+    testsupport::modalTimers().push_back(review);
+    review->setSingleShot(true);
+    QObject::connect(review, &QTimer::timeout, review, [&p] {
+        FrmSenSpec& senSpec = p.FrmSenSpec();
+        if (senSpec.isModal()) {
+            activate(senSpec);
+            click(senSpec.cmdNext);
+        }
+    });
+    review->start(0);
+    FrmScrResult& results = p.FrmScrResult();
+    bringUp(results);
+    click(results.cmdSwitchTo);
+    expectOnScreen({"FrmSwitchTo"});
+}
+
+} // namespace paths

@@ -1,0 +1,86 @@
+#pragma once
+// A person's way through the whole program: start-up, the instructions, the
+// console, the questionnaire with an acceptance programme's figures, the
+// results and the switch step, each step by key presses and mouse clicks on
+// the forms' own widgets. After each step a test asks which forms are on
+// screen and what figures they show.
+
+#include "app/Program.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "platform/Menu.h"
+#include "support/AcceptanceProgrammes.h"
+#include "support/FormLookup.h"
+#include "support/ProgramFixture.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
+#include <QTest>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace paths {
+
+class PathTest : public testsupport::ProgramTest {
+protected:
+    // --- what is on screen ---------------------------------------------------------------------
+
+    // The forms of the program whose windows are on screen, by name.
+    QStringList formsOnScreen();
+    // The form on screen, the one on top when there are several.
+    platform::Form& current();
+    // Exactly these forms are on screen and the program has not ended.
+    void expectOnScreen(const QStringList& forms);
+
+    // Every caption the acceptance data gives for this form equals the form's.
+    void expectFigures(platform::Form& form, const acceptance::Programme& programme);
+
+    static acceptance::Programme programme(const QString& name);
+
+    // --- input -----------------------------------------------------------------------------------
+
+    // Makes the form the active window, as the user's click on it does.
+    static void bringUp(platform::Form& form) { activate(form); }
+    static void click(platform::Control& c);
+    // Types into the field, which must hold the focus, and tabs on.
+    static void typeAndTab(platform::TextBox& field, const QString& text);
+    static void clickItem(platform::ListBox& list, int index);
+    static void key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Opens the item's menu on the form's menu bar with the mouse and clicks the item.
+    static void choose(platform::Form& form, platform::MenuItem& item);
+
+    // --- the way through -------------------------------------------------------------------------
+
+    // Start-up to the console: the window-state question answered No, a
+    // click on the splash, the instruction viewer's forward arrow and
+    // "Model" in the chooser.
+    void startUpToConsole();
+    // From the console, with the facility name typed, to the results screen.
+    void consoleToResults(const acceptance::Programme& p, const QString& region = QStringLiteral("Springfield"));
+    void consoleToPreview(const QString& region);
+    void previewToPopulation();
+    // The population form on screen: the rest of the questionnaire, in the
+    // steps below, each from the form named first to the one named last.
+    void populationToResults(const acceptance::Programme& p);
+    void populationToTesting(const acceptance::Programme& p);
+    void testingToConfirm(const acceptance::Programme& p);
+    void confirmToPercent(const acceptance::Programme& p);
+    void percentToDrugCosts(const acceptance::Programme& p);
+    // Clicks the screening test, then the NGZ retest on the test selection.
+    void choosePair(const QString& test, const QString& retest);
+    // The drug-cost form on screen: its figures typed and the agree step.
+    void drugCostsToResults(const acceptance::Programme& p);
+    // The results screen's forward arrow: the review of the test
+    // characteristics, if one comes up, left unchanged by its forward
+    // arrow; then the comparison screen.
+    void switchStep();
+};
+
+} // namespace paths
