@@ -398,10 +398,7 @@ void FrmScrResult::cmdSwitchTo_Click()
     if (runtime().ended())
         return;
     loadComparisonScreens(program);
-    if (platform::Form* comparison = resultScreenForm(program, ResultScreen::SwitchToTest))
-        comparison->show();
-    else
-        show();  // nothing to switch to yet: the results stay on screen
+    resultScreenForm(program, ResultScreen::SwitchToTest).show();
     menus.screens->setEnabled(true);
     cmdResume.setVisible(true);
 }

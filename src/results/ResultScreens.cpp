@@ -11,27 +11,27 @@
 
 #include <array>
 
-platform::Form* resultScreenForm(Program& program, ResultScreen screen)
+platform::Form& resultScreenForm(Program& program, ResultScreen screen)
 {
     switch (screen) {
-    case ResultScreen::CurrentStrategy:
-        return &program.FrmScrResult();
     case ResultScreen::SwitchToTest:
-        return &program.FrmSwitchTo();
+        return program.FrmSwitchTo();
     case ResultScreen::SwitchToCost:
-        return &program.FrmSwitchToCost();
+        return program.FrmSwitchToCost();
     case ResultScreen::SwitchToAnalysis:
-        return &program.FrmSwitchToAnaly();
+        return program.FrmSwitchToAnaly();
+    case ResultScreen::CurrentStrategy:
+        break;
     }
-    return nullptr;
+    return program.FrmScrResult();
 }
 
 void goToResultScreen(Program& program, platform::Form& from, ResultScreen to)
 {
-    platform::Form* target = resultScreenForm(program, to);
-    if (!target || target == &from)
+    platform::Form& target = resultScreenForm(program, to);
+    if (&target == &from)
         return;
-    target->show();
+    target.show();
     from.hide();
 }
 
@@ -44,8 +44,7 @@ void showCurrentStrategy(Program& program, platform::Form& from)
 void loadComparisonScreens(Program& program)
 {
     for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
-        if (platform::Form* form = resultScreenForm(program, s))
-            form->load();
+        resultScreenForm(program, s).load();
     // A graph screen left open meanwhile charts the new figures.
     program.FrmGraph().chartLatestFigures();
 }

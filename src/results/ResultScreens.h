@@ -15,11 +15,10 @@ class Program;
 // In the order of the function keys F1..F4.
 enum class ResultScreen { SwitchToTest, SwitchToCost, SwitchToAnalysis, CurrentStrategy };
 
-// The form of a result screen; null while that screen is not part of the program.
-platform::Form* resultScreenForm(Program& program, ResultScreen screen);
+// The form of a result screen.
+platform::Form& resultScreenForm(Program& program, ResultScreen screen);
 
-// Shows the target screen, then hides `from`. Nothing happens when the target
-// is not part of the program, so the user is never left without a screen.
+// Shows the target screen, then hides `from` (nothing when they are one).
 void goToResultScreen(Program& program, platform::Form& from, ResultScreen to);
 
 // Back to the current strategy from a what-if screen: the results screen then

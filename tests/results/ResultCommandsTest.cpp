@@ -112,15 +112,20 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
     struct Case {
         const char* name;
         std::function<void(FrmScrResult&)> go;
+        ResultScreen target;
     };
     const Case cases[] = {
-        {"resume button", [](FrmScrResult& f) { QTest::mouseClick(f.cmdResume.widget(), Qt::LeftButton); }},
-        {"F1", [](FrmScrResult& f) { press(f, Qt::Key_F1); }},
+        {"resume button", [](FrmScrResult& f) { QTest::mouseClick(f.cmdResume.widget(), Qt::LeftButton); },
+         ResultScreen::SwitchToTest},
+        {"F1", [](FrmScrResult& f) { press(f, Qt::Key_F1); }, ResultScreen::SwitchToTest},
+        {"F2", [](FrmScrResult& f) { press(f, Qt::Key_F2); }, ResultScreen::SwitchToCost},
+        {"F3", [](FrmScrResult& f) { press(f, Qt::Key_F3); }, ResultScreen::SwitchToAnalysis},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FrmScrResult& f = results();
         FrmSwitchTo& comparison = program().FrmSwitchTo();
+        platform::Form& target = resultScreenForm(program(), c.target);
         auto currentTest = [&] { return testsupport::captionOf(comparison, "lblCTSTest"); };
         switchStep(f);
         ASSERT_TRUE(comparison.isShown());
@@ -136,12 +141,13 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
         comparison.hide();
         activate(f);
         c.go(f);
-        EXPECT_TRUE(comparison.isShown());
+        EXPECT_TRUE(target.isShown());
         EXPECT_FALSE(f.isShown());
         EXPECT_EQ(currentTest(), "kept") << "shown again, not computed again";
 
         program().returnToConsole();
         EXPECT_FALSE(comparison.isLoaded());
+        EXPECT_FALSE(target.isLoaded());
         program().FrmConsole().hide();
     }
 }
