@@ -68,6 +68,20 @@ TEST_F(ReportTest, SectionsHaveTheirCountedBlanks)
     }
 }
 
+// The positivity rates are read from the model when the report is printed,
+// as percentages in their shortest text.
+TEST_F(ReportTest, PositivityPrintsAsAPercentage)
+{
+    const std::pair<float, QString> cases[] = {{0.12f, "12%"}, {0.085f, "8.5%"}, {0.0f, "0%"}, {1.0f, "100%"}};
+    FrmScrResult& f = resultsOf("pcrc_noconfirm");
+    for (const auto& [rate, shown] : cases) {
+        SCOPED_TRACE(shown.toStdString());
+        program().vc.PerFem25 = rate;
+        const QString population = CurrentStrategyReport(f, program().vc).at(1).text;
+        EXPECT_TRUE(population.contains(b(15) + shown + "\r\n" + b(20) + "Total")) << population.toStdString();
+    }
+}
+
 // What reaches the paper: two pages in the monospaced face, with the NGZ
 // rows of the screening test and nothing of the others.
 TEST_F(ReportTest, PrintsTwoPagesWithTheRowsOfTheScreeningTest)
