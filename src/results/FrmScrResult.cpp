@@ -4,6 +4,7 @@
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "testchars/FrmSenSpec.h"
+#include "whatif/FrmGraph.h"
 #include "model/Rounding.h"
 #include "platform/Numbers.h"
 #include "results/CurrentStrategyReport.h"
@@ -389,6 +390,9 @@ void FrmScrResult::mnuPrint_Click() { PrintCurrentStrategyReport(*this, program.
 void FrmScrResult::mnuBack_Click()
 {
     program.FrmQuestDrugCost().show();
+    // A graph left open charts the screens that go now; it stays loaded, out
+    // of sight, until the user opens it from the next pass's screens.
+    program.FrmGraph().hide();
     program.unloadForms({"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"});
 }
 

@@ -36,8 +36,10 @@ protected:
     QStringList formsOnScreen();
     // The form on screen, the one on top when there are several.
     platform::Form& current();
-    // Exactly these forms are on screen and the program has not ended.
+    // Exactly these forms are on screen, besides those the user left open,
+    // and the program has not ended.
     void expectOnScreen(const QStringList& forms);
+    QStringList leftOpen;
 
     // Every caption the acceptance data gives for this form equals the form's.
     void expectFigures(platform::Form& form, const acceptance::Programme& programme);

@@ -57,6 +57,18 @@ protected:
         expectFigures(p.FrmScrResult(), prog);
     }
 
+    // The value a chart holds for GenProbe, as the screens caption it.
+    static QString genProbeBar(platform::Chart& chart, bool money)
+    {
+        for (const platform::ChartRow& row : chart.data().rows)
+            if (row.label == "GP") {
+                const double v = platform::Chart::number(row.value).value_or(-1);
+                return money ? platform::numbers::formatCurrency(double(platform::numbers::roundHalfEven(v)))
+                             : platform::numbers::groupedCountText(v);
+            }
+        return QString("no GenProbe row");
+    }
+
     // Everything a pass loads is gone; the console and the confirmation
     // answer stay.
     void expectPassUnloaded()
@@ -165,16 +177,6 @@ TEST_F(Paths, TheGraphOpensOverTheResultScreensAndItsChooserRedrawsIt)
     Program& p = program();
     FrmGraph& graph = p.FrmGraph();
 
-    // The value a chart holds for GenProbe, as the screens caption it.
-    auto genProbeBar = [&](platform::Chart& chart, bool money) {
-        for (const platform::ChartRow& row : chart.data().rows)
-            if (row.label == "GP") {
-                const double v = platform::Chart::number(row.value).value_or(-1);
-                return money ? platform::numbers::formatCurrency(double(platform::numbers::roundHalfEven(v)))
-                             : platform::numbers::groupedCountText(v);
-            }
-        return QString("no GenProbe row");
-    };
     const QString cases = prog.screens["FrmSwitchToAnaly.lblGPNoWom"].toString();
     const QString cost = prog.screens["FrmSwitchToAnaly.lblGPCOP"].toString();
     const QString perPositive = prog.screens["FrmSwitchToCost.lblST1PI"].toString();
@@ -529,5 +531,165 @@ TEST_P(ExitPath, EndsTheProgramAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(Screens, ExitPath, ::testing::ValuesIn(kExits),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSwitchStep)
+{
+    // The user never closes the rows of test characteristics that the test
+    // selection opened; they stay beside each question form.
+    const acceptance::Programme prog = programme(kPcrCervix);
+    startUpToConsole();
+    consoleToPreview("Springfield");
+    previewToPopulation();
+    populationToTesting(prog);
+    Program& p = program();
+    choosePair("PCR Cervix", "No NGZ Test");
+    expectOnScreen({"FrmTesting", "FrmSenSpec"});
+    leftOpen = QStringList{"FrmSenSpec"};
+    bringUp(p.FrmTesting());
+    click(p.FrmTesting().cmdNext);
+    expectOnScreen({"FrmConfirm"});
+    confirmToPercent(prog);
+    percentToDrugCosts(prog);
+    drugCostsToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    expectFigures(p.FrmScrResult(), prog);
+
+    // The switch step's review takes the open form over, modally, and leaves it closed.
+    bool reviewedModally = false;
+    whenModal(p.FrmSenSpec(), [&] {
+        reviewedModally = true;
+        bringUp(p.FrmSenSpec());
+        click(p.FrmSenSpec().cmdNext);
+    });
+    bringUp(p.FrmScrResult());
+    click(p.FrmScrResult().cmdSwitchTo);
+    EXPECT_TRUE(reviewedModally);
+    leftOpen.clear();
+    expectOnScreen({"FrmSwitchTo"});
+    expectWhatIfScreens(prog);
+}
+
+TEST_F(Paths, TheSpecificityCheckLeadsToThePopulationAndTheTestSelectionBackLeadsOnFromIt)
+{
+    const acceptance::Programme prog = programme(kGenProbe);
+    startUpToConsole();
+    consoleToPreview("Springfield");
+    previewToPopulation();
+    populationToTesting(prog);
+    Program& p = program();
+    choosePair("GenProbe", "PCR on GenProbe");
+    FrmSenSpec& senSpec = p.FrmSenSpec();
+    FrmQuestPop& pop = p.FrmQuestPop();
+    bringUp(senSpec);
+    ASSERT_TRUE(senSpec.TxtGPSens.hasFocus());
+    QTest::keyClick(senSpec.TxtGPSens.widget(), Qt::Key_Tab);
+
+    // 0.97 and the over-25 positivity of 0.02 fall short of 1: the user
+    // answers 1, to change the positivity, and the population comes up over it.
+    dialogs.type("1");
+    QStringList withThePopulation;
+    whenModal(pop, [&] {
+        withThePopulation = formsOnScreen();
+        bringUp(pop);
+        pop.txtPerFem25.setFocus();
+        typeAndTab(pop.txtPerFem25, "0.05");
+        click(pop.cmdContinue);
+    });
+    typeAndTab(senSpec.TxtGPSpec, "0.97");
+    EXPECT_EQ(withThePopulation, (QStringList{"FrmQuestPop", "FrmTesting", "FrmSenSpec"}));
+    expectOnScreen({"FrmTesting", "FrmSenSpec"});
+    EXPECT_TRUE(senSpec.TxtGPSpec.hasFocus());
+    EXPECT_FLOAT_EQ(p.vc.PerFem25, 0.05f);
+    // Left again, the specificity now passes.
+    QTest::keyClick(senSpec.TxtGPSpec.widget(), Qt::Key_Tab);
+    EXPECT_FALSE(senSpec.TxtGPSpec.hasFocus());
+    EXPECT_FLOAT_EQ(p.vc.SpecGP, 0.97f);
+
+    // Back from the test selection to the population: its Continue leads on
+    // to the test selection again, not into nothing.
+    bringUp(p.FrmTesting());
+    click(p.FrmTesting().cmdBack);
+    expectOnScreen({"FrmQuestPop"});
+    EXPECT_EQ(pop.txtPerFem25.text(), "0.05");
+    bringUp(pop);
+    click(pop.cmdContinue);
+    expectOnScreen({"FrmTesting"});
+}
+
+TEST_F(Paths, AGraphLeftOpenShowsNoFiguresOfAnEarlierPass)
+{
+    const acceptance::Programme first = programme(kGenProbe), second = programme(kPcrCervix);
+    startUpToConsole();
+    consoleToResults(first);
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    Program& p = program();
+    key(current(), Qt::Key_F3);
+    click(p.FrmSwitchToAnaly().cmdGraph);
+    expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
+    // The user goes back to the projections beneath, then to the current strategy.
+    key(p.FrmSwitchToAnaly(), Qt::Key_F4);
+    EXPECT_EQ(formsOnScreen(), (QStringList{"FrmScrResult", "FrmGraph"}));
+
+    // Back into the questionnaire: the charts of this pass go from the screen
+    // with the screens they were drawn from.
+    click(p.FrmScrResult().cmdBack);
+    expectOnScreen({"FrmQuestDrugCost"});
+    const std::pair<const char*, std::function<void()>> backs[] = {
+        {"FrmQuestPercent", [&] { click(p.FrmQuestDrugCost().cmdBack); }},
+        {"FrmConfirm", [&] { click(p.FrmQuestPercent().cmdBack); }},
+        {"FrmTesting", [&] { click(p.FrmConfirm().cmdBack); }},
+        {"FrmQuestPop", [&] { click(p.FrmTesting().cmdBack); }},
+    };
+    for (const auto& [form, back] : backs) {
+        back();
+        expectOnScreen({QString::fromLatin1(form)});
+    }
+    populationToResults(second);
+    expectOnScreen({"FrmScrResult"});
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    // Opened again, it charts the new pass.
+    key(current(), Qt::Key_F3);
+    click(p.FrmSwitchToAnaly().cmdGraph);
+    expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
+    EXPECT_EQ(genProbeBar(p.FrmGraph().chrNoWomen, false), second.screens["FrmSwitchToAnaly.lblGPNoWom"].toString());
+}
+
+TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeft)
+{
+    const acceptance::Programme prog = programme(kGenProbe);
+    struct Case {
+        const char* what;
+        std::function<void(FrmSenSpec&)> leave;
+    };
+    const Case cases[] = {
+        {"forward arrow", [](FrmSenSpec& f) { click(f.cmdNext); }},
+        {"back arrow", [](FrmSenSpec& f) { click(f.cmdBack); }},
+        {"close box", [](FrmSenSpec& f) { f.window()->close(); }},
+    };
+    startUpToConsole();
+    Program& p = program();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        consoleToResults(prog);
+        ASSERT_FALSE(HasFatalFailure());
+        whenModal(p.FrmSenSpec(), [&] {
+            expectOnScreen({"FrmSenSpec"});
+            bringUp(p.FrmSenSpec());
+            c.leave(p.FrmSenSpec());
+        });
+        bringUp(p.FrmScrResult());
+        click(p.FrmScrResult().cmdSwitchTo);
+        expectOnScreen({"FrmSwitchTo"});
+        expectWhatIfScreens(prog);
+        key(current(), Qt::Key_R, Qt::ControlModifier);
+        expectOnScreen({"FrmConsole"});
+    }
+}
 
 } // namespace
