@@ -18,6 +18,7 @@
 #include "shell/frmSplash.h"
 #include "switchto/FrmSwitchTo.h"
 #include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
 #include "whatif/FrmSwitchToAnaly.h"
@@ -125,6 +126,12 @@ TEST_P(QuestionnairePath, LeadsFromTheConsoleToTheResultsOfTheProgramme)
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(program().vc.Region, "Springfield");
     expectFigures(program().FrmScrResult(), prog);
+    // Before the switch step the function keys lead nowhere else.
+    for (int k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
+        key(program().FrmScrResult(), k);
+        expectOnScreen({"FrmScrResult"});
+    }
+    EXPECT_FALSE(program().FrmSwitchTo().isLoaded());
 }
 
 INSTANTIATE_TEST_SUITE_P(Programmes, QuestionnairePath, ::testing::Values(kGenProbe, kPcrCervix),
@@ -690,6 +697,96 @@ TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeft)
         key(current(), Qt::Key_R, Qt::ControlModifier);
         expectOnScreen({"FrmConsole"});
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
+{
+    // The EIA programme's own unit costs: the screening test's and the DFA
+    // retest's on the rows of test characteristics, the DFA confirmation's on
+    // the unit-cost form that the answer Yes opens, before the user settles on No.
+    const acceptance::Programme prog = programme("eia_dfa_noconfirm_costs");
+    const QJsonObject own = prog.figures["overrides"].toObject();
+    startUpToConsole();
+    consoleToPreview("Springfield");
+    previewToPopulation();
+    populationToTesting(prog);
+    Program& p = program();
+    choosePair("EIA", "DFA on EIA");
+    FrmSenSpec& senSpec = p.FrmSenSpec();
+    bringUp(senSpec);
+    click(senSpec.txtTestCostEia);
+    typeAndTab(senSpec.txtTestCostEia, own["CostEIA"].toString());
+    click(senSpec.txtTestCostEIADFA);
+    typeAndTab(senSpec.txtTestCostEIADFA, own["CostDNGZ"].toString());
+    click(senSpec.cmdNext);
+    expectOnScreen({"FrmTesting"});
+    bringUp(p.FrmTesting());
+    click(p.FrmTesting().cmdNext);
+    expectOnScreen({"FrmConfirm"});
+
+    FrmConfirm& confirm = p.FrmConfirm();
+    bringUp(confirm);
+    click(confirm.optConfirm[0]);
+    expectOnScreen({"FrmConfirm", "FrmTestCost"});
+    FrmTestCost& unitCosts = p.FrmTestCost();
+    bringUp(unitCosts);
+    ASSERT_TRUE(unitCosts.TxtCostDFA.hasFocus());
+    typeAndTab(unitCosts.TxtCostDFA, own["CostDFA"].toString());
+    click(unitCosts.cmdNext);
+    bringUp(confirm);
+    click(confirm.optConfirm[1]);
+    click(confirm.cmdForward);
+    expectOnScreen({"FrmQuestPercent"});
+    percentToDrugCosts(prog);
+    drugCostsToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    expectFigures(p.FrmScrResult(), prog);
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    expectWhatIfScreens(prog);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Paths, FiguresChangedInTheReviewDoNotOutliveTheReturnToMain)
+{
+    const acceptance::Programme prog = programme(kGenProbe);
+    startUpToConsole();
+    consoleToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    Program& p = program();
+    FrmSenSpec& review = p.FrmSenSpec();
+    bool locked = false;
+    whenModal(review, [&] {
+        bringUp(review);
+        locked = !review.TxtGPSens.widget()->isEnabled() && !review.TxtGPSpec.widget()->isEnabled();
+        click(review.TxtEIASens);
+        typeAndTab(review.TxtEIASens, "0.6");
+        click(review.cmdNext);
+    });
+    bringUp(p.FrmScrResult());
+    click(p.FrmScrResult().cmdSwitchTo);
+    expectOnScreen({"FrmSwitchTo"});
+    EXPECT_TRUE(locked) << "the current test's figures are shown but locked";
+    // EIA, in the comparison's first slot, finds fewer with the lower sensitivity.
+    EXPECT_LT(testsupport::captionOf(p.FrmSwitchTo(), "lblSAT1IDTot").toInt(),
+              prog.screens["FrmSwitchTo.lblSAT1IDTot"].toString().toInt());
+    EXPECT_EQ(testsupport::captionOf(p.FrmSwitchTo(), "lblCTTIDTot"), prog.screens["FrmSwitchTo.lblCTTIDTot"].toString());
+
+    key(p.FrmSwitchTo(), Qt::Key_R, Qt::ControlModifier);
+    expectOnScreen({"FrmConsole"});
+    consoleToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    expectFigures(p.FrmScrResult(), prog);
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    expectWhatIfScreens(prog);
 }
 
 } // namespace
