@@ -160,9 +160,12 @@ void PathTest::choose(platform::Form& form, platform::MenuItem& item)
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item.action()).center());
 }
 
-void PathTest::startUpToConsole()
+void PathTest::startUpToConsole(platform::Answer maximise)
 {
-    Program& p = started();
+    Program& p = started(maximise);
+    // On an 800 x 600 screen the viewer cautions first: the user goes on.
+    if (screen.widthTwips() == 800 * 15.0 && screen.heightTwips() == 600 * 15.0)
+        dialogs.answer(platform::Answer::No);
     expectOnScreen({"frmSplash"});
     click(p.frmSplash().Frame1);
     expectOnScreen({"FrmInstructSwitch"});

@@ -63,7 +63,7 @@ protected:
     // Start-up to the console: the window-state question answered No, a
     // click on the splash, the instruction viewer's forward arrow and
     // "Model" in the chooser.
-    void startUpToConsole();
+    void startUpToConsole(platform::Answer maximise = platform::Answer::No);
     // From the console, with the facility name typed, to the results screen.
     void consoleToResults(const acceptance::Programme& p, const QString& region = QStringLiteral("Springfield"));
     void consoleToPreview(const QString& region);

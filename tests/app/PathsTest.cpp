@@ -790,3 +790,38 @@ TEST_F(Paths, FiguresChangedInTheReviewDoNotOutliveTheReturnToMain)
 }
 
 } // namespace
+
+namespace {
+
+// The whole way on other screens: maximised on a larger one, and on the
+// smallest screen the program runs on, where the caution is answered No.
+struct ScreenCase {
+    const char* name;
+    int width, height;
+    platform::Answer maximise;
+};
+
+class OtherScreen : public Paths, public ::testing::WithParamInterface<ScreenCase> {};
+
+TEST_P(OtherScreen, TheWholeWayHolds)
+{
+    const ScreenCase& c = GetParam();
+    const acceptance::Programme prog = programme(kGenProbe);
+    screen.setSize(c.width, c.height);
+    startUpToConsole(c.maximise);
+    consoleToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    expectFigures(program().FrmScrResult(), prog);
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    expectWhatIfScreens(prog);
+    key(program().FrmScrResult(), Qt::Key_R, Qt::ControlModifier);
+    expectOnScreen({"FrmConsole"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, OtherScreen,
+                         ::testing::Values(ScreenCase{"maximised_1280", 1280, 1024, platform::Answer::Yes},
+                                           ScreenCase{"small_800", 800, 600, platform::Answer::No}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
