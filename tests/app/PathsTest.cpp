@@ -17,6 +17,7 @@
 #include "shell/InstructionPages.h"
 #include "shell/frmSplash.h"
 #include "switchto/FrmSwitchTo.h"
+#include "testchars/FrmDraftCostTest.h"
 #include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 #include "whatif/FrmGraph.h"
@@ -475,8 +476,10 @@ protected:
                 switchStep();
                 key(current(), form == "FrmSwitchToCost" ? Qt::Key_F2 : form == "FrmSwitchToAnaly" ? Qt::Key_F3 : Qt::Key_F1);
             },
-            [&] { click(p.FrmSwitchTo().cmdGraph.visible() ? p.FrmSwitchTo().cmdGraph : p.FrmSwitchTo().cmdCost);
-                  if (!p.FrmGraph().isShown()) { key(current(), Qt::Key_F3); click(p.FrmSwitchToAnaly().cmdGraph); } },
+            [&] {
+                key(current(), Qt::Key_F3);
+                click(p.FrmSwitchToAnaly().cmdGraph);
+            },
         };
         for (int s = 0; s <= int(stage) - int(Stage::Console) && s < int(std::size(steps)); ++s) {
             steps[s]();
@@ -500,6 +503,33 @@ const ExitCase kExits[] = {
     {"graph", Stage::Graph, "FrmGraph", ExitBy::F12},
     {"graph_chooser", Stage::GraphChooser, "FrmGraphResponse", ExitBy::EndButton},
 };
+
+// A close box on the screen of each stage: the program either ends or keeps
+// a form on screen; it never runs on with nothing to show.
+class CloseBoxPath : public ExitPath {};
+
+TEST_P(CloseBoxPath, LeavesAFormOnScreenOrEndsTheProgram)
+{
+    const ExitCase& c = GetParam();
+    reach(c.stage, c.form);
+    ASSERT_FALSE(HasFatalFailure());
+    if (c.stage == Stage::GraphChooser) {
+        FrmGraphResponse& chooser = program().FrmGraphResponse();
+        whenModal(chooser, [&] { chooser.window()->close(); });
+        click(program().FrmGraph().cmdNext);
+        expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
+        return;
+    }
+    platform::Form& form = current();
+    ASSERT_EQ(form.name(), c.form);
+    form.window()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(endCalls == 1 || program().runtime().anyFormVisible()) << "nothing on screen, still running";
+    EXPECT_FALSE(form.isLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, CloseBoxPath, ::testing::ValuesIn(kExits),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ExitPath, EndsTheProgramAtOnce)
 {
@@ -823,5 +853,42 @@ INSTANTIATE_TEST_SUITE_P(Screens, OtherScreen,
                          ::testing::Values(ScreenCase{"maximised_1280", 1280, 1024, platform::Answer::Yes},
                                            ScreenCase{"small_800", 800, 600, platform::Answer::No}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+TEST_F(Paths, ThePreviewsOptionsLeadBackToItAndLeaveTheFiguresAlone)
+{
+    const acceptance::Programme prog = programme(kPcrCervix);
+    startUpToConsole();
+    Program& p = program();
+    FrmInitQuest& preview = p.FrmInitQuest();
+    consoleToPreview("Springfield");
+    ASSERT_FALSE(HasFatalFailure());
+
+    // The PID probabilities and cure rates, looked over and left by the forward arrow.
+    choose(preview, preview.mnuProbabilities);
+    expectOnScreen({"FrmInitQuest", "FrmSenSpec"});
+    EXPECT_TRUE(p.FrmSenSpec().fraProb.visible());
+    bringUp(p.FrmSenSpec());
+    click(p.FrmSenSpec().cmdNext);
+    expectOnScreen({"FrmInitQuest"});
+
+    // The test-cost calculator, left by its forward arrow without a cost worked out.
+    choose(preview, preview.mnuTestCostCalculator);
+    expectOnScreen({"FrmInitQuest", "FrmDraftCostTest"});
+    bringUp(p.FrmDraftCostTest());
+    click(p.FrmDraftCostTest().cmdNext);
+    expectOnScreen({"FrmInitQuest"});
+
+    previewToPopulation();
+    populationToResults(prog);
+    ASSERT_FALSE(HasFatalFailure());
+    expectFigures(p.FrmScrResult(), prog);
+    switchStep();
+    ASSERT_FALSE(HasFatalFailure());
+    expectWhatIfScreens(prog);
+}
 
 } // namespace
