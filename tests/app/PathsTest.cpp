@@ -71,6 +71,39 @@ protected:
         return QString("no GenProbe row");
     }
 
+    void startUpToTesting(const acceptance::Programme& prog)
+    {
+        startUpToConsole();
+        consoleToPreview("Springfield");
+        previewToPopulation();
+        populationToTesting(prog);
+    }
+
+    // The switch step from the results screen, then each what-if screen in turn.
+    void switchedScreens(const acceptance::Programme& prog)
+    {
+        switchStep();
+        if (!HasFatalFailure())
+            expectWhatIfScreens(prog);
+    }
+
+    // From the drug costs back through every question form to the population.
+    void backToPopulation()
+    {
+        Program& p = program();
+        const std::pair<const char*, std::function<void()>> backs[] = {
+            {"FrmQuestPercent", [&] { click(p.FrmQuestDrugCost().cmdBack); }},
+            {"FrmConfirm", [&] { click(p.FrmQuestPercent().cmdBack); }},
+            {"FrmTesting", [&] { click(p.FrmConfirm().cmdBack); }},
+            {"FrmQuestPop", [&] { click(p.FrmTesting().cmdBack); }},
+        };
+        for (const auto& [form, back] : backs) {
+            SCOPED_TRACE(form);
+            back();
+            expectOnScreen({QString::fromLatin1(form)});
+        }
+    }
+
     // Everything a pass loads is gone; the console and the confirmation
     // answer stay.
     void expectPassUnloaded()
@@ -143,9 +176,7 @@ TEST_F(Paths, TheSwitchStepLeadsBetweenTheFourResultScreensByFunctionKeysAndArro
     const acceptance::Programme prog = programme(kGenProbe);
     startUpToConsole();
     consoleToResults(prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(prog);
+    switchedScreens(prog);
 
     Program& p = program();
     struct Step {
@@ -245,9 +276,7 @@ TEST_F(Paths, BackToTheDrugCostsAndThroughTheQuestionnaireAgainShowsTheNewFigure
     const acceptance::Programme first = programme(kGenProbe), second = programme(kPcrCervix);
     startUpToConsole();
     consoleToResults(first);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(first);
+    switchedScreens(first);
 
     // The results screen's back arrow: the drug costs as they were typed.
     Program& p = program();
@@ -259,29 +288,15 @@ TEST_F(Paths, BackToTheDrugCostsAndThroughTheQuestionnaireAgainShowsTheNewFigure
     click(p.FrmQuestDrugCost().cmdAgree);
     expectOnScreen({"FrmScrResult"});
     expectFigures(p.FrmScrResult(), first);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(first);
+    switchedScreens(first);
 
     // Back through every question form to the population and on with the other programme.
     click(p.FrmScrResult().cmdBack);
-    const std::pair<const char*, std::function<void()>> backs[] = {
-        {"FrmQuestPercent", [&] { click(p.FrmQuestDrugCost().cmdBack); }},
-        {"FrmConfirm", [&] { click(p.FrmQuestPercent().cmdBack); }},
-        {"FrmTesting", [&] { click(p.FrmConfirm().cmdBack); }},
-        {"FrmQuestPop", [&] { click(p.FrmTesting().cmdBack); }},
-    };
-    for (const auto& [form, back] : backs) {
-        SCOPED_TRACE(form);
-        back();
-        expectOnScreen({QString::fromLatin1(form)});
-    }
+    backToPopulation();
     populationToResults(second);
     ASSERT_FALSE(HasFatalFailure());
     expectFigures(p.FrmScrResult(), second);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(second);
+    switchedScreens(second);
 }
 
 TEST_F(Paths, ReturnToMainFromEachResultScreenLeadsToTheConsoleAndANewPass)
@@ -317,9 +332,6 @@ TEST_F(Paths, ReturnToMainFromEachResultScreenLeadsToTheConsoleAndANewPass)
     }
 }
 
-} // namespace
-
-namespace {
 
 TEST_F(Paths, TheQuestionFormsLeadBackToTheConsoleAndANewPassStartsAfresh)
 {
@@ -569,19 +581,13 @@ TEST_P(ExitPath, EndsTheProgramAtOnce)
 INSTANTIATE_TEST_SUITE_P(Screens, ExitPath, ::testing::ValuesIn(kExits),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-
-namespace {
 
 TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSwitchStep)
 {
     // The user never closes the rows of test characteristics that the test
     // selection opened; they stay beside each question form.
     const acceptance::Programme prog = programme(kPcrCervix);
-    startUpToConsole();
-    consoleToPreview("Springfield");
-    previewToPopulation();
-    populationToTesting(prog);
+    startUpToTesting(prog);
     Program& p = program();
     choosePair("PCR Cervix", "No NGZ Test");
     expectOnScreen({"FrmTesting", "FrmSenSpec"});
@@ -613,10 +619,7 @@ TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSw
 TEST_F(Paths, TheSpecificityCheckLeadsToThePopulationAndTheTestSelectionBackLeadsOnFromIt)
 {
     const acceptance::Programme prog = programme(kGenProbe);
-    startUpToConsole();
-    consoleToPreview("Springfield");
-    previewToPopulation();
-    populationToTesting(prog);
+    startUpToTesting(prog);
     Program& p = program();
     choosePair("GenProbe", "PCR on GenProbe");
     FrmSenSpec& senSpec = p.FrmSenSpec();
@@ -676,16 +679,7 @@ TEST_F(Paths, AGraphLeftOpenShowsNoFiguresOfAnEarlierPass)
     // with the screens they were drawn from.
     click(p.FrmScrResult().cmdBack);
     expectOnScreen({"FrmQuestDrugCost"});
-    const std::pair<const char*, std::function<void()>> backs[] = {
-        {"FrmQuestPercent", [&] { click(p.FrmQuestDrugCost().cmdBack); }},
-        {"FrmConfirm", [&] { click(p.FrmQuestPercent().cmdBack); }},
-        {"FrmTesting", [&] { click(p.FrmConfirm().cmdBack); }},
-        {"FrmQuestPop", [&] { click(p.FrmTesting().cmdBack); }},
-    };
-    for (const auto& [form, back] : backs) {
-        back();
-        expectOnScreen({QString::fromLatin1(form)});
-    }
+    backToPopulation();
     populationToResults(second);
     expectOnScreen({"FrmScrResult"});
     switchStep();
@@ -729,9 +723,6 @@ TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeft)
     }
 }
 
-} // namespace
-
-namespace {
 
 TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
 {
@@ -740,10 +731,7 @@ TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
     // the unit-cost form that the answer Yes opens, before the user settles on No.
     const acceptance::Programme prog = programme("eia_dfa_noconfirm_costs");
     const QJsonObject own = prog.figures["overrides"].toObject();
-    startUpToConsole();
-    consoleToPreview("Springfield");
-    previewToPopulation();
-    populationToTesting(prog);
+    startUpToTesting(prog);
     Program& p = program();
     choosePair("EIA", "DFA on EIA");
     FrmSenSpec& senSpec = p.FrmSenSpec();
@@ -775,14 +763,9 @@ TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
     drugCostsToResults(prog);
     ASSERT_FALSE(HasFatalFailure());
     expectFigures(p.FrmScrResult(), prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(prog);
+    switchedScreens(prog);
 }
 
-} // namespace
-
-namespace {
 
 TEST_F(Paths, FiguresChangedInTheReviewDoNotOutliveTheReturnToMain)
 {
@@ -814,14 +797,9 @@ TEST_F(Paths, FiguresChangedInTheReviewDoNotOutliveTheReturnToMain)
     consoleToResults(prog);
     ASSERT_FALSE(HasFatalFailure());
     expectFigures(p.FrmScrResult(), prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(prog);
+    switchedScreens(prog);
 }
 
-} // namespace
-
-namespace {
 
 // The whole way on other screens: maximised on a larger one, and on the
 // smallest screen the program runs on, where the caution is answered No.
@@ -842,9 +820,7 @@ TEST_P(OtherScreen, TheWholeWayHolds)
     consoleToResults(prog);
     ASSERT_FALSE(HasFatalFailure());
     expectFigures(program().FrmScrResult(), prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(prog);
+    switchedScreens(prog);
     key(program().FrmScrResult(), Qt::Key_R, Qt::ControlModifier);
     expectOnScreen({"FrmConsole"});
 }
@@ -854,9 +830,6 @@ INSTANTIATE_TEST_SUITE_P(Screens, OtherScreen,
                                            ScreenCase{"small_800", 800, 600, platform::Answer::No}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-
-namespace {
 
 TEST_F(Paths, ThePreviewsOptionsLeadBackToItAndLeaveTheFiguresAlone)
 {
@@ -886,9 +859,7 @@ TEST_F(Paths, ThePreviewsOptionsLeadBackToItAndLeaveTheFiguresAlone)
     populationToResults(prog);
     ASSERT_FALSE(HasFatalFailure());
     expectFigures(p.FrmScrResult(), prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    expectWhatIfScreens(prog);
+    switchedScreens(prog);
 }
 
 } // namespace
