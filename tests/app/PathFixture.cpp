@@ -125,6 +125,26 @@ void PathTest::typeAndTab(platform::TextBox& field, const QString& text)
     QTest::keyClick(field.widget(), Qt::Key_Tab);
 }
 
+void PathTest::enter(platform::TextBox& field)
+{
+    if (keyboardFirst) {
+        EXPECT_TRUE(field.hasFocus()) << field.name().toStdString() << " should take the keys when its form comes up";
+    }
+    if (!field.hasFocus())
+        click(field);
+}
+
+void PathTest::pressAfterTyping(platform::CommandButton& button)
+{
+    if (!keyboardFirst) {
+        click(button);
+        return;
+    }
+    // The last Tab has brought the focus to the button; Enter presses it.
+    ASSERT_TRUE(button.hasFocus()) << button.name().toStdString() << " should follow the last field";
+    QTest::keyClick(button.widget(), Qt::Key_Return);
+}
+
 void PathTest::clickItem(platform::ListBox& list, int index)
 {
     auto* w = qobject_cast<QListWidget*>(list.widget());
@@ -204,9 +224,9 @@ void PathTest::consoleToPreview(const QString& region)
 {
     FrmConsole& console = program().FrmConsole();
     bringUp(console);
-    console.txtRegion.setFocus();
+    enter(console.txtRegion);
     typeAndTab(console.txtRegion, region);
-    click(console.cmdApp);
+    pressAfterTyping(console.cmdApp);
     expectOnScreen({"FrmInitQuest"});
 }
 
@@ -231,14 +251,14 @@ void PathTest::populationToTesting(const acceptance::Programme& prog)
     const QJsonObject& in = prog.figures;
     FrmQuestPop& pop = program().FrmQuestPop();
     bringUp(pop);
-    pop.txtNoFem18.setFocus();
+    enter(pop.txtNoFem18);
     platform::TextBox* counts[] = {&pop.txtNoFem18, &pop.txtNoFem1825, &pop.txtNoFem25};
     platform::TextBox* rates[] = {&pop.txtPerFem18, &pop.txtPerFem1825, &pop.txtPerFem25};
     for (int g = 0; g < 3; ++g)
         typeAndTab(*counts[g], figure(in["NoFem"].toArray()[g]));
     for (int g = 0; g < 3; ++g)
         typeAndTab(*rates[g], figure(in["PerFem"].toArray()[g]));
-    click(pop.cmdContinue);
+    pressAfterTyping(pop.cmdContinue);
     expectOnScreen({"FrmTesting"});
 }
 
@@ -292,11 +312,11 @@ void PathTest::percentToDrugCosts(const acceptance::Programme& prog)
     const QJsonObject& in = prog.figures;
     FrmQuestPercent& percent = program().FrmQuestPercent();
     bringUp(percent);
-    percent.txtAzi.setFocus();
+    enter(percent.txtAzi);
     typeAndTab(percent.txtAzi, figure(in["PerAzi"]));
     typeAndTab(percent.txtDox, figure(in["PerDox"]));
     typeAndTab(percent.txtPerReturn, figure(in["PerReturn"]));
-    click(percent.cmdOk);
+    pressAfterTyping(percent.cmdOk);
     expectOnScreen({"FrmQuestDrugCost"});
 }
 
@@ -305,11 +325,11 @@ void PathTest::drugCostsToResults(const acceptance::Programme& prog)
     Program& p = program();
     FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
     bringUp(drugs);
-    drugs.txtAzi.setFocus();
+    enter(drugs.txtAzi);
     typeAndTab(drugs.txtAzi, figure(prog.figures["CostAzi"]));
     typeAndTab(drugs.txtDox, figure(prog.figures["CostDox"]));
     typeAndTab(drugs.txtPID, figure(prog.figures["CostPID"]));
-    click(drugs.cmdAgree);
+    pressAfterTyping(drugs.cmdAgree);
     expectOnScreen({"FrmScrResult"});
 }
 

@@ -53,6 +53,15 @@ protected:
     static void click(platform::Control& c);
     // Types into the field, which must hold the focus, and tabs on.
     static void typeAndTab(platform::TextBox& field, const QString& text);
+    // The user starts typing in the field, clicking it first unless it has
+    // the focus already.
+    void enter(platform::TextBox& field);
+    // The forward button after a form's last field: clicked, or reached by
+    // the Tab and pressed by Enter.
+    void pressAfterTyping(platform::CommandButton& button);
+    // Whether the keys alone must do: the first field of each form that comes
+    // up holds the focus, and the Tab leads on from the last field to the button.
+    bool keyboardFirst = false;
     static void clickItem(platform::ListBox& list, int index);
     static void key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the item's menu on the form's menu bar with the mouse and clicks the item.

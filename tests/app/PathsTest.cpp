@@ -155,6 +155,7 @@ class QuestionnairePath : public Paths, public ::testing::WithParamInterface<QSt
 TEST_P(QuestionnairePath, LeadsFromTheConsoleToTheResultsOfTheProgramme)
 {
     const acceptance::Programme prog = programme(GetParam());
+    keyboardFirst = true;
     startUpToConsole();
     consoleToResults(prog);
     ASSERT_FALSE(HasFatalFailure());
