@@ -291,8 +291,10 @@ TEST_F(Paths, BackToTheDrugCostsAndThroughTheQuestionnaireAgainShowsTheNewFigure
     expectFigures(p.FrmScrResult(), first);
     switchedScreens(first);
 
-    // Back through every question form to the population and on with the other programme.
-    click(p.FrmScrResult().cmdBack);
+    // Back (Ctrl+B this time) and through every question form to the
+    // population, then on with the other programme.
+    key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
+    expectOnScreen({"FrmQuestDrugCost"});
     backToPopulation();
     populationToResults(second);
     ASSERT_FALSE(HasFatalFailure());
