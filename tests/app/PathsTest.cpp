@@ -384,14 +384,19 @@ TEST_F(Paths, TheQuestionFormsLeadBackToTheConsoleAndANewPassStartsAfresh)
 TEST_F(Paths, TheInstructionsOpenedFromTheTestSelectionLeadBackToIt)
 {
     const acceptance::Programme prog = programme(kGenProbe);
+    // How the user leaves the chooser that the viewer's forward arrow opens.
+    // (By Ctrl+R, Return to Main, instead of the forward arrow in the last case.)
+    enum class Leave { Model, AboutThenModel, CloseBox, ReturnToMain };
     struct Case {
         const char* what;
         bool invalidPair;  // else the NGZ list is left without a choice, GenProbe chosen
-        bool aboutFirst;   // the chooser's About, the forward arrow again, then Model
+        Leave leave;
     };
-    const Case cases[] = {{"an unsupported pair", true, false},
-                          {"no NGZ test chosen", false, false},
-                          {"an unsupported pair, About first", true, true}};
+    const Case cases[] = {{"an unsupported pair", true, Leave::Model},
+                          {"no NGZ test chosen", false, Leave::Model},
+                          {"an unsupported pair, About first", true, Leave::AboutThenModel},
+                          {"an unsupported pair, the chooser's close box", true, Leave::CloseBox},
+                          {"no NGZ test chosen, Return to Main", false, Leave::ReturnToMain}};
     startUpToConsole();
     Program& p = program();
     for (const Case& c : cases) {
@@ -409,14 +414,24 @@ TEST_F(Paths, TheInstructionsOpenedFromTheTestSelectionLeadBackToIt)
         whenModal(viewer, [&] {
             pageShown = viewer.rtfInstructions.text();
             withTheViewer = formsOnScreen();
-            if (c.aboutFirst) {
+            switch (c.leave) {
+            case Leave::Model:
+                whenModal(chooser, [&] { click(chooser.cmdModel); });
+                break;
+            case Leave::AboutThenModel:
                 whenModal(chooser, [&] {
                     click(chooser.cmdAbout);
                     whenModal(chooser, [&] { click(chooser.cmdModel); });
                     click(viewer.cmdNext);
                 });
-            } else {
+                break;
+            case Leave::CloseBox:
+                whenModal(chooser, [&] { chooser.window()->close(); });
+                break;
+            case Leave::ReturnToMain:
                 whenModal(chooser, [&] { click(chooser.cmdModel); });
+                key(viewer, Qt::Key_R, Qt::ControlModifier);
+                return;
             }
             click(viewer.cmdNext);
         });
