@@ -328,14 +328,12 @@ void FrmSwitchTo::cmdCost_Click() { goToResultScreen(program, *this, ResultScree
 
 void FrmSwitchTo::cmdProject_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToAnalysis); }
 
-// Back to the current strategy, which now offers to resume the comparison
-// instead of switching again.
+// Back to the current strategy; unlike the cost and projection screens, this
+// one also makes sure the results screen offers to resume the comparison.
 void FrmSwitchTo::cmdCSSR_Click()
 {
-    goToResultScreen(program, *this, ResultScreen::CurrentStrategy);
-    ::FrmScrResult& results = program.FrmScrResult();
-    results.cmdResume.setVisible(true);
-    results.cmdSwitchTo.setVisible(false);
+    showCurrentStrategy(program, *this);
+    program.FrmScrResult().cmdResume.setVisible(true);
 }
 
 // The graph screen opens over this screen, which stays visible beneath it.
