@@ -23,7 +23,6 @@ float EvaluateNgzOption(VarCon& vc, const Selection& sel, int option)
     switch (option) {
     case 1:
         vc.SensNgz = vc.SensPCRGP;
-        vc.SpecNgz = vc.SpecPCRGP;
         SetNgzZoneGP(vc);
         // Option 1 always takes the general gray-zone shares. With EIA and PCR on
         // EIA chosen, CalcPerNgz would switch to the EIA rule, so the option's
@@ -32,12 +31,10 @@ float EvaluateNgzOption(VarCon& vc, const Selection& sel, int option)
         return StCalcAddInfNgz(vc, sel.optNgzTest(3) ? Selection() : sel);
     case 2:
         vc.SensNgz = vc.SensDFAEIA;
-        vc.SpecNgz = vc.SpecDFAEIA;
         SetNgzZoneDFAEIA(vc);
         return StCalcAddInfNgz(vc, sel);
     default:
         vc.SensNgz = vc.SensPCREIA;
-        vc.SpecNgz = vc.SpecPCREIA;
         SetNgzZonePCREIA(vc);
         return StCalcAddInfNgz(vc, sel);
     }

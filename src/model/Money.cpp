@@ -1,5 +1,6 @@
 #include "model/Money.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -8,16 +9,41 @@ namespace {
 // Largest double strictly inside the int64 range (2^63 is not representable as int64).
 constexpr double Int64Limit = 9223372036854775808.0;
 
-int64_t saturatingRound(double value)
+// The exact binary value of amount, in ten-thousandths, rounded to the nearest
+// whole tick, an exact half to the even neighbour. Working on the double's own
+// bits avoids rounding twice (amount * 10000 rounded in double, then to an
+// integer), which lands a value within an ulp of a tie one tick off.
+int64_t exactTicks(double amount)
 {
-    if (std::isnan(value))
+    if (std::isnan(amount))
         return 0;
-    const double rounded = std::nearbyint(value);  // default mode: halves to even
-    if (rounded >= Int64Limit)
-        return std::numeric_limits<int64_t>::max();
-    if (rounded < -Int64Limit)
-        return std::numeric_limits<int64_t>::min();
-    return static_cast<int64_t>(rounded);
+    if (std::isinf(amount))
+        return amount > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(amount), &exponent);  // in [0.5, 1)
+    // |amount| = mantissa * 2^(exponent - 53), mantissa a whole number below 2^53.
+    const auto mantissa = static_cast<unsigned __int128>(std::ldexp(fraction, 53));
+    const int shift = exponent - 53;
+    unsigned __int128 magnitude = mantissa * 10000u;
+    constexpr unsigned __int128 Limit = static_cast<unsigned __int128>(1) << 63;
+    if (shift >= 0) {
+        // A whole number of ticks; beyond the range at once if shifted far.
+        if (shift > 63)
+            magnitude = Limit;
+        else
+            magnitude = std::min<unsigned __int128>(magnitude << shift, Limit);
+    } else if (-shift >= 127) {
+        magnitude = 0;
+    } else {
+        const int k = -shift;
+        const unsigned __int128 whole = magnitude >> k;
+        const unsigned __int128 rest = magnitude - (whole << k);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (k - 1);
+        magnitude = whole + ((rest > half || (rest == half && (whole & 1u))) ? 1u : 0u);
+    }
+    if (amount < 0)
+        return magnitude >= Limit ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
+    return magnitude >= Limit ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(magnitude);
 }
 
 int64_t saturatingAdd(int64_t a, int64_t b)
@@ -32,7 +58,7 @@ int64_t saturatingAdd(int64_t a, int64_t b)
 
 Money Money::fromDouble(double amount)
 {
-    return Money(saturatingRound(amount * TicksPerUnit));
+    return Money(exactTicks(amount));
 }
 
 Money Money::wholeUnits(double amount)

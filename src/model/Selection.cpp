@@ -27,12 +27,11 @@ std::optional<std::string> Selection::OptScrTest_Click(VarCon& vc, int16_t Index
 }
 
 namespace {
-// Puts a retest in use: its sensitivity and specificity, its name and its
-// gray-zone cut-offs.
-void UseRetest(VarCon& vc, float sens, float spec, const char* name, void (*setZone)(VarCon&))
+// Puts a retest in use: its sensitivity, its name and its gray-zone cut-offs.
+// Its specificity is not copied: choosing a retest never did.
+void UseRetest(VarCon& vc, float sens, const char* name, void (*setZone)(VarCon&))
 {
     vc.SensNgz = sens;
-    vc.SpecNgz = spec;
     vc.NgzTest = name;
     setZone(vc);
 }
@@ -47,7 +46,7 @@ std::optional<std::string> Selection::optNgzTest_Click(VarCon& vc, int16_t Index
         break;
     case 1:
         if (OptScrTest(0)) {
-            UseRetest(vc, vc.SensPCRGP, vc.SpecPCRGP, "PCR on GenProbe", Equations::SetNgzZoneGP);
+            UseRetest(vc, vc.SensPCRGP, "PCR on GenProbe", Equations::SetNgzZoneGP);
         } else {
             message = MsgNgzNotForPcrLcr;
         }
@@ -58,9 +57,9 @@ std::optional<std::string> Selection::optNgzTest_Click(VarCon& vc, int16_t Index
             message = MsgNgzNotForPcrLcr;
         } else if (OptScrTest(1)) {
             if (Index == 2)
-                UseRetest(vc, vc.SensDFAEIA, vc.SpecDFAEIA, "DFA on EIA", Equations::SetNgzZoneDFAEIA);
+                UseRetest(vc, vc.SensDFAEIA, "DFA on EIA", Equations::SetNgzZoneDFAEIA);
             else
-                UseRetest(vc, vc.SensPCREIA, vc.SpecPCREIA, "PCR on EIA", Equations::SetNgzZonePCREIA);
+                UseRetest(vc, vc.SensPCREIA, "PCR on EIA", Equations::SetNgzZonePCREIA);
         } else {
             message = MsgNeedsEia;
         }

@@ -92,8 +92,23 @@ protected:
         QMainWindow::keyPressEvent(e);
     }
 
+    // A fixed form is never maximised, whatever the window system allows.
+    void changeEvent(QEvent* e) override
+    {
+        QMainWindow::changeEvent(e);
+        const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (e->type() == QEvent::WindowStateChange && form_.design_.border != BorderStyle::Sizable &&
+            (windowState() & large))
+            setWindowState(windowState() & ~large);
+    }
+
     void resizeEvent(QResizeEvent* e) override
     {
+        if (form_.design_.border != BorderStyle::Sizable && minimumSize() == maximumSize() &&
+            size() != minimumSize()) {
+            resize(minimumSize());
+            return;
+        }
         QMainWindow::resizeEvent(e);
         if (form_.loaded_ && form_.window_ == this)
             form_.Form_Resize();
@@ -184,7 +199,9 @@ void Form::load()
     switch (design_.border) {
     case BorderStyle::Sizable: break;
     case BorderStyle::FixedDialog:
-        window_->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        // A title and a close box only: no maximise box, no sizing border.
+        window_->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
         break;
     case BorderStyle::None:
         window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -199,8 +216,8 @@ void Form::load()
         if (c->widget())
             window_->watch(c->widget(), c);
     const int menuHeight = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
-    window_->resize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
-                    int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight);
+    resizeWindow(QSize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
+                       int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight));
     // Centred until the form places itself.
     const double sw = runtime_.screen().widthTwips(), sh = runtime_.screen().heightTwips();
     move((sw - width()) / 2, (sh - height()) / 2);
@@ -349,8 +366,18 @@ void Form::move(double left, double top, double width, double height)
 {
     load();
     move(left, top);
-    window_->resize(std::max(1, int(std::lround(width / twipsPerPixelX()))),
-                    std::max(1, int(std::lround(height / twipsPerPixelY()))));
+    resizeWindow(QSize(std::max(1, int(std::lround(width / twipsPerPixelX()))),
+                       std::max(1, int(std::lround(height / twipsPerPixelY())))));
+}
+
+// A form with a fixed border keeps the size its code gives it: neither the
+// user nor the window manager can resize or maximise it.
+void Form::resizeWindow(QSize size)
+{
+    if (design_.border == BorderStyle::Sizable)
+        window_->resize(size);
+    else
+        window_->setFixedSize(size);
 }
 
 double Form::scaleWidth()

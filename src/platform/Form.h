@@ -15,6 +15,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -127,6 +128,7 @@ private:
     double twipsPerPixelY() const;
     QWidget* containerWidget(Control* c);
     void buildMenus();
+    void resizeWindow(QSize size);
     void finishModal();
 
     FocusEngine& focus() { return *focus_; }

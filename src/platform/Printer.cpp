@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTextBlock>
 #include <QTextLayout>
 
 #include <cmath>
@@ -305,30 +306,67 @@ void Printer::printImage(const QImage& image)
     job->y = job->page.height(); // the page is the image's alone
 }
 
+namespace {
+// The top and bottom of every line of a laid-out document.
+std::vector<std::pair<double, double>> lineExtents(QTextDocument& document)
+{
+    std::vector<std::pair<double, double>> lines;
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* text = block.layout();
+        if (!text)
+            continue;
+        const double blockTop = layout->blockBoundingRect(block).top();
+        for (int i = 0; i < text->lineCount(); ++i) {
+            const QTextLine line = text->lineAt(i);
+            lines.emplace_back(blockTop + line.y(), blockTop + line.y() + line.height());
+        }
+    }
+    return lines;
+}
+
+// Where the sheet that starts at top ends: a page height further down, or
+// higher up where a line would otherwise be cut in two (unless that line
+// alone is taller than a sheet).
+double sheetEnd(double top, double pageHeight, const std::vector<std::pair<double, double>>& lines)
+{
+    double end = top + pageHeight;
+    for (const auto& [lineTop, lineBottom] : lines)
+        if (lineTop > top && lineTop < end && lineBottom > end)
+            end = lineTop;
+    return end;
+}
+} // namespace
+
 void Printer::drawDocument(Job& job, const QTextDocument& document)
 {
-    // Lay out a copy for the printer's resolution and page, leaving the
-    // document on screen as it is.
+    // Lay out a copy for the printer's resolution and page width, leaving the
+    // document on screen as it is, and cut it into sheets between lines.
     std::unique_ptr<QTextDocument> copy(document.clone());
     QAbstractTextDocumentLayout* layout = copy->documentLayout();
     layout->setPaintDevice(job.device.get());
-    copy->setPageSize(job.page.size());
+    copy->setTextWidth(job.page.width());
     const double height = job.page.height();
-    const int pages = copy->pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 || job.y > 0) {
+    const double total = layout->documentSize().height();
+    const std::vector<std::pair<double, double>> lines = lineExtents(*copy);
+    for (double top = 0; top < total;) {
+        if (top > 0 || job.y > 0) {
             breakPage(job);
             if (job.failed)
                 return;
         }
+        const double end = sheetEnd(top, height, lines);
         QAbstractTextDocumentLayout::PaintContext context;
         context.palette.setColor(QPalette::Text, Qt::black);
-        context.clip = QRectF(0, i * height, job.page.width(), height);
+        const QRectF sheet(0, top, job.page.width(), end - top);
+        // Lines that only touch the sheet's edges belong to the sheets beside it.
+        context.clip = sheet.adjusted(0, 1, 0, -1);
         job.painter.save();
-        job.painter.translate(job.page.left(), job.page.top() - i * height);
-        job.painter.setClipRect(context.clip);
+        job.painter.translate(job.page.left(), job.page.top() - top);
+        job.painter.setClipRect(sheet);
         layout->draw(&job.painter, context);
         job.painter.restore();
+        top = end;
     }
     job.y = height;
 }

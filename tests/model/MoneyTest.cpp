@@ -18,6 +18,12 @@ TEST(Money, FromDoubleRoundsToTenThousandthsHalfToEven)
         // 0.03125 and 0.09375 are exact binary fractions: 312.5 and 937.5 ticks.
         {545.10001, 5451000}, {9.5, 95000}, {0.03125, 312}, {0.09375, 938},
         {-0.03125, -312},     {-1.23456, -12346}, {0.0, 0},
+        // Within an ulp of a tie, the exact binary value decides: 30544685.98875 is
+        // stored as 30544685.988749999..., and 5e-05 as 0.0000500000000000000024.
+        {30544685.98875, 305446859887}, {-30544685.98875, -305446859887}, {5e-05, 1}, {-5e-05, -1},
+        {0.00015, 1}, {4.9999999999999996e-05, 0},
+        // The largest amounts Money holds, and one beyond.
+        {922337203685477.5, 9223372036854775000}, {1e15, std::numeric_limits<int64_t>::max()},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Money::fromDouble(c.amount).ticks(), c.ticks) << c.amount;

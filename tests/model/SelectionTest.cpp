@@ -188,3 +188,27 @@ TEST(Selection, ClearForgetsTheChoiceAndConfirmationReadsUnchecked)
 }
 
 } // namespace
+
+namespace {
+// Choosing a retest and evaluating an NGZ option set the retest's sensitivity
+// and cut-off; the retest's specificity in use is not theirs to write.
+TEST(Selection, RetestsAndNgzOptionsLeaveTheRetestSpecificity)
+{
+    const std::pair<ScrTestKind, NgzTestKind> choices[] = {{ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe},
+                                                           {ScrTestKind::EIA, NgzTestKind::DfaOnEia},
+                                                           {ScrTestKind::EIA, NgzTestKind::PcrOnEia}};
+    for (const auto& [test, retest] : choices) {
+        VarCon vc = WithDefaults();
+        vc.SpecPCRGP = 0.99f, vc.SpecDFAEIA = 0.98f, vc.SpecPCREIA = 0.97f;
+        vc.SpecNgz = 0.5f;
+        Selection sel;
+        sel.selectScrTest(vc, test);
+        sel.selectNgzTest(vc, retest);
+        EXPECT_EQ(vc.SpecNgz, 0.5f) << static_cast<int>(retest);
+        for (int option = 1; option <= 3; ++option) {
+            Equations::EvaluateNgzOption(vc, sel, option);
+            EXPECT_EQ(vc.SpecNgz, 0.5f) << "option " << option;
+        }
+    }
+}
+} // namespace

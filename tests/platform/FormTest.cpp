@@ -438,3 +438,32 @@ TEST_F(FormControls, OnlyAMultiLineBoxTakesLineBreaks)
         EXPECT_EQ(box->selLength(), box->text().size());
     }
 }
+
+namespace {
+class FixedForm : public Form {
+public:
+    FixedForm(Runtime& rt, BorderStyle border) : Form(rt, "FixedForm")
+    {
+        designClientSize(3000, 1500);
+        designBorder(border);
+    }
+};
+} // namespace
+
+TEST_F(FormLifecycle, FixedBorderFormsKeepTheirSize)
+{
+    for (BorderStyle border : {BorderStyle::FixedDialog, BorderStyle::None}) {
+        FixedForm f(runtime, border);
+        showActive(f);
+        const QSize designed(200, 100);
+        ASSERT_EQ(f.window()->size(), designed);
+        f.window()->resize(600, 400);
+        f.window()->showMaximized();
+        QApplication::processEvents();
+        EXPECT_EQ(f.window()->size(), designed);
+        EXPECT_FALSE(f.window()->windowFlags() & Qt::WindowMaximizeButtonHint);
+        // Its own code may still size it.
+        f.move(0, 0, 4500, 3000);
+        EXPECT_EQ(f.window()->size(), QSize(300, 200));
+    }
+}

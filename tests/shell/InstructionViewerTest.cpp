@@ -319,3 +319,34 @@ TEST_F(InstructionViewerTest, SmallScreensAreWarnedOrCautionedExactlyAtTheirSize
 }
 
 } // namespace
+
+namespace {
+// A line cut by a page break comes out twice: its top half at the foot of one
+// sheet, its bottom half at the head of the next.
+QStringList linesCutByAPageBreak(const QString& pdf)
+{
+    QStringList cut;
+    const std::vector<QStringList> sheets = pdftest::pages(pdf);
+    for (size_t i = 0; i + 1 < sheets.size(); ++i) {
+        QStringList foot = sheets[i], head = sheets[i + 1];
+        foot.removeAll(QString());
+        head.removeAll(QString());
+        if (!foot.isEmpty() && !head.isEmpty() && foot.last() == head.first())
+            cut << foot.last();
+    }
+    return cut;
+}
+} // namespace
+
+TEST_F(InstructionViewerTest, PrintedPagesNeverCutALineAcrossSheets)
+{
+    FrmInstructSwitch& v = viewer();
+    activate(v);
+    for (Qt::Key key : {Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F11})
+        QTest::keyClick(v.window(), key);
+    ASSERT_EQ(printer.jobs().size(), 5);
+    for (const QString& job : printer.jobs())
+        EXPECT_EQ(linesCutByAPageBreak(job).join('\n').toStdString(), "") << printedPage(job).toStdString();
+    v.mnuPrintAll.trigger();
+    EXPECT_EQ(linesCutByAPageBreak(printer.lastOutputPath()).join('\n').toStdString(), "");
+}
