@@ -1,0 +1,371 @@
+// A seeded storm of what a person can do to the program: keys, clicks
+// anywhere, bad text typed into fields, close boxes, minimise and restore,
+// resizes, and message and input boxes answered at random. It fails on a
+// crash, a hang, a NaN or infinity in the model state, or a moment with no
+// form on screen while the program has not ended.
+//
+// RANDOM_EVENTS sets the number of events (default 3000), RANDOM_SEED the
+// seed (default 20261207). A failure prints the seed and the last events.
+
+#include "app/Program.h"
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Printer.h"
+#include "platform/Screen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+
+namespace {
+
+// Every float of the model state, generated from VarCon.h at configure time.
+constexpr float VarCon::* kModelFloats[] = {
+#include "VarConFloats.inc"
+};
+
+const char* const kBadInputs[] = {
+    "",       " ",      "   ",        "abc",      "-",          "+",     "-5",     "0",
+    "1e5",    "4e38",   "1e309",      "-1e20",    "99999999999", "$5",   "5$",     "1,500",
+    "(5)",    "50%",    "0.5%",       "12.5abc",  ".",          "1.2.3", "100",    "1",
+    "0.0001", "32768",  "-32769",     "2147483648", "NaN",      "inf",   "1e-50",  "$1,234.50",
+    "e",      "--1",    "5 000",      "\t",       "1000000000000000000000", "0.99", "7",
+};
+
+// Keys a person presses, with the modifiers that go with them.
+struct KeyPress {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+};
+const KeyPress kKeys[] = {
+    {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier},
+    {Qt::Key_Enter, Qt::NoModifier},  {Qt::Key_Escape, Qt::NoModifier},     {Qt::Key_Space, Qt::NoModifier},
+    {Qt::Key_Up, Qt::NoModifier},     {Qt::Key_Down, Qt::NoModifier},       {Qt::Key_Left, Qt::NoModifier},
+    {Qt::Key_Right, Qt::NoModifier},  {Qt::Key_F1, Qt::NoModifier},         {Qt::Key_F2, Qt::NoModifier},
+    {Qt::Key_F3, Qt::NoModifier},     {Qt::Key_F4, Qt::NoModifier},         {Qt::Key_F5, Qt::NoModifier},
+    {Qt::Key_F6, Qt::NoModifier},     {Qt::Key_F7, Qt::NoModifier},         {Qt::Key_F8, Qt::NoModifier},
+    {Qt::Key_F9, Qt::NoModifier},     {Qt::Key_F10, Qt::NoModifier},        {Qt::Key_F11, Qt::NoModifier},
+    {Qt::Key_F12, Qt::NoModifier},    {Qt::Key_P, Qt::ControlModifier},     {Qt::Key_R, Qt::ControlModifier},
+    {Qt::Key_A, Qt::NoModifier},      {Qt::Key_Y, Qt::NoModifier},          {Qt::Key_N, Qt::NoModifier},
+    {Qt::Key_1, Qt::NoModifier},      {Qt::Key_5, Qt::NoModifier},          {Qt::Key_0, Qt::NoModifier},
+    {Qt::Key_Period, Qt::NoModifier}, {Qt::Key_Backspace, Qt::NoModifier},  {Qt::Key_F, Qt::AltModifier},
+    {Qt::Key_N, Qt::AltModifier},     {Qt::Key_B, Qt::AltModifier},         {Qt::Key_C, Qt::AltModifier},
+};
+
+// Message and input boxes answered at random, from the same seeded stream.
+class RandomDialogs : public platform::Dialogs {
+public:
+    explicit RandomDialogs(std::mt19937& rng) : rng_(rng) {}
+
+    platform::Answer msgBox(const QString&, platform::Buttons buttons, platform::Icon, const QString&) override
+    {
+        if (buttons == platform::Buttons::Ok)
+            return platform::Answer::Ok;
+        return pick(2) == 0 ? platform::Answer::Yes : platform::Answer::No;
+    }
+
+    QString inputBox(const QString&, const QString&, const QString& defaultText) override
+    {
+        static const char* const answers[] = {"", "1", "2", "3", "4", "y", "yes", "n", "no", "9", "abc", " "};
+        const int n = int(std::size(answers));
+        const int i = pick(n + 1);
+        return i == n ? defaultText : QString::fromLatin1(answers[i]);
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    std::mt19937& rng_;
+};
+
+// Aborts the process with the recent events when the event loop stops
+// moving, which no assertion inside the loop could report.
+class Watchdog {
+public:
+    explicit Watchdog(std::function<void()> onHang) : onHang_(std::move(onHang)), thread_([this] { run(); }) {}
+    ~Watchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    void beat() { ++beats_; }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        unsigned long last = beats_;
+        while (!wake_.wait_for(lock, std::chrono::seconds(30), [this] { return stop_; })) {
+            if (beats_ == last) {
+                onHang_();
+                std::abort();
+            }
+            last = beats_;
+        }
+    }
+    std::function<void()> onHang_;
+    std::atomic<unsigned long> beats_{0};
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    std::thread thread_;
+};
+
+int envInt(const char* name, int fallback)
+{
+    const char* v = std::getenv(name);
+    return v && *v ? std::atoi(v) : fallback;
+}
+
+class Storm {
+public:
+    Storm(unsigned seed, int events) : rng_(seed), seed_(seed), total_(events) {}
+
+    void run()
+    {
+        Watchdog dog([this] { dump("the event loop hung"); });
+        watchdog_ = &dog;
+        while (done_ < total_ && !failed_) {
+            ++programs_;
+            startProgram();
+            QEventLoop outer;
+            outer_ = &outer;
+            schedule();
+            outer.exec();
+            outer_ = nullptr;
+            program_.reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        watchdog_ = nullptr;
+    }
+
+    // One event per turn of whatever event loop is running: a fresh timer each
+    // time, because Qt does not fire a timer again inside its own slot, and a
+    // click may open a modal form whose loop must see the next event.
+    void schedule()
+    {
+        QTimer::singleShot(0, [this] { tick(); });
+    }
+
+    void tick()
+    {
+        watchdog_->beat();
+        if (done_ >= total_ || failed_ || runtimeEnded_) {
+            // Still inside a modal showing: ending the program unwinds it.
+            if (!runtimeEnded_)
+                program_->end();
+            if (outer_)
+                outer_->quit();
+            return;
+        }
+        schedule();
+        step();
+        check();
+    }
+
+    bool failed() const { return failed_; }
+    const std::string& failure() const { return failure_; }
+    int programs() const { return programs_; }
+    int done() const { return done_; }
+
+private:
+    void startProgram()
+    {
+        runtimeEnded_ = false;
+        dialogs_ = std::make_unique<RandomDialogs>(rng_);
+        printer_ = std::make_unique<platform::Printer>(
+            *dialogs_, platform::Destination::pdf(folder_.path() + QStringLiteral("/storm.pdf")));
+        program_ = std::make_unique<Program>(*dialogs_, screen_, printer_.get(), [this] { runtimeEnded_ = true; });
+        program_->start();
+    }
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+    // The window a person could reach now: a modal form's, else any shown form's.
+    QMainWindow* targetWindow()
+    {
+        if (auto* modal = qobject_cast<QMainWindow*>(QApplication::activeModalWidget()))
+            return modal;
+        std::vector<QMainWindow*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* mw = qobject_cast<QMainWindow*>(w); mw && mw->isVisible())
+                shown.push_back(mw);
+        if (shown.empty())
+            return nullptr;
+        return shown[std::size_t(pick(int(shown.size())))];
+    }
+
+    void note(const std::string& what)
+    {
+        recent_.push_back(std::to_string(done_) + ": " + what);
+        if (recent_.size() > 40)
+            recent_.pop_front();
+    }
+
+    void step()
+    {
+        ++done_;
+        QMainWindow* w = targetWindow();
+        if (!w)
+            return;
+        QApplication::setActiveWindow(w);
+        const std::string form = w->objectName().toStdString();
+        const int kind = pick(100);
+        if (kind < 35)
+            pressKey(w, form);
+        else if (kind < 70)
+            clickSomewhere(w, form);
+        else if (kind < 90)
+            typeBadText(w, form);
+        else if (kind < 93)
+            resize(w, form);
+        else if (kind < 96)
+            minimiseAndRestore(w, form);
+        else
+            closeBox(w, form);
+    }
+
+    void pressKey(QMainWindow* w, const std::string& form)
+    {
+        const KeyPress& k = kKeys[pick(int(std::size(kKeys)))];
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != w)
+            target = w;
+        note(form + " key " + QKeySequence(int(k.key) | int(k.mods)).toString().toStdString());
+        QTest::keyClick(target, k.key, k.mods);
+    }
+
+    void clickSomewhere(QMainWindow* w, const std::string& form)
+    {
+        QWidget* central = w->centralWidget() ? w->centralWidget() : w;
+        if (central->width() <= 0 || central->height() <= 0)
+            return;
+        const QPoint at(pick(central->width()), pick(central->height()));
+        QWidget* hit = central->childAt(at);
+        if (!hit)
+            hit = central;
+        const QPoint local = hit->mapFrom(central, at);
+        note(form + " click " + hit->objectName().toStdString() + " at " + std::to_string(at.x()) + "," +
+             std::to_string(at.y()));
+        QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, local);
+    }
+
+    void typeBadText(QMainWindow* w, const std::string& form)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!edit || edit->window() != w) {
+            pressKey(w, form);
+            return;
+        }
+        const char* text = kBadInputs[pick(int(std::size(kBadInputs)))];
+        note(form + " type '" + text + "' into " + edit->objectName().toStdString());
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+        if (pick(2) == 0)
+            QTest::keyClick(edit, Qt::Key_Tab);
+    }
+
+    void resize(QMainWindow* w, const std::string& form)
+    {
+        const QSize size(40 + pick(1400), 40 + pick(1000));
+        note(form + " resize " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        w->resize(size);
+    }
+
+    void minimiseAndRestore(QMainWindow* w, const std::string& form)
+    {
+        note(form + " minimise and restore");
+        w->setWindowState(Qt::WindowMinimized);
+        QApplication::processEvents();
+        if (!w->isVisible())
+            return;
+        w->setWindowState(Qt::WindowNoState);
+    }
+
+    void closeBox(QMainWindow* w, const std::string& form)
+    {
+        note(form + " close box");
+        w->close();
+    }
+
+    void check()
+    {
+        if (!program_ || runtimeEnded_)
+            return;
+        for (float VarCon::* member : kModelFloats) {
+            const float v = program_->vc.*member;
+            if (!std::isfinite(v))
+                return fail("a value of the model state is not finite: " + std::to_string(v));
+        }
+        if (!program_->runtime().anyFormVisible())
+            return fail("no form is on screen and the program has not ended");
+    }
+
+    void fail(const std::string& why)
+    {
+        failed_ = true;
+        failure_ = why;
+        dump(why);
+    }
+
+    void dump(const std::string& why)
+    {
+        std::fprintf(stderr, "random events, seed %u: %s after event %d; the last events:\n", seed_, why.c_str(),
+                     done_);
+        for (const std::string& line : recent_)
+            std::fprintf(stderr, "  %s\n", line.c_str());
+    }
+
+    std::mt19937 rng_;
+    unsigned seed_;
+    int total_;
+    int done_ = 0;
+    int programs_ = 0;
+    bool failed_ = false;
+    bool runtimeEnded_ = false;
+    std::string failure_;
+    std::deque<std::string> recent_;
+    Watchdog* watchdog_ = nullptr;
+    QEventLoop* outer_ = nullptr;
+    QTemporaryDir folder_;
+    platform::FixedScreen screen_{1024, 768};
+    std::unique_ptr<RandomDialogs> dialogs_;
+    std::unique_ptr<platform::Printer> printer_;
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace
+
+TEST(RandomEvents, NothingAPersonDoesBreaksTheProgram)
+{
+    const unsigned seed = unsigned(envInt("RANDOM_SEED", 20261207));
+    const int events = envInt("RANDOM_EVENTS", 3000);
+    Storm storm(seed, events);
+    storm.run();
+    EXPECT_FALSE(storm.failed()) << storm.failure() << " (seed " << seed << ")";
+    EXPECT_EQ(storm.done(), events);
+    RecordProperty("programs", storm.programs());
+}
