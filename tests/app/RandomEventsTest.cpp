@@ -33,6 +33,7 @@
 #include <memory>
 #include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -41,6 +42,11 @@ namespace {
 // Every float of the model state, generated from VarCon.h at configure time.
 constexpr float VarCon::* kModelFloats[] = {
 #include "VarConFloats.inc"
+};
+
+// Figures a person would type, so the storm gets deep into the program too.
+const char* const kGoodInputs[] = {
+    "2500", "4100", "3300", "0.12", "12", "8", "2", "85", "0.85", "30", "70", "2.50", "11", "1500", "95", "0.99",
 };
 
 const char* const kBadInputs[] = {
@@ -189,6 +195,13 @@ public:
     const std::string& failure() const { return failure_; }
     int programs() const { return programs_; }
     int done() const { return done_; }
+    std::string formsSeen() const
+    {
+        std::string all;
+        for (const std::string& f : formsSeen_)
+            all += (all.empty() ? "" : " ") + f;
+        return all;
+    }
 
 private:
     void startProgram()
@@ -232,16 +245,19 @@ private:
             return;
         QApplication::setActiveWindow(w);
         const std::string form = w->objectName().toStdString();
+        formsSeen_.insert(form);
         const int kind = pick(100);
-        if (kind < 35)
+        if (kind < 30)
             pressKey(w, form);
-        else if (kind < 70)
+        else if (kind < 45)
             clickSomewhere(w, form);
-        else if (kind < 90)
-            typeBadText(w, form);
-        else if (kind < 93)
+        else if (kind < 70)
+            clickAControl(w, form);
+        else if (kind < 95)
+            typeText(w, form);
+        else if (kind < 97)
             resize(w, form);
-        else if (kind < 96)
+        else if (kind < 99)
             minimiseAndRestore(w, form);
         else
             closeBox(w, form);
@@ -272,14 +288,32 @@ private:
         QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, local);
     }
 
-    void typeBadText(QMainWindow* w, const std::string& form)
+    // A click on one of the window's controls, so the storm gets past the
+    // buttons that lead on as often as a person would.
+    void clickAControl(QMainWindow* w, const std::string& form)
+    {
+        std::vector<QWidget*> controls;
+        for (QWidget* c : w->findChildren<QWidget*>())
+            if (c->isVisible() && c->isEnabled() && c->focusPolicy() != Qt::NoFocus && !c->objectName().isEmpty() &&
+                !c->objectName().startsWith(QLatin1String("qt_")))
+                controls.push_back(c);
+        if (controls.empty())
+            return clickSomewhere(w, form);
+        QWidget* c = controls[std::size_t(pick(int(controls.size())))];
+        const QPoint at(pick(std::max(1, c->width())), pick(std::max(1, c->height())));
+        note(form + " click control " + c->objectName().toStdString());
+        QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    void typeText(QMainWindow* w, const std::string& form)
     {
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         if (!edit || edit->window() != w) {
             pressKey(w, form);
             return;
         }
-        const char* text = kBadInputs[pick(int(std::size(kBadInputs)))];
+        const char* text = pick(2) == 0 ? kGoodInputs[pick(int(std::size(kGoodInputs)))]
+                                        : kBadInputs[pick(int(std::size(kBadInputs)))];
         note(form + " type '" + text + "' into " + edit->objectName().toStdString());
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -348,6 +382,7 @@ private:
     bool runtimeEnded_ = false;
     std::string failure_;
     std::deque<std::string> recent_;
+    std::set<std::string> formsSeen_;
     Watchdog* watchdog_ = nullptr;
     QEventLoop* outer_ = nullptr;
     QTemporaryDir folder_;
@@ -368,4 +403,5 @@ TEST(RandomEvents, NothingAPersonDoesBreaksTheProgram)
     EXPECT_FALSE(storm.failed()) << storm.failure() << " (seed " << seed << ")";
     EXPECT_EQ(storm.done(), events);
     RecordProperty("programs", storm.programs());
+    RecordProperty("forms", storm.formsSeen());
 }
