@@ -1,0 +1,138 @@
+// How long the program takes for what a user waits on: one whole switch step,
+// from the agree command on the drug-cost form to the projected PID screen
+// loaded and on screen, and one headless pass of the model over the same
+// programme. Runs offscreen many times and prints the medians.
+//
+//   ./build/benchmark [runs]      (default 200)
+
+#include "app/Program.h"
+#include "platform/Printer.h"
+#include "platform/Screen.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmTesting.h"
+#include "results/CurrentStrategy.h"
+#include "results/FrmScrResult.h"
+#include "results/ResultScreens.h"
+#include "support/Programmes.h"
+#include "support/ScriptedDialogs.h"
+#include "switchto/SwitchToComparison.h"
+#include "testchars/FrmSenSpec.h"
+#include "whatif/CostComparison.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/PidProjection.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double microsecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+// The programme of the first acceptance case, as the agree step finds it.
+const testsupport::Programme& programme()
+{
+    static const testsupport::Programme p = testsupport::programmes().front();
+    return p;
+}
+
+// One headless pass: the current strategy, the comparison, the costs and
+// the projections, in the order the switch step loads them.
+double modelPass()
+{
+    VarCon vc = programme().vc;
+    Selection sel = programme().sel;
+    const Clock::time_point start = Clock::now();
+    const CurrentStrategyFigures current = ComputeCurrentStrategy(vc, sel, programme().confirm);
+    const auto comparison = switchto::CompareTests(vc, sel);
+    const CostComparison costs = CompareCosts(vc, sel);
+    const PidProjection pid = ProjectPid(vc, sel);
+    const double took = microsecondsSince(start);
+    // Keep the optimiser from dropping the work.
+    if (current.found < 0 || !comparison || costs.tests.size() != pid.tests.size())
+        std::fprintf(stderr, "unexpected model result\n");
+    return took;
+}
+
+// One switch step in a fresh program: the questionnaire's answers stand in
+// the model state, the drug-cost form is on screen, and the clock runs from
+// its agree command until the projection screen is shown.
+double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& screen, platform::Printer& printer)
+{
+    dialogs.answer(platform::Answer::No);
+    Program program(dialogs, screen, &printer, [] {});
+    program.FrmTesting().lstScreenTest.setListIndex(0);
+    program.FrmConfirm().optConfirm[programme().confirm ? 0 : 1].setValue(true);
+    program.vc = programme().vc;
+    program.sel = programme().sel;
+    FrmQuestDrugCost& drugs = program.FrmQuestDrugCost();
+    drugs.show();
+    QApplication::processEvents();
+
+    // The review of the test characteristics is left unchanged by its forward button.
+    QTimer review;
+    review.setInterval(0);
+    QObject::connect(&review, &QTimer::timeout, &review, [&program] {
+        if (program.FrmSenSpec().isModal())
+            program.FrmSenSpec().cmdNext_Click();
+    });
+
+    const Clock::time_point start = Clock::now();
+    drugs.cmdAgree_Click();
+    review.start();
+    program.FrmScrResult().cmdSwitchTo_Click();
+    review.stop();
+    platform::Form* projection = resultScreenForm(program, ResultScreen::SwitchToAnalysis);
+    goToResultScreen(program, *resultScreenForm(program, ResultScreen::SwitchToTest), ResultScreen::SwitchToAnalysis);
+    QApplication::processEvents();
+    const double took = microsecondsSince(start);
+    if (!projection || !projection->isShown())
+        std::fprintf(stderr, "the projection screen is not on screen\n");
+    return took;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+
+    testsupport::ScriptedDialogs dialogs;
+    platform::FixedScreen screen{1024, 768};
+    QTemporaryDir folder;
+    platform::Printer printer(dialogs, platform::Destination::pdf(folder.path() + QStringLiteral("/bench.pdf")));
+
+    std::vector<double> model, step;
+    for (int i = 0; i < runs * 10; ++i)
+        model.push_back(modelPass());
+    for (int i = 0; i < runs; ++i)
+        step.push_back(switchStep(dialogs, screen, printer));
+
+    std::printf("model pass:  median %.1f us over %d runs\n", median(model), int(model.size()));
+    std::printf("switch step: median %.2f ms over %d runs (agree command to the projection screen shown)\n",
+                median(step) / 1000.0, int(step.size()));
+    return 0;
+}
