@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -186,9 +187,11 @@ public:
                 outer_->quit();
             return;
         }
+        check();
+        if (failed_)
+            return tick();
         schedule();
         step();
-        check();
     }
 
     bool failed() const { return failed_; }
@@ -207,6 +210,7 @@ private:
     void startProgram()
     {
         runtimeEnded_ = false;
+        emptyTurns_ = 0;
         dialogs_ = std::make_unique<RandomDialogs>(rng_);
         printer_ = std::make_unique<platform::Printer>(
             *dialogs_, platform::Destination::pdf(folder_.path() + QStringLiteral("/storm.pdf")));
@@ -227,13 +231,17 @@ private:
                 shown.push_back(mw);
         if (shown.empty())
             return nullptr;
+        // The application keeps its windows in no fixed order; by name, a
+        // seed replays the same run.
+        std::sort(shown.begin(), shown.end(),
+                  [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
         return shown[std::size_t(pick(int(shown.size())))];
     }
 
     void note(const std::string& what)
     {
         recent_.push_back(std::to_string(done_) + ": " + what);
-        if (recent_.size() > 40)
+        if (recent_.size() > 400)
             recent_.pop_front();
     }
 
@@ -329,14 +337,12 @@ private:
         w->resize(size);
     }
 
+    // Minimised now, restored by a later event that picks it again.
     void minimiseAndRestore(QMainWindow* w, const std::string& form)
     {
-        note(form + " minimise and restore");
-        w->setWindowState(Qt::WindowMinimized);
-        QApplication::processEvents();
-        if (!w->isVisible())
-            return;
-        w->setWindowState(Qt::WindowNoState);
+        const bool minimised = w->windowState() & Qt::WindowMinimized;
+        note(form + (minimised ? " restore" : " minimise"));
+        w->setWindowState(minimised ? Qt::WindowNoState : Qt::WindowMinimized);
     }
 
     void closeBox(QMainWindow* w, const std::string& form)
@@ -354,7 +360,13 @@ private:
             if (!std::isfinite(v))
                 return fail("a value of the model state is not finite: " + std::to_string(v));
         }
-        if (!program_->runtime().anyFormVisible())
+        // A close box ends the program once control is back in the main loop,
+        // so the screen may be empty for one turn of it, never for two.
+        if (program_->runtime().anyFormVisible() || QApplication::activeModalWidget() != nullptr) {
+            emptyTurns_ = 0;
+            return;
+        }
+        if (++emptyTurns_ > 1)
             return fail("no form is on screen and the program has not ended");
     }
 
@@ -380,6 +392,7 @@ private:
     int programs_ = 0;
     bool failed_ = false;
     bool runtimeEnded_ = false;
+    int emptyTurns_ = 0;
     std::string failure_;
     std::deque<std::string> recent_;
     std::set<std::string> formsSeen_;
