@@ -243,6 +243,7 @@ void Form::unload()
     // unloads it: delete it once control is back in the event loop.
     w->deleteLater();
     finishModal();
+    runtime_.endIfNothingVisible();
 }
 
 void Form::show()
@@ -300,6 +301,10 @@ void Form::hide()
     shown_ = false;
     window_->hide();
     finishModal();
+    // However a form goes out of sight, the program never runs on with
+    // nothing on screen; the check waits until the handler is done, so a
+    // form may step aside for the next one.
+    runtime_.endIfNothingVisible();
 }
 
 bool Form::visible()

@@ -102,11 +102,11 @@ double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& scree
     review.start();
     program.FrmScrResult().cmdSwitchTo_Click();
     review.stop();
-    platform::Form* projection = resultScreenForm(program, ResultScreen::SwitchToAnalysis);
-    goToResultScreen(program, *resultScreenForm(program, ResultScreen::SwitchToTest), ResultScreen::SwitchToAnalysis);
+    platform::Form& projection = resultScreenForm(program, ResultScreen::SwitchToAnalysis);
+    goToResultScreen(program, resultScreenForm(program, ResultScreen::SwitchToTest), ResultScreen::SwitchToAnalysis);
     QApplication::processEvents();
     const double took = microsecondsSince(start);
-    if (!projection || !projection->isShown())
+    if (!projection.isShown())
         std::fprintf(stderr, "the projection screen is not on screen\n");
     return took;
 }
