@@ -8,6 +8,11 @@
 // seed (default 20261207). A failure prints the seed and the last events.
 
 #include "app/Program.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
+#include "shell/frmSplash.h"
+#include "support/Programmes.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "platform/Printer.h"
@@ -216,6 +221,25 @@ private:
             *dialogs_, platform::Destination::pdf(folder_.path() + QStringLiteral("/storm.pdf")));
         program_ = std::make_unique<Program>(*dialogs_, screen_, printer_.get(), [this] { runtimeEnded_ = true; });
         program_->start();
+        // Every other run starts where an agree step leaves a programme, so
+        // the result screens get as many events as the questions do.
+        if (programs_ % 2 == 0)
+            startAtTheResults();
+    }
+
+    void startAtTheResults()
+    {
+        static const std::vector<testsupport::Programme> all = testsupport::programmes();
+        const testsupport::Programme& p = all[std::size_t(pick(int(all.size())))];
+        note("start at the results of " + p.name);
+        program_->FrmTesting().lstScreenTest.setListIndex(0);
+        program_->FrmConfirm().optConfirm[p.confirm ? 0 : 1].setValue(true);
+        program_->FrmTesting().hide();
+        program_->FrmConfirm().hide();
+        program_->vc = p.vc;
+        program_->sel = p.sel;
+        program_->FrmScrResult().show();
+        program_->frmSplash().unload();
     }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
