@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMouseEvent>
 #include <algorithm>
 #include <climits>

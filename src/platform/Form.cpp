@@ -6,15 +6,12 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QHash>
-#include <QPointer>
 #include <algorithm>
 #include <cmath>
 

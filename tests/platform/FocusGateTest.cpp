@@ -64,6 +64,12 @@ public:
         chkOn.Click = [this] { log.push_back("Check.Click " + std::to_string(chkOn.value())); };
         opt.Click = [this](int i) { log.push_back("opt.Click " + std::to_string(i)); };
         opt.GotFocus = [this](int i) { log.push_back("opt.GotFocus " + std::to_string(i)); };
+        opt.Validate = [this](int i, bool& cancel) {
+            log.push_back("opt.Validate " + std::to_string(i));
+            if (refuseOption)
+                runtime().dialogs().msgBox("Choose again");
+            cancel = refuseOption;
+        };
     }
 
     TextBox txtA{*this, "txtA"};
@@ -76,6 +82,7 @@ public:
 
     Log log;
     bool refuse = false;
+    bool refuseOption = false;
 };
 
 // Two lists first in the tab order: tabbing through must open nothing.
@@ -306,6 +313,22 @@ TEST_F(FocusGate, ArrowKeysInAnOptionGroupChooseTheNextOption)
             EXPECT_EQ(f.opt[i].value(), i == s.chosen) << "after moving to " << s.chosen;
         EXPECT_EQ(f.log.back(), "opt.Click " + std::to_string(s.chosen));
     }
+}
+
+TEST_F(FocusGate, ARefusedArrowKeepsTheOptionAndShowsItsBoxOnce)
+{
+    GateForm f(runtime);
+    showActive(f);
+    QTest::mouseClick(f.opt[0].widget(), Qt::LeftButton, {}, middle(f.opt[0]));
+    f.refuseOption = true;
+    dialogs.setEveryBoxRunsALoop(true);
+    f.log.clear();
+    QTest::keyClick(f.opt[0].widget(), Qt::Key_Down);
+    EXPECT_EQ(f.log, Log{"opt.Validate 0"});
+    EXPECT_EQ(dialogs.prompts().size(), 1u);
+    EXPECT_EQ(f.activeControl(), &f.opt[0]);
+    EXPECT_TRUE(f.opt[0].value());
+    EXPECT_FALSE(f.opt[1].value());
 }
 
 TEST_F(FocusGate, UnindexedControlsFollowTheIndexedOnesInDeclarationOrder)
