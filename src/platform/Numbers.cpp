@@ -246,6 +246,8 @@ bool isValBlank(QChar c)
 
 // The digits of a value rounded to a number of significant digits:
 // value = sign x 0.digits x 10^pointPos, so pointPos counts the integer digits.
+// (A lone "0" is written with assign(1, '0') throughout: GCC 12 at -O3 warns
+// falsely (-Wrestrict) on assigning a string literal there.)
 struct SignificantDigits {
     bool negative = false;
     std::string digits;
@@ -256,7 +258,7 @@ SignificantDigits significantDigits(double value, int significant)
 {
     SignificantDigits result;
     if (value == 0.0) {
-        result.digits = "0";
+        result.digits.assign(1, '0');
         return result;
     }
     char buffer[64];
@@ -293,7 +295,7 @@ void roundToDecimals(SignificantDigits& number, int decimals)
     if (keep >= static_cast<std::int64_t>(number.digits.size()))
         return;
     if (keep < 0) {
-        number.digits = "0";
+        number.digits.assign(1, '0');
         number.pointPos = 1;
         return;
     }
@@ -301,7 +303,7 @@ void roundToDecimals(SignificantDigits& number, int decimals)
     number.digits.resize(static_cast<std::size_t>(keep));
     if (!roundUp) {
         if (number.digits.empty()) {
-            number.digits = "0";
+            number.digits.assign(1, '0');
             number.pointPos = 1;
         }
         return;
@@ -376,7 +378,7 @@ QString generalFormatDigits(double value, int significant)
     }
     std::string whole = integerDigits(number);
     if (whole.empty())
-        whole = "0";
+        whole.assign(1, '0');
     const int decimals = static_cast<int>(
         std::max<std::int64_t>(0, static_cast<std::int64_t>(number.digits.size()) - number.pointPos));
     QString text = sign + QString::fromLatin1(whole);
