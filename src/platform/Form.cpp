@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -52,19 +54,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == client_) {
-            if (event->type() == QEvent::MouseMove)
-                form_.Form_MouseMove();
+        if (event->type() == QEvent::MouseMove && (watched == client_ || owner_.contains(watched))) {
+            mouseMoved(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
             return false;
         }
+        if (watched == client_)
+            return false;
         Control* c = owner_.value(watched, nullptr);
         if (!c)
             return false;
-        if (event->type() == QEvent::MouseMove) {
-            if (c->MouseMove)
-                c->MouseMove();
-            return false;
-        }
         return form_.focus().filter(c, watched, event);
     }
 
@@ -119,9 +117,45 @@ protected:
     }
 
 private:
+    // A mouse move goes to the control under the mouse and to nothing else:
+    // the form hears of it only over its free area, a frame only over its own.
+    // Shapes and lines take no mouse events, and a disabled control takes
+    // none either: their container hears of the move instead.
+    void mouseMoved(QWidget* w, QMouseEvent* e)
+    {
+        // A widget that leaves the move unhandled passes the same delivery on
+        // to its parents; it was raised already.
+        const QPoint global = e->globalPosition().toPoint();
+        if (lastMove_.widget && w->isAncestorOf(lastMove_.widget) && lastMove_.global == global &&
+            lastMove_.timestamp == e->timestamp())
+            return;
+        lastMove_ = {w, global, e->timestamp()};
+
+        QWidget* under = w->childAt(e->position().toPoint());
+        if (!under)
+            under = w;
+        while (under && under != client_ && !owner_.contains(under))
+            under = under->parentWidget();
+        Control* c = under ? owner_.value(under, nullptr) : nullptr;
+        while (c && (c->kind() == ControlKind::Shape || c->kind() == ControlKind::Line || !c->widget() ||
+                     !c->widget()->isEnabled()))
+            c = c->container();
+        if (!c)
+            form_.Form_MouseMove();
+        else if (c->MouseMove)
+            c->MouseMove();
+    }
+
+    struct Move {
+        QPointer<QWidget> widget;
+        QPoint global;
+        quint64 timestamp = 0;
+    };
+
     Form& form_;
     QWidget* client_;
     QHash<QObject*, Control*> owner_;
+    Move lastMove_;
 };
 
 Form::Form(Runtime& runtime, QString name)
@@ -419,7 +453,10 @@ void Form::setWindowState(WindowState s)
 QImage Form::grabImage()
 {
     load();
-    return window_->grab().toImage();
+    // Controls such as charts lay themselves out on posted requests: a
+    // picture taken before those are handled shows them empty.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return window_->client()->grab().toImage();
 }
 
 void Form::Form_CloseBox()

@@ -84,7 +84,8 @@ public:
 
     // The window while loaded, else null (asking does not load).
     QMainWindow* window() const;
-    // What the form looks like now, for printing it.
+    // What the form's client area looks like now, without title or menu
+    // bar, as printing the form prints it. Pending layout is done first.
     QImage grabImage();
 
     // --- handlers a form overrides -------------------------------------------------------

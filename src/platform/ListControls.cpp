@@ -23,6 +23,23 @@ protected:
         QFocusEvent choosingNothing(event->type(), Qt::MouseFocusReason);
         QListWidget::focusInEvent(&choosingNothing);
     }
+
+    // With nothing chosen Qt takes every move to the first item. Home, End and
+    // the page keys go where they go from the top of the list, End to the
+    // last item; the arrows still pick the first.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const bool fromTop = action == MoveHome || action == MoveEnd || action == MovePageUp ||
+                             action == MovePageDown;
+        if (currentIndex().isValid() || !fromTop || count() == 0)
+            return QListWidget::moveCursor(action, modifiers);
+        QItemSelectionModel* selection = selectionModel();
+        const QSignalBlocker quiet(selection);
+        selection->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        const QModelIndex target = QListWidget::moveCursor(action, modifiers);
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return target;
+    }
 };
 } // namespace
 

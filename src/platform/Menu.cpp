@@ -60,13 +60,28 @@ void MenuItem::build(QWidget* host)
     apply();
 }
 
+// Whether every menu above the entry is on offer: the entries of a disabled
+// or hidden menu cannot be chosen, by their shortcut keys neither.
+bool MenuItem::menusAboveOnOffer() const
+{
+    for (const MenuItem* p = parent_; p; p = p->parent_)
+        if (!p->visible_ || !p->enabled_)
+            return false;
+    return true;
+}
+
 void MenuItem::apply()
 {
-    if (!action_)
-        return;
-    action_->setText(caption_);
-    action_->setVisible(visible_);
-    action_->setEnabled(enabled_);
+    if (action_) {
+        if (!isSeparator())
+            action_->setText(caption_);
+        action_->setVisible(visible_);
+        // A submenu's own action opens it; Qt keeps a disabled one shut. The
+        // window owns the shortcut of a command, which would still answer.
+        action_->setEnabled(enabled_ && (menu_ || menusAboveOnOffer()));
+    }
+    for (MenuItem* child : children_)
+        child->apply();
 }
 
 void MenuItem::destroy()
@@ -107,11 +122,8 @@ void MenuItem::setEnabled(bool e)
 void MenuItem::trigger()
 {
     ensureLoaded();
-    if (!visible_ || !enabled_ || isSeparator())
+    if (!visible_ || !enabled_ || isSeparator() || !menusAboveOnOffer())
         return;
-    for (MenuItem* p = parent_; p; p = p->parent_)
-        if (!p->visible_ || !p->enabled_)
-            return;
     if (Click)
         Click();
 }

@@ -54,6 +54,7 @@ private:
     void build(QWidget* menuBarOrMenu);
     void destroy();
     void apply();
+    bool menusAboveOnOffer() const;
     void ensureLoaded();
 
     Form& form_;

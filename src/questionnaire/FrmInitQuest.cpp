@@ -7,9 +7,6 @@
 #include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 
-#include <QMainWindow>
-#include <QTimer>
-
 namespace {
 const QColor kHeadingGrey(192, 192, 192);
 } // namespace
@@ -86,18 +83,9 @@ void FrmInitQuest::Form_Load()
     program.FrmTestCost().load();
 }
 
-void FrmInitQuest::Form_MouseMove()
-{
-    if (!overArrow_)
-        lblInstruction.setCaption(HelpBegin);
-}
+void FrmInitQuest::Form_MouseMove() { lblInstruction.setCaption(HelpBegin); }
 
-void FrmInitQuest::cmdNext_MouseMove()
-{
-    lblInstruction.setCaption(HelpArrow);
-    overArrow_ = true;
-    QTimer::singleShot(0, window(), [this] { overArrow_ = false; });
-}
+void FrmInitQuest::cmdNext_MouseMove() { lblInstruction.setCaption(HelpArrow); }
 
 void FrmInitQuest::cmdNext_Click()
 {

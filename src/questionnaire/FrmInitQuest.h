@@ -52,10 +52,4 @@ public:
         "To begin answering questions Click on the arrow at the bottom of this page. ";
     static constexpr const char* HelpArrow = "This begins the process of answering the questions. ";
     static const std::array<const char*, 8> Questions;
-
-private:
-    // A move over the arrow that the button leaves unhandled also reaches
-    // the form's background within the same delivery; it must not put the
-    // background's help back at once.
-    bool overArrow_ = false;
 };

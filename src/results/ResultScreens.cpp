@@ -78,11 +78,7 @@ ResultScreenMenus::ResultScreenMenus(Program& program, platform::Form& form, con
         if (screen == d.own)
             item->designEnabled(false);
         else
-            // The shortcut keys reach an item even while its menu is disabled.
-            item->Click = [this, &program, &form, screen] {
-                if (screens->enabled())
-                    goToResultScreen(program, form, screen);
-            };
+            item->Click = [&program, &form, screen] { goToResultScreen(program, form, screen); };
     }
     mnuReturn->Click = [&program] {
         program.returnToConsole();

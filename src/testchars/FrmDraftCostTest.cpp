@@ -188,19 +188,9 @@ void FrmDraftCostTest::Form_Load()
     TestType = 0;
 }
 
-// A move over the button that the button does not take goes on to the form
-// as well; the button's help stays.
-void FrmDraftCostTest::Form_MouseMove()
-{
-    if (!std::exchange(buttonHelpShown_, false))
-        lblInstruct.setCaption(kGeneralHelp);
-}
+void FrmDraftCostTest::Form_MouseMove() { lblInstruct.setCaption(kGeneralHelp); }
 
-void FrmDraftCostTest::cmdNext_MouseMove()
-{
-    lblInstruct.setCaption(kNextHelp);
-    buttonHelpShown_ = true;
-}
+void FrmDraftCostTest::cmdNext_MouseMove() { lblInstruct.setCaption(kNextHelp); }
 
 // --- choosing a type and asking for its cost ------------------------------------------
 

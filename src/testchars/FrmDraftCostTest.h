@@ -109,5 +109,4 @@ private:
     testchars::CurrencyField testKits_;
     testchars::CurrencyField reagTrans_;
     bool skipValidation_ = false;
-    bool buttonHelpShown_ = false;
 };

@@ -341,25 +341,11 @@ void FrmSenSpec::loadCosts()
     }
 }
 
-// A move over a frame that the frame does not take goes on to the form as
-// well; the frame's help stays.
-void FrmSenSpec::Form_MouseMove()
-{
-    if (!std::exchange(frameHelpShown_, false))
-        lblInstruction.setCaption(kGeneralHelp);
-}
+void FrmSenSpec::Form_MouseMove() { lblInstruction.setCaption(kGeneralHelp); }
 
-void FrmSenSpec::fraProb_MouseMove()
-{
-    lblInstruction.setCaption(probabilityHelp());
-    frameHelpShown_ = true;
-}
+void FrmSenSpec::fraProb_MouseMove() { lblInstruction.setCaption(probabilityHelp()); }
 
-void FrmSenSpec::fraScrTest_MouseMove()
-{
-    lblInstruction.setCaption(rangeHelp());
-    frameHelpShown_ = true;
-}
+void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp()); }
 
 // --- the specificity check of a single field ------------------------------------------
 

@@ -144,5 +144,4 @@ private:
 
     std::vector<std::unique_ptr<testchars::RateField>> rates_;
     std::vector<std::unique_ptr<testchars::CurrencyField>> costs_;
-    bool frameHelpShown_ = false;
 };

@@ -8,7 +8,7 @@
 #include "whatif/FrmGraphResponse.h"
 #include "whatif/WhatIfStyle.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QMainWindow>
 
 #include <functional>
@@ -251,9 +251,7 @@ void FrmGraph::printGraphs(const std::vector<Graph>& graphs)
     setButtonsVisible(false);
     for (Graph g : graphs) {
         draw(g);
-        // A chart lays itself out on posted requests; the picture must not be taken before.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        runtime().printer().printImage(window()->centralWidget()->grab().toImage());
+        runtime().printer().printImage(grabImage());
     }
     setButtonsVisible(true);
 }

@@ -52,7 +52,6 @@ TEST_F(InitQuestTest, TheHelpLineFollowsThePointer)
     EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpBegin);
     movePointer(preview.cmdNext.widget());
     EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpArrow);
-    QCoreApplication::processEvents();
     movePointer(preview.window()->centralWidget());
     EXPECT_EQ(preview.lblInstruction.caption(), FrmInitQuest::HelpBegin);
 }

@@ -48,14 +48,13 @@ protected:
     // EIA retests are reached from the end of the list.
     static void chooseByKeys(platform::ListBox& list, int item, bool fromTheEnd)
     {
-        key(list, Qt::Key_Down);
         if (fromTheEnd) {
             key(list, Qt::Key_End);
             for (int i = list.listCount() - 1; i > item; --i)
                 key(list, Qt::Key_Up);
             return;
         }
-        for (int i = 1; i <= item; ++i)
+        for (int i = 0; i <= item; ++i)
             key(list, Qt::Key_Down);
     }
 
