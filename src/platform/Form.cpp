@@ -131,7 +131,8 @@ private:
             return;
         lastMove_ = {w, global, e->timestamp()};
 
-        QWidget* under = w->childAt(e->position().toPoint());
+        // While a button is held the widget pressed keeps the mouse.
+        QWidget* under = e->buttons() == Qt::NoButton ? w->childAt(e->position().toPoint()) : nullptr;
         if (!under)
             under = w;
         while (under && under != client_ && !owner_.contains(under))

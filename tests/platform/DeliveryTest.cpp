@@ -106,6 +106,15 @@ TEST_F(Delivery, AMouseMoveReachesTheControlUnderTheMouseOnly)
         QTest::mouseMove(f.window()->windowHandle(), client->mapTo(f.window(), c.where()));
         EXPECT_EQ(f.heard, c.heard);
     }
+
+    // A drag started on the form's free area stays the form's over a button.
+    QWindow* window = f.window()->windowHandle();
+    const QPoint freeArea = client->mapTo(f.window(), QPoint(590, 390));
+    QTest::mousePress(window, Qt::LeftButton, {}, freeArea);
+    f.heard.clear();
+    QTest::mouseMove(window, client->mapTo(f.window(), middle(f.cmdHelp)()));
+    EXPECT_EQ(f.heard, std::vector<std::string>{"Form"});
+    QTest::mouseRelease(window, Qt::LeftButton, {}, freeArea);
 }
 
 // --- list keys ------------------------------------------------------------------------------
