@@ -81,7 +81,10 @@ Money Money::wholeUnits() const
         ++units;
     else if (rest < -half || (rest == -half && (units % 2 != 0)))
         --units;
-    return Money(units * TicksPerUnit);
+    // The ends of the range round to a whole unit Money cannot hold: the
+    // largest whole amount is the nearest one it can.
+    constexpr int64_t MostUnits = std::numeric_limits<int64_t>::max() / TicksPerUnit;
+    return Money(std::clamp(units, -MostUnits, MostUnits) * TicksPerUnit);
 }
 
 Money operator+(Money a, Money b) { return Money(saturatingAdd(a.ticks_, b.ticks_)); }

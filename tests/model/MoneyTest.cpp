@@ -42,6 +42,19 @@ TEST(Money, WholeUnitsRoundHalfToEven)
     }
 }
 
+TEST(Money, WholeUnitsAtTheEndsOfTheRangeStayInIt)
+{
+    constexpr int64_t most = std::numeric_limits<int64_t>::max() / Money::TicksPerUnit * Money::TicksPerUnit;
+    const std::pair<Money, int64_t> cases[] = {
+        {Money::fromTicks(std::numeric_limits<int64_t>::max()), most},
+        {Money::fromTicks(std::numeric_limits<int64_t>::min()), -most},
+        {Money::fromDouble(1e300), most},
+        {Money::fromTicks(most + 4999), most},
+    };
+    for (const auto& [amount, ticks] : cases)
+        EXPECT_EQ(amount.wholeUnits().ticks(), ticks) << amount.ticks();
+}
+
 TEST(Money, ArithmeticAndComparison)
 {
     const Money a = Money::fromTicks(12345);
