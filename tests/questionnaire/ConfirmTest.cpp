@@ -26,50 +26,40 @@ protected:
     static void click(platform::OptionButton& o) { QTest::mouseClick(o.widget(), Qt::LeftButton); }
 };
 
-TEST_F(ConfirmTest, TheQuestionOpensAnsweredNoAndNoChangesNothingElse)
+// The question opens answered No, and No changes nothing. Yes is refused once
+// for a PCR or LCR screening test; for GenProbe and EIA it opens the unit cost
+// of their confirmation test.
+TEST_F(ConfirmTest, NoChangesNothingAndYesDependsOnTheScreeningTest)
 {
-    FrmConfirm& c = confirmAfter(0);
-    EXPECT_TRUE(c.optConfirm[1].hasFocus());
-    EXPECT_TRUE(c.optConfirm[1].value());
-    EXPECT_FALSE(c.confirmsPositives());
-    click(c.optConfirm[1]);
-    EXPECT_TRUE(dialogs.prompts().empty());
-    EXPECT_TRUE(c.optConfirm[1].value());
-}
-
-TEST_F(ConfirmTest, YesWithAPcrOrLcrTestIsRefusedOnceAndTheAnswerBecomesNo)
-{
-    for (int screening : {2, 3, 4, 5}) {
+    for (int screening = 0; screening < 6; ++screening) {
         SCOPED_TRACE(screening);
         dialogs.clear();
         FrmConfirm& c = confirmAfter(screening);
-        click(c.optConfirm[0]);
-        EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmConfirm::MsgNoConfirmation});
-        EXPECT_TRUE(c.optConfirm[1].value());
         EXPECT_TRUE(c.optConfirm[1].hasFocus());
+        EXPECT_TRUE(c.optConfirm[1].value());
+        click(c.optConfirm[1]);
+        EXPECT_TRUE(dialogs.prompts().empty());
         EXPECT_FALSE(c.confirmsPositives());
-        c.unload();
-        program().FrmTesting().unload();
-    }
-}
 
-TEST_F(ConfirmTest, YesWithGenProbeOrEiaOpensTheCostOfItsConfirmationTest)
-{
-    for (int screening : {0, 1}) {
-        SCOPED_TRACE(screening);
-        FrmConfirm& c = confirmAfter(screening);
         click(c.optConfirm[0]);
         FrmTestCost& costs = program().FrmTestCost();
-        platform::TextBox& shown = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
-        platform::TextBox& other = screening == 0 ? costs.TxtCostDFA : costs.TxtCostPCA;
-        EXPECT_TRUE(dialogs.prompts().empty());
-        EXPECT_TRUE(c.confirmsPositives());
-        EXPECT_TRUE(costs.isShown());
-        EXPECT_TRUE(shown.visible());
-        EXPECT_TRUE((screening == 0 ? costs.lblPCA : costs.lblDFA).visible());
-        EXPECT_FALSE(other.visible());
-        EXPECT_TRUE(shown.hasFocus());
-        costs.unload();
+        if (screening >= 2) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmConfirm::MsgNoConfirmation});
+            EXPECT_TRUE(c.optConfirm[1].value());
+            EXPECT_TRUE(c.optConfirm[1].hasFocus());
+            EXPECT_FALSE(c.confirmsPositives());
+            EXPECT_FALSE(costs.isShown());
+        } else {
+            platform::TextBox& shown = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
+            platform::TextBox& other = screening == 0 ? costs.TxtCostDFA : costs.TxtCostPCA;
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_TRUE(c.confirmsPositives());
+            EXPECT_TRUE(costs.isShown());
+            EXPECT_TRUE(shown.visible() && shown.hasFocus());
+            EXPECT_TRUE((screening == 0 ? costs.lblPCA : costs.lblDFA).visible());
+            EXPECT_FALSE(other.visible());
+            costs.unload();
+        }
         c.unload();
         program().FrmTesting().cmdBack_Click();
     }

@@ -11,13 +11,9 @@
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
 #include "shell/FrmConsole.h"
-#include "support/AcceptanceProgrammes.h"
-#include "support/FormLookup.h"
 #include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 #include "QuestFixture.h"
-
-#include <QJsonArray>
 
 using questtest::QuestTest;
 
@@ -28,7 +24,6 @@ struct Answers {
     QStringList positivity;  // as typed; empty: tabbed through
     int screeningItem;       // list index of the test selection
     int ngzItem;
-    QStringList senSpecCosts;  // test-cost fields of the sensitivity form and what is typed there
     bool confirm;
     QString azi, dox, perReturn;
     QString costAzi, costDox, costPid;
@@ -73,6 +68,7 @@ protected:
         FrmInitQuest& preview = p.FrmInitQuest();
         ASSERT_TRUE(preview.cmdNext.hasFocus());
         key(preview.cmdNext, Qt::Key_Return);
+        EXPECT_TRUE(preview.isLoaded() && !preview.isShown()) << "the preview is hidden, not unloaded";
 
         FrmQuestPop& pop = p.FrmQuestPop();
         typeAndTab(pop.txtNoFem18, a.counts[0]);
@@ -92,18 +88,7 @@ protected:
         ASSERT_EQ(testing.lstScreenTest.listIndex(), a.screeningItem);
         ASSERT_EQ(testing.lstNgzTest.listIndex(), a.ngzItem);
 
-        // The sensitivity form came up beside, with the focus in the
-        // screening test's sensitivity; test costs are typed there.
-        FrmSenSpec& senSpec = p.FrmSenSpec();
-        ASSERT_TRUE(senSpec.isShown());
-        for (qsizetype i = 0; i + 1 < a.senSpecCosts.size(); i += 2) {
-            auto* field = dynamic_cast<platform::TextBox*>(testsupport::controlNamed(senSpec, a.senSpecCosts[i]));
-            ASSERT_NE(field, nullptr);
-            field->setFocus();  // a click into the field
-            edit(*field)->selectAll();
-            typeAndTab(*field, a.senSpecCosts[i + 1]);
-        }
-
+        ASSERT_TRUE(p.FrmSenSpec().isShown()) << "the sensitivity form comes up beside";
         activate(testing);
         key(testing.lstNgzTest, Qt::Key_Tab);
         key(testing.cmdBack, Qt::Key_Tab);
@@ -154,60 +139,6 @@ protected:
     }
 };
 
-Answers answersOf(const QJsonObject& f)
-{
-    const QStringList screening{"GenProbe", "EIA", "PCR Cervix", "LCR Cervix", "PCR Urine", "LCR Urine"};
-    const QStringList ngz{"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"};
-    const QHash<QString, QString> costField{{"CostEIA", "txtTestCostEia"}, {"CostDNGZ", "txtTestCostEIADFA"}};
-    Answers a{};
-    for (const QJsonValue& n : f["NoFem"].toArray())
-        a.counts << QString::number(n.toInt());
-    // Positivity typed as a percentage, as most users would.
-    for (const QJsonValue& r : f["PerFem"].toArray())
-        a.positivity << QString::number(r.toDouble() * 100, 'g', 6);
-    a.screeningItem = int(screening.indexOf(f["test"].toString()));
-    a.ngzItem = int(ngz.indexOf(f["ngz"].toString()));
-    const QJsonObject overrides = f["overrides"].toObject();
-    for (auto it = overrides.begin(); it != overrides.end(); ++it)
-        if (costField.contains(it.key()))
-            a.senSpecCosts << costField[it.key()] << it.value().toString();
-    a.confirm = f["confirm"].toBool();
-    a.azi = QString::number(f["PerAzi"].toDouble());
-    a.dox = QString::number(f["PerDox"].toDouble());
-    a.perReturn = QString::number(f["PerReturn"].toDouble() * 100);
-    a.costAzi = f["CostAzi"].toString();
-    a.costDox = f["CostDox"].toString();
-    a.costPid = f["CostPID"].toString();
-    return a;
-}
-
-TEST_F(PassTest, EachAcceptanceProgrammeTypedInFromTheConsoleShowsItsResults)
-{
-    const std::vector<acceptance::Programme> programmes = acceptance::programmes();
-    ASSERT_EQ(programmes.size(), 3u);
-    for (const acceptance::Programme& prog : programmes) {
-        SCOPED_TRACE(prog.name.toStdString());
-        dialogs.clear();
-        walk(answersOf(prog.figures));
-        if (HasFatalFailure())
-            return;
-        EXPECT_TRUE(dialogs.prompts().empty()) << dialogs.prompts().front().toStdString();
-        FrmScrResult& results = program().FrmScrResult();
-        ASSERT_TRUE(results.isShown());
-        EXPECT_FALSE(program().FrmQuestDrugCost().isShown());
-        int compared = 0;
-        for (auto it = prog.screens.begin(); it != prog.screens.end(); ++it) {
-            const QStringList key = it.key().split('.');
-            if (key[0] != "FrmScrResult" || !it.value().isString())
-                continue;
-            EXPECT_EQ(testsupport::captionOf(results, key[1]), it.value().toString()) << key[1].toStdString();
-            ++compared;
-        }
-        EXPECT_GT(compared, 20);
-        returnToMain();  // and the next programme is a new pass
-    }
-}
-
 TEST_F(PassTest, EverySupportedPairReachesTheAgreeStepWithItsCharacteristicsAndCosts)
 {
     struct Case {
@@ -235,7 +166,7 @@ TEST_F(PassTest, EverySupportedPairReachesTheAgreeStepWithItsCharacteristicsAndC
         const float noRetest = 0.5f;
         program().vc.SensNgz = noRetest;
         // Counts with a fraction and a group of none; positivity tabbed through.
-        walk({{"1,000.5", "0", "3000"}, {"", "", ""}, c.screeningItem, c.ngzItem, {}, false, "40", "", "",
+        walk({{"1,000.5", "0", "3000"}, {"", "", ""}, c.screeningItem, c.ngzItem, false, "40", "", "",
               "12", "2", "1167"},
              false);
         if (HasFatalFailure())

@@ -7,6 +7,7 @@
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
+#include "shell/FrmConsole.h"
 #include "shell/FrmInstructSwitch.h"
 #include "switchto/FrmSwitchTo.h"
 #include "testchars/FrmDraftCostTest.h"
@@ -29,6 +30,22 @@ std::vector<platform::Form*> QuestTest::loadWorkingForms()
     for (platform::Form* f : forms)
         f->load();
     return forms;
+}
+
+QStringList QuestTest::backToMain(const std::function<void()>& setUp, const std::function<void()>& command)
+{
+    Program& p = program();
+    p.FrmConsole().load();
+    UnloadRecorder unloads(loadWorkingForms());
+    setUp();
+    p.vc.QuestPopFromSenSpec = -1;
+    p.vc.SpecEntered = -1;
+    command();
+    EXPECT_FALSE(p.sel.scrTest().has_value()) << "the selection goes with the pass";
+    EXPECT_TRUE(p.FrmConsole().isShown());
+    EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
+    EXPECT_EQ(p.vc.SpecEntered, 0);
+    return unloads.order();
 }
 
 } // namespace questtest

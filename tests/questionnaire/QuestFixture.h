@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,6 +47,11 @@ protected:
     // Every form that a return command may unload, loaded, as at the end of a
     // pass that went everywhere.
     std::vector<platform::Form*> loadWorkingForms();
+
+    // Back to Main from a pass that went everywhere: `setUp` brings the form
+    // up, `command` gives the order. Checks what every Back to Main does and
+    // returns the names of the forms unloaded, in their order.
+    QStringList backToMain(const std::function<void()>& setUp, const std::function<void()>& command);
 
     // The names of the forms whose windows go, in the order they go.
     class UnloadRecorder {

@@ -116,41 +116,29 @@ TEST_F(QuestPercentTest, AReturnRateOfOneHundredPercentStaysSoWhenLeftAgain)
     EXPECT_EQ(f.labelReturn.caption(), "100%");
 }
 
+// A figure typed and left by the click on OK counts; the focus starts in the
+// return rate.
 TEST_F(QuestPercentTest, OkGoesByWhatTheFieldsShowNow)
 {
     struct Case {
         const char* name;
-        std::function<void(FrmQuestPercent&)> then;
-        float azi, dox, perReturn;   // azi < 0: refused
+        platform::TextBox FrmQuestPercent::*field;
+        QString typed;
+        float azi, dox, perReturn;  // azi < 0: refused
     };
     const Case cases[] = {
-        {"a share changed and left by the click on OK",
-         [](FrmQuestPercent& f) {
-             f.txtAzi.setFocus();
-             QTest::keyClicks(edit(f.txtAzi), "40");
-             press(f.cmdOk);
-         },
-         40, 60, 0.79f},
-        {"a return rate typed and left by the click on OK",
-         [](FrmQuestPercent& f) {
-             QTest::keyClicks(edit(f.txtPerReturn), "85");
-             press(f.cmdOk);
-         },
-         30, 70, 0.85f},
-        {"a share refused on the way to OK",
-         [](FrmQuestPercent& f) {
-             f.txtAzi.setFocus();
-             QTest::keyClicks(edit(f.txtAzi), "150");
-             press(f.cmdOk);
-         },
-         -1, 0, 0},
+        {"a share changed", &FrmQuestPercent::txtAzi, "40", 40, 60, 0.79f},
+        {"a return rate typed", &FrmQuestPercent::txtPerReturn, "85", 30, 70, 0.85f},
+        {"a share refused on the way to OK", &FrmQuestPercent::txtAzi, "150", -1, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FrmQuestPercent& f = withShares("30");
         f.ReturnFrac = 0.5f;  // left over from an earlier pass
         program().vc.PerAzi = -1;
-        c.then(f);
+        (f.*c.field).setFocus();
+        QTest::keyClicks(edit(f.*c.field), c.typed);
+        press(f.cmdOk);
         if (c.azi < 0) {
             EXPECT_EQ(program().vc.PerAzi, -1);
             EXPECT_TRUE(f.isShown());
@@ -180,24 +168,19 @@ TEST_F(QuestPercentTest, OkRefusesSharesThatDoNotAddUpToOneHundred)
 TEST_F(QuestPercentTest, BackToMainUnloadsTheWorkingFormsInItsOrderAndKeepsTheConfirmationAnswer)
 {
     Program& p = program();
-    p.FrmConsole().load();
-    UnloadRecorder unloads(loadWorkingForms());
-    p.FrmTesting().lstScreenTest.setListIndex(1);  // EIA, which is confirmed
-    p.FrmConfirm().optConfirm[0].setValue(true);
-    p.sel.selectScrTest(p.vc, ScrTestKind::EIA);
-    p.vc.QuestPopFromSenSpec = -1;
-    p.vc.SpecEntered = -1;
-    FrmQuestPercent& f = percent();
-    f.mnuMain.trigger();
-    EXPECT_EQ(unloads.order(), (QStringList{"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest",
-                                            "FrmInstructSwitch", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec",
-                                            "FrmTesting", "FrmTestCost"}));
-    EXPECT_FALSE(p.sel.scrTest().has_value()) << "the selection goes with the pass";
-    EXPECT_TRUE(p.FrmConsole().isShown());
+    const QStringList order = backToMain(
+        [&] {
+            p.FrmTesting().lstScreenTest.setListIndex(1);  // EIA, which is confirmed
+            p.FrmConfirm().optConfirm[0].setValue(true);
+            p.sel.selectScrTest(p.vc, ScrTestKind::EIA);
+            percent();
+        },
+        [&] { p.FrmQuestPercent().mnuMain.trigger(); });
+    EXPECT_EQ(order, (QStringList{"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest",
+                                  "FrmInstructSwitch", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec", "FrmTesting",
+                                  "FrmTestCost"}));
     EXPECT_TRUE(p.FrmConfirm().confirmsPositives());
     EXPECT_TRUE(p.FrmScrResult().isLoaded()) << "the result screens are not in this list";
-    EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
-    EXPECT_EQ(p.vc.SpecEntered, 0);
 }
 
 } // namespace

@@ -79,7 +79,6 @@ TEST_F(SenSpecTest, LoadingWritesEveryDefaultOverWhatTheModelHeld)
     for (const Rate& r : kRanges)
         vc.*r.var = 0.5f;
     vc.CCRateDox = vc.CCRateAzi = 0.5f;
-    vc.CostGP = vc.CostPNGZ = Money::fromTicks(1);
 
     FrmSenSpec& f = program().FrmSenSpec();
     f.load();
@@ -95,8 +94,6 @@ TEST_F(SenSpecTest, LoadingWritesEveryDefaultOverWhatTheModelHeld)
     EXPECT_EQ(vc.CCRateDox, 0.857f);
     EXPECT_EQ(vc.CCRateAzi, 0.965f);
     EXPECT_EQ(f.txtCCRateAzi.text(), "0.965");
-    EXPECT_EQ(vc.CostGP, Money::fromTicks(33500));
-    EXPECT_EQ(vc.CostPNGZ, Money::fromTicks(96600));
     EXPECT_EQ(f.txtTestCostEIAPCR.text(), "$9.66");
     EXPECT_EQ(f.txtTestCostEIADFA.text(), "$4.20");
     EXPECT_EQ(f.caption(), "Senitivity and Specifity");
@@ -159,23 +156,30 @@ TEST_F(SenSpecTest, RangeFieldsAcceptTheirBoundsAndRefuseWhatLiesOutside)
     }
 }
 
+// A typed value of 1 or more is a percentage; the value a field wrote itself
+// is not read as one again. Cure rates above a hundred percent are refused.
 TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
 {
     struct Case {
         platform::TextBox FrmSenSpec::*field;
         float VarCon::*var;
         QString typed;
-        float first;   // after the typed value was left
-        QString shown;
+        float first;    // after the typed value was left
+        QString shown;  // empty: refused with the message
+        QString message;
     };
     const Case cases[] = {
-        {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, "100", 1.0f, "1"},
-        {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, "100", 1.0f, "1"},
-        {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, "98.7", 0.987f, "0.987"},
-        {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor, "1", 0.01f, "0.01"},
-        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100", 1.0f, "1"},
-        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "1", 0.01f, "0.01"},
-        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "90", 0.9f, "0.9"},
+        {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, "100", 1.0f, "1", {}},
+        {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, "100", 1.0f, "1", {}},
+        {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, "98.7", 0.987f, "0.987", {}},
+        {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor, "1", 0.01f, "0.01", {}},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "150", 0.857f, {}, kSensRange},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100.5", 0.857f, {}, kSensRange},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "abc", 0.857f, {}, kNumeric},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "0", 0.857f, {}, kNumeric},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100", 1.0f, "1", {}},
+        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "1", 0.01f, "0.01", {}},
+        {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "90", 0.9f, "0.9", {}},
     };
     FrmSenSpec& f = form();
     for (const Case& c : cases) {
@@ -183,6 +187,11 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
         dialogs.clear();
         typeAndTab(f.*c.field, c.typed);
         EXPECT_EQ(program().vc.*c.var, c.first);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{c.message});
+            EXPECT_TRUE((f.*c.field).hasFocus());
+            continue;
+        }
         EXPECT_EQ((f.*c.field).text(), c.shown);
         // Entering and leaving again without typing keeps the value.
         (f.*c.field).setFocus();
@@ -190,20 +199,6 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
         EXPECT_EQ(program().vc.*c.var, c.first);
         EXPECT_EQ((f.*c.field).text(), c.shown);
         EXPECT_TRUE(dialogs.prompts().empty());
-    }
-}
-
-TEST_F(SenSpecTest, CureRatesAboveAHundredPercentAreRefused)
-{
-    FrmSenSpec& f = form();
-    for (const QString typed : {"150", "100.5", "abc", "0"}) {
-        SCOPED_TRACE(typed.toStdString());
-        dialogs.clear();
-        typeAndTab(f.txtCCRateDox, typed);
-        const QString expected = (typed == "abc" || typed == "0") ? kNumeric : kSensRange;
-        EXPECT_EQ(dialogs.prompts(), std::vector<QString>{expected});
-        EXPECT_TRUE(f.txtCCRateDox.hasFocus());
-        EXPECT_EQ(program().vc.CCRateDox, 0.857f);
     }
 }
 
@@ -218,15 +213,20 @@ TEST_F(SenSpecTest, AFieldLockedWhileItHoldsARefusedValueShowsTheLastAcceptedOne
     EXPECT_EQ(f.TxtGPSens.text(), "0.7");
 }
 
-// The specificity check of a single field, answered every way.
+// The specificity check of a single field: it asks once when the value and
+// the positivity of a group with women (or with a positivity) fall short of 1,
+// and every answer but 1 leaves the value to change.
 TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
 {
     struct Case {
         const char* name;
-        QString answer;
+        QString typed;
+        float per18, per1825, per25;
+        float n18, n1825, n25;  // women in each group
         bool specEntered;
+        QString answer;
+        bool asks;
         std::vector<QString> messages;
-        int16_t questPop;
     };
     const QString sorry =
         "I am sorry, but one(changing the percentage positive) is not an option, Changing positivity rates now "
@@ -234,34 +234,44 @@ TEST_F(SenSpecTest, ALowSpecificityAsksWhatToChange)
         "change the specificity.";
     const QString oneOrTwo = "You need to select either 1 or 2";
     const Case cases[] = {
-        {"2", "2", false, {}, 0},
-        {"1 after the step was completed", "1", true, {sorry}, 0},
-        {"blank before 1", " 1", false, {oneOrTwo}, 0},
-        {"word", "one", false, {oneOrTwo}, 0},
-        {"cancel", "", false, {oneOrTwo}, 0},
+        {"2", "0.95", 0, 0, 0.02f, 0, 0, 100, false, "2", true, {}},
+        {"1 after the step was completed", "0.95", 0, 0, 0.02f, 0, 0, 100, true, "1", true, {sorry}},
+        {"blank before 1", "0.95", 0, 0, 0.02f, 0, 0, 100, false, " 1", true, {oneOrTwo}},
+        {"word", "0.95", 0, 0, 0.02f, 0, 0, 100, false, "one", true, {oneOrTwo}},
+        {"cancel", "0.95", 0, 0, 0.02f, 0, 0, 100, false, "", true, {oneOrTwo}},
+        {"0.98 and 2 % make exactly 1", "0.98", 0.02f, 0.02f, 0.02f, 100, 100, 100, false, "2", false, {}},
+        {"0.98 and 1.9 %", "0.98", 0.019f, 0.02f, 0.02f, 100, 100, 100, false, "2", true, {}},
+        {"a specificity of 1 never fails", "100", 0, 0, 0, 100, 100, 100, false, "2", false, {}},
+        {"women without positivity", "0.999", 0, 0, 0, 100, 100, 100, false, "2", true, {}},
+        {"no women and no positivity are left out", "0.95", 0, 0, 0, 0, 0, 0, false, "2", false, {}},
+        {"no women but a positivity is tested", "0.95", 0.02f, 0, 0, 0, 0, 0, false, "2", true, {}},
+        {"one group of three fails", "0.95", 0.12f, 0.08f, 0.02f, 100, 100, 100, false, "2", true, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
-        p.vc.NoFem25 = 100;
-        p.vc.PerFem25 = 0.02f;
+        p.vc.PerFem18 = c.per18, p.vc.PerFem1825 = c.per1825, p.vc.PerFem25 = c.per25;
+        p.vc.NoFem18 = c.n18, p.vc.NoFem1825 = c.n1825, p.vc.NoFem25 = c.n25;
         p.vc.SpecEntered = c.specEntered ? -1 : 0;
         FrmSenSpec& f = allRows(p);
         script.type(c.answer);
-        typeAndTab(f.TxtGPSpec, "95");
-
-        ASSERT_EQ(script.shown().size(), c.messages.size() + 1);
+        typeAndTab(f.TxtGPSpec, c.typed);
+        EXPECT_EQ(f.TxtGPSpec.hasFocus(), c.asks);
+        if (!c.asks) {
+            EXPECT_TRUE(script.shown().empty());
+            continue;
+        }
+        ASSERT_EQ(script.shown().size(), c.messages.size() + 1) << "one question per validation";
         const testsupport::RecordedDialog& box = script.shown().front();
         EXPECT_TRUE(box.isInputBox);
         EXPECT_EQ(box.defaultText, "2");
         EXPECT_TRUE(box.title.isEmpty());
         EXPECT_TRUE(box.prompt.contains("\r\nSelect 1 to change percentage of positive women. \r\n"));
         EXPECT_EQ(script.prompts(), c.messages);
-        EXPECT_TRUE(f.TxtGPSpec.hasFocus());
-        EXPECT_EQ(edit(f.TxtGPSpec)->selectedText(), "0.95");
-        EXPECT_EQ(p.vc.SpecGP, 0.95f) << "the value passed its range test";
-        EXPECT_EQ(p.vc.QuestPopFromSenSpec, c.questPop);
+        EXPECT_EQ(edit(f.TxtGPSpec)->selectedText(), c.typed);
+        EXPECT_EQ(p.vc.SpecGP, c.typed.toFloat()) << "the value passed its range test";
+        EXPECT_EQ(p.vc.QuestPopFromSenSpec, 0);
     }
 }
 
@@ -288,38 +298,6 @@ TEST_F(SenSpecTest, AnsweringOneOpensThePopulationFormAndChecksAgainstWhatItStor
     QTest::keyClick(edit(f.TxtGPSpec), Qt::Key_Tab);
     EXPECT_TRUE(dialogs.shown().empty()) << "0.95 and 10 % pass";
     EXPECT_FALSE(f.TxtGPSpec.hasFocus());
-}
-
-TEST_F(SenSpecTest, TheSumOfSpecificityAndPositivityMustReachOne)
-{
-    struct Case {
-        const char* name;
-        QString typed;
-        float per18, per1825, per25;
-        float women;
-        bool asks;
-    };
-    const Case cases[] = {
-        {"0.98 and 2 % make exactly 1", "0.98", 0.02f, 0.02f, 0.02f, 100, false},
-        {"0.98 and 1.9 %", "0.98", 0.019f, 0.02f, 0.02f, 100, true},
-        {"a specificity of 1 never fails", "100", 0, 0, 0, 100, false},
-        {"women without positivity", "0.999", 0, 0, 0, 100, true},
-        {"no women and no positivity are left out", "0.95", 0, 0, 0, 0, false},
-        {"no women but a positivity is tested", "0.95", 0.02f, 0, 0, 0, true},
-        {"one group of three fails", "0.95", 0.12f, 0.08f, 0.02f, 100, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        testsupport::ScriptedDialogs script;
-        Program p(script, screen, &printer, [] {});
-        p.vc.PerFem18 = c.per18, p.vc.PerFem1825 = c.per1825, p.vc.PerFem25 = c.per25;
-        p.vc.NoFem18 = p.vc.NoFem1825 = p.vc.NoFem25 = c.women;
-        FrmSenSpec& f = allRows(p);
-        script.type("2");
-        typeAndTab(f.TxtGPSpec, c.typed);
-        EXPECT_EQ(script.shown().size(), c.asks ? 1u : 0u) << "one question per validation";
-        EXPECT_EQ(f.TxtGPSpec.hasFocus(), c.asks);
-    }
 }
 
 TEST_F(SenSpecTest, AnOutOfRangeSpecificityIsCheckedWithItsRefusedValue)
@@ -409,10 +387,6 @@ TEST_F(SenSpecTest, BackUnloadsAndKeepsWhatTheFieldsStored)
     f.load();
     EXPECT_EQ(program().vc.SensEIA, 0.7f) << "the next load writes the default again";
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(SenSpecTest, HoverHelpFollowsTheMouse)
 {
