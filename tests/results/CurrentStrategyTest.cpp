@@ -3,6 +3,7 @@
 
 #include "model/Families.h"
 #include "model/ScreenSequences.h"
+#include "results/ResultsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,6 @@
 namespace {
 
 Money Cents(int64_t cents) { return Money::fromTicks(cents * 100); }
-
-struct Pass {
-    VarCon vc;
-    Selection sel;
-};
-
-Pass ChosenTests(ScrTestKind screening, NgzTestKind retest)
-{
-    Pass p{ScreenSequences::ThreeAgeGroups(), {}};
-    p.sel = ScreenSequences::ChooseTests(p.vc, screening, retest);
-    return p;
-}
 
 TEST(CurrentStrategy, OneAgeGroupOfTheWorkedExample)
 {
@@ -45,25 +34,10 @@ TEST(CurrentStrategy, OneAgeGroupOfTheWorkedExample)
     EXPECT_EQ(f.scrTest, "GenProbe");
 }
 
-struct Combination {
-    const char* name;
-    ScrTestKind screening;
-    NgzTestKind retest;
-    NgzRows rows;
-    const char* row1;
-    const char* row2;
-};
-
-const Combination kCombinations[] = {
-    {"GenProbe, no retest", ScrTestKind::GenProbe, NgzTestKind::None, NgzRows::PcrOnGenProbe, "PCR on GenProbe", ""},
-    {"PCR on GenProbe", ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, NgzRows::PcrOnGenProbe,
-     "PCR on GenProbe", ""},
-    {"EIA, no retest", ScrTestKind::EIA, NgzTestKind::None, NgzRows::DfaThenPcrOnEia, "DFA on EIA", "PCR on EIA"},
-    {"DFA on EIA", ScrTestKind::EIA, NgzTestKind::DfaOnEia, NgzRows::DfaThenPcrOnEia, "DFA on EIA", "PCR on EIA"},
-    {"PCR on EIA", ScrTestKind::EIA, NgzTestKind::PcrOnEia, NgzRows::PcrThenDfaOnEia, "PCR on EIA", "DFA on EIA"},
-    {"PCR Cervix", ScrTestKind::PCRC, NgzTestKind::None, NgzRows::None, "", ""},
-    {"LCR Urine", ScrTestKind::LCRU, NgzTestKind::None, NgzRows::None, "", ""},
-};
+using results_test::ChosenTests;
+using results_test::Combination;
+using results_test::kCombinations;
+using results_test::Pass;
 
 // The model's own call sequence of this screen leaves the state that the
 // comparison screens read; the screen's computation must leave the same, to the bit.

@@ -4,18 +4,13 @@
 #include "model/Families.h"
 #include "model/ScreenSequences.h"
 #include "platform/Numbers.h"
-#include "shell/FrmConsole.h"
 #include "results/ResultsFixture.h"
-#include "support/FormLookup.h"
 
 #include <QTest>
 
 namespace {
 
 namespace numbers = platform::numbers;
-
-using testsupport::captionOf;
-using testsupport::controlNamed;
 
 using ResultScreenTest = results_test::ResultsTest;
 
@@ -34,37 +29,22 @@ TEST_F(ResultScreenTest, ShowsWhatTheIndependentModelWorkedOutForTheAcceptancePr
 // formats, and the NGZ and confirmation parts show exactly where they belong.
 TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
 {
-    struct Case {
-        const char* name;
-        ScrTestKind test;
-        NgzTestKind retest;
-        bool ngz, secondRow;
-        const char* row1;
-        const char* row2;
-    };
-    const Case cases[] = {
-        {"GenProbe", ScrTestKind::GenProbe, NgzTestKind::None, true, false, "PCR on GenProbe", ""},
-        {"PCR on GenProbe", ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, true, false, "PCR on GenProbe", ""},
-        {"EIA", ScrTestKind::EIA, NgzTestKind::None, true, true, "DFA on EIA", "PCR on EIA"},
-        {"DFA on EIA", ScrTestKind::EIA, NgzTestKind::DfaOnEia, true, true, "DFA on EIA", "PCR on EIA"},
-        {"PCR on EIA", ScrTestKind::EIA, NgzTestKind::PcrOnEia, true, true, "PCR on EIA", "DFA on EIA"},
-        {"PCR Urine", ScrTestKind::PCRU, NgzTestKind::None, false, false, "", ""},
-    };
-    for (const Case& c : cases) {
+    for (const results_test::Combination& c : results_test::kCombinations) {
         for (const bool confirm : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (confirm ? ", confirmed" : ""));
             VarCon model = ScreenSequences::ThreeAgeGroups();
-            const Selection sel = ScreenSequences::ChooseTests(model, c.test, c.retest);
-            const bool charged = confirm && c.test <= ScrTestKind::EIA;
+            const Selection sel = ScreenSequences::ChooseTests(model, c.screening, c.retest);
+            const bool charged = confirm && c.screening <= ScrTestKind::EIA;
+            const bool ngz = c.rows != NgzRows::None, secondRow = *c.row2 != 0;
             ScreenSequences::ResultsScreen(model, sel, charged);
-            FrmScrResult& f = resultsOf(c.test, c.retest, confirm);
+            FrmScrResult& f = resultsOf(c.screening, c.retest, confirm);
 
             auto money = [](Money m) { return numbers::formatCurrency(m.toDouble()); };
             const std::pair<platform::Label*, QString> captions[] = {
                 {&f.lblNoScrTotal, "2,500"},
                 {&f.lblNoPosTotal, numbers::groupedCountText(model.NoPos18 + model.NoPos1825 + model.NoPos25)},
                 {&f.lblTxStraDox, "60%"},
-                {&f.lblScrTest1, PerTest::Name[int(c.test)]},
+                {&f.lblScrTest1, PerTest::Name[int(c.screening)]},
                 {&f.lblNoInf, numbers::groupedCountText(model.NoInfTotal)},
                 {&f.lblNoInFo, numbers::groupedCountText(model.NoInFoTotal)},
                 {&f.lblNoInMi, numbers::groupedCountText(model.NoInMiTotal)},
@@ -77,15 +57,15 @@ TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
                 {&f.lblNgzTest, c.row1},
                 {&f.lblNGZScrTest, c.row1},
                 {&f.lblScrTest4, c.row1},
-                {&f.lblAddInf, c.ngz ? numbers::groupedCountText(model.AddInfTotal) : ""},
-                {&f.lblAdFaPo, c.ngz ? numbers::formatPattern(model.AdFaPoTotal, "##0.#") : ""},
-                {&f.lblTotalCost, c.ngz ? money(model.TotalCost) : ""},
+                {&f.lblAddInf, ngz ? numbers::groupedCountText(model.AddInfTotal) : ""},
+                {&f.lblAdFaPo, ngz ? numbers::formatPattern(model.AdFaPoTotal, "##0.#") : ""},
+                {&f.lblTotalCost, ngz ? money(model.TotalCost) : ""},
                 {&f.lblNgzTest2, c.row2},
                 {&f.lblNgzScrTest2, c.row2},
                 {&f.lblNgzscrTest5, c.row2},
-                {&f.lblInfMis2, c.secondRow ? numbers::groupedCountText(model.InfMisNgz2) : ""},
-                {&f.lblTotalCost2, c.secondRow ? money(model.TotalCost2) : ""},
-                {&f.lblPidCost5, c.secondRow ? money(model.CostPidNgz2) : ""},
+                {&f.lblInfMis2, secondRow ? numbers::groupedCountText(model.InfMisNgz2) : ""},
+                {&f.lblTotalCost2, secondRow ? money(model.TotalCost2) : ""},
+                {&f.lblPidCost5, secondRow ? money(model.CostPidNgz2) : ""},
             };
             for (const auto& [label, caption] : captions)
                 EXPECT_EQ(label->caption(), caption) << label->name().toStdString();
@@ -94,9 +74,9 @@ TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
                 {{&f.Label22, &f.Label28, &f.lblcc, &f.lblsct}, charged},
                 {{&f.fraNGZtest, &f.Shape10, &f.Shape12, &f.Shape13, &f.labelFNgz, &f.labelAdd, &f.labelTotal,
                   &f.labelPPNGZ, &f.labelPPNGZtest, &f.labelPPNoWom, &f.labelPPCOP},
-                 c.ngz},
+                 ngz},
                 {{&f.labelNgz, &f.labelNow, &f.labelCop, &f.lblNgzScrTest2, &f.lblAddCost2, &f.lblTotalCost2},
-                 c.secondRow},
+                 secondRow},
             };
             for (const auto& [controls, shown] : parts)
                 for (platform::Control* control : controls)

@@ -41,51 +41,44 @@ TEST_F(ResultCommandsTest, EachLoadStartsFromTheDesign)
     EXPECT_EQ(f.lblcc.caption(), "");
 }
 
-TEST_F(ResultCommandsTest, ResultScreensKeysDoNothingBeforeTheSwitchStep)
-{
-    FrmScrResult& f = results();
-    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
-        press(f, key);
-        EXPECT_TRUE(f.isShown()) << QKeySequence(key).toString().toStdString();
-    }
-    EXPECT_EQ(endCalls, 0);
-}
-
+// Every way back to the console unloads the result screens and starts the
+// selection afresh; the comparison's hidden button runs the unloading alone,
+// leaving the questionnaire flags.
 TEST_F(ResultCommandsTest, ReturnToMainShowsTheConsoleUnloadsAndClearsTheQuestionnaireFlags)
 {
     struct Case {
         const char* name;
-        std::function<void(FrmScrResult&)> run;
+        bool switched;  // from the comparison, after the switch step
+        std::function<void(platform::Form&)> run;
         int16_t flagsAfter;
     };
+    const auto ctrlR = [](platform::Form& f) { press(f, Qt::Key_R, Qt::ControlModifier); };
     const Case cases[] = {
-        {"Ctrl+R", [](FrmScrResult& f) { press(f, Qt::Key_R, Qt::ControlModifier); }, 0},
-        {"menu", [](FrmScrResult& f) { f.menus.mnuReturn->trigger(); }, 0},
-        // The comparison screens' buttons run the unloading alone.
-        {"unloading only", [this](FrmScrResult&) { program().returnToConsole(); }, -1},
+        {"results: Ctrl+R", false, ctrlR, 0},
+        {"results: menu", false, [](platform::Form& f) { static_cast<FrmScrResult&>(f).menus.mnuReturn->trigger(); }, 0},
+        {"comparison: Ctrl+R", true, ctrlR, 0},
+        {"comparison: Return to Console button", true,
+         [](platform::Form& f) { static_cast<FrmSwitchTo&>(f).cmdReturn.raiseClick(); }, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FrmScrResult& f = results();
-        program().vc.QuestPopFromSenSpec = -1;
-        program().vc.SpecEntered = -1;
-        c.run(f);
+        FrmSwitchTo& comparison = program().FrmSwitchTo();
+        if (c.switched) {
+            switchStep(f);
+            activate(comparison);
+        }
+        program().vc.QuestPopFromSenSpec = program().vc.SpecEntered = -1;
+        c.run(c.switched ? static_cast<platform::Form&>(comparison) : f);
         EXPECT_TRUE(program().FrmConsole().isShown());
         EXPECT_FALSE(f.isLoaded());
+        EXPECT_FALSE(comparison.isLoaded());
         EXPECT_FALSE(program().sel.scrTest().has_value()) << "the selection starts afresh";
         EXPECT_EQ(program().vc.QuestPopFromSenSpec, c.flagsAfter);
         EXPECT_EQ(program().vc.SpecEntered, c.flagsAfter);
         EXPECT_EQ(endCalls, 0);
         program().FrmConsole().hide();
     }
-}
-
-TEST_F(ResultCommandsTest, ExitEndsAtOnceWithoutAQuestion)
-{
-    FrmScrResult& f = results();
-    press(f, Qt::Key_F12);
-    EXPECT_EQ(endCalls, 1);
-    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(ResultCommandsTest, BackUnloadsTheScreenSoTheNextLoadRecomputes)
@@ -135,10 +128,12 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
         EXPECT_TRUE(f.cmdResume.visible());
         EXPECT_FALSE(f.menus.mnuCSS->enabled()) << "this screen's own item stays disabled";
 
-        // Back on this screen, as the comparison's return command brings it.
+        // Back on this screen by the comparison's back arrow.
         static_cast<platform::Label*>(testsupport::controlNamed(comparison, "lblCTSTest"))->setCaption("kept");
-        f.show();
-        comparison.hide();
+        QTest::mouseClick(comparison.cmdCSSR.widget(), Qt::LeftButton);
+        ASSERT_TRUE(f.isShown());
+        EXPECT_FALSE(comparison.isShown());
+        EXPECT_FALSE(f.cmdSwitchTo.visible()) << "the resume arrow stands in its place";
         activate(f);
         c.go(f);
         EXPECT_TRUE(target.isShown());
