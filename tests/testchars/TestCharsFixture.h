@@ -41,7 +41,4 @@ inline void moveOver(QWidget* w)
     QCoreApplication::sendEvent(w, &move);
 }
 
-// Messages shown since the script was last cleared.
-inline std::vector<QString> messages(const testsupport::ScriptedDialogs& d) { return d.prompts(); }
-
 } // namespace testchars_test
