@@ -21,26 +21,6 @@ protected:
     }
 };
 
-TEST_F(ResultCommandsTest, EachLoadStartsFromTheDesign)
-{
-    FrmScrResult& f = results(true);
-    ASSERT_TRUE(f.lblcc.visible());
-    switchStep(f);
-    ASSERT_TRUE(f.menus.screens->enabled());
-    ASSERT_TRUE(f.cmdResume.visible());
-
-    f.unload();
-    answerConfirmation(false);
-    f.show();
-    EXPECT_FALSE(f.menus.screens->enabled()) << "the result screens menu waits for the switch step";
-    EXPECT_FALSE(f.cmdResume.visible());
-    EXPECT_TRUE(f.cmdSwitchTo.visible());
-    EXPECT_FALSE(f.menus.mnuCSS->enabled());
-    for (platform::Control* c : std::initializer_list<platform::Control*>{&f.Label22, &f.Label28, &f.lblcc, &f.lblsct})
-        EXPECT_FALSE(c->visible()) << c->name().toStdString();
-    EXPECT_EQ(f.lblcc.caption(), "");
-}
-
 // Every way back to the console unloads the result screens and starts the
 // selection afresh; the comparison's hidden button runs the unloading alone,
 // leaving the questionnaire flags.
@@ -81,20 +61,38 @@ TEST_F(ResultCommandsTest, ReturnToMainShowsTheConsoleUnloadsAndClearsTheQuestio
     }
 }
 
-TEST_F(ResultCommandsTest, BackUnloadsTheScreenSoTheNextLoadRecomputes)
+// Back, by its arrow or Ctrl+B, after the switch step too, unloads the
+// screens: the next load computes afresh and starts from the design, the
+// result screens waiting for a new switch step.
+TEST_F(ResultCommandsTest, BackUnloadsSoTheNextLoadRecomputesFromTheDesign)
 {
     for (const bool byKey : {false, true}) {
         SCOPED_TRACE(byKey ? "Ctrl+B" : "button");
-        FrmScrResult& f = results();
+        FrmScrResult& f = results(true);
+        ASSERT_TRUE(f.lblcc.visible());
+        switchStep(f);
+        ASSERT_TRUE(f.menus.screens->enabled());
+        QTest::mouseClick(program().FrmSwitchTo().cmdCSSR.widget(), Qt::LeftButton);
+        activate(f);
         if (byKey)
             press(f, Qt::Key_B, Qt::ControlModifier);
         else
             QTest::mouseClick(f.cmdBack.widget(), Qt::LeftButton);
         EXPECT_FALSE(f.isLoaded());
+        EXPECT_FALSE(program().FrmSwitchTo().isLoaded());
 
+        answerConfirmation(false);
         program().vc.NoFem18 = 5000;
         f.show();
         EXPECT_EQ(f.lblNoScrTotal.caption(), "7,000");
+        EXPECT_FALSE(f.menus.screens->enabled()) << "the result screens menu waits for the switch step";
+        EXPECT_FALSE(f.cmdResume.visible());
+        EXPECT_TRUE(f.cmdSwitchTo.visible());
+        EXPECT_FALSE(f.menus.mnuCSS->enabled());
+        for (platform::Control* c : std::initializer_list<platform::Control*>{&f.Label22, &f.Label28, &f.lblcc, &f.lblsct})
+            EXPECT_FALSE(c->visible()) << c->name().toStdString();
+        EXPECT_EQ(f.lblcc.caption(), "");
+        f.unload();
     }
 }
 
