@@ -1,19 +1,5 @@
 #include "PathFixture.h"
 
-#include "questionnaire/FrmConfirm.h"
-#include "questionnaire/FrmInitQuest.h"
-#include "questionnaire/FrmQuestDrugCost.h"
-#include "questionnaire/FrmQuestPercent.h"
-#include "questionnaire/FrmQuestPop.h"
-#include "questionnaire/FrmTesting.h"
-#include "results/FrmScrResult.h"
-#include "shell/FrmConsole.h"
-#include "shell/FrmInstruct.h"
-#include "shell/FrmInstructSwitch.h"
-#include "shell/frmSplash.h"
-#include "testchars/FrmSenSpec.h"
-#include "testchars/FrmTestCost.h"
-
 #include <QTimer>
 
 #include <algorithm>
@@ -102,6 +88,13 @@ acceptance::Programme PathTest::programme(const QString& name)
     return {};
 }
 
+Qt::Key PathTest::screenKey(const QString& form)
+{
+    const QStringList screens{"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly", "FrmScrResult"};
+    EXPECT_TRUE(screens.contains(form)) << form.toStdString();
+    return Qt::Key(Qt::Key_F1 + screens.indexOf(form));
+}
+
 void PathTest::click(platform::Control& c)
 {
     ASSERT_NE(c.widget(), nullptr) << c.name().toStdString();
@@ -116,6 +109,13 @@ void PathTest::click(platform::Control& c)
     EXPECT_TRUE(hit == c.widget() || c.widget()->isAncestorOf(hit))
         << "a click on " << c.name().toStdString() << " lands on " << hit->objectName().toStdString();
     QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, at));
+}
+
+void PathTest::clickThrough(platform::Form& form, platform::CommandButton& button, const QStringList& next)
+{
+    bringUp(form);
+    click(button);
+    expectOnScreen(next);
 }
 
 void PathTest::typeAndTab(platform::TextBox& field, const QString& text)
@@ -198,6 +198,23 @@ void PathTest::choose(platform::Form& form, platform::MenuItem& item)
     }
 }
 
+void PathTest::returnToConsole(platform::Form& form)
+{
+    key(form, Qt::Key_R, Qt::ControlModifier);
+    expectOnScreen({"FrmConsole"});
+}
+
+void PathTest::fillIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields,
+                      platform::CommandButton& button, const QString& next)
+{
+    bringUp(form);
+    enter(*fields.begin()->first);
+    for (const auto& [field, text] : fields)
+        typeAndTab(*field, text);
+    pressAfterTyping(button);
+    expectOnScreen({next});
+}
+
 void PathTest::startUpToConsole(platform::Answer maximise)
 {
     Program& p = started(maximise);
@@ -223,23 +240,22 @@ void PathTest::consoleToResults(const acceptance::Programme& prog, const QString
 void PathTest::consoleToPreview(const QString& region)
 {
     FrmConsole& console = program().FrmConsole();
-    bringUp(console);
-    enter(console.txtRegion);
-    typeAndTab(console.txtRegion, region);
-    pressAfterTyping(console.cmdApp);
-    expectOnScreen({"FrmInitQuest"});
+    fillIn(console, {{&console.txtRegion, region}}, console.cmdApp, "FrmInitQuest");
 }
 
 void PathTest::previewToPopulation()
 {
-    bringUp(program().FrmInitQuest());
-    click(program().FrmInitQuest().cmdNext);
-    expectOnScreen({"FrmQuestPop"});
+    clickThrough(program().FrmInitQuest(), program().FrmInitQuest().cmdNext, {"FrmQuestPop"});
 }
 
 void PathTest::populationToResults(const acceptance::Programme& prog)
 {
     populationToTesting(prog);
+    testingToResults(prog);
+}
+
+void PathTest::testingToResults(const acceptance::Programme& prog)
+{
     testingToConfirm(prog);
     confirmToPercent(prog);
     percentToDrugCosts(prog);
@@ -248,18 +264,13 @@ void PathTest::populationToResults(const acceptance::Programme& prog)
 
 void PathTest::populationToTesting(const acceptance::Programme& prog)
 {
-    const QJsonObject& in = prog.figures;
+    const QJsonArray counts = prog.figures["NoFem"].toArray(), rates = prog.figures["PerFem"].toArray();
     FrmQuestPop& pop = program().FrmQuestPop();
-    bringUp(pop);
-    enter(pop.txtNoFem18);
-    platform::TextBox* counts[] = {&pop.txtNoFem18, &pop.txtNoFem1825, &pop.txtNoFem25};
-    platform::TextBox* rates[] = {&pop.txtPerFem18, &pop.txtPerFem1825, &pop.txtPerFem25};
-    for (int g = 0; g < 3; ++g)
-        typeAndTab(*counts[g], figure(in["NoFem"].toArray()[g]));
-    for (int g = 0; g < 3; ++g)
-        typeAndTab(*rates[g], figure(in["PerFem"].toArray()[g]));
-    pressAfterTyping(pop.cmdContinue);
-    expectOnScreen({"FrmTesting"});
+    fillIn(pop,
+           {{&pop.txtNoFem18, figure(counts[0])}, {&pop.txtNoFem1825, figure(counts[1])},
+            {&pop.txtNoFem25, figure(counts[2])}, {&pop.txtPerFem18, figure(rates[0])},
+            {&pop.txtPerFem1825, figure(rates[1])}, {&pop.txtPerFem25, figure(rates[2])}},
+           pop.cmdContinue, "FrmTesting");
 }
 
 void PathTest::choosePair(const QString& test, const QString& retest)
@@ -280,12 +291,8 @@ void PathTest::testingToConfirm(const acceptance::Programme& prog)
     // The pair's rows of test characteristics open beside the test selection;
     // the user looks them over and leaves them by their forward arrow.
     expectOnScreen({"FrmTesting", "FrmSenSpec"});
-    bringUp(p.FrmSenSpec());
-    click(p.FrmSenSpec().cmdNext);
-    expectOnScreen({"FrmTesting"});
-    bringUp(p.FrmTesting());
-    click(p.FrmTesting().cmdNext);
-    expectOnScreen({"FrmConfirm"});
+    clickThrough(p.FrmSenSpec(), p.FrmSenSpec().cmdNext, {"FrmTesting"});
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
 }
 
 void PathTest::confirmToPercent(const acceptance::Programme& prog)
@@ -311,26 +318,21 @@ void PathTest::percentToDrugCosts(const acceptance::Programme& prog)
 {
     const QJsonObject& in = prog.figures;
     FrmQuestPercent& percent = program().FrmQuestPercent();
-    bringUp(percent);
-    enter(percent.txtAzi);
-    typeAndTab(percent.txtAzi, figure(in["PerAzi"]));
-    typeAndTab(percent.txtDox, figure(in["PerDox"]));
-    typeAndTab(percent.txtPerReturn, figure(in["PerReturn"]));
-    pressAfterTyping(percent.cmdOk);
-    expectOnScreen({"FrmQuestDrugCost"});
+    fillIn(percent,
+           {{&percent.txtAzi, figure(in["PerAzi"])}, {&percent.txtDox, figure(in["PerDox"])},
+            {&percent.txtPerReturn, figure(in["PerReturn"])}},
+           percent.cmdOk, "FrmQuestDrugCost");
 }
 
 void PathTest::drugCostsToResults(const acceptance::Programme& prog)
 {
-    Program& p = program();
-    FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
-    bringUp(drugs);
-    enter(drugs.txtAzi);
-    typeAndTab(drugs.txtAzi, figure(prog.figures["CostAzi"]));
-    typeAndTab(drugs.txtDox, figure(prog.figures["CostDox"]));
-    typeAndTab(drugs.txtPID, figure(prog.figures["CostPID"]));
-    pressAfterTyping(drugs.cmdAgree);
-    expectOnScreen({"FrmScrResult"});
+    const QJsonObject& in = prog.figures;
+    FrmQuestDrugCost& drugs = program().FrmQuestDrugCost();
+    fillIn(drugs,
+           {{&drugs.txtAzi, figure(in["CostAzi"])}, {&drugs.txtDox, figure(in["CostDox"])},
+            {&drugs.txtPID, figure(in["CostPID"])}},
+           drugs.cmdAgree, "FrmScrResult");
+    expectFigures(program().FrmScrResult(), prog);
 }
 
 void PathTest::switchStep()
@@ -348,9 +350,7 @@ void PathTest::switchStep()
     });
     review->start(0);
     FrmScrResult& results = p.FrmScrResult();
-    bringUp(results);
-    click(results.cmdSwitchTo);
-    expectOnScreen({"FrmSwitchTo"});
+    clickThrough(results, results.cmdSwitchTo, {"FrmSwitchTo"});
 }
 
 } // namespace paths

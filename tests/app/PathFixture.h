@@ -6,6 +6,25 @@
 // screen and what figures they show.
 
 #include "app/Program.h"
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "questionnaire/FrmTesting.h"
+#include "results/FrmScrResult.h"
+#include "shell/FrmConsole.h"
+#include "shell/FrmInstruct.h"
+#include "shell/FrmInstructSwitch.h"
+#include "shell/frmSplash.h"
+#include "switchto/FrmSwitchTo.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
+#include "whatif/FrmGraph.h"
+#include "whatif/FrmGraphResponse.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmSwitchToCost.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
@@ -45,12 +64,16 @@ protected:
     void expectFigures(platform::Form& form, const acceptance::Programme& programme);
 
     static acceptance::Programme programme(const QString& name);
+    // The function key that brings the result screen of this name.
+    static Qt::Key screenKey(const QString& form);
 
     // --- input -----------------------------------------------------------------------------------
 
     // Makes the form the active window, as the user's click on it does.
     static void bringUp(platform::Form& form) { activate(form); }
     static void click(platform::Control& c);
+    // Brings the form up, clicks the button and checks what is on screen then.
+    void clickThrough(platform::Form& form, platform::CommandButton& button, const QStringList& next);
     // Types into the field, which must hold the focus, and tabs on.
     static void typeAndTab(platform::TextBox& field, const QString& text);
     // The user starts typing in the field, clicking it first unless it has
@@ -66,6 +89,12 @@ protected:
     static void key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the item's menu on the form's menu bar with the mouse and clicks the item.
     static void choose(platform::Form& form, platform::MenuItem& item);
+    // Ctrl+R on the form: the console alone on screen.
+    void returnToConsole(platform::Form& form);
+    // The user fills in the form's fields in turn, then goes on by the
+    // button to the form named `next`.
+    void fillIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields,
+                platform::CommandButton& button, const QString& next);
 
     // --- the way through -------------------------------------------------------------------------
 
@@ -81,12 +110,15 @@ protected:
     // steps below, each from the form named first to the one named last.
     void populationToResults(const acceptance::Programme& p);
     void populationToTesting(const acceptance::Programme& p);
+    // The test selection on screen: its pair chosen, on to the results.
+    void testingToResults(const acceptance::Programme& p);
     void testingToConfirm(const acceptance::Programme& p);
     void confirmToPercent(const acceptance::Programme& p);
     void percentToDrugCosts(const acceptance::Programme& p);
     // Clicks the screening test, then the NGZ retest on the test selection.
     void choosePair(const QString& test, const QString& retest);
-    // The drug-cost form on screen: its figures typed and the agree step.
+    // The drug-cost form on screen: its figures typed and the agree step;
+    // the results screen shows the programme's figures.
     void drugCostsToResults(const acceptance::Programme& p);
     // The results screen's forward arrow: the review of the test
     // characteristics, if one comes up, left unchanged by its forward

@@ -4,27 +4,7 @@
 
 #include "PathFixture.h"
 
-#include "questionnaire/FrmConfirm.h"
-#include "questionnaire/FrmInitQuest.h"
-#include "questionnaire/FrmQuestDrugCost.h"
-#include "questionnaire/FrmQuestPercent.h"
-#include "questionnaire/FrmQuestPop.h"
-#include "questionnaire/FrmTesting.h"
-#include "results/FrmScrResult.h"
-#include "shell/FrmConsole.h"
-#include "shell/FrmInstruct.h"
-#include "shell/FrmInstructSwitch.h"
 #include "shell/InstructionPages.h"
-#include "shell/frmSplash.h"
-#include "switchto/FrmSwitchTo.h"
-#include "testchars/FrmDraftCostTest.h"
-#include "testchars/FrmSenSpec.h"
-#include "testchars/FrmTestCost.h"
-#include "whatif/FrmGraph.h"
-#include "whatif/FrmGraphResponse.h"
-#include "whatif/FrmSwitchToAnaly.h"
-#include "whatif/FrmSwitchToCost.h"
-
 #include "platform/Chart.h"
 #include "platform/Numbers.h"
 
@@ -37,6 +17,7 @@ namespace {
 
 const QString kGenProbe = QStringLiteral("gp_pcr_confirm");
 const QString kPcrCervix = QStringLiteral("pcrc_noconfirm");
+const char* const kResultScreens[] = {"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly", "FrmScrResult"};
 
 class Paths : public PathTest {
 protected:
@@ -44,19 +25,11 @@ protected:
     // show the programme's figures.
     void expectWhatIfScreens(const acceptance::Programme& prog)
     {
-        Program& p = program();
-        key(current(), Qt::Key_F1);
-        expectOnScreen({"FrmSwitchTo"});
-        expectFigures(p.FrmSwitchTo(), prog);
-        key(p.FrmSwitchTo(), Qt::Key_F2);
-        expectOnScreen({"FrmSwitchToCost"});
-        expectFigures(p.FrmSwitchToCost(), prog);
-        key(p.FrmSwitchToCost(), Qt::Key_F3);
-        expectOnScreen({"FrmSwitchToAnaly"});
-        expectFigures(p.FrmSwitchToAnaly(), prog);
-        key(p.FrmSwitchToAnaly(), Qt::Key_F4);
-        expectOnScreen({"FrmScrResult"});
-        expectFigures(p.FrmScrResult(), prog);
+        for (const char* screen : kResultScreens) {
+            key(current(), screenKey(screen));
+            expectOnScreen({screen});
+            expectFigures(current(), prog);
+        }
     }
 
     // The value a chart holds for GenProbe, as the screens caption it.
@@ -82,26 +55,18 @@ protected:
     // The switch step from the results screen, then each what-if screen in turn.
     void switchedScreens(const acceptance::Programme& prog)
     {
-        switchStep();
-        if (!HasFatalFailure())
-            expectWhatIfScreens(prog);
+        ASSERT_NO_FATAL_FAILURE(switchStep());
+        expectWhatIfScreens(prog);
     }
 
     // From the drug costs back through every question form to the population.
     void backToPopulation()
     {
         Program& p = program();
-        const std::pair<const char*, std::function<void()>> backs[] = {
-            {"FrmQuestPercent", [&] { click(p.FrmQuestDrugCost().cmdBack); }},
-            {"FrmConfirm", [&] { click(p.FrmQuestPercent().cmdBack); }},
-            {"FrmTesting", [&] { click(p.FrmConfirm().cmdBack); }},
-            {"FrmQuestPop", [&] { click(p.FrmTesting().cmdBack); }},
-        };
-        for (const auto& [form, back] : backs) {
-            SCOPED_TRACE(form);
-            back();
-            expectOnScreen({QString::fromLatin1(form)});
-        }
+        clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+        clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdBack, {"FrmConfirm"});
+        clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
+        clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
     }
 
     // Everything a pass loads is gone; the console and the confirmation
@@ -144,8 +109,7 @@ TEST_F(Paths, StartUpLeadsThroughTheInstructionsAndTheirChooserToTheConsole)
 
     // Return to Main (Ctrl+R) also asks the chooser; Model goes on to the console.
     whenModal(chooser, [&] { click(chooser.cmdModel); });
-    key(viewer, Qt::Key_R, Qt::ControlModifier);
-    expectOnScreen({"FrmConsole"});
+    returnToConsole(viewer);
     EXPECT_FALSE(viewer.isLoaded());
     EXPECT_FALSE(chooser.isLoaded());
 }
@@ -157,10 +121,8 @@ TEST_P(QuestionnairePath, LeadsFromTheConsoleToTheResultsOfTheProgramme)
     const acceptance::Programme prog = programme(GetParam());
     keyboardFirst = true;
     startUpToConsole();
-    consoleToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(consoleToResults(prog));
     EXPECT_EQ(program().vc.Region, "Springfield");
-    expectFigures(program().FrmScrResult(), prog);
     // Before the switch step the function keys lead nowhere else.
     for (int k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) {
         key(program().FrmScrResult(), k);
@@ -178,8 +140,10 @@ TEST_F(Paths, TheSwitchStepLeadsBetweenTheFourResultScreensByFunctionKeysAndArro
     startUpToConsole();
     consoleToResults(prog);
     switchedScreens(prog);
-
+    // Figures that a recomputation would pick up.
     Program& p = program();
+    p.vc.CostPID = p.vc.CostGP = Money::fromTicks(1);
+
     struct Step {
         const char* what;
         std::function<void()> act;
@@ -197,14 +161,27 @@ TEST_F(Paths, TheSwitchStepLeadsBetweenTheFourResultScreensByFunctionKeysAndArro
         {"comparison: F1, its own", [&] { key(p.FrmSwitchTo(), Qt::Key_F1); }, "FrmSwitchTo"},
         {"comparison: F4", [&] { key(p.FrmSwitchTo(), Qt::Key_F4); }, "FrmScrResult"},
         {"results: F2", [&] { key(p.FrmScrResult(), Qt::Key_F2); }, "FrmSwitchToCost"},
+        {"costs: F2, its own", [&] { key(p.FrmSwitchToCost(), Qt::Key_F2); }, "FrmSwitchToCost"},
+        {"costs: F1", [&] { key(p.FrmSwitchToCost(), Qt::Key_F1); }, "FrmSwitchTo"},
+        {"comparison: F3", [&] { key(p.FrmSwitchTo(), Qt::Key_F3); }, "FrmSwitchToAnaly"},
+        {"projections: F3, its own", [&] { key(p.FrmSwitchToAnaly(), Qt::Key_F3); }, "FrmSwitchToAnaly"},
+        {"projections: F2", [&] { key(p.FrmSwitchToAnaly(), Qt::Key_F2); }, "FrmSwitchToCost"},
+        {"costs: F4", [&] { key(p.FrmSwitchToCost(), Qt::Key_F4); }, "FrmScrResult"},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
         s.act();
         expectOnScreen({QString::fromLatin1(s.onScreen)});
+        for (const char* screen : kResultScreens) {
+            const platform::Form* f = p.runtime().findForm(screen);
+            EXPECT_TRUE(f && f->isLoaded()) << screen << ": the screen left behind is hidden, not unloaded";
+        }
     }
-    // Moving between the screens computes nothing again.
+    // Moving between the screens computes nothing again; only a new load takes the changed figures.
     expectWhatIfScreens(prog);
+    p.FrmSwitchToCost().unload();
+    p.FrmSwitchToCost().load();
+    EXPECT_NE(p.FrmSwitchToCost().lblST1CT.caption(), prog.screens["FrmSwitchToCost.lblST1CT"].toString());
 }
 
 TEST_F(Paths, TheGraphOpensOverTheResultScreensAndItsChooserRedrawsIt)
@@ -212,8 +189,7 @@ TEST_F(Paths, TheGraphOpensOverTheResultScreensAndItsChooserRedrawsIt)
     const acceptance::Programme prog = programme(kGenProbe);
     startUpToConsole();
     consoleToResults(prog);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(switchStep());
     Program& p = program();
     FrmGraph& graph = p.FrmGraph();
 
@@ -251,12 +227,12 @@ TEST_F(Paths, TheGraphOpensOverTheResultScreensAndItsChooserRedrawsIt)
     click(graph.cmdResume);
     expectOnScreen({"FrmSwitchToAnaly"});
 
-    // From the comparison's and the costs' Graph entry of the menu bar, and back by Ctrl+R.
-    for (platform::Form* screen : {static_cast<platform::Form*>(&p.FrmSwitchTo()),
-                                   static_cast<platform::Form*>(&p.FrmSwitchToCost())}) {
-        SCOPED_TRACE(screen->name().toStdString());
-        key(current(), screen == &p.FrmSwitchTo() ? Qt::Key_F1 : Qt::Key_F2);
-        expectOnScreen({screen->name()});
+    // From the Graph entry of each screen's menu bar, and back by Ctrl+R.
+    for (const char* name : {"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
+        SCOPED_TRACE(name);
+        key(current(), screenKey(name));
+        expectOnScreen({name});
+        platform::Form* screen = &current();
         auto* bar = screen->window()->findChild<QMenuBar*>();
         ASSERT_NE(bar, nullptr);
         QAction* graphEntry = nullptr;
@@ -285,21 +261,28 @@ TEST_F(Paths, BackToTheDrugCostsAndThroughTheQuestionnaireAgainShowsTheNewFigure
     expectOnScreen({"FrmQuestDrugCost"});
     EXPECT_EQ(p.FrmQuestDrugCost().AziDoseCost, Money::fromTicks(110000));
     // Agreeing again without a change shows the same figures once more.
-    bringUp(p.FrmQuestDrugCost());
-    click(p.FrmQuestDrugCost().cmdAgree);
-    expectOnScreen({"FrmScrResult"});
+    clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
     expectFigures(p.FrmScrResult(), first);
     switchedScreens(first);
+    // The graph, opened over the projections, stays open as the user goes
+    // back to the projections beneath, then to the current strategy.
+    key(current(), Qt::Key_F3);
+    clickThrough(p.FrmSwitchToAnaly(), p.FrmSwitchToAnaly().cmdGraph, {"FrmSwitchToAnaly", "FrmGraph"});
+    key(p.FrmSwitchToAnaly(), Qt::Key_F4);
+    EXPECT_EQ(formsOnScreen(), (QStringList{"FrmScrResult", "FrmGraph"}));
 
-    // Back (Ctrl+B this time) and through every question form to the
-    // population, then on with the other programme.
+    // Back (Ctrl+B this time): the charts of this pass go from the screen
+    // with the screens they were drawn from. Through every question form to
+    // the population, then on with the other programme.
     key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
     expectOnScreen({"FrmQuestDrugCost"});
     backToPopulation();
-    populationToResults(second);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(p.FrmScrResult(), second);
+    ASSERT_NO_FATAL_FAILURE(populationToResults(second));
     switchedScreens(second);
+    // Opened again, the graph charts the new pass.
+    key(current(), Qt::Key_F3);
+    clickThrough(p.FrmSwitchToAnaly(), p.FrmSwitchToAnaly().cmdGraph, {"FrmSwitchToAnaly", "FrmGraph"});
+    EXPECT_EQ(genProbeBar(p.FrmGraph().chrNoWomen, false), second.screens["FrmSwitchToAnaly.lblGPNoWom"].toString());
 }
 
 TEST_F(Paths, ReturnToMainFromEachResultScreenLeadsToTheConsoleAndANewPass)
@@ -307,29 +290,16 @@ TEST_F(Paths, ReturnToMainFromEachResultScreenLeadsToTheConsoleAndANewPass)
     const acceptance::Programme first = programme(kGenProbe), second = programme(kPcrCervix);
     startUpToConsole();
     Program& p = program();
-    const std::pair<const char*, std::function<platform::Form&()>> screens[] = {
-        {"results", [&]() -> platform::Form& { return p.FrmScrResult(); }},
-        {"comparison", [&]() -> platform::Form& { return p.FrmSwitchTo(); }},
-        {"costs", [&]() -> platform::Form& { return p.FrmSwitchToCost(); }},
-        {"projections", [&]() -> platform::Form& { return p.FrmSwitchToAnaly(); }},
-    };
     int pass = 0;
-    for (const auto& [what, screen] : screens) {
-        SCOPED_TRACE(what);
+    for (const char* screen : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
+        SCOPED_TRACE(screen);
         const acceptance::Programme& prog = pass++ % 2 ? second : first;
-        consoleToResults(prog, QString("Area %1").arg(pass));
-        ASSERT_FALSE(HasFatalFailure());
-        expectFigures(p.FrmScrResult(), prog);
-        switchStep();
-        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_NO_FATAL_FAILURE(consoleToResults(prog, QString("Area %1").arg(pass)));
+        ASSERT_NO_FATAL_FAILURE(switchStep());
         expectWhatIfScreens(prog);
-        platform::Form& from = screen();
-        key(current(), from.name() == "FrmScrResult" ? Qt::Key_F4
-                             : from.name() == "FrmSwitchTo" ? Qt::Key_F1
-                             : from.name() == "FrmSwitchToCost" ? Qt::Key_F2 : Qt::Key_F3);
-        expectOnScreen({from.name()});
-        key(from, Qt::Key_R, Qt::ControlModifier);
-        expectOnScreen({"FrmConsole"});
+        key(current(), screenKey(screen));
+        expectOnScreen({screen});
+        returnToConsole(current());
         expectPassUnloaded();
         EXPECT_EQ(p.vc.Region, QString("Area %1").arg(pass).toStdString());
     }
@@ -368,16 +338,12 @@ TEST_F(Paths, TheQuestionFormsLeadBackToTheConsoleAndANewPassStartsAfresh)
         SCOPED_TRACE(c.what);
         consoleToPreview("Springfield");
         previewToPopulation();
-        c.reach();
-        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_NO_FATAL_FAILURE(c.reach());
         c.back();
         expectOnScreen({"FrmConsole"});
         // The new pass starts from the forms' load handlers with the other programme.
-        consoleToResults(second);
-        ASSERT_FALSE(HasFatalFailure());
-        expectFigures(p.FrmScrResult(), second);
-        key(p.FrmScrResult(), Qt::Key_R, Qt::ControlModifier);
-        expectOnScreen({"FrmConsole"});
+        ASSERT_NO_FATAL_FAILURE(consoleToResults(second));
+        returnToConsole(p.FrmScrResult());
     }
 }
 
@@ -403,8 +369,7 @@ TEST_F(Paths, TheInstructionsOpenedFromTheTestSelectionLeadBackToIt)
         SCOPED_TRACE(c.what);
         consoleToPreview("Springfield");
         previewToPopulation();
-        populationToTesting(prog);
-        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_NO_FATAL_FAILURE(populationToTesting(prog));
         FrmTesting& testing = p.FrmTesting();
         FrmInstructSwitch& viewer = p.FrmInstructSwitch();
         FrmInstruct& chooser = p.FrmInstruct();
@@ -455,14 +420,8 @@ TEST_F(Paths, TheInstructionsOpenedFromTheTestSelectionLeadBackToIt)
         EXPECT_FALSE(viewer.isLoaded());
 
         // The user goes on from where the instructions were asked for.
-        testingToConfirm(prog);
-        confirmToPercent(prog);
-        percentToDrugCosts(prog);
-        drugCostsToResults(prog);
-        ASSERT_FALSE(HasFatalFailure());
-        expectFigures(p.FrmScrResult(), prog);
-        key(p.FrmScrResult(), Qt::Key_R, Qt::ControlModifier);
-        expectOnScreen({"FrmConsole"});
+        ASSERT_NO_FATAL_FAILURE(testingToResults(prog));
+        returnToConsole(p.FrmScrResult());
     }
 }
 
@@ -484,13 +443,12 @@ protected:
     void reach(Stage stage, const QString& form)
     {
         const acceptance::Programme prog = programme(kGenProbe);
-        Program& p = started();
-        click(p.frmSplash().Frame1);
-        if (stage == Stage::Instructions)
+        Program& p = program();
+        if (stage == Stage::Instructions) {
+            click(started().frmSplash().Frame1);
             return;
-        FrmInstruct& chooser = p.FrmInstruct();
-        whenModal(chooser, [&chooser] { click(chooser.cmdModel); });
-        click(p.FrmInstructSwitch().cmdNext);
+        }
+        startUpToConsole();
         const std::function<void()> steps[] = {
             [] {},
             [&] { consoleToPreview("Springfield"); },
@@ -504,7 +462,7 @@ protected:
             [&] { drugCostsToResults(prog); },
             [&] {
                 switchStep();
-                key(current(), form == "FrmSwitchToCost" ? Qt::Key_F2 : form == "FrmSwitchToAnaly" ? Qt::Key_F3 : Qt::Key_F1);
+                key(current(), stage == Stage::WhatIf ? screenKey(form) : Qt::Key_F1);
             },
             [&] {
                 key(current(), Qt::Key_F3);
@@ -541,8 +499,7 @@ class CloseBoxPath : public ExitPath {};
 TEST_P(CloseBoxPath, LeavesAFormOnScreenOrEndsTheProgram)
 {
     const ExitCase& c = GetParam();
-    reach(c.stage, c.form);
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(reach(c.stage, c.form));
     if (c.stage == Stage::GraphChooser) {
         FrmGraphResponse& chooser = program().FrmGraphResponse();
         whenModal(chooser, [&] { chooser.window()->close(); });
@@ -564,8 +521,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, CloseBoxPath, ::testing::ValuesIn(kExits),
 TEST_P(ExitPath, EndsTheProgramAtOnce)
 {
     const ExitCase& c = GetParam();
-    reach(c.stage, c.form);
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(reach(c.stage, c.form));
     Program& p = program();
     const auto questions = dialogs.shown().size();
     if (c.by == ExitBy::EndButton) {
@@ -610,14 +566,10 @@ TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSw
     choosePair("PCR Cervix", "No NGZ Test");
     expectOnScreen({"FrmTesting", "FrmSenSpec"});
     leftOpen = QStringList{"FrmSenSpec"};
-    bringUp(p.FrmTesting());
-    click(p.FrmTesting().cmdNext);
-    expectOnScreen({"FrmConfirm"});
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
     confirmToPercent(prog);
     percentToDrugCosts(prog);
-    drugCostsToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(p.FrmScrResult(), prog);
+    ASSERT_NO_FATAL_FAILURE(drugCostsToResults(prog));
 
     // The switch step's review takes the open form over, modally, and leaves it closed.
     bool reviewedModally = false;
@@ -626,11 +578,9 @@ TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSw
         bringUp(p.FrmSenSpec());
         click(p.FrmSenSpec().cmdNext);
     });
-    bringUp(p.FrmScrResult());
-    click(p.FrmScrResult().cmdSwitchTo);
-    EXPECT_TRUE(reviewedModally);
     leftOpen.clear();
-    expectOnScreen({"FrmSwitchTo"});
+    clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+    EXPECT_TRUE(reviewedModally);
     expectWhatIfScreens(prog);
 }
 
@@ -669,76 +619,61 @@ TEST_F(Paths, TheSpecificityCheckLeadsToThePopulationAndTheTestSelectionBackLead
 
     // Back from the test selection to the population: its Continue leads on
     // to the test selection again, not into nothing.
-    bringUp(p.FrmTesting());
-    click(p.FrmTesting().cmdBack);
-    expectOnScreen({"FrmQuestPop"});
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
     EXPECT_EQ(pop.txtPerFem25.text(), "0.05");
-    bringUp(pop);
-    click(pop.cmdContinue);
-    expectOnScreen({"FrmTesting"});
+    clickThrough(pop, pop.cmdContinue, {"FrmTesting"});
 }
 
-TEST_F(Paths, AGraphLeftOpenShowsNoFiguresOfAnEarlierPass)
-{
-    const acceptance::Programme first = programme(kGenProbe), second = programme(kPcrCervix);
-    startUpToConsole();
-    consoleToResults(first);
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    Program& p = program();
-    key(current(), Qt::Key_F3);
-    click(p.FrmSwitchToAnaly().cmdGraph);
-    expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
-    // The user goes back to the projections beneath, then to the current strategy.
-    key(p.FrmSwitchToAnaly(), Qt::Key_F4);
-    EXPECT_EQ(formsOnScreen(), (QStringList{"FrmScrResult", "FrmGraph"}));
-
-    // Back into the questionnaire: the charts of this pass go from the screen
-    // with the screens they were drawn from.
-    click(p.FrmScrResult().cmdBack);
-    expectOnScreen({"FrmQuestDrugCost"});
-    backToPopulation();
-    populationToResults(second);
-    expectOnScreen({"FrmScrResult"});
-    switchStep();
-    ASSERT_FALSE(HasFatalFailure());
-    // Opened again, it charts the new pass.
-    key(current(), Qt::Key_F3);
-    click(p.FrmSwitchToAnaly().cmdGraph);
-    expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
-    EXPECT_EQ(genProbeBar(p.FrmGraph().chrNoWomen, false), second.screens["FrmSwitchToAnaly.lblGPNoWom"].toString());
-}
-
-TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeft)
+// The review's changes hold for the pass alone: the next pass shows the
+// programme's own figures again.
+TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeftAndItsChangesDoNotOutliveTheReturnToMain)
 {
     const acceptance::Programme prog = programme(kGenProbe);
     struct Case {
         const char* what;
         std::function<void(FrmSenSpec&)> leave;
+        bool eiaLowered;
     };
     const Case cases[] = {
-        {"forward arrow", [](FrmSenSpec& f) { click(f.cmdNext); }},
-        {"back arrow", [](FrmSenSpec& f) { click(f.cmdBack); }},
-        {"close box", [](FrmSenSpec& f) { f.window()->close(); }},
+        {"EIA sensitivity lowered, forward arrow",
+         [](FrmSenSpec& f) {
+             click(f.TxtEIASens);
+             typeAndTab(f.TxtEIASens, "0.6");
+             click(f.cmdNext);
+         },
+         true},
+        {"forward arrow", [](FrmSenSpec& f) { click(f.cmdNext); }, false},
+        {"back arrow", [](FrmSenSpec& f) { click(f.cmdBack); }, false},
+        {"close box", [](FrmSenSpec& f) { f.window()->close(); }, false},
     };
     startUpToConsole();
     Program& p = program();
+    int reviews = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        consoleToResults(prog);
-        ASSERT_FALSE(HasFatalFailure());
-        whenModal(p.FrmSenSpec(), [&] {
+        ASSERT_NO_FATAL_FAILURE(consoleToResults(prog));
+        FrmSenSpec& review = p.FrmSenSpec();
+        whenModal(review, [&] {
+            ++reviews;
             expectOnScreen({"FrmSenSpec"});
-            bringUp(p.FrmSenSpec());
-            c.leave(p.FrmSenSpec());
+            bringUp(review);
+            EXPECT_FALSE(review.TxtGPSens.widget()->isEnabled() || review.TxtGPSpec.widget()->isEnabled())
+                << "the current test's figures are shown but locked";
+            c.leave(review);
         });
-        bringUp(p.FrmScrResult());
-        click(p.FrmScrResult().cmdSwitchTo);
-        expectOnScreen({"FrmSwitchTo"});
-        expectWhatIfScreens(prog);
-        key(current(), Qt::Key_R, Qt::ControlModifier);
-        expectOnScreen({"FrmConsole"});
+        clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+        if (c.eiaLowered) {
+            // EIA, in the comparison's first slot, finds fewer with the lower sensitivity.
+            EXPECT_LT(testsupport::captionOf(p.FrmSwitchTo(), "lblSAT1IDTot").toInt(),
+                      prog.screens["FrmSwitchTo.lblSAT1IDTot"].toString().toInt());
+            EXPECT_EQ(testsupport::captionOf(p.FrmSwitchTo(), "lblCTTIDTot"),
+                      prog.screens["FrmSwitchTo.lblCTTIDTot"].toString());
+        } else {
+            expectWhatIfScreens(prog);
+        }
+        returnToConsole(current());
     }
+    EXPECT_EQ(reviews, int(std::size(cases)));
 }
 
 
@@ -760,9 +695,7 @@ TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
     typeAndTab(senSpec.txtTestCostEIADFA, own["CostDNGZ"].toString());
     click(senSpec.cmdNext);
     expectOnScreen({"FrmTesting"});
-    bringUp(p.FrmTesting());
-    click(p.FrmTesting().cmdNext);
-    expectOnScreen({"FrmConfirm"});
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
 
     FrmConfirm& confirm = p.FrmConfirm();
     bringUp(confirm);
@@ -778,43 +711,7 @@ TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
     click(confirm.cmdForward);
     expectOnScreen({"FrmQuestPercent"});
     percentToDrugCosts(prog);
-    drugCostsToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(p.FrmScrResult(), prog);
-    switchedScreens(prog);
-}
-
-
-TEST_F(Paths, FiguresChangedInTheReviewDoNotOutliveTheReturnToMain)
-{
-    const acceptance::Programme prog = programme(kGenProbe);
-    startUpToConsole();
-    consoleToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    Program& p = program();
-    FrmSenSpec& review = p.FrmSenSpec();
-    bool locked = false;
-    whenModal(review, [&] {
-        bringUp(review);
-        locked = !review.TxtGPSens.widget()->isEnabled() && !review.TxtGPSpec.widget()->isEnabled();
-        click(review.TxtEIASens);
-        typeAndTab(review.TxtEIASens, "0.6");
-        click(review.cmdNext);
-    });
-    bringUp(p.FrmScrResult());
-    click(p.FrmScrResult().cmdSwitchTo);
-    expectOnScreen({"FrmSwitchTo"});
-    EXPECT_TRUE(locked) << "the current test's figures are shown but locked";
-    // EIA, in the comparison's first slot, finds fewer with the lower sensitivity.
-    EXPECT_LT(testsupport::captionOf(p.FrmSwitchTo(), "lblSAT1IDTot").toInt(),
-              prog.screens["FrmSwitchTo.lblSAT1IDTot"].toString().toInt());
-    EXPECT_EQ(testsupport::captionOf(p.FrmSwitchTo(), "lblCTTIDTot"), prog.screens["FrmSwitchTo.lblCTTIDTot"].toString());
-
-    key(p.FrmSwitchTo(), Qt::Key_R, Qt::ControlModifier);
-    expectOnScreen({"FrmConsole"});
-    consoleToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(p.FrmScrResult(), prog);
+    ASSERT_NO_FATAL_FAILURE(drugCostsToResults(prog));
     switchedScreens(prog);
 }
 
@@ -835,12 +732,9 @@ TEST_P(OtherScreen, TheWholeWayHolds)
     const acceptance::Programme prog = programme(kGenProbe);
     screen.setSize(c.width, c.height);
     startUpToConsole(c.maximise);
-    consoleToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(program().FrmScrResult(), prog);
+    ASSERT_NO_FATAL_FAILURE(consoleToResults(prog));
     switchedScreens(prog);
-    key(program().FrmScrResult(), Qt::Key_R, Qt::ControlModifier);
-    expectOnScreen({"FrmConsole"});
+    returnToConsole(program().FrmScrResult());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, OtherScreen,
@@ -855,28 +749,21 @@ TEST_F(Paths, ThePreviewsOptionsLeadBackToItAndLeaveTheFiguresAlone)
     startUpToConsole();
     Program& p = program();
     FrmInitQuest& preview = p.FrmInitQuest();
-    consoleToPreview("Springfield");
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NO_FATAL_FAILURE(consoleToPreview("Springfield"));
 
     // The PID probabilities and cure rates, looked over and left by the forward arrow.
     choose(preview, preview.mnuProbabilities);
     expectOnScreen({"FrmInitQuest", "FrmSenSpec"});
     EXPECT_TRUE(p.FrmSenSpec().fraProb.visible());
-    bringUp(p.FrmSenSpec());
-    click(p.FrmSenSpec().cmdNext);
-    expectOnScreen({"FrmInitQuest"});
+    clickThrough(p.FrmSenSpec(), p.FrmSenSpec().cmdNext, {"FrmInitQuest"});
 
     // The test-cost calculator, left by its forward arrow without a cost worked out.
     choose(preview, preview.mnuTestCostCalculator);
     expectOnScreen({"FrmInitQuest", "FrmDraftCostTest"});
-    bringUp(p.FrmDraftCostTest());
-    click(p.FrmDraftCostTest().cmdNext);
-    expectOnScreen({"FrmInitQuest"});
+    clickThrough(p.FrmDraftCostTest(), p.FrmDraftCostTest().cmdNext, {"FrmInitQuest"});
 
     previewToPopulation();
-    populationToResults(prog);
-    ASSERT_FALSE(HasFatalFailure());
-    expectFigures(p.FrmScrResult(), prog);
+    ASSERT_NO_FATAL_FAILURE(populationToResults(prog));
     switchedScreens(prog);
 }
 

@@ -1,13 +1,11 @@
 // The switch-to costs screen: which parts it shows for which test, what a
-// cost per positive shows without a divisor, and its commands.
+// cost per positive shows without a divisor, and the way back to the console.
 #include "WhatIfScreens.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
 #include "shell/FrmConsole.h"
 #include "switchto/FrmSwitchTo.h"
-#include "whatif/FrmGraph.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -53,6 +51,10 @@ TEST_F(CostScreen, TheNgzTableIsShownAndFilledOnlyForGenProbeAndEia)
         for (const char* rule : {"Shape11", "Shape17", "labeltitle8"})
             EXPECT_EQ(Find(f, rule)->visible(), c.ngz) << rule;
         EXPECT_TRUE(f.Shape1.visible() && f.Label9.visible() && f.lblST6PI.visible());
+        FrmSwitchToAnaly& a = p.FrmSwitchToAnaly();
+        for (platform::CommandButton* hidden :
+             {&f.cmdCSSR, &f.cmdReturn, &f.cmdGraph, &a.cmdCSSR, &a.cmdTest, &a.cmdGraphNoWom, &a.cmdMain})
+            EXPECT_FALSE(hidden->visible()) << hidden->name().toStdString();
     }
 }
 
@@ -90,119 +92,7 @@ TEST_F(CostScreen, ACostPerPositiveWithoutADivisorShowsNotApplicable)
     }
 }
 
-} // namespace
-
-namespace {
-
-using namespace whatif_test;
-
-class WhatIfNavigation : public WhatIfTest {
-protected:
-    // Both screens loaded as the switch step leaves them, the cost screen in view.
-    Program& costInView()
-    {
-        Program& p = switched(Acceptance("gp_pcr_confirm"));
-        goToResultScreen(p, p.FrmSwitchTo(), ResultScreen::SwitchToCost);
-        activate(p.FrmSwitchToCost());
-        return p;
-    }
-};
-
-TEST_F(WhatIfNavigation, ArrowsAndFunctionKeysMoveBetweenTheScreensWithoutRecomputing)
-{
-    Program& p = costInView();
-    FrmSwitchToCost& cost = p.FrmSwitchToCost();
-    FrmSwitchToAnaly& analy = p.FrmSwitchToAnaly();
-    platform::Form& comparison = p.FrmSwitchTo();
-    platform::Form& results = p.FrmScrResult();
-    const QString costShown = cost.lblST1PI.caption(), casesShown = analy.lblGPNoWom.caption();
-    // Figures that a recomputation would pick up.
-    p.vc.CostPID = Money::fromTicks(1);
-    p.vc.CostGP = Money::fromTicks(1);
-
-    auto key = [](platform::Form& on, Qt::Key k) {
-        return [&on, k] {
-            QApplication::setActiveWindow(on.window());
-            QTest::keyClick(on.window(), k);
-        };
-    };
-    auto click = [](platform::CommandButton& button) {
-        return [&button] { QTest::mouseClick(button.widget(), Qt::LeftButton); };
-    };
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        platform::Form* inView;
-    };
-    const Step steps[] = {
-        {"forward arrow", click(cost.cmdProject), &analy},
-        {"back arrow", click(analy.cmdCost), &cost},
-        {"F3 on the cost screen", key(cost, Qt::Key_F3), &analy},
-        {"F3 greyed out on the projection screen", key(analy, Qt::Key_F3), &analy},
-        {"F2 on the projection screen", key(analy, Qt::Key_F2), &cost},
-        {"F2 greyed out on the cost screen", key(cost, Qt::Key_F2), &cost},
-        {"back arrow of the cost screen", click(cost.cmdTest), &comparison},
-        {"F3 on the comparison", key(comparison, Qt::Key_F3), &analy},
-        {"F1 on the projection screen", key(analy, Qt::Key_F1), &comparison},
-        {"F2 on the comparison", key(comparison, Qt::Key_F2), &cost},
-        {"F4 on the cost screen", key(cost, Qt::Key_F4), &results},
-        {"F3 on the results", key(results, Qt::Key_F3), &analy},
-        {"F4 on the projection screen", key(analy, Qt::Key_F4), &results},
-        {"F2 on the results", key(results, Qt::Key_F2), &cost},
-        {"F1 on the cost screen", key(cost, Qt::Key_F1), &comparison},
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.name);
-        s.act();
-        for (platform::Form* screen : {&comparison, static_cast<platform::Form*>(&cost),
-                                       static_cast<platform::Form*>(&analy), &results}) {
-            EXPECT_EQ(screen->isShown(), screen == s.inView) << screen->name().toStdString();
-            EXPECT_TRUE(screen->isLoaded()) << "the screen left behind is hidden, not unloaded";
-        }
-    }
-    EXPECT_EQ(cost.lblST1PI.caption(), costShown);
-    EXPECT_EQ(analy.lblGPNoWom.caption(), casesShown);
-    EXPECT_FALSE(p.FrmScrResult().cmdSwitchTo.visible()) << "the results screen offers Resume, not Switch";
-    EXPECT_TRUE(p.FrmScrResult().cmdResume.visible());
-    EXPECT_FALSE(cost.cmdCSSR.visible() || cost.cmdReturn.visible() || cost.cmdGraph.visible());
-    EXPECT_FALSE(analy.cmdCSSR.visible() || analy.cmdTest.visible() || analy.cmdGraphNoWom.visible() ||
-                 analy.cmdMain.visible());
-
-    // Only a new load takes the changed figures.
-    cost.unload();
-    cost.load();
-    EXPECT_NE(cost.lblST1CT.caption(), "$3.35");
-}
-
-TEST_F(WhatIfNavigation, TheGraphOpensOverTheScreenWhichStaysInView)
-{
-    Program& p = costInView();
-    struct Case {
-        const char* name;
-        platform::Form* screen;
-        std::function<void()> open;
-    };
-    FrmSwitchToCost& cost = p.FrmSwitchToCost();
-    FrmSwitchToAnaly& analy = p.FrmSwitchToAnaly();
-    const Case cases[] = {
-        {"cost screen, Graph menu", &cost, [&] { cost.menus.mnuGraph->trigger(); }},
-        {"projection screen, forward arrow", &analy,
-         [&] { QTest::mouseClick(analy.cmdGraph.widget(), Qt::LeftButton); }},
-        {"projection screen, Graph menu", &analy, [&] { analy.menus.mnuGraph->trigger(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        platform::Form& other = c.screen == &cost ? static_cast<platform::Form&>(analy) : cost;
-        c.screen->show();
-        other.hide();
-        c.open();
-        EXPECT_TRUE(p.FrmGraph().isShown());
-        EXPECT_TRUE(c.screen->isShown()) << "the screen stays beneath the graph";
-        p.FrmGraph().hide();
-    }
-}
-
-TEST_F(WhatIfNavigation, ReturnToMainUnloadsTheScreensAndClearsTheQuestionnaireFlags)
+TEST_F(CostScreen, ReturnToMainUnloadsTheScreensAndClearsTheQuestionnaireFlags)
 {
     struct Case {
         const char* name;
@@ -217,9 +107,9 @@ TEST_F(WhatIfNavigation, ReturnToMainUnloadsTheScreensAndClearsTheQuestionnaireF
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Program& p = costInView();
+        Program& p = switched(Acceptance("gp_pcr_confirm"));
         platform::Form& screen = c.onCost ? static_cast<platform::Form&>(p.FrmSwitchToCost()) : p.FrmSwitchToAnaly();
-        screen.show();
+        goToResultScreen(p, p.FrmSwitchTo(), c.onCost ? ResultScreen::SwitchToCost : ResultScreen::SwitchToAnalysis);
         activate(screen);
         p.vc.QuestPopFromSenSpec = p.vc.SpecEntered = -1;
         if (c.menu)
@@ -229,22 +119,13 @@ TEST_F(WhatIfNavigation, ReturnToMainUnloadsTheScreensAndClearsTheQuestionnaireF
         else
             p.FrmSwitchToAnaly().cmdMain_Click();
         EXPECT_TRUE(p.FrmConsole().isShown());
-        for (platform::Form* f : {static_cast<platform::Form*>(&p.FrmSwitchToCost()),
-                                  static_cast<platform::Form*>(&p.FrmSwitchToAnaly()),
-                                  static_cast<platform::Form*>(&p.FrmSwitchTo()),
-                                  static_cast<platform::Form*>(&p.FrmScrResult())})
-            EXPECT_FALSE(f->isLoaded()) << f->name().toStdString();
+        for (const char* name : {"FrmSwitchToCost", "FrmSwitchToAnaly", "FrmSwitchTo", "FrmScrResult"}) {
+            const platform::Form* f = p.runtime().findForm(name);
+            EXPECT_FALSE(f && f->isLoaded()) << name;
+        }
         EXPECT_EQ(p.vc.QuestPopFromSenSpec, c.menu ? 0 : -1);
         EXPECT_EQ(p.vc.SpecEntered, c.menu ? 0 : -1);
     }
-}
-
-TEST_F(WhatIfNavigation, ExitEndsTheProgramWithoutAQuestion)
-{
-    Program& p = costInView();
-    QTest::keyClick(p.FrmSwitchToCost().window(), Qt::Key_F12);
-    EXPECT_EQ(endCalls, 1);
-    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

@@ -97,6 +97,13 @@ protected:
         activate(g);
         return g;
     }
+    // A GenProbe programme's graph screen, moved on to the cost per positive.
+    FrmGraph& onCostPerPositive()
+    {
+        FrmGraph& g = opened(programme(ScrTestKind::GenProbe));
+        key(g, Qt::Key_F3);
+        return g;
+    }
 
     // The key goes to the screen's window, as a shortcut does.
     static void key(FrmGraph& g, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -192,9 +199,8 @@ TEST_F(GraphTest, ReturningHidesTheScreenAndTheNextShowingChartsTheLatestFigures
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Program& p = programme(ScrTestKind::GenProbe);
-        FrmGraph& g = opened(p);
-        key(g, Qt::Key_F3);
+        Program& p = program();
+        FrmGraph& g = onCostPerPositive();
         c.leave(g);
         EXPECT_FALSE(g.isShown());
         EXPECT_TRUE(g.isLoaded());
@@ -239,10 +245,9 @@ TEST_F(GraphTest, PrintDialogueWithEveryKindOfAnswer)
         SCOPED_TRACE(("answer '" + c.answer + "'").toStdString());
         QTemporaryDir out;
         ChartPrinter chartPrinter(dialogs, out.path());
-        Program& p = programme(ScrTestKind::GenProbe);
+        Program& p = program();
         p.runtime().setPrinter(&chartPrinter);
-        FrmGraph& g = opened(p);
-        key(g, Qt::Key_F3);
+        FrmGraph& g = onCostPerPositive();
         QStringList printed;
         chartPrinter.onImage = [&](const QImage& image) {
             printed << visibleChart(g);
@@ -316,9 +321,8 @@ TEST_F(GraphTest, TheChoosersButtonsBringTheGraphScreenBackWithTheirChart)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         endCalls = 0;
-        Program& p = programme(ScrTestKind::GenProbe);
-        FrmGraph& g = opened(p);
-        key(g, Qt::Key_F3);
+        Program& p = program();
+        FrmGraph& g = onCostPerPositive();
         FrmGraphResponse& chooser = p.FrmGraphResponse();
         bool graphHiddenMeanwhile = false;
         testsupport::whenModal(chooser, [&] {
