@@ -1,11 +1,7 @@
 // The chart control: what its cells stand for, what it draws, and that new
 // data, a reload and a scaled font each leave it showing what they should.
 
-#include "platform/Chart.h"
-#include "platform/Form.h"
-#include "platform/Runtime.h"
-#include "platform/Screen.h"
-#include "support/ScriptedDialogs.h"
+#include "PlatformFixture.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -18,25 +14,11 @@
 #include <cmath>
 #include <limits>
 
-using namespace platform;
+using namespace platformtest;
 
 namespace {
 
-class ChartForm : public Form {
-public:
-    explicit ChartForm(Runtime& rt) : Form(rt, "ChartForm")
-    {
-        designClientSize(9000, 6000);
-        chrValues.designGeometry(120, 120, 8700, 5700);
-        chrValues.designFont("Arial", 9);
-    }
-    Chart chrValues{*this, "chrValues"};
-};
-
-struct ChartTest : ::testing::Test {
-    testsupport::ScriptedDialogs dialogs;
-    FixedScreen screen{1024, 768};
-    Runtime runtime{dialogs, screen, nullptr, [] {}};
+struct ChartTest : OnScreen {
     ChartForm form{runtime};
 
     QChart* drawn() { return static_cast<QChartView*>(form.chrValues.widget())->chart(); }

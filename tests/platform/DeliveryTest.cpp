@@ -2,37 +2,18 @@
 // the navigation keys of a list with nothing chosen, the shortcut keys of
 // entries whose menu is not on offer, and the picture a form prints.
 
-#include "platform/Chart.h"
-#include "platform/Form.h"
-#include "platform/Menu.h"
-#include "platform/Runtime.h"
-#include "platform/Screen.h"
-#include "support/ScriptedDialogs.h"
+#include "PlatformFixture.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QMainWindow>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
-using namespace platform;
+using namespace platformtest;
 
 namespace {
 
-struct Delivery : ::testing::Test {
-    testsupport::ScriptedDialogs dialogs;
-    FixedScreen screen{1024, 768};
-    Runtime runtime{dialogs, screen, nullptr, [] {}};
-
-    static void showActive(Form& f)
-    {
-        f.show();
-        QApplication::setActiveWindow(f.window());
-        QApplication::processEvents();
-    }
-};
+using Delivery = OnScreen;
 
 // --- mouse moves ------------------------------------------------------------------------
 
@@ -71,7 +52,7 @@ public:
     Label lblInside{*this, "lblInside"};
     Shape shpInside{*this, "shpInside"};
 
-    std::vector<std::string> heard;
+    Log heard;
 };
 
 TEST_F(Delivery, AMouseMoveReachesTheControlUnderTheMouseOnly)
@@ -79,143 +60,85 @@ TEST_F(Delivery, AMouseMoveReachesTheControlUnderTheMouseOnly)
     HoverForm f(runtime);
     showActive(f);
     QWidget* client = f.window()->centralWidget();
-    const QPoint freeFrame(f.fraBox.widget()->width() - 10, f.fraBox.widget()->height() - 10);
-    struct Case {
-        const char* over;
-        std::function<QPoint()> where;  // in the client area
-        std::vector<std::string> heard;
+    QWindow* window = f.window()->windowHandle();
+    // Points in the window, over the middle of a control or a free area.
+    auto over = [&](Control& c) { return c.widget()->mapTo(f.window(), c.widget()->rect().center()); };
+    const QPoint freeArea = client->mapTo(f.window(), QPoint(590, 390));
+    const QPoint freeFrame = f.fraBox.widget()->mapTo(f.window(), f.fraBox.widget()->rect().bottomRight() - QPoint(9, 9));
+    const std::tuple<const char*, QPoint, Log> cases[] = {
+        {"the form's free area", freeArea, {"Form"}},
+        {"a button with a handler", over(f.cmdHelp), {"cmdHelp"}},
+        {"a button without one", over(f.cmdPlain), {}},
+        {"a disabled button", over(f.cmdOff), {"Form"}},
+        {"a label", over(f.lblBare), {}},
+        {"a shape", over(f.shpBack), {"Form"}},
+        {"the frame's free area", freeFrame, {"fraBox"}},
+        {"a field in the frame", over(f.txtInside), {}},
+        {"a label in the frame", over(f.lblInside), {}},
+        {"a shape in the frame", over(f.shpInside), {"fraBox"}},
     };
-    auto middle = [client](Control& c) {
-        return [client, &c] { return c.widget()->mapTo(client, c.widget()->rect().center()); };
-    };
-    const Case cases[] = {
-        {"the form's free area", [] { return QPoint(590, 390); }, {"Form"}},
-        {"a button with a handler", middle(f.cmdHelp), {"cmdHelp"}},
-        {"a button without one", middle(f.cmdPlain), {}},
-        {"a disabled button", middle(f.cmdOff), {"Form"}},
-        {"a label", middle(f.lblBare), {}},
-        {"a shape", middle(f.shpBack), {"Form"}},
-        {"the frame's free area", [&] { return f.fraBox.widget()->mapTo(client, freeFrame); }, {"fraBox"}},
-        {"a field in the frame", middle(f.txtInside), {}},
-        {"a label in the frame", middle(f.lblInside), {}},
-        {"a shape in the frame", middle(f.shpInside), {"fraBox"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.over);
+    for (const auto& [name, where, heard] : cases) {
+        SCOPED_TRACE(name);
         f.heard.clear();
-        QTest::mouseMove(f.window()->windowHandle(), client->mapTo(f.window(), c.where()));
-        EXPECT_EQ(f.heard, c.heard);
+        QTest::mouseMove(window, where);
+        EXPECT_EQ(f.heard, heard);
     }
 
     // A drag started on the form's free area stays the form's over a button.
-    QWindow* window = f.window()->windowHandle();
-    const QPoint freeArea = client->mapTo(f.window(), QPoint(590, 390));
     QTest::mousePress(window, Qt::LeftButton, {}, freeArea);
     f.heard.clear();
-    QTest::mouseMove(window, client->mapTo(f.window(), middle(f.cmdHelp)()));
-    EXPECT_EQ(f.heard, std::vector<std::string>{"Form"});
+    QTest::mouseMove(window, over(f.cmdHelp));
+    EXPECT_EQ(f.heard, Log{"Form"});
     QTest::mouseRelease(window, Qt::LeftButton, {}, freeArea);
 }
 
-// --- list keys ------------------------------------------------------------------------------
-
-class ListForm : public Form {
-public:
-    explicit ListForm(Runtime& rt) : Form(rt, "ListForm")
-    {
-        designClientSize(4000, 4000);
-        QStringList items;
-        for (int i = 0; i < 30; ++i)
-            items << QStringLiteral("item %1").arg(i);
-        lstMany.designItems(items);
-        lstMany.designGeometry(120, 120, 3000, 1500);
-        lstMany.Click = [this] { clicks.push_back(lstMany.listIndex()); };
-    }
-    ListBox lstMany{*this, "lstMany"};
-    std::vector<int> clicks;
-};
-
 TEST_F(Delivery, ListKeysWithNothingChosenActFromTheTop)
 {
-    ListForm f(runtime);
+    ListsForm f(runtime);
     showActive(f);
-    const int shown = static_cast<QListWidget*>(f.lstMany.widget())->viewport()->height() /
-                      static_cast<QListWidget*>(f.lstMany.widget())->sizeHintForRow(0);
-    ASSERT_GT(shown, 2);
-    ASSERT_LT(shown, 20);
-    struct Case {
-        Qt::Key key;
-        const char* name;
-        bool onePageDown;  // lands where a page down from the first item does
-        int index;
-    };
-    const Case cases[] = {
-        {Qt::Key_End, "End", false, 29},
-        {Qt::Key_Home, "Home", false, 0},
-        {Qt::Key_PageUp, "PageUp", false, 0},
-        {Qt::Key_PageDown, "PageDown", true, 0},
-        {Qt::Key_Down, "Down", false, 0},
-        {Qt::Key_Up, "Up", false, 0},
-    };
-    // Where a page down goes from the first item on the same list.
-    f.lstMany.setFocus();
-    QTest::keyClick(f.lstMany.widget(), Qt::Key_Home);
-    QTest::keyClick(f.lstMany.widget(), Qt::Key_PageDown);
-    const int pageFromFirst = f.lstMany.listIndex();
+    // Where a page down goes from the first item on the same list: a page, not the end.
+    f.lstB.setFocus();
+    QTest::keyClick(f.lstB.widget(), Qt::Key_Home);
+    QTest::keyClick(f.lstB.widget(), Qt::Key_PageDown);
+    const int pageFromFirst = f.lstB.listIndex();
     ASSERT_GT(pageFromFirst, 0);
     ASSERT_LT(pageFromFirst, 29);
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::pair<Qt::Key, int> cases[] = {{Qt::Key_End, 29}, {Qt::Key_Home, 0},   {Qt::Key_PageUp, 0},
+                                             {Qt::Key_PageDown, pageFromFirst}, {Qt::Key_Down, 0}, {Qt::Key_Up, 0}};
+    for (auto [key, expected] : cases) {
+        SCOPED_TRACE(key);
         f.unload();
         showActive(f);
-        f.lstMany.setFocus();
-        f.clicks.clear();
-        ASSERT_EQ(f.lstMany.listIndex(), -1);
-        QTest::keyClick(f.lstMany.widget(), c.key);
-        const int expected = c.onePageDown ? pageFromFirst : c.index;
-        EXPECT_EQ(f.lstMany.listIndex(), expected);
-        EXPECT_EQ(f.clicks, std::vector<int>{expected}) << "one Click for one choice";
-        QTest::keyClick(f.lstMany.widget(), c.key == Qt::Key_End ? Qt::Key_Home : Qt::Key_End);
-        EXPECT_EQ(f.lstMany.listIndex(), c.key == Qt::Key_End ? 0 : 29) << "the next key moves on from there";
+        f.lstB.setFocus();
+        f.log.clear();
+        ASSERT_EQ(f.lstB.listIndex(), -1);
+        QTest::keyClick(f.lstB.widget(), key);
+        EXPECT_EQ(f.lstB.listIndex(), expected);
+        EXPECT_EQ(f.log, Log{"B.Click " + std::to_string(expected)}) << "one Click for one choice";
+        QTest::keyClick(f.lstB.widget(), key == Qt::Key_End ? Qt::Key_Home : Qt::Key_End);
+        EXPECT_EQ(f.lstB.listIndex(), key == Qt::Key_End ? 0 : 29) << "the next key moves on from there";
     }
 }
 
 // --- shortcut keys of a menu not on offer ---------------------------------------------------------
 
-class MenuForm : public Form {
-public:
-    explicit MenuForm(Runtime& rt) : Form(rt, "MenuForm")
-    {
-        designClientSize(4000, 3000);
-        txtField.designGeometry(120, 120, 2000, 300);
-        mnuOne.Click = [this] { ran.push_back("One"); };
-        mnuTwo.Click = [this] { ran.push_back("Two"); };
-    }
-    TextBox txtField{*this, "txtField"};
-    MenuItem mnuScreens{*this, "mnuScreens", "&Screens"};
-    MenuItem mnuOne{*this, "mnuOne", "One", &mnuScreens, QKeySequence(Qt::Key_F1)};
-    MenuItem mnuMore{*this, "mnuMore", "More", &mnuScreens};
-    MenuItem mnuTwo{*this, "mnuTwo", "Two", &mnuMore, QKeySequence(Qt::CTRL | Qt::Key_K)};
-    std::vector<std::string> ran;
-};
-
 TEST_F(Delivery, EntriesOfAMenuNotOnOfferIgnoreTheirShortcuts)
 {
-    MenuForm f(runtime);
+    GateForm f(runtime);
     struct Case {
         const char* name;
-        std::function<void(MenuForm&)> change;
+        std::function<void(GateForm&)> change;
         std::vector<std::string> ran;  // after F1, then Ctrl+K
     };
     const Case cases[] = {
-        {"all on offer", [](MenuForm&) {}, {"One", "Two"}},
-        {"menu disabled", [](MenuForm& m) { m.mnuScreens.setEnabled(false); }, {}},
-        {"submenu disabled", [](MenuForm& m) { m.mnuMore.setEnabled(false); }, {"One"}},
-        {"menu hidden", [](MenuForm& m) { m.mnuScreens.setVisible(false); }, {}},
-        {"entry disabled", [](MenuForm& m) { m.mnuOne.setEnabled(false); }, {"Two"}},
+        {"all on offer", [](GateForm&) {}, {"One", "Two"}},
+        {"menu disabled", [](GateForm& m) { m.mnuScreens.setEnabled(false); }, {}},
+        {"submenu disabled", [](GateForm& m) { m.mnuMore.setEnabled(false); }, {"One"}},
+        {"menu hidden", [](GateForm& m) { m.mnuScreens.setVisible(false); }, {}},
+        {"entry disabled", [](GateForm& m) { m.mnuOne.setEnabled(false); }, {"Two"}},
         {"menu disabled and enabled again",
-         [](MenuForm& m) {
+         [](GateForm& m) {
              m.mnuScreens.setEnabled(false);
              m.mnuScreens.setEnabled(true);
          },
@@ -226,10 +149,10 @@ TEST_F(Delivery, EntriesOfAMenuNotOnOfferIgnoreTheirShortcuts)
         f.unload();
         showActive(f);
         c.change(f);
-        f.ran.clear();
-        QTest::keyClick(f.txtField.widget(), Qt::Key_F1);
-        QTest::keyClick(f.txtField.widget(), Qt::Key_K, Qt::ControlModifier);
-        EXPECT_EQ(f.ran, c.ran);
+        f.log.clear();
+        QTest::keyClick(f.txtA.widget(), Qt::Key_F1);
+        QTest::keyClick(f.txtA.widget(), Qt::Key_K, Qt::ControlModifier);
+        EXPECT_EQ(f.log, c.ran);
         // Each entry keeps its own flag, whatever its menu's.
         EXPECT_EQ(f.mnuTwo.enabled(), true);
     }
@@ -237,27 +160,13 @@ TEST_F(Delivery, EntriesOfAMenuNotOnOfferIgnoreTheirShortcuts)
 
 // --- the picture of a form -------------------------------------------------------------------
 
-class ChartForm : public Form {
-public:
-    explicit ChartForm(Runtime& rt, bool withMenu) : Form(rt, "ChartForm")
-    {
-        designClientSize(6000, 4500);
-        designBackColor(QColor(0, 128, 0));
-        chrBars.designGeometry(0, 0, 6000, 4500);
-        if (withMenu)
-            mnuFile.emplace(*this, "mnuFile", "&File");
-    }
-    Chart chrBars{*this, "chrBars"};
-    std::optional<MenuItem> mnuFile;
-};
-
 TEST_F(Delivery, TheFormsPictureIsItsClientAreaWithTheChartJustDrawn)
 {
     for (bool withMenu : {false, true}) {
         SCOPED_TRACE(withMenu ? "with a menu bar" : "without one");
         ChartForm f(runtime, withMenu);
         showActive(f);
-        f.chrBars.setData({"Cost", {{"A", 10.0}, {"B", 30.0}, {"C", 20.0}}});
+        f.chrValues.setData({"Cost", {{"A", 10.0}, {"B", 30.0}, {"C", 20.0}}});
         const QImage now = f.grabImage();
         QApplication::processEvents();
         const QImage settled = f.grabImage();

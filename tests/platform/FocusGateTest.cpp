@@ -2,107 +2,13 @@
 // focus rules: driven by real keys and clicks, with message boxes that run a
 // real event loop where a box's effect on pending input matters.
 
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Runtime.h"
-#include "platform/Screen.h"
-#include "support/ScriptedDialogs.h"
+#include "PlatformFixture.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QMainWindow>
 #include <QTest>
-#include <gtest/gtest.h>
 
-using namespace platform;
+using namespace platformtest;
 
 namespace {
-
-using Log = std::vector<std::string>;
-
-// A field that can refuse to be left (with a message box), buttons with
-// access keys, a field that is no tab stop, and an option group in a frame.
-class GateForm : public Form {
-public:
-    explicit GateForm(Runtime& rt) : Form(rt, "GateForm")
-    {
-        designClientSize(8000, 6000);
-        txtA.designGeometry(120, 120, 2000, 300);
-        txtA.designTabIndex(0);
-        txtNoStop.designGeometry(120, 500, 2000, 300);
-        txtNoStop.designTabIndex(1, false);
-        txtB.designGeometry(120, 900, 2000, 300);
-        txtB.designTabIndex(2);
-        cmdGo.designGeometry(120, 1400, 1500, 400);
-        cmdGo.designCaption("&Go");
-        cmdGo.designTabIndex(3);
-        chkOn.designGeometry(120, 2000, 4000, 300);
-        chkOn.designCaption("&Check");
-        chkOn.designTabIndex(4);
-        fraOpt.designGeometry(120, 2500, 5000, 1800);
-        fraOpt.designCaption("&Options");
-        fraOpt.designTabIndex(5);
-        for (int i = 0; i < opt.size(); ++i) {
-            opt[i].designContainer(fraOpt);
-            opt[i].designGeometry(120, 300 + 450 * i, 4500, 300);
-            opt[i].designCaption(QStringLiteral("Option %1").arg(i));
-            opt[i].designTabIndex(6 + i);
-        }
-
-        for (auto [c, n] : {std::pair<Control*, std::string>{&txtA, "A"}, {&txtB, "B"}, {&txtNoStop, "NoStop"},
-                            {&cmdGo, "Go"}, {&chkOn, "Check"}}) {
-            c->GotFocus = [this, n] { log.push_back(n + ".GotFocus"); };
-            c->LostFocus = [this, n] { log.push_back(n + ".LostFocus"); };
-        }
-        txtA.Validate = [this](bool& cancel) {
-            log.push_back("A.Validate");
-            if (refuse)
-                runtime().dialogs().msgBox("Not a number");
-            cancel = refuse;
-        };
-        cmdGo.Click = [this] { log.push_back("Go.Click"); };
-        chkOn.Click = [this] { log.push_back("Check.Click " + std::to_string(chkOn.value())); };
-        opt.Click = [this](int i) { log.push_back("opt.Click " + std::to_string(i)); };
-        opt.GotFocus = [this](int i) { log.push_back("opt.GotFocus " + std::to_string(i)); };
-        opt.Validate = [this](int i, bool& cancel) {
-            log.push_back("opt.Validate " + std::to_string(i));
-            if (refuseOption)
-                runtime().dialogs().msgBox("Choose again");
-            cancel = refuseOption;
-        };
-    }
-
-    TextBox txtA{*this, "txtA"};
-    TextBox txtNoStop{*this, "txtNoStop"};
-    TextBox txtB{*this, "txtB"};
-    CommandButton cmdGo{*this, "cmdGo"};
-    CheckBox chkOn{*this, "chkOn"};
-    Frame fraOpt{*this, "fraOpt"};
-    ControlArray<OptionButton, 3> opt{*this, "opt"};
-
-    Log log;
-    bool refuse = false;
-    bool refuseOption = false;
-};
-
-// Two lists first in the tab order: tabbing through must open nothing.
-class ListsForm : public Form {
-public:
-    explicit ListsForm(Runtime& rt) : Form(rt, "ListsForm")
-    {
-        lstA.designGeometry(120, 120, 2000, 1200);
-        lstA.designItems({"a0", "a1"});
-        lstA.designTabIndex(0);
-        lstB.designGeometry(2400, 120, 2000, 1200);
-        lstB.designItems({"b0", "b1"});
-        lstB.designTabIndex(1);
-        lstA.Click = [this] { log.push_back("A.Click " + std::to_string(lstA.listIndex())); };
-        lstB.Click = [this] { log.push_back("B.Click " + std::to_string(lstB.listIndex())); };
-    }
-    ListBox lstA{*this, "lstA"};
-    ListBox lstB{*this, "lstB"};
-    Log log;
-};
 
 // Controls declared without a tab index, before and after indexed ones.
 class LooseForm : public Form {
@@ -123,20 +29,7 @@ public:
     TextBox txtLoose2{*this, "txtLoose2"};
 };
 
-struct FocusGate : ::testing::Test {
-    testsupport::ScriptedDialogs dialogs;
-    FixedScreen screen{1024, 768};
-    Runtime runtime{dialogs, screen, nullptr, [] {}};
-
-    void showActive(Form& f)
-    {
-        f.show();
-        QApplication::setActiveWindow(f.window());
-        QApplication::processEvents();
-    }
-
-    static QPoint middle(Control& c) { return c.widget()->rect().center(); }
-};
+using FocusGate = OnScreen;
 
 TEST_F(FocusGate, AListThatGetsTheFocusChoosesNothing)
 {
@@ -159,32 +52,25 @@ TEST_F(FocusGate, AListThatGetsTheFocusChoosesNothing)
 
 TEST_F(FocusGate, AClickRefusedWithARealBoxNeverCostsTheNextClick)
 {
-    struct Case {
-        const char* name;
-        Control& (*target)(GateForm&);
-        const char* click;
-    };
-    const Case cases[] = {
-        {"command button", [](GateForm& f) -> Control& { return f.cmdGo; }, "Go.Click"},
-        {"option button", [](GateForm& f) -> Control& { return f.opt[1]; }, "opt.Click 1"},
-        {"check box", [](GateForm& f) -> Control& { return f.chkOn; }, "Check.Click 1"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::pair<const char*, std::string> cases[] = {
+        {"cmdGo", "Go.Click"}, {"opt(1)", "opt.Click 1"}, {"chkOn", "Check.Click 1"}};
+    for (const auto& [name, click] : cases) {
+        SCOPED_TRACE(name);
         GateForm f(runtime);
         showActive(f);
-        QWidget* target = c.target(f).widget();
+        Control& c = control(f, name);
+        QWidget* target = c.widget();
         f.refuse = true;
         // The user lets go of the button while the message is up, then closes it.
         dialogs.whileNextBoxIsUp([target] { QTest::mouseRelease(target, Qt::LeftButton); });
-        QTest::mousePress(target, Qt::LeftButton, {}, middle(c.target(f)));
+        QTest::mousePress(target, Qt::LeftButton, {}, middle(c));
         EXPECT_EQ(f.activeControl(), &f.txtA);
         EXPECT_EQ(dialogs.prompts().size(), 1u);
 
         f.refuse = false;
         f.log.clear();
-        QTest::mouseClick(target, Qt::LeftButton, {}, middle(c.target(f)));
-        EXPECT_EQ(std::count(f.log.begin(), f.log.end(), c.click), 1) << ::testing::PrintToString(f.log);
+        QTest::mouseClick(target, Qt::LeftButton, {}, middle(c));
+        EXPECT_EQ(std::count(f.log.begin(), f.log.end(), click), 1) << ::testing::PrintToString(f.log);
         dialogs.clear();
     }
 }
@@ -201,6 +87,7 @@ TEST_F(FocusGate, AValidateThatShowsARealBoxShowsItOnceOnEveryPath)
         {"click on a button", [](GateForm& f) { QTest::mouseClick(f.cmdGo.widget(), Qt::LeftButton); }},
         {"click on a field", [](GateForm& f) { QTest::mouseClick(f.txtB.widget(), Qt::LeftButton); }},
         {"access key", [](GateForm& f) { QTest::keyClick(f.txtA.widget(), Qt::Key_G, Qt::AltModifier); }},
+        {"check box access key", [](GateForm& f) { QTest::keyClick(f.txtA.widget(), Qt::Key_C, Qt::AltModifier); }},
         {"frame access key", [](GateForm& f) { QTest::keyClick(f.txtA.widget(), Qt::Key_O, Qt::AltModifier); }},
         {"code", [](GateForm& f) { f.txtB.setFocus(); }},
     };
@@ -225,22 +112,19 @@ TEST_F(FocusGate, FocusTakenAwayByCodeGoesToTheNextTabStopWithoutValidate)
     struct Case {
         const char* name;
         void (*takeAway)(GateForm&);
-        Control& (*from)(GateForm&);
+        const char* from;
         Log expected;
     };
     const Case cases[] = {
-        {"hidden", [](GateForm& f) { f.txtA.setVisible(false); }, [](GateForm& f) -> Control& { return f.txtA; },
-         {"A.LostFocus", "B.GotFocus"}},
-        {"disabled", [](GateForm& f) { f.txtA.setEnabled(false); }, [](GateForm& f) -> Control& { return f.txtA; },
-         {"A.LostFocus", "B.GotFocus"}},
-        {"its frame hidden", [](GateForm& f) { f.fraOpt.setVisible(false); },
-         [](GateForm& f) -> Control& { return f.opt[0]; }, {"A.GotFocus"}},
+        {"hidden", [](GateForm& f) { f.txtA.setVisible(false); }, "txtA", {"A.LostFocus", "B.GotFocus"}},
+        {"disabled", [](GateForm& f) { f.txtA.setEnabled(false); }, "txtA", {"A.LostFocus", "B.GotFocus"}},
+        {"its frame hidden", [](GateForm& f) { f.fraOpt.setVisible(false); }, "opt(0)", {"A.GotFocus"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GateForm f(runtime);
         showActive(f);
-        c.from(f).setFocus();
+        control(f, c.from).setFocus();
         f.refuse = true;  // must not be asked
         f.log.clear();
         c.takeAway(f);
@@ -253,33 +137,17 @@ TEST_F(FocusGate, FocusTakenAwayByCodeGoesToTheNextTabStopWithoutValidate)
     }
 }
 
-TEST_F(FocusGate, AccessKeysValidateAndPress)
-{
-    for (bool refuse : {true, false}) {
-        SCOPED_TRACE(refuse ? "refused" : "accepted");
-        GateForm f(runtime);
-        showActive(f);
-        f.refuse = refuse;
-        f.log.clear();
-        QTest::keyClick(f.txtA.widget(), Qt::Key_G, Qt::AltModifier);
-        QTest::keyClick(f.txtA.widget(), Qt::Key_C, Qt::AltModifier);
-        if (refuse)
-            EXPECT_EQ(f.log, (Log{"A.Validate", "A.Validate"}));
-        else
-            EXPECT_EQ(f.log, (Log{"A.Validate", "A.LostFocus", "Go.GotFocus", "Go.Click", "Go.LostFocus",
-                                  "Check.GotFocus", "Check.Click 1"}));
-    }
-}
-
-TEST_F(FocusGate, AFramesAccessKeyGoesToTheFirstControlInside)
+TEST_F(FocusGate, AccessKeysValidateAndPressAndAFramesGoesToItsChosenOption)
 {
     GateForm f(runtime);
     showActive(f);
     f.opt[2].setValue(true);
     f.log.clear();
-    QTest::keyClick(f.txtA.widget(), Qt::Key_O, Qt::AltModifier);
+    for (Qt::Key key : {Qt::Key_G, Qt::Key_C, Qt::Key_O})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    EXPECT_EQ(f.log, (Log{"A.Validate", "A.LostFocus", "Go.GotFocus", "Go.Click", "Go.LostFocus", "Check.GotFocus",
+                          "Check.Click 1", "Check.LostFocus", "opt.GotFocus 2"}));
     EXPECT_EQ(f.activeControl(), &f.opt[2]);  // the chosen one is the group's tab stop
-    EXPECT_EQ(f.log, (Log{"A.Validate", "A.LostFocus", "opt.GotFocus 2"}));
 }
 
 TEST_F(FocusGate, EnterAndSpacePressTheFocusedButtonOnce)
@@ -295,7 +163,7 @@ TEST_F(FocusGate, EnterAndSpacePressTheFocusedButtonOnce)
     }
 }
 
-TEST_F(FocusGate, ArrowKeysInAnOptionGroupChooseTheNextOption)
+TEST_F(FocusGate, ArrowKeysInAnOptionGroupChooseTheNextOptionUnlessRefused)
 {
     struct Step {
         Qt::Key key;
@@ -313,22 +181,16 @@ TEST_F(FocusGate, ArrowKeysInAnOptionGroupChooseTheNextOption)
             EXPECT_EQ(f.opt[i].value(), i == s.chosen) << "after moving to " << s.chosen;
         EXPECT_EQ(f.log.back(), "opt.Click " + std::to_string(s.chosen));
     }
-}
-
-TEST_F(FocusGate, ARefusedArrowKeepsTheOptionAndShowsItsBoxOnce)
-{
-    GateForm f(runtime);
-    showActive(f);
-    QTest::mouseClick(f.opt[0].widget(), Qt::LeftButton, {}, middle(f.opt[0]));
+    // A refused move keeps the option and shows its box once.
     f.refuseOption = true;
     dialogs.setEveryBoxRunsALoop(true);
     f.log.clear();
-    QTest::keyClick(f.opt[0].widget(), Qt::Key_Down);
-    EXPECT_EQ(f.log, Log{"opt.Validate 0"});
+    QTest::keyClick(f.opt[1].widget(), Qt::Key_Down);
+    EXPECT_EQ(f.log, Log{"opt.Validate 1"});
     EXPECT_EQ(dialogs.prompts().size(), 1u);
-    EXPECT_EQ(f.activeControl(), &f.opt[0]);
-    EXPECT_TRUE(f.opt[0].value());
-    EXPECT_FALSE(f.opt[1].value());
+    EXPECT_EQ(f.activeControl(), &f.opt[1]);
+    EXPECT_TRUE(f.opt[1].value());
+    EXPECT_FALSE(f.opt[2].value());
 }
 
 TEST_F(FocusGate, UnindexedControlsFollowTheIndexedOnesInDeclarationOrder)
@@ -347,13 +209,18 @@ TEST_F(FocusGate, AClickAnywhereOnAWideOptionOrCheckBoxChoosesIt)
 {
     GateForm f(runtime);
     showActive(f);
+    f.opt[2].setValue(true);  // from code: Click as from the user, through the array's one handler
     for (Control* c : {static_cast<Control*>(&f.opt[1]), static_cast<Control*>(&f.chkOn)}) {
         SCOPED_TRACE(c->name().toStdString());
         const QPoint farRight(c->widget()->width() - 4, c->widget()->height() / 2);
         QTest::mouseClick(c->widget(), Qt::LeftButton, {}, farRight);
         EXPECT_EQ(f.activeControl(), c);
     }
+    EXPECT_EQ(f.log, (Log{"A.GotFocus", "opt.Click 2", "A.Validate", "A.LostFocus", "opt.GotFocus 1", "opt.Click 1",
+                          "opt.Validate 1", "Check.GotFocus", "Check.Click 1"}));
     EXPECT_TRUE(f.opt[1].value());
+    EXPECT_FALSE(f.opt[2].value());
+    EXPECT_EQ(f.opt[2].name(), QStringLiteral("opt(2)"));
     EXPECT_EQ(f.chkOn.value(), 1);
 }
 

@@ -1,7 +1,7 @@
 // The form and focus rules that every screen is written against, driven by
 // real key and mouse events on the offscreen platform.
 
-#include "platform/ControlArray.h"
+#include "PlatformFixture.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
@@ -86,20 +86,7 @@ public:
     int loads = 0;          // a form-level variable: survives unloads
 };
 
-struct Fixture : ::testing::Test {
-    testsupport::ScriptedDialogs dialogs;
-    FixedScreen screen{1024, 768};
-    int ended = 0;
-    Runtime runtime{dialogs, screen, nullptr, [this] { ++ended; }};
-
-    void showActive(Form& f)
-    {
-        f.show();
-        QApplication::setActiveWindow(f.window());
-        QApplication::processEvents();
-    }
-};
-
+using Fixture = platformtest::OnScreen;
 using FormFocus = Fixture;
 
 TEST_F(FormFocus, FirstControlGetsFocusWhenShown)
@@ -360,36 +347,6 @@ TEST_F(FormControls, MenusKeepTheirDesign)
 
 } // namespace
 
-namespace {
-class ArrayForm : public Form {
-public:
-    explicit ArrayForm(Runtime& rt) : Form(rt, "ArrayForm")
-    {
-        designClientSize(4000, 3000);
-        for (int i = 0; i < opt.size(); ++i) {
-            opt[i].designGeometry(120, 120 + 400 * i, 2000, 300);
-            opt[i].designCaption(QStringLiteral("Option %1").arg(i));
-            opt[i].designTabIndex(i);
-        }
-        opt.Click = [this](int index) { clicks.push_back(index); };
-    }
-    ControlArray<OptionButton, 3> opt{*this, "opt"};
-    std::vector<int> clicks;
-};
-} // namespace
-
-TEST_F(FormControls, ControlArrayElementsShareOneHandlerThatGetsTheIndex)
-{
-    ArrayForm f(runtime);
-    showActive(f);
-    f.opt[2].setValue(true);
-    QTest::mouseClick(f.opt[1].widget(), Qt::LeftButton, {}, QPoint(6, f.opt[1].widget()->height() / 2));
-    EXPECT_EQ(f.clicks, (std::vector<int>{2, 1}));
-    EXPECT_TRUE(f.opt[1].value());
-    EXPECT_FALSE(f.opt[2].value());
-    EXPECT_EQ(f.opt[2].name(), QStringLiteral("opt(2)"));
-}
-
 TEST_F(FormControls, ToolsFindEveryControlAndTheWindowByName)
 {
     TestForm f(runtime);
@@ -406,33 +363,17 @@ TEST_F(FormControls, ToolsFindEveryControlAndTheWindowByName)
 // Calls through the concrete Qt service read like calls through the interface.
 static_assert(requires(QtDialogs& d) { d.msgBox(QString()); d.inputBox(QString()); });
 
-namespace {
-class BoxesForm : public Form {
-public:
-    BoxesForm(Runtime& rt) : Form(rt, "BoxesForm")
-    {
-        txtLine.designGeometry(120, 120, 3000, 300);
-        txtLine.designTabIndex(0);
-        txtLines.designGeometry(120, 600, 3000, 900);
-        txtLines.designMultiLine();
-        txtLines.designTabIndex(1);
-    }
-    TextBox txtLine{*this, "txtLine"};
-    TextBox txtLines{*this, "txtLines"};
-};
-} // namespace
-
 TEST_F(FormControls, OnlyAMultiLineBoxTakesLineBreaks)
 {
-    BoxesForm f(runtime);
+    platformtest::GateForm f(runtime);
     showActive(f);
-    for (TextBox* box : {&f.txtLine, &f.txtLines}) {
+    for (TextBox* box : {&f.txtA, &f.txtNoStop}) {
         SCOPED_TRACE(box->name().toStdString());
         box->setFocus();
         QTest::keyClicks(box->widget(), "ab");
         QTest::keyClick(box->widget(), Qt::Key_Return);
         QTest::keyClicks(box->widget(), "c");
-        EXPECT_EQ(box->text(), box == &f.txtLines ? "ab\nc" : "abc");
+        EXPECT_EQ(box->text(), box == &f.txtNoStop ? "ab\nc" : "abc");
         box->selectAll();
         EXPECT_EQ(box->selStart(), 0);
         EXPECT_EQ(box->selLength(), box->text().size());

@@ -2,23 +2,13 @@
 // itself from a handler), the program never runs on with nothing on screen;
 // a form that steps aside for the next one does not end it.
 
-#include "platform/Form.h"
-#include "platform/Runtime.h"
-#include "platform/Screen.h"
-#include "support/ScriptedDialogs.h"
+#include "PlatformFixture.h"
 
-#include <QApplication>
 #include <functional>
-#include <gtest/gtest.h>
 
-using namespace platform;
+using namespace platformtest;
 
 namespace {
-
-class Plain : public Form {
-public:
-    Plain(Runtime& rt, const char* name) : Form(rt, name) { designClientSize(3000, 2000); }
-};
 
 struct Case {
     const char* name;
@@ -45,7 +35,7 @@ TEST(NothingOnScreen, TheProgramEndsOnlyWhenTheLastFormGoes)
         FixedScreen screen{1024, 768};
         int ended = 0;
         Runtime runtime{dialogs, screen, nullptr, [&] { ++ended; }};
-        Plain first(runtime, "First"), second(runtime, "Second");
+        PlainForm first(runtime, "First"), second(runtime, "Second");
         first.show();
         c.act(first, second);
         EXPECT_EQ(ended, 0) << "ended before control was back in the main loop";
