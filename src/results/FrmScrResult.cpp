@@ -308,11 +308,14 @@ void FrmScrResult::showOutcome(const CurrentStrategyFigures& f)
 {
     Label* screened[] = {&lblNoScr18, &lblNoScr1825, &lblNoScr25};
     Label* positives[] = {&lblNoPo18, &lblNoPo1825, &lblNoPo25};
+    // The stored count with all its digits: a float's own format keeps only
+    // seven, so 12,345,678 women would show as 12,345,680.
+    const auto screenedText = [](float n) { return numbers::formatPattern(double(n), QStringLiteral("###,###,##0")); };
     for (int g = 0; g < 3; ++g) {
-        screened[g]->setCaption(numbers::formatPattern(f.screened[g], QStringLiteral("###,###,##0")));
+        screened[g]->setCaption(screenedText(f.screened[g]));
         positives[g]->setCaption(count(f.positives[g]));
     }
-    lblNoScrTotal.setCaption(numbers::formatPattern(f.screenedTotal, QStringLiteral("###,###,##0")));
+    lblNoScrTotal.setCaption(screenedText(f.screenedTotal));
     lblNoPosTotal.setCaption(count(f.positivesTotal));
     lblTxStraDox.setCaption(percent(f.perDox));
     lblTxStraAzi.setCaption(percent(f.perAzi));

@@ -86,19 +86,33 @@ TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
     }
 }
 
-TEST_F(ResultScreenTest, CountsBeyondTheSixteenBitRangeShowInFull)
+TEST_F(ResultScreenTest, CountsShowAllTheirDigits)
 {
-    VarCon vc = ScreenSequences::ThreeAgeGroups();
-    vc.NoFem18 = 40000, vc.NoFem1825 = 60000, vc.NoFem25 = 0;
-    vc.PerFem18 = 0.9f, vc.PerFem1825 = 0.5f;
-    const Selection sel = ScreenSequences::ChooseTests(vc, ScrTestKind::PCRC, NgzTestKind::None);
-    FrmScrResult& f = resultsOf(vc, sel, false);
-    EXPECT_EQ(f.lblNoScr18.caption(), "40,000");
-    EXPECT_EQ(f.lblNoScr25.caption(), "0");
-    EXPECT_EQ(f.lblNoPo18.caption(), "36,000");
-    EXPECT_EQ(f.lblNoPosTotal.caption(), "66,000");
-    EXPECT_EQ(f.lblNoInf.caption(), numbers::groupedCountText(program().vc.NoInfTotal));
-    EXPECT_GT(program().vc.NoInfTotal, 32767.0f);
+    struct Case {
+        float noFem18, noFem1825, noFem25;
+        const char *screened18, *screened1825, *screenedTotal;
+    };
+    // Beyond the 16-bit range, and beyond the seven digits a float's own
+    // format keeps (12,345,678 must not show as 12,345,680).
+    const Case cases[] = {
+        {40000, 60000, 0, "40,000", "60,000", "100,000"},
+        {12345678, 9999999, 7654321, "12,345,678", "9,999,999", "29,999,998"},
+        {10000000, 10000000, 10000000, "10,000,000", "10,000,000", "30,000,000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screened18);
+        VarCon vc = ScreenSequences::ThreeAgeGroups();
+        vc.NoFem18 = c.noFem18, vc.NoFem1825 = c.noFem1825, vc.NoFem25 = c.noFem25;
+        vc.PerFem18 = 0.9f, vc.PerFem1825 = 0.5f;
+        const Selection sel = ScreenSequences::ChooseTests(vc, ScrTestKind::PCRC, NgzTestKind::None);
+        FrmScrResult& f = resultsOf(vc, sel, false);
+        EXPECT_EQ(f.lblNoScr18.caption().toStdString(), c.screened18);
+        EXPECT_EQ(f.lblNoScr1825.caption().toStdString(), c.screened1825);
+        EXPECT_EQ(f.lblNoScrTotal.caption().toStdString(), c.screenedTotal);
+        EXPECT_EQ(f.lblNoInf.caption(), numbers::groupedCountText(program().vc.NoInfTotal));
+        EXPECT_GT(program().vc.NoInfTotal, 32767.0f);
+        f.unload();
+    }
 }
 
 } // namespace
