@@ -95,8 +95,9 @@ void StGetMissedPositives(VarCon& vc, const Selection& sel);
 void StCalcCostPerPositive(VarCon& vc, const Selection& sel);
 // DT, the drug cost per treated woman weighted by the two drugs' percentages.
 double DrugCostPerTreated(const VarCon& vc);
-// A cost per true positive identified: no value when the divisor is zero or
-// negative (nothing identified) or the quotient leaves the Money range.
+// A cost per true positive identified: no value when the divisor is half a
+// woman or less (it shows as 0: nothing identified) or the quotient leaves the
+// Money range.
 OptionalMoney CostPerPositive(Money cost, double divisor);
 
 // ---- NGZ option costs ----------------------------------------------------

@@ -90,8 +90,10 @@ void StGetMissedPositives(VarCon& vc, const Selection& sel)
 
 OptionalMoney CostPerPositive(Money cost, double divisor)
 {
-    // Mended: nothing identified (a divisor of 0 or below) gives no figure.
-    if (!(divisor > 0.0))
+    // Mended: nothing identified gives no figure. At half a woman or less the
+    // divisor shows as 0 (float rounding leaves such crumbs where no woman is
+    // infected), and a cost divided by it would be a figure without meaning.
+    if (!(divisor > 0.5))
         return std::nullopt;
     const double quotient = cost.toDouble() / divisor;
     // Only a quotient that Money cannot hold goes without a figure; every

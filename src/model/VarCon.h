@@ -14,7 +14,8 @@
 #include "model/Money.h"
 
 // A cost per true positive identified has no value when no infection is
-// identified (the divisor is zero or negative); the screens then show "n/a".
+// identified (the divisor shows as 0 women: half a woman or less); the screens
+// then show "n/a".
 using OptionalMoney = std::optional<Money>;
 
 struct VarCon {

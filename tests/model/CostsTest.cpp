@@ -165,6 +165,10 @@ TEST(Costs, CostPerPositiveAndItsMissingValue)
     EXPECT_FALSE(CostPerPositive(Money::fromTicks(1), 0.0).has_value());
     EXPECT_FALSE(CostPerPositive(Money::fromTicks(1), -3.0).has_value());
     EXPECT_FALSE(CostPerPositive(Money::fromTicks(1'0000), 1e-300).has_value());
+    // Float crumbs where nobody is infected: the divisor shows as 0 women.
+    EXPECT_FALSE(CostPerPositive(Money::fromTicks(46'640'0000), 0.0002).has_value());
+    EXPECT_FALSE(CostPerPositive(Money::fromTicks(1'0000), 0.5).has_value());
+    EXPECT_EQ(CostPerPositive(Money::fromTicks(1'0000), 0.5000001), Money::fromDouble(1 / 0.5000001));
     EXPECT_EQ(CostPerPositive(Money::fromTicks(10'0000), 4.0), Money::fromTicks(2'5000));
 }
 
@@ -177,9 +181,10 @@ TEST(Costs, CostPerPositiveKeepsEveryFigureMoneyCanHold)
         double divisor;
         std::optional<int64_t> ticks;
     } cases[] = {
-        {4'600'000'000'000'000'000, 0.5, 9'200'000'000'000'000'000},  // 9.2e14 units
+        {4'600'000'000'000'000'000, 0.5, std::nullopt},                // half a woman shows as 0
+        {6'900'000'000'000'000'000, 0.75, 9'200'000'000'000'000'000}, // 9.2e14 units
         {9'220'000'000'000'000'000, 1.0, 9'220'000'000'000'000'000},   // 9.22e14 units
-        {9'000'000'000'000'000'000, 0.5, std::nullopt},                // 1.8e15 units: beyond the range
+        {9'000'000'000'000'000'000, 0.6, std::nullopt},                // 1.5e15 units: beyond the range
         {1'0000, 1e-300, std::nullopt},
     };
     for (const Case& c : cases) {
