@@ -7,7 +7,9 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QLocale>
+#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -47,31 +49,70 @@ QStringList axisCategories(const std::vector<ChartRow>& rows)
     return categories;
 }
 
-class ChartView : public QChartView {
+// A title over a chart view. The title is a label of its own: it shows the
+// text as typed, never as markup, and wraps a long title onto more lines
+// where the chart's own title would cut it short.
+class ChartWidget : public QWidget {
 public:
-    explicit ChartView(QWidget* parent) : QChartView(new QChart, parent)
+    explicit ChartWidget(QWidget* parent) : QWidget(parent), title_(new QLabel(this)), view_(new QChartView(this))
     {
-        setRenderHint(QPainter::Antialiasing);
-        QChart* c = chart();
+        QPalette p = palette();
+        p.setColor(QPalette::Window, Qt::white);
+        setPalette(p);
+        setAutoFillBackground(true);
+        title_->setTextFormat(Qt::PlainText);
+        title_->setWordWrap(true);
+        title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        title_->setContentsMargins(4, 4, 4, 0);
+        title_->hide();
+        view_->setRenderHint(QPainter::Antialiasing);
+        // The focus moves only as the form's rules move it: a chart takes none.
+        view_->setFocusPolicy(Qt::NoFocus);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->addWidget(title_);
+        layout->addWidget(view_, 1);
+        draw({});
+    }
+
+    void setTitle(const QString& title)
+    {
+        title_->setText(title);
+        title_->setVisible(!title.isEmpty());
+    }
+
+    // Each drawing is a chart of its own: what the old one drew goes at once,
+    // not when Qt gets round to the axes it was told to remove, so a picture
+    // taken right after shows the new figures alone.
+    void draw(const ChartData& data)
+    {
+        QChart* old = view_->chart();
+        view_->setChart(newChart(data));
+        delete old;
+        applyFonts();
+    }
+
+protected:
+    // Scaling the form scales the control's font; the chart's texts follow it.
+    void changeEvent(QEvent* event) override
+    {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            applyFonts();
+    }
+
+private:
+    static QChart* newChart(const ChartData& data)
+    {
+        auto* c = new QChart;
         c->legend()->hide();
         c->setAnimationOptions(QChart::NoAnimation);
         c->setLocalizeNumbers(true);
         c->setBackgroundRoundness(0);
         c->setMargins(QMargins(4, 4, 4, 4));
-    }
-
-    void setTitle(const QString& title) { chart()->setTitle(title); }
-
-    void draw(const ChartData& data)
-    {
-        QChart* c = chart();
-        c->removeAllSeries();
-        for (QAbstractAxis* axis : c->axes()) {
-            c->removeAxis(axis);
-            delete axis;
-        }
         if (data.rows.empty())
-            return;
+            return c;
 
         auto* set = new QBarSet(data.heading);
         set->setColor(kBarColour);
@@ -102,36 +143,29 @@ public:
         values->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
         c->addAxis(values, Qt::AlignLeft);
         series->attachAxis(values);
-        applyFonts();
+        return c;
     }
 
-protected:
-    // Scaling the form scales the control's font; the chart's texts follow it.
-    void changeEvent(QEvent* event) override
-    {
-        QChartView::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            applyFonts();
-    }
-
-private:
     void applyFonts()
     {
         const QFont base = font();
         QFont titleFont = base;
         titleFont.setBold(true);
         titleFont.setPointSizeF(base.pointSizeF() * 1.3);
-        chart()->setTitleFont(titleFont);
+        title_->setFont(titleFont);
         QFont axisTitle = base;
         axisTitle.setBold(true);
-        for (QAbstractAxis* axis : chart()->axes()) {
+        for (QAbstractAxis* axis : view_->chart()->axes()) {
             axis->setLabelsFont(base);
             axis->setTitleFont(axisTitle);
         }
     }
+
+    QLabel* title_;
+    QChartView* view_;
 };
 
-ChartView* viewOf(QWidget* w) { return static_cast<ChartView*>(w); }
+ChartWidget* viewOf(QWidget* w) { return static_cast<ChartWidget*>(w); }
 
 } // namespace
 
@@ -187,7 +221,7 @@ void Chart::setData(ChartData data)
         viewOf(widget())->draw(data_);
 }
 
-QWidget* Chart::createWidget(QWidget* parent) { return new ChartView(parent); }
+QWidget* Chart::createWidget(QWidget* parent) { return new ChartWidget(parent); }
 
 void Chart::resetState()
 {

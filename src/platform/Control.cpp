@@ -3,6 +3,7 @@
 #include "platform/FocusEngine.h"
 #include "platform/Form.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -21,6 +22,45 @@ void setBackground(QWidget* w, const QColor& c)
     p.setColor(QPalette::Base, c);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+// WCAG contrast of two colours, from 1 (alike) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The style's grey for disabled text, darkened (or on a dark field lightened)
+// until it can be read against the field.
+QColor readableDisabledText(QColor text, const QColor& field)
+{
+    const QColor toward = field.lightnessF() >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+    for (int step = 0; step < 20 && contrast(text, field) < 4.5; ++step)
+        text = QColor::fromRgbF(text.redF() * 0.9f + toward.redF() * 0.1f, text.greenF() * 0.9f + toward.greenF() * 0.1f,
+                                text.blueF() * 0.9f + toward.blueF() * 0.1f);
+    return text;
+}
+
+bool isField(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::ComboBox ||
+           kind == ControlKind::RichTextBox;
+}
+
+// A field shows its own colour, not the fill of the frame it lies in, and its
+// text stays readable when it is disabled.
+void setFieldColours(QWidget* w, const QColor& field)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, field);
+    const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    p.setColor(QPalette::Disabled, QPalette::Text, readableDisabledText(greyed, field));
+    w->setPalette(p);
 }
 
 void setForeground(QWidget* w, const QColor& c)
@@ -143,6 +183,8 @@ void Control::applyColors()
         setBackground(widget_, *state_.back);
     if (state_.fore)
         setForeground(widget_, *state_.fore);
+    if (isField(kind_))
+        setFieldColours(widget_, state_.back.value_or(QApplication::palette().color(QPalette::Active, QPalette::Base)));
 }
 
 bool Control::isFocusTarget() const
@@ -242,7 +284,8 @@ void Control::setEnabled(bool e)
 QColor Control::backColor()
 {
     ensureLoaded();
-    return state_.back.value_or(widget_ ? widget_->palette().color(QPalette::Window) : QColor());
+    const QPalette::ColorRole fill = isField(kind_) ? QPalette::Base : QPalette::Window;
+    return state_.back.value_or(widget_ ? widget_->palette().color(fill) : QColor());
 }
 
 void Control::setBackColor(QColor c) { ensureLoaded(); state_.back = c; applyColors(); }

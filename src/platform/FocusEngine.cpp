@@ -4,8 +4,10 @@
 #include "platform/Form.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <algorithm>
 #include <climits>
@@ -65,7 +67,27 @@ void FocusEngine::reset()
 {
     active_ = nullptr;
     refused_ = nullptr;
+    focusDrawn_ = false;
 }
+
+// Whether the style draws the focus on the form's controls: it does after the
+// keyboard (or code) moved the focus, not after a click.
+void FocusEngine::drawFocus(bool drawn)
+{
+    focusDrawn_ = drawn;
+    QWidget* window = form_.window();
+    if (!window || window->testAttribute(Qt::WA_KeyboardFocusChange) == drawn)
+        return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange, drawn);
+    if (QWidget* focused = window->focusWidget()) {
+        focused->update();
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(focused))
+            area->viewport()->update();
+    }
+}
+
+// Qt forgets how the focus came whenever a window comes on screen.
+void FocusEngine::windowShown() { drawFocus(focusDrawn_); }
 
 std::vector<Control*> FocusEngine::tabOrder(Control* from) const
 {
@@ -108,7 +130,7 @@ Control* FocusEngine::nextTabTarget(Control* from, bool backwards) const
     return stops[size_t(i)] == from ? nullptr : stops[size_t(i)];
 }
 
-bool FocusEngine::moveTo(Control* target, bool validate, std::function<void()> deliver)
+bool FocusEngine::moveTo(Control* target, bool validate, std::function<void()> deliver, Qt::FocusReason reason)
 {
     releaseDuringValidate_ = false;
     if (!target || !form_.isLoaded() || !target->widget() || !target->isFocusTarget())
@@ -130,23 +152,29 @@ bool FocusEngine::moveTo(Control* target, bool validate, std::function<void()> d
             return false;
         if (cancel) {
             // The handler may have shown a message; the focus belongs where it was.
-            if (active_ == from && from->widget())
+            if (active_ == from && from->widget()) {
+                drawFocus(true);
                 from->widget()->setFocus(Qt::OtherFocusReason);
+            }
             return false;
         }
         // The handler moved the focus itself, or took the target away.
         if (active_ != from || !target->widget() || !target->isFocusTarget())
             return false;
     }
-    arrive(target, deliver);
+    arrive(target, deliver, reason);
     return true;
 }
 
-void FocusEngine::arrive(Control* target, const std::function<void()>& deliver)
+void FocusEngine::arrive(Control* target, const std::function<void()>& deliver,
+                         std::optional<Qt::FocusReason> reason)
 {
     Control* old = active_;
     active_ = target;
-    target->widget()->setFocus(Qt::OtherFocusReason);
+    if (reason) {
+        drawFocus(*reason != Qt::MouseFocusReason);
+        target->widget()->setFocus(*reason);
+    }
     if (deliver)
         deliver();
     if (old && old->LostFocus && form_.isLoaded())
@@ -196,7 +224,7 @@ void FocusEngine::qtMovesFocus(bool forward)
     }
     Control* next = nextTabTarget(active_, !forward);
     if (next)
-        moveTo(next);
+        moveTo(next, true, {}, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 // --- input ------------------------------------------------------------------------------
@@ -217,7 +245,7 @@ bool FocusEngine::filter(Control* c, QObject* watched, QEvent* event)
         // Qt put the focus somewhere by a way of its own (a window coming
         // back, for one): the form follows it without Validate.
         if (c != active_ && c->isFocusTarget() && form_.isLoaded())
-            arrive(c, {});
+            arrive(c, {}, std::nullopt);
         return false;
     default:
         return false;
@@ -234,12 +262,15 @@ bool FocusEngine::mousePress(Control* c, QObject* watched, QEvent* event)
     // A text box places its caret on the press; it has the focus first, and
     // GotFocus comes after the caret is placed, so a selection it makes stays.
     bool delivered = false;
-    const bool moved = moveTo(c, true, [&] {
-        if (guard && c->kind() == ControlKind::TextBox) {
-            QCoreApplication::sendEvent(watched, event);
-            delivered = true;
-        }
-    });
+    const bool moved = moveTo(
+        c, true,
+        [&] {
+            if (guard && c->kind() == ControlKind::TextBox) {
+                QCoreApplication::sendEvent(watched, event);
+                delivered = true;
+            }
+        },
+        Qt::MouseFocusReason);
     if (!moved) {
         // Refused: the click is swallowed, and its release with it, should
         // the release still come here.
@@ -283,9 +314,9 @@ bool FocusEngine::keyPress(Control* c, QEvent* event)
     const Qt::KeyboardModifiers mods = ke->modifiers() & ~Qt::KeypadModifier;
     const int key = ke->key();
     if ((key == Qt::Key_Tab && !(mods & (Qt::ControlModifier | Qt::AltModifier))) || key == Qt::Key_Backtab) {
-        Control* next = nextTabTarget(c, key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
-        if (next)
-            moveTo(next);
+        const bool backwards = key == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
+        if (Control* next = nextTabTarget(c, backwards))
+            moveTo(next, true, {}, backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
         return true;
     }
     if (c->kind() == ControlKind::OptionButton && mods == Qt::NoModifier &&
@@ -313,13 +344,13 @@ bool FocusEngine::accessKey(Control* c)
         // A frame's access key goes to the first control inside it.
         for (Control* inside : tabOrder())
             if (inside->container() == c)
-                return moveTo(inside), true;
+                return moveTo(inside, true, {}, Qt::ShortcutFocusReason), true;
         return true;
     }
     if (!isButton(c) || !c->isFocusTarget())
         return true;
     QPointer<QWidget> widget = c->widget();
-    if (moveTo(c) && widget)
+    if (moveTo(c, true, {}, Qt::ShortcutFocusReason) && widget)
         static_cast<QAbstractButton*>(widget.data())->click();
     return true;
 }
@@ -337,7 +368,7 @@ bool FocusEngine::arrowInGroup(Control* c, bool forward)
     const long n = long(group.size());
     const long i = ((it - group.begin()) + (forward ? 1 : n - 1)) % n;
     auto* next = static_cast<OptionButton*>(group[size_t(i)]);
-    if (moveTo(next) && next->widget())
+    if (moveTo(next, true, {}, Qt::TabFocusReason) && next->widget())
         next->setValue(true);
     return true;
 }

@@ -13,7 +13,9 @@
 // disables it), the focus moves on to the next tab stop without Validate.
 
 #include <QPointer>
+#include <Qt>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QEvent;
@@ -36,11 +38,15 @@ public:
     // Moves the focus to target, validating the control that has it unless
     // validate is false. deliver, when given, runs once Qt's focus is on the
     // target and before LostFocus and GotFocus are raised. True when the
-    // focus is on the target afterwards.
-    bool moveTo(Control* target, bool validate = true, std::function<void()> deliver = {});
+    // focus is on the target afterwards. Focus that arrives other than by the
+    // mouse is drawn on the control, as keyboard focus is; a click draws none.
+    bool moveTo(Control* target, bool validate = true, std::function<void()> deliver = {},
+                Qt::FocusReason reason = Qt::OtherFocusReason);
 
     // The first focus of a form coming on screen.
     void giveInitialFocus();
+    // The form's window has come on screen.
+    void windowShown();
     // After code changed whether a control is on screen or enabled: the focus
     // leaves a control that can no longer hold it.
     void controlChanged();
@@ -62,8 +68,10 @@ private:
     bool keyPress(Control* c, QEvent* event);
     bool accessKey(Control* c);
     bool arrowInGroup(Control* c, bool forward);
-    void arrive(Control* target, const std::function<void()>& deliver);
+    // reason is empty when Qt has put the focus on the target already.
+    void arrive(Control* target, const std::function<void()>& deliver, std::optional<Qt::FocusReason> reason);
     void moveOn();
+    void drawFocus(bool drawn);
 
     Form& form_;
     Control* active_ = nullptr;
@@ -72,6 +80,8 @@ private:
     QPointer<QObject> refused_;
     // The release of the press being validated came while a message box was up.
     bool releaseDuringValidate_ = false;
+    // The focus came by other means than the mouse, and is drawn.
+    bool focusDrawn_ = false;
 };
 
 } // namespace platform

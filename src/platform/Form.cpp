@@ -289,6 +289,7 @@ void Form::show()
     shown_ = true;
     focus_->giveInitialFocus();
     window_->show();
+    focus_->windowShown();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window_->raise();
     window_->activateWindow();

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QSignalBlocker>
 
 namespace platform {
@@ -22,6 +24,21 @@ protected:
     {
         QFocusEvent choosingNothing(event->type(), Qt::MouseFocusReason);
         QListWidget::focusInEvent(&choosingNothing);
+    }
+
+    // With nothing chosen Qt draws the focus nowhere; the list shows it on its
+    // first row, the one Down would choose, as the style draws focus.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QListWidget::paintEvent(event);
+        if (!hasFocus() || currentIndex().isValid())
+            return;
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = count() > 0 ? visualItemRect(item(0)) : viewport()->rect();
+        focus.backgroundColor = palette().color(QPalette::Base);
+        QPainter painter(viewport());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 
     // With nothing chosen Qt takes every move to the first item. Home, End and

@@ -63,7 +63,7 @@ ResultScreenMenus::ResultScreenMenus(Program& program, platform::Form& form, con
     screens.emplace(form, d.screensMenu, d.screensCaption);
     screens->designEnabled(d.screensEnabled);
     mnuSwToTest.emplace(form, "mnuSwToTest", d.testCaption, &*screens, QKeySequence(Qt::Key_F1));
-    mnuSwToCost.emplace(form, "mnuSwToCost", d.costCaption, &*screens, QKeySequence(Qt::Key_F2));
+    mnuSwToCost.emplace(form, d.costItem, d.costCaption, &*screens, QKeySequence(Qt::Key_F2));
     mnuSwToAny.emplace(form, "mnuSwToAny", d.analysisCaption, &*screens, QKeySequence(Qt::Key_F3));
     screensSeparator.emplace(form, d.screensSeparator, "-", &*screens);
     mnuCSS.emplace(form, "mnuCSS", d.currentCaption, &*screens, QKeySequence(Qt::Key_F4));

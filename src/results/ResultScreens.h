@@ -41,6 +41,7 @@ struct ResultMenuDesign {
     QString screensCaption;
     bool screensEnabled = true;
     QString testCaption, costCaption, analysisCaption;
+    QString costItem = "mnuSwToCost";      // name of the F2 item
     QString screensSeparator;
     QString currentCaption;
     ResultScreen own;                      // this screen's item is disabled

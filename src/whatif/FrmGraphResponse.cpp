@@ -42,3 +42,9 @@ void FrmGraphResponse::cmdTestCost_Click() { backToGraph().cmdCost_Click(); }
 void FrmGraphResponse::cmdEnd_Click() { program.end(); }
 
 void FrmGraphResponse::Form_CloseBox() { backToGraph(); }
+
+void FrmGraphResponse::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii == 27)
+        Form_CloseBox();
+}

@@ -26,6 +26,8 @@ public:
     // Closing the dialog returns to the graph screen as it was: otherwise the
     // graph screen would stay hidden behind a dialog that is gone.
     void Form_CloseBox() override;
+    // Escape leaves the dialog as its close box does.
+    void Form_KeyPress(int keyAscii) override;
 
 private:
     // Hides the dialog and brings the graph screen back; the caller then draws its chart.

@@ -50,8 +50,6 @@ public:
     platform::Label labeltitle1{*this, "labeltitle1"}, labeltitle2{*this, "labeltitle2"},
         labeltitle3{*this, "labeltitle3"}, labeltitle4{*this, "labeltitle4"}, labeltitle5{*this, "labeltitle5"},
         labeltitle6{*this, "labeltitle6"}, labeltitle7{*this, "labeltitle7"}, labeltitle8{*this, "labeltitle8"};
-    platform::Shape Shape11{*this, "Shape11"}, Shape12{*this, "Shape12"}, Shape13{*this, "Shape13"},
-        Shape14{*this, "Shape14"}, Shape15{*this, "Shape15"}, Shape16{*this, "Shape16"}, Shape17{*this, "Shape17"};
     platform::Label lblNGZT1{*this, "lblNGZT1"}, lblNGZT2{*this, "lblNGZT2"}, lblNGZT3{*this, "lblNGZT3"};
     platform::Label lblAdNGZ1{*this, "lblAdNGZ1"}, lblAdNGZ2{*this, "lblAdNGZ2"}, lblAdNGZ3{*this, "lblAdNGZ3"};
     platform::Label lblCSTNGZ1{*this, "lblCSTNGZ1"}, lblCSTNGZ2{*this, "lblCSTNGZ2"},
@@ -61,6 +59,9 @@ public:
     platform::Label lblMP1{*this, "lblMP1"}, lblMP2{*this, "lblMP2"}, lblMP3{*this, "lblMP3"};
     platform::Label lblCATPI1{*this, "lblCATPI1"}, lblCATPI2{*this, "lblCATPI2"}, lblCATPI3{*this, "lblCATPI3"};
     platform::Label lblTCTPI1{*this, "lblTCTPI1"}, lblTCTPI2{*this, "lblTCTPI2"}, lblTCTPI3{*this, "lblTCTPI3"};
+    // Declared after the cells, so the ruling lines are drawn over them, as the upper table's are.
+    platform::Shape Shape11{*this, "Shape11"}, Shape12{*this, "Shape12"}, Shape13{*this, "Shape13"},
+        Shape14{*this, "Shape14"}, Shape15{*this, "Shape15"}, Shape16{*this, "Shape16"}, Shape17{*this, "Shape17"};
 
     // ---- buttons: three picture buttons; the text buttons stay hidden and
     // their commands are reached through the menus ----

@@ -57,6 +57,8 @@ ResultMenuDesign WhatIfMenuDesign(ResultScreen own, const QString& screensSepara
             .testCaption = "Switch to Test",
             .costCaption = "Switch to Test Cost",
             .analysisCaption = "Switch to Test Analysis",
+            // The cost screen's own, disabled item bears the screen's name.
+            .costItem = own == ResultScreen::SwitchToCost ? "mnuSwToTestCost" : "mnuSwToCost",
             .screensSeparator = screensSeparator,
             .currentCaption = "Current Screening Strategy",
             .own = own,

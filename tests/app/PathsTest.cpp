@@ -8,6 +8,9 @@
 #include "platform/Chart.h"
 #include "platform/Numbers.h"
 
+#include <QPalette>
+
+#include <cmath>
 #include <functional>
 
 using paths::PathTest;
@@ -515,6 +518,28 @@ TEST_P(CloseBoxPath, LeavesAFormOnScreenOrEndsTheProgram)
     EXPECT_FALSE(form.isLoaded());
 }
 
+// Escape is the graph chooser's close box, and changes nothing on any other screen.
+TEST_P(CloseBoxPath, EscapeClosesTheGraphChooserAloneAsItsCloseBoxDoes)
+{
+    const ExitCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(reach(c.stage, c.form));
+    if (c.stage == Stage::GraphChooser) {
+        FrmGraphResponse& chooser = program().FrmGraphResponse();
+        whenModal(chooser, [&] { key(chooser, Qt::Key_Escape); });
+        click(program().FrmGraph().cmdNext);
+        expectOnScreen({"FrmSwitchToAnaly", "FrmGraph"});
+        EXPECT_TRUE(chooser.isLoaded()) << "kept for the next forward arrow";
+        return;
+    }
+    platform::Form& form = current();
+    ASSERT_EQ(form.name(), c.form);
+    const QStringList before = formsOnScreen();
+    key(form, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(formsOnScreen(), before);
+    EXPECT_EQ(endCalls, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, CloseBoxPath, ::testing::ValuesIn(kExits),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -555,6 +580,52 @@ TEST_P(ExitPath, EndsTheProgramAtOnce)
 INSTANTIATE_TEST_SUITE_P(Screens, ExitPath, ::testing::ValuesIn(kExits),
                          [](const auto& info) { return std::string(info.param.name); });
 
+
+// WCAG contrast of two colours, from 1 (alike) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        double rgb[3] = {c.redF(), c.greenF(), c.blueF()};
+        for (double& v : rgb)
+            v = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        return 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+    };
+    const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+// The review in the switch step: every field white, whatever frame it lies
+// in, and the greyed ones of the tests in use still readable.
+TEST_F(Paths, TheReviewsFieldsAreWhiteAndTheDisabledOnesReadable)
+{
+    const acceptance::Programme prog = programme(kGenProbe);
+    startUpToConsole();
+    consoleToResults(prog);
+    Program& p = program();
+    FrmSenSpec& review = p.FrmSenSpec();
+    int fields = 0, disabled = 0;
+    whenModal(review, [&] {
+        for (platform::Control* c : review.controls()) {
+            if (c->kind() != platform::ControlKind::TextBox || !c->widget()->isVisible())
+                continue;
+            SCOPED_TRACE(c->name().toStdString());
+            ++fields;
+            const QPalette pal = c->widget()->palette();
+            EXPECT_EQ(pal.color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+            EXPECT_EQ(pal.color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
+            EXPECT_GE(contrastRatio(pal.color(QPalette::Active, QPalette::Text), QColor(Qt::white)), 4.5);
+            if (!c->widget()->isEnabled()) {
+                ++disabled;
+                EXPECT_GE(contrastRatio(pal.color(QPalette::Disabled, QPalette::Text),
+                                        pal.color(QPalette::Disabled, QPalette::Base)), 4.5);
+            }
+        }
+        click(review.cmdNext);
+    });
+    clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+    EXPECT_EQ(fields, 27) << "every test's sensitivity, specificity and cost";
+    EXPECT_GT(disabled, 0) << "the tests in use are greyed";
+}
 
 TEST_F(Paths, TheTestCharacteristicsLeftOpenBesideTheQuestionnaireComeUpForTheSwitchStep)
 {

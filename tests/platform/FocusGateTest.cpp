@@ -4,6 +4,10 @@
 
 #include "PlatformFixture.h"
 
+#include <QListWidget>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTest>
 
 using namespace platformtest;
@@ -30,6 +34,39 @@ public:
 };
 
 using FocusGate = OnScreen;
+
+// Counts the focus frames the style is asked to draw with keyboard focus (on
+// a push button the style draws it as part of the button's panel).
+class FocusFrames : public QProxyStyle {
+public:
+    FocusFrames() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    void drawPrimitive(PrimitiveElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override
+    {
+        if ((e == PE_FrameFocusRect || e == PE_PanelButtonCommand) && (o->state & State_HasFocus) &&
+            (o->state & State_KeyboardFocusChange))
+            ++drawn;
+        QProxyStyle::drawPrimitive(e, o, p, w);
+    }
+    mutable int drawn = 0;
+};
+
+// Whether the control shows the focus: it has it, its style option carries
+// keyboard focus, and painting it draws a focus frame.
+testing::AssertionResult showsFocus(Control& c)
+{
+    QWidget* w = c.widget();
+    QStyleOption option;
+    option.initFrom(w);
+    FocusFrames frames;
+    w->setStyle(&frames);
+    w->grab();
+    w->setStyle(nullptr);
+    const bool flags = (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+    if (w->hasFocus() && flags && frames.drawn > 0)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << c.name().toStdString() << ": focus " << w->hasFocus() << ", keyboard flags "
+                                       << flags << ", frames drawn " << frames.drawn;
+}
 
 TEST_F(FocusGate, AListThatGetsTheFocusChoosesNothing)
 {
@@ -222,6 +259,71 @@ TEST_F(FocusGate, AClickAnywhereOnAWideOptionOrCheckBoxChoosesIt)
     EXPECT_FALSE(f.opt[2].value());
     EXPECT_EQ(f.opt[2].name(), QStringLiteral("opt(2)"));
     EXPECT_EQ(f.chkOn.value(), 1);
+}
+
+// Focus that comes by the keyboard is drawn on buttons, option buttons, check
+// boxes and lists, also where nothing in the list is chosen; a click draws none.
+TEST_F(FocusGate, KeyboardFocusIsDrawnOnTheControlAndAClicksIsNot)
+{
+    struct Case {
+        const char* name;
+        const char* start;  // clicked first, so no earlier key has shown the focus
+        std::function<void(QWidget*)> keys;
+        const char* focused;
+        bool drawn;
+    };
+    const Case cases[] = {
+        {"Tab to a button", "txtB", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Tab); }, "cmdGo", true},
+        {"Shift+Tab to a check box", "opt(0)", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier); },
+         "chkOn", true},
+        {"access key of a check box", "txtB", [](QWidget* w) { QTest::keyClick(w, Qt::Key_C, Qt::AltModifier); }, "chkOn",
+         true},
+        {"arrow in an option group", "opt(0)", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Down); }, "opt(1)", true},
+        {"click on a button", "cmdGo", [](QWidget*) {}, "cmdGo", false},
+        {"click on an option", "opt(0)", [](QWidget*) {}, "opt(0)", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GateForm f(runtime);
+        showActive(f);
+        Control& start = control(f, c.start);
+        QTest::mouseClick(start.widget(), Qt::LeftButton, {}, middle(start));
+        c.keys(start.widget());
+        Control& focused = control(f, c.focused);
+        ASSERT_EQ(f.activeControl(), &focused);
+        if (c.drawn)
+            EXPECT_TRUE(showsFocus(focused));
+        else
+            EXPECT_FALSE(showsFocus(focused));
+    }
+}
+
+TEST_F(FocusGate, TheFocusShowsOnAFormsFirstControlAndWhereARefusalPutsItBack)
+{
+    {
+        SCOPED_TRACE("a list that chooses nothing, first and by Tab");
+        ListsForm f(runtime);
+        showActive(f);
+        EXPECT_TRUE(showsFocus(f.lstA));
+        QTest::mouseClick(static_cast<QListWidget*>(f.lstB.widget())->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+        ASSERT_EQ(f.activeControl(), &f.lstB);
+        EXPECT_FALSE(showsFocus(f.lstB)) << "chosen by a click";
+        QTest::keyClick(f.lstB.widget(), Qt::Key_Tab);
+        EXPECT_TRUE(showsFocus(f.lstA));
+        EXPECT_EQ(f.lstA.listIndex(), -1);
+    }
+    {
+        SCOPED_TRACE("a refused arrow key");
+        GateForm f(runtime);
+        showActive(f);
+        QTest::mouseClick(f.opt[1].widget(), Qt::LeftButton, {}, middle(f.opt[1]));
+        f.refuseOption = true;
+        dialogs.setEveryBoxRunsALoop(true);
+        QTest::keyClick(f.opt[1].widget(), Qt::Key_Down);
+        ASSERT_EQ(dialogs.prompts().size(), 1u);
+        ASSERT_EQ(f.activeControl(), &f.opt[1]);
+        EXPECT_TRUE(showsFocus(f.opt[1]));
+    }
 }
 
 } // namespace

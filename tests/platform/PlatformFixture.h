@@ -146,7 +146,7 @@ public:
 
 class ChartForm : public Form {
 public:
-    explicit ChartForm(Runtime& rt, bool withMenu = false) : Form(rt, "ChartForm")
+    explicit ChartForm(Runtime& rt, bool withMenu = false, const QString& name = "ChartForm") : Form(rt, name)
     {
         designClientSize(9000, 6000);
         chrValues.designGeometry(120, 120, 8700, 5700);

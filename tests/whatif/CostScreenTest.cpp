@@ -58,6 +58,60 @@ TEST_F(CostScreen, TheNgzTableIsShownAndFilledOnlyForGenProbeAndEia)
     }
 }
 
+TEST_F(CostScreen, EachTablesRulingLinesLieOverItsCells)
+{
+    Program& p = switched(Acceptance("gp_pcr_confirm"));
+    FrmSwitchToCost& f = p.FrmSwitchToCost();
+    ASSERT_TRUE(f.Shape11.visible());
+    for (platform::Shape* rule : {&f.Shape1, &f.Shape11}) {
+        SCOPED_TRACE(rule->name().toStdString());
+        QWidget* line = rule->widget();
+        int covered = 0;
+        for (platform::Control* c : f.controls()) {
+            if (c->kind() != platform::ControlKind::Label || !c->visible())
+                continue;
+            const QRect overlap = c->widget()->geometry() & line->geometry();
+            if (overlap.isEmpty())
+                continue;
+            ++covered;
+            // Siblings stack in the order of their parent's children, the last on top.
+            const QObjectList stack = line->parentWidget()->children();
+            EXPECT_GT(stack.indexOf(line), stack.indexOf(c->widget())) << "under " << c->name().toStdString();
+        }
+        EXPECT_GT(covered, 0) << "the rule crosses some cell";
+    }
+}
+
+TEST_F(CostScreen, TheF2ItemOfEachResultScreenHasItsOwnName)
+{
+    struct Case {
+        const char* form;
+        const char* item;
+        const char* caption;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"FrmScrResult", "mnuSwToCost", "Switch to Cost", true},
+        {"FrmSwitchTo", "mnuSwToCost", "Switch To Test Cost", true},
+        {"FrmSwitchToCost", "mnuSwToTestCost", "Switch to Test Cost", false},
+        {"FrmSwitchToAnaly", "mnuSwToCost", "Switch to Test Cost", true},
+    };
+    Program& p = switched(Acceptance("gp_pcr_confirm"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
+        platform::Form* form = p.runtime().findForm(c.form);
+        ASSERT_NE(form, nullptr);
+        std::vector<platform::MenuItem*> f2;
+        for (platform::MenuItem* m : form->menuItems())
+            if (m->shortcut() == QKeySequence(Qt::Key_F2))
+                f2.push_back(m);
+        ASSERT_EQ(f2.size(), 1u);
+        EXPECT_EQ(f2.front()->name(), c.item);
+        EXPECT_EQ(f2.front()->caption(), c.caption);
+        EXPECT_EQ(f2.front()->enabled(), c.enabled);
+    }
+}
+
 // A cost per positive has no meaning when its divisor is zero or negative:
 // nothing identified, or a retest that finds nothing more.
 TEST_F(CostScreen, ACostPerPositiveWithoutADivisorShowsNotApplicable)
