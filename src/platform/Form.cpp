@@ -303,6 +303,12 @@ void Form::showModal()
     // Nothing would ever end the loop of a form that is not shown.
     if (!loaded_ || runtime_.ended())
         return;
+    // A form has one modal showing at a time: a second request only brings
+    // it up. A second loop would outlive the hiding that ends the first.
+    if (modalLoop_) {
+        show();
+        return;
+    }
     // Qt makes a window modal only as it comes on screen.
     if (window_->isVisible() && window_->windowModality() != Qt::ApplicationModal)
         window_->hide();
@@ -311,20 +317,24 @@ void Form::showModal()
     if (!loaded_ || !shown_ || runtime_.ended())
         return;
     QEventLoop loop;
-    QEventLoop* outer = modalLoop_;
     modalLoop_ = &loop;
     runtime_.enterModal(loop);
     loop.exec();
-    modalLoop_ = outer;
-    if (window_)
+    // A showing that was ended may have given way to a new one by now.
+    if (modalLoop_ == &loop)
+        modalLoop_ = nullptr;
+    if (window_ && !modalLoop_)
         window_->setWindowModality(Qt::NonModal);
     runtime_.leaveModal(loop);
 }
 
+// Ends the showing at once: its loop returns as soon as the handler that
+// ended it is done, and from now on the form may be shown modally again.
 void Form::finishModal()
 {
     if (modalLoop_)
         modalLoop_->quit();
+    modalLoop_ = nullptr;
 }
 
 void Form::hide()

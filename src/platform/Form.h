@@ -50,7 +50,9 @@ public:
     void unload();
     bool isLoaded() const { return loaded_; }
     void show();
-    // Shows the form and waits in a nested event loop until it is hidden or unloaded.
+    // Shows the form and waits in a nested event loop until it is hidden or
+    // unloaded. A form already in a modal showing is only brought up: the
+    // call returns at once and the one showing goes on.
     void showModal();
     void hide();
     bool isModal() const { return modalLoop_ != nullptr; }

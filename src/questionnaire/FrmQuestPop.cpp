@@ -214,6 +214,12 @@ void FrmQuestPop::cmdContinue_Click()
 
 void FrmQuestPop::mnuBack_Click()
 {
+    // Opened over a form that waits for it, Back only ends that showing, as
+    // the close box does: the forms behind take over again.
+    if (isModal()) {
+        unload();
+        return;
+    }
     program.vc.QuestPopFromSenSpec = 0;
     unload();
     program.FrmConsole().setVisible(true);

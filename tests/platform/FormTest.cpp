@@ -218,18 +218,53 @@ TEST_F(FormLifecycle, HideKeepsEverything)
 
 TEST_F(FormLifecycle, ModalShowReturnsOnHideAndOnUnload)
 {
-    for (bool byUnload : {false, true}) {
+    // A second modal showing asked for while the first runs only brings the
+    // form up; hiding or unloading it ends the one showing.
+    struct Case {
+        bool byUnload, secondShowing;
+    };
+    TestForm stays(runtime);  // keeps the program from ending with nothing on screen
+    showActive(stays);
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        SCOPED_TRACE(testing::Message() << "by unload " << c.byUnload << ", second showing " << c.secondShowing);
         TestForm f(runtime);
-        QTimer::singleShot(0, [&] {
-            EXPECT_TRUE(f.isModal());
-            if (byUnload)
-                f.unload();
-            else
-                f.hide();
+        bool secondReturned = false;
+        const auto end = [&] { c.byUnload ? f.unload() : f.hide(); };
+        // Timers of this case alone: none may fire into the next one.
+        QTimer first, second;
+        first.setSingleShot(true);
+        second.setSingleShot(true);
+        QObject::connect(&second, &QTimer::timeout, [&] {
+            if (!secondReturned) {
+                ADD_FAILURE() << "the second showing waits in a loop of its own";
+                end();
+            }
         });
+        QObject::connect(&first, &QTimer::timeout, [&] {
+            EXPECT_TRUE(f.isModal());
+            if (c.secondShowing) {
+                second.start(0);
+                f.showModal();
+                secondReturned = true;
+                EXPECT_TRUE(f.isModal() && f.isShown());
+            }
+            end();
+        });
+        first.start(0);
+        // Should a loop outlive the end, the test ends it and fails.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            if (f.isModal()) {
+                ADD_FAILURE() << "a modal showing outlived the form's end";
+                f.unload();
+            }
+        });
+        guard.start(1000);
         f.showModal();  // returns only once the loop has ended
         EXPECT_FALSE(f.isModal());
-        EXPECT_EQ(f.isLoaded(), !byUnload) << "by unload: " << byUnload;
+        EXPECT_EQ(f.isLoaded(), !c.byUnload);
+        EXPECT_EQ(ended, 0);
     }
 }
 
