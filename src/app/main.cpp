@@ -1,13 +1,16 @@
 #include "app/Program.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QLocale::setDefault(platform::numbers::programLocale(QLocale::system()));
     // The pictures live in the forms' static library, which nothing else
     // would pull them in from.
     Q_INIT_RESOURCE(resources);

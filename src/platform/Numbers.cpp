@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace platform::numbers {
 namespace {
@@ -20,6 +21,10 @@ struct DecimalText {
     std::string digits;          // ASCII, may start with zeros
     std::int64_t exponent = 0;
 };
+
+// Every amount is in dollars, written with the locale's digits and separators.
+const QString kDollar = QStringLiteral("$");
+constexpr int kDollarDecimals = 2;
 
 // Exponents beyond this are far outside any double; capping them keeps the
 // arithmetic on them from overflowing.
@@ -77,15 +82,57 @@ std::optional<double> toDoubleValue(const DecimalText& number)
     return number.negative ? -value : value;
 }
 
+// The digit counts of the groups a locale writes a whole number of `digits`
+// digits in, most significant first ({1, 3, 3} for 1,234,567 in en_US; {2, 2,
+// 3} for 12,34,567 in en_IN); empty when it would not group that many.
+std::vector<int> localeGroups(const QLocale& locale, int digits)
+{
+    if (digits < 2 || digits > 18)
+        return {};
+    qlonglong number = 1;
+    for (int i = 1; i < digits; ++i)
+        number *= 10;
+    const QString text = withoutFormatMarks(locale.toString(number));
+    std::vector<int> groups(1, 0);
+    for (QChar c : text) {
+        if (c.isDigit())
+            ++groups.back();
+        else
+            groups.push_back(0);
+    }
+    return groups.size() > 1 ? groups : std::vector<int>{};
+}
+
+// Grouped digits mean one number only when every group after the first has
+// the three digits of a thousands group (or the groups are those the locale
+// itself writes) and the first group is one to three digits, not starting
+// with 0: "0.7" under de_DE and "1,5" under en_US could each mean another
+// number and are refused.
+bool wellGrouped(const QLocale& locale, const std::vector<int>& groups, char firstDigit)
+{
+    if (groups.size() < 2)
+        return true;
+    if (firstDigit == '0')
+        return false;
+    int digits = 0;
+    for (int g : groups)
+        digits += g;
+    if (groups == localeGroups(locale, digits))
+        return true;
+    if (groups.front() < 1 || groups.front() > 3)
+        return false;
+    return std::all_of(groups.begin() + 1, groups.end(), [](int g) { return g == 3; });
+}
+
 // The locale-aware reading: [cur] [(] [cur] [sign] [cur] number [cur] [)] [cur],
-// blanks between the parts, the currency symbol at most once.
+// blanks between the parts, the dollar sign at most once.
 class LocaleNumberReader {
 public:
     explicit LocaleNumberReader(const QString& text)
         : text_(withoutFormatMarks(text)),
           decimalPoint_(withoutFormatMarks(locale_.decimalPoint())),
           groupSeparator_(withoutFormatMarks(locale_.groupSeparator())),
-          currencySymbol_(withoutFormatMarks(locale_.currencySymbol())),
+          currencySymbol_(kDollar),
           minusSign_(withoutFormatMarks(locale_.negativeSign())),
           plusSign_(withoutFormatMarks(locale_.positiveSign()))
     {
@@ -180,14 +227,20 @@ private:
     bool readDigits(DecimalText& number)
     {
         std::int64_t fractionDigits = 0;
+        std::vector<int> groups(1, 0);
         for (;;) {
             if (const int digit = digitAt(pos_); digit >= 0) {
                 number.digits += static_cast<char>('0' + digit);
+                ++groups.back();
                 ++pos_;
-            } else if (number.digits.empty() || !takeGroupSeparator()) {
+            } else if (!number.digits.empty() && takeGroupSeparator()) {
+                groups.push_back(0);
+            } else {
                 break;
             }
         }
+        if (!number.digits.empty() && !wellGrouped(locale_, groups, number.digits.front()))
+            return false;
         if (take(decimalPoint_)) {
             for (int digit = digitAt(pos_); digit >= 0; digit = digitAt(++pos_)) {
                 number.digits += static_cast<char>('0' + digit);
@@ -476,19 +529,6 @@ QString formatPatternDigits(double value, const QString& pattern, int significan
     return applyPattern(significantDigits(value, significant), pattern);
 }
 
-// QLocale keeps the currency's decimals to itself; its own text of zero shows them.
-int currencyDecimals(const QLocale& locale)
-{
-    const QString zero = locale.toCurrencyString(0.0);
-    const qsizetype point = zero.indexOf(locale.decimalPoint());
-    if (point < 0)
-        return 0;
-    int decimals = 0;
-    for (qsizetype i = point + locale.decimalPoint().size(); i < zero.size() && zero[i].isDigit(); ++i)
-        ++decimals;
-    return decimals;
-}
-
 }  // namespace
 
 bool isNumeric(const QString& text)
@@ -508,34 +548,39 @@ bool isNumeric(const QString& text, NumberKind kind)
 
 double leadingValue(const QString& text)
 {
+    const QLocale locale;
+    const QString point = withoutFormatMarks(locale.decimalPoint());
+    const QString minus = withoutFormatMarks(locale.negativeSign());
     DecimalText number;
     std::int64_t fractionDigits = 0;
     std::int64_t exponent = 0;
     bool exponentNegative = false;
     enum class Phase { Start, Integer, Fraction, ExponentMark, ExponentSign, Exponent };
     Phase phase = Phase::Start;
-    for (QChar c : text) {
+    const QString marked = withoutFormatMarks(text);
+    for (QChar c : marked) {
         if (isValBlank(c))
             continue;
-        const bool digit = c >= u'0' && c <= u'9';
-        if (phase == Phase::Start && (c == u'-' || c == u'+')) {
-            number.negative = c == u'-';
+        const bool digit = c.isDigit();
+        const bool minusSign = c == u'-' || (minus.size() == 1 && c == minus[0]);
+        if (phase == Phase::Start && (minusSign || c == u'+')) {
+            number.negative = minusSign;
             phase = Phase::Integer;
         } else if (digit && (phase == Phase::Start || phase == Phase::Integer || phase == Phase::Fraction)) {
-            number.digits += static_cast<char>(c.unicode());
+            number.digits += static_cast<char>('0' + c.digitValue());
             fractionDigits += phase == Phase::Fraction ? 1 : 0;
             if (phase == Phase::Start)
                 phase = Phase::Integer;
-        } else if (c == u'.' && (phase == Phase::Start || phase == Phase::Integer)) {
+        } else if (point.size() == 1 && c == point[0] && (phase == Phase::Start || phase == Phase::Integer)) {
             phase = Phase::Fraction;
         } else if ((c == u'e' || c == u'E') && !number.digits.empty()
                    && (phase == Phase::Integer || phase == Phase::Fraction)) {
             phase = Phase::ExponentMark;
-        } else if ((c == u'-' || c == u'+') && phase == Phase::ExponentMark) {
-            exponentNegative = c == u'-';
+        } else if ((minusSign || c == u'+') && phase == Phase::ExponentMark) {
+            exponentNegative = minusSign;
             phase = Phase::ExponentSign;
         } else if (digit && phase >= Phase::ExponentMark) {
-            appendExponentDigit(exponent, c.unicode() - u'0');
+            appendExponentDigit(exponent, c.digitValue());
             phase = Phase::Exponent;
         } else {
             break;
@@ -679,7 +724,7 @@ QString formatCurrency(double value)
     const QLocale locale;
     if (!std::isfinite(value))
         return nonFiniteText(value);
-    const int decimals = currencyDecimals(locale);
+    const int decimals = kDollarDecimals;
     SignificantDigits number = significantDigits(value, 15);
     roundToDecimals(number, decimals);
     // Rebuilt from its rounded decimal digits, the amount is the double nearest
@@ -689,7 +734,14 @@ QString formatCurrency(double value)
     rounded.digits = number.digits;
     rounded.exponent = number.pointPos - static_cast<std::int64_t>(number.digits.size());
     const double amount = toDoubleValue(rounded).value_or(value);
-    return locale.toCurrencyString(amount == 0.0 ? 0.0 : amount);
+    return locale.toCurrencyString(amount == 0.0 ? 0.0 : amount, kDollar, kDollarDecimals);
+}
+
+QLocale programLocale(const QLocale& system)
+{
+    if (system.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return system;
 }
 
 QString countText(double value)

@@ -1,12 +1,15 @@
 #pragma once
 // Number text as the old BASIC runtime read and wrote it: its locale-aware
-// numeric test and conversion, the locale-blind leading value (Val), banker's
-// rounding to whole numbers, the general number format, custom digit patterns
-// such as "###,###,##0" and the locale's currency format.
+// numeric test and conversion, the leading value (Val), banker's rounding to
+// whole numbers, the general number format, custom digit patterns such as
+// "###,###,##0" and the currency format.
 //
-// Everything locale-aware uses the default QLocale (the user's locale; tests
-// set en_US). The leading value always reads '.' as the decimal point.
+// Everything uses the default QLocale (the program sets it from the user's
+// locale, see programLocale; tests set en_US and may switch it), the leading
+// value included, so a field reads back every number it writes. Amounts are
+// dollars in every locale: "$" with the locale's digits and separators.
 
+#include <QLocale>
 #include <QString>
 
 #include <concepts>
@@ -18,10 +21,13 @@ namespace platform::numbers {
 // True when the locale-aware conversion accepts the text: surrounding blanks,
 // one sign, digits with the locale's grouping separators (only before the
 // decimal point), the locale's decimal point, an exponent ("1e5", "2.5E-3"),
-// the locale's currency symbol once (before or after the number) and
-// parentheses for a negative amount ("(5)", "($1,234.50)"). Empty text, a lone
-// sign or symbol, letters, a trailing sign and numbers beyond the double range
-// are refused; a value too small for a double reads as 0.
+// the dollar sign once (before or after the number) and parentheses for a
+// negative amount ("(5)", "($1,234.50)"). Empty text, a lone sign or symbol,
+// letters, a trailing sign and numbers beyond the double range are refused; a
+// value too small for a double reads as 0. A text that could mean two numbers
+// is refused too: grouping separators where a group is not three digits (nor
+// the locale's own grouping) or where the first group starts with 0, such as
+// "1,5" under en_US or "0.7" under de_DE.
 bool isNumeric(const QString& text);
 
 // What a field converts its text to.
@@ -32,11 +38,12 @@ enum class NumberKind { Double, Float, Currency };
 // currency amount).
 bool isNumeric(const QString& text, NumberKind kind);
 
-// The number formed by the text's leading sign, digits, decimal point '.' and
-// exponent, read up to the first character that cannot continue it; blanks,
-// tabs and line feeds are skipped wherever they stand. 0 when the text does
-// not begin with a number ("$5", "", "abc"); 1 for "1,500"; 12.5 for
-// "12.5abc"; 1000 for "1e3". Beyond the double range it is +/-infinity, so a
+// The number formed by the text's leading sign, digits, the locale's decimal
+// point and exponent, read up to the first character that cannot continue it
+// (a grouping separator among them); blanks, tabs and line feeds are skipped
+// wherever they stand. 0 when the text does not begin with a number ("$5",
+// "", "abc"); under en_US 1 for "1,500", 12.5 for "12.5abc"; 1000 for "1e3";
+// under de_DE 0.7 for "0,7". Beyond the double range it is +/-infinity, so a
 // range test still refuses it.
 double leadingValue(const QString& text);
 
@@ -95,11 +102,17 @@ QString formatPattern(T value, const QString& pattern)
     return formatPattern(static_cast<std::int64_t>(value), pattern);
 }
 
-// The locale's currency format: symbol, grouping, the currency's decimals and
-// the locale's way of writing a negative amount (en_US: "$1,167.00",
-// "($1,167.00)"). The amount is rounded half away from zero to the currency's
-// decimals from its 15 significant digits, so 2.345 shows as $2.35.
+// An amount in dollars as the locale writes a currency: the dollar sign where
+// the locale puts its symbol, its digits, grouping and decimal point, two
+// decimals and its way of writing a negative amount (en_US: "$1,167.00",
+// "($1,167.00)"; de_DE: "1.167,00 $"). The amount is rounded half away from
+// zero to the cents from its 15 significant digits, so 2.345 shows as $2.35.
 QString formatCurrency(double value);
+
+// The locale the program writes and reads numbers in: the user's, except that
+// the plain C/POSIX locale, which knows no currency and no grouping, is
+// written as US English.
+QLocale programLocale(const QLocale& system);
 
 // Whole-number captions of counts: the value rounded half to even to a 64-bit
 // integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0".

@@ -1,5 +1,9 @@
 #include "PathFixture.h"
 
+#include "platform/Numbers.h"
+
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,7 +29,12 @@ int ngzItem(const QString& retest)
     return int(QStringList{"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"}.indexOf(retest));
 }
 
-QString figure(const QJsonValue& v) { return v.isString() ? v.toString() : QString::number(v.toDouble()); }
+// A figure of the programme as the user types it, in the locale's notation.
+QString figure(const QJsonValue& v)
+{
+    const QString text = v.isString() ? v.toString() : QString::number(v.toDouble());
+    return QString(text).replace(u'.', QLocale().decimalPoint());
+}
 
 } // namespace
 
@@ -73,10 +82,28 @@ void PathTest::expectFigures(platform::Form& form, const acceptance::Programme& 
         const QString control = key.mid(prefix.size());
         if (!dynamic_cast<platform::Label*>(testsupport::controlNamed(form, control)))
             continue;  // a public value of the form, not a caption
-        EXPECT_EQ(testsupport::captionOf(form, control), it.value().toString()) << key.toStdString();
+        EXPECT_EQ(testsupport::captionOf(form, control), localised(it.value().toString())) << key.toStdString();
         ++compared;
     }
     EXPECT_GT(compared, 0) << "no figures of " << form.name().toStdString();
+}
+
+QString PathTest::localised(const QString& usCaption)
+{
+    if (usCaption.contains(u'$')) {
+        QString digits = usCaption;
+        const bool negative = digits.startsWith(u'(');
+        digits.remove(QRegularExpression(QStringLiteral("[$,()]")));
+        bool ok = false;
+        const double amount = digits.toDouble(&ok);
+        EXPECT_TRUE(ok) << usCaption.toStdString();
+        return platform::numbers::formatCurrency(negative ? -amount : amount);
+    }
+    const QLocale locale;
+    QString text;
+    for (QChar c : usCaption)
+        text += c == u',' ? locale.groupSeparator() : c == u'.' ? locale.decimalPoint() : QString(c);
+    return text;
 }
 
 acceptance::Programme PathTest::programme(const QString& name)

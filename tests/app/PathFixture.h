@@ -64,6 +64,9 @@ protected:
     void expectFigures(platform::Form& form, const acceptance::Programme& programme);
 
     static acceptance::Programme programme(const QString& name);
+    // A caption of the acceptance data, written in en_US, as the default
+    // locale writes it: amounts in its currency format, its separators.
+    static QString localised(const QString& usCaption);
     // The function key that brings the result screen of this name.
     static Qt::Key screenKey(const QString& form);
 

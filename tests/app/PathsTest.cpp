@@ -7,6 +7,7 @@
 #include "shell/InstructionPages.h"
 #include "platform/Chart.h"
 #include "platform/Numbers.h"
+#include "support/LocaleScope.h"
 
 #include <QPalette>
 
@@ -60,6 +61,46 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(switchStep());
         expectWhatIfScreens(prog);
+    }
+
+    // The EIA programme's own unit costs: the screening test's and the DFA
+    // retest's on the rows of test characteristics, the DFA confirmation's on
+    // the unit-cost form that the answer Yes opens, before the user settles
+    // on No. From the console to the results screen.
+    void ownUnitCostsToResults(const acceptance::Programme& prog)
+    {
+        const QJsonObject own = prog.figures["overrides"].toObject();
+        auto typed = [&own](const char* name) { return own[name].toString().replace(u'.', QLocale().decimalPoint()); };
+        consoleToPreview("Springfield");
+        previewToPopulation();
+        populationToTesting(prog);
+        Program& p = program();
+        choosePair("EIA", "DFA on EIA");
+        FrmSenSpec& senSpec = p.FrmSenSpec();
+        bringUp(senSpec);
+        click(senSpec.txtTestCostEia);
+        typeAndTab(senSpec.txtTestCostEia, typed("CostEIA"));
+        click(senSpec.txtTestCostEIADFA);
+        typeAndTab(senSpec.txtTestCostEIADFA, typed("CostDNGZ"));
+        click(senSpec.cmdNext);
+        expectOnScreen({"FrmTesting"});
+        clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+
+        FrmConfirm& confirm = p.FrmConfirm();
+        bringUp(confirm);
+        click(confirm.optConfirm[0]);
+        expectOnScreen({"FrmConfirm", "FrmTestCost"});
+        FrmTestCost& unitCosts = p.FrmTestCost();
+        bringUp(unitCosts);
+        ASSERT_TRUE(unitCosts.TxtCostDFA.hasFocus());
+        typeAndTab(unitCosts.TxtCostDFA, typed("CostDFA"));
+        click(unitCosts.cmdNext);
+        bringUp(confirm);
+        click(confirm.optConfirm[1]);
+        click(confirm.cmdForward);
+        expectOnScreen({"FrmQuestPercent"});
+        percentToDrugCosts(prog);
+        drugCostsToResults(prog);
     }
 
     // From the drug costs back through every question form to the population.
@@ -773,42 +814,46 @@ TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeftAndItsChangesDoNotOutlive
 
 TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
 {
-    // The EIA programme's own unit costs: the screening test's and the DFA
-    // retest's on the rows of test characteristics, the DFA confirmation's on
-    // the unit-cost form that the answer Yes opens, before the user settles on No.
-    const acceptance::Programme prog = programme("eia_dfa_noconfirm_costs");
-    const QJsonObject own = prog.figures["overrides"].toObject();
-    startUpToTesting(prog);
-    Program& p = program();
-    choosePair("EIA", "DFA on EIA");
-    FrmSenSpec& senSpec = p.FrmSenSpec();
-    bringUp(senSpec);
-    click(senSpec.txtTestCostEia);
-    typeAndTab(senSpec.txtTestCostEia, own["CostEIA"].toString());
-    click(senSpec.txtTestCostEIADFA);
-    typeAndTab(senSpec.txtTestCostEIADFA, own["CostDNGZ"].toString());
-    click(senSpec.cmdNext);
-    expectOnScreen({"FrmTesting"});
-    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+    startUpToConsole();
+    ASSERT_NO_FATAL_FAILURE(ownUnitCostsToResults(programme("eia_dfa_noconfirm_costs")));
+    switchedScreens(programme("eia_dfa_noconfirm_costs"));
+}
 
-    FrmConfirm& confirm = p.FrmConfirm();
-    bringUp(confirm);
-    click(confirm.optConfirm[0]);
-    expectOnScreen({"FrmConfirm", "FrmTestCost"});
-    FrmTestCost& unitCosts = p.FrmTestCost();
-    bringUp(unitCosts);
-    ASSERT_TRUE(unitCosts.TxtCostDFA.hasFocus());
-    typeAndTab(unitCosts.TxtCostDFA, own["CostDFA"].toString());
-    click(unitCosts.cmdNext);
-    bringUp(confirm);
-    click(confirm.optConfirm[1]);
-    click(confirm.cmdForward);
-    expectOnScreen({"FrmQuestPercent"});
-    percentToDrugCosts(prog);
-    ASSERT_NO_FATAL_FAILURE(drugCostsToResults(prog));
+// Under another locale the user types and reads figures in its notation, and
+// the four result screens show the same figures.
+struct LocaleCase {
+    const char* name;
+    QLocale::Language language;
+    QLocale::Country country;
+    const char* programme;
+};
+
+class LocalePath : public Paths, public ::testing::WithParamInterface<LocaleCase> {};
+
+TEST_P(LocalePath, TypedFiguresGiveTheSameResultsInTheLocalesNotation)
+{
+    const LocaleCase& c = GetParam();
+    testsupport::LocaleScope scope(c.language, c.country);
+    const acceptance::Programme prog = programme(c.programme);
+    keyboardFirst = true;
+    startUpToConsole();
+    if (prog.figures.contains("overrides")) {
+        ASSERT_NO_FATAL_FAILURE(ownUnitCostsToResults(prog));
+    } else {
+        ASSERT_NO_FATAL_FAILURE(consoleToResults(prog));
+    }
     switchedScreens(prog);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LocalePath,
+    ::testing::Values(LocaleCase{"de_gp", QLocale::German, QLocale::Germany, "gp_pcr_confirm"},
+                      LocaleCase{"de_eia", QLocale::German, QLocale::Germany, "eia_dfa_noconfirm_costs"},
+                      LocaleCase{"de_pcrc", QLocale::German, QLocale::Germany, "pcrc_noconfirm"},
+                      LocaleCase{"fr_gp", QLocale::French, QLocale::France, "gp_pcr_confirm"},
+                      LocaleCase{"fr_eia", QLocale::French, QLocale::France, "eia_dfa_noconfirm_costs"},
+                      LocaleCase{"fr_pcrc", QLocale::French, QLocale::France, "pcrc_noconfirm"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The whole way on other screens: maximised on a larger one, and on the
 // smallest screen the program runs on, where the caution is answered No.

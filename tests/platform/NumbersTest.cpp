@@ -1,4 +1,5 @@
 #include "platform/Numbers.h"
+#include "support/LocaleScope.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -20,18 +21,7 @@ namespace numbers = platform::numbers;
 
 namespace {
 
-// Switches the default locale for one test and puts back the en_US the test
-// program runs under.
-class LocaleScope {
-public:
-    explicit LocaleScope(QLocale::Language language, QLocale::Country country)
-    {
-        QLocale::setDefault(QLocale(language, country));
-    }
-    ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-};
+using testsupport::LocaleScope;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
@@ -323,29 +313,57 @@ TEST(Numbers, CurrencyTextRoundTripsThroughTicks)
     }
 }
 
-TEST(Numbers, LocaleDecidesSeparatorsAndCurrencyDecimals)
+// Every locale writes amounts in dollars with its own digits and separators,
+// reads back what it writes, reads a typed number in its own notation, and
+// refuses a text that could mean another number.
+TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
 {
+    struct Row {
+        QLocale locale;
+        const char* amount;       // formatCurrency(1234567.5)
+        const char* typed;        // a typed 1234.5
+        QStringList ambiguous;    // grouping where no thousands group fits
+    };
+    const Row rows[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "$1,234,567.50", "1,234.5", {"1,5", "0,7", "12,34", "1,2345"}},
+        {QLocale(QLocale::German, QLocale::Germany), "1.234.567,50\u00a0$", "1.234,5", {"0.7", "1.5", "0.700", "12.34,5"}},
+        {QLocale(QLocale::French, QLocale::France), "1\u202f234\u202f567,50\u00a0$", "1 234,5", {"1 5", "0 7"}},
+        {QLocale(QLocale::German, QLocale::Switzerland), "1\u2019234\u2019567.50\u00a0$", "1\u2019234.5", {"1\u20195"}},
+        {QLocale(QLocale::English, QLocale::India), "$12,34,567.50", "1,234.5", {"1,5", "12,3"}},
+        {QLocale(QLocale::Japanese, QLocale::Japan), "$1,234,567.50", "1,234.5", {"1,5"}},
+        {numbers::programLocale(QLocale::c()), "$1,234,567.50", "1,234.5", {"1,5"}},
+    };
+    for (const Row& row : rows) {
+        LocaleScope scope(row.locale);
+        SCOPED_TRACE(row.locale.name().toStdString());
+        const QString amount = numbers::formatCurrency(1234567.5);
+        EXPECT_EQ(amount, QString::fromUtf8(row.amount));
+        EXPECT_EQ(numbers::toCurrencyTicks(amount), 12345675000);
+        const QString typed = QString::fromUtf8(row.typed);
+        EXPECT_EQ(numbers::toDouble(typed), 1234.5) << typed.toStdString();
+        for (double value : {0.7, 9.5, 1.5e-05, 0.985})
+            EXPECT_EQ(numbers::toDouble(numbers::generalFormat(value)), value) << value;
+        EXPECT_EQ(numbers::leadingValue(numbers::generalFormat(0.7)), 0.7);
+        EXPECT_EQ(numbers::toCurrencyTicks(numbers::formatCurrency(-1167)), -11670000);
+        for (const QString& text : row.ambiguous) {
+            EXPECT_FALSE(numbers::isNumeric(text)) << text.toStdString();
+            EXPECT_FALSE(numbers::toCurrencyTicks(text).has_value()) << text.toStdString();
+        }
+    }
     {
         LocaleScope scope(QLocale::German, QLocale::Germany);
-        EXPECT_EQ(numbers::toDouble(QStringLiteral("1.234,5")), 1234.5);
-        EXPECT_EQ(numbers::leadingValue(QStringLiteral("1.234,5")), 1.234);
+        EXPECT_EQ(numbers::leadingValue(QStringLiteral("1.234,5")), 1);
+        EXPECT_EQ(numbers::leadingValue(QStringLiteral("0,7")), 0.7);
         EXPECT_EQ(numbers::formatPattern(12345.0, QStringLiteral("###,###,##0")), QStringLiteral("12.345"));
         EXPECT_EQ(numbers::formatPattern(12.34, QStringLiteral("##0.#")), QStringLiteral("12,3"));
-        EXPECT_EQ(numbers::generalFormat(9.5), QStringLiteral("9,5"));
-        EXPECT_EQ(numbers::formatCurrency(1167), QStringLiteral("1.167,00\u00a0€"));
+        EXPECT_EQ(numbers::toCurrencyTicks(QStringLiteral("5 €")), std::nullopt) << "amounts are dollars";
     }
     {
         LocaleScope scope(QLocale::French, QLocale::France);
-        EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234,5")), 1234.5);
         EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234,5 ")), 1234.5);
         EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234 ,5")), std::nullopt);
     }
-    {
-        LocaleScope scope(QLocale::Japanese, QLocale::Japan);
-        EXPECT_EQ(numbers::formatCurrency(1167.5), QStringLiteral("￥1,168"));
-        EXPECT_EQ(numbers::formatCurrency(1166.5), QStringLiteral("￥1,167"));
-        EXPECT_EQ(numbers::toCurrencyTicks(numbers::formatCurrency(1167.5)), 11680000);
-    }
+    EXPECT_EQ(numbers::programLocale(QLocale(QLocale::German, QLocale::Germany)).name(), "de_DE");
 }
 
 TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)

@@ -1,0 +1,17 @@
+#pragma once
+// Switches the default locale, which every number text of the program follows,
+// for one test, and puts back the en_US the test programs run under.
+#include <QLocale>
+
+namespace testsupport {
+
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    LocaleScope(QLocale::Language language, QLocale::Country country) : LocaleScope(QLocale(language, country)) {}
+    ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+};
+
+} // namespace testsupport
