@@ -3,10 +3,13 @@
 #include "platform/Form.h"
 
 #include <QCheckBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <type_traits>
 
 namespace platform {
 
@@ -30,13 +33,21 @@ protected:
         if (caption.isEmpty() || !option.icon.isNull() ||
             fontMetrics().horizontalAdvance(caption) <= contents.width()) {
             QPushButton::paintEvent(e);
-            return;
+        } else {
+            QStylePainter painter(this);
+            option.text.clear();
+            painter.drawControl(QStyle::CE_PushButton, option);
+            painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                                 isEnabled(), caption, QPalette::ButtonText);
         }
-        QStylePainter painter(this);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                             isEnabled(), caption, QPalette::ButtonText);
+        // The style's thin focus outline is easily missed on a light button:
+        // keyboard focus also gets the dotted rectangle inside the button
+        // that desktop programs draw.
+        if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange)) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(3, 3, -4, -4));
+        }
     }
 };
 } // namespace
@@ -79,6 +90,8 @@ void CommandButton::applyState()
 namespace {
 // Qt's option buttons and check boxes answer a click only on their indicator
 // and caption; a click anywhere on the control chooses it, as users expect.
+// Keyboard focus gets the dotted rectangle round the caption that desktop
+// programs draw, over the style's faint frame.
 template <class QtButton>
 class WholeAreaButton : public QtButton {
 public:
@@ -86,6 +99,22 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+
+    void paintEvent(QPaintEvent* e) override
+    {
+        QtButton::paintEvent(e);
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+        if (!(option.state & QStyle::State_HasFocus) || !(option.state & QStyle::State_KeyboardFocusChange))
+            return;
+        constexpr bool radio = std::is_same_v<QtButton, QRadioButton>;
+        const QRect caption =
+            this->style()->subElementRect(radio ? QStyle::SE_RadioButtonFocusRect : QStyle::SE_CheckBoxFocusRect,
+                                          &option, this);
+        QPainter painter(this);
+        painter.setPen(QPen(this->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(caption.adjusted(0, 0, -1, -1));
+    }
 };
 } // namespace
 

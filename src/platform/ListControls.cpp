@@ -26,19 +26,25 @@ protected:
         QListWidget::focusInEvent(&choosingNothing);
     }
 
-    // With nothing chosen Qt draws the focus nowhere; the list shows it on its
-    // first row, the one Down would choose, as the style draws focus.
+    // Keyboard focus is drawn on the chosen row or, with nothing chosen (when
+    // Qt draws it nowhere), on the first row, the one Down would choose: the
+    // style's faint frame, and the dotted rectangle desktop programs draw.
     void paintEvent(QPaintEvent* event) override
     {
         QListWidget::paintEvent(event);
-        if (!hasFocus() || currentIndex().isValid())
-            return;
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = count() > 0 ? visualItemRect(item(0)) : viewport()->rect();
+        if (!(focus.state & QStyle::State_HasFocus) || !(focus.state & QStyle::State_KeyboardFocusChange))
+            return;
+        const QModelIndex row = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+        focus.rect = row.isValid() ? visualRect(row) : viewport()->rect().adjusted(1, 1, -1, -1);
         focus.backgroundColor = palette().color(QPalette::Base);
         QPainter painter(viewport());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        if (!currentIndex().isValid())
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        const bool chosen = row.isValid() && selectionModel()->isSelected(row);
+        painter.setPen(QPen(palette().color(chosen ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(focus.rect.adjusted(0, 0, -1, -1));
     }
 
     // With nothing chosen Qt takes every move to the first item. Home, End and
