@@ -58,11 +58,19 @@ void Program::unloadForms(std::initializer_list<const char*> names)
 
 void Program::returnToConsole()
 {
-    FrmConsole().setVisible(true);
-    unloadForms({"FrmGraph", "FrmQuestDrugCost", "FrmInitQuest", "FrmQuestPercent", "FrmQuestPop",
-                 "FrmSwitchToAnaly", "FrmDraftCostTest", "FrmQuest", "FrmScrResult", "FrmSenSpec", "FrmSwitchTo",
-                 "FrmSwitchToCost", "FrmTestCost", "FrmTesting"});
+    returnToConsole({"FrmGraph", "FrmQuestDrugCost", "FrmInitQuest", "FrmQuestPercent", "FrmQuestPop",
+                     "FrmSwitchToAnaly", "FrmDraftCostTest", "FrmQuest", "FrmScrResult", "FrmSenSpec", "FrmSwitchTo",
+                     "FrmSwitchToCost", "FrmTestCost", "FrmTesting"});
 }
+
+void Program::returnToConsole(std::initializer_list<const char*> unloadOrder)
+{
+    FrmConsole().setVisible(true);
+    unloadForms(unloadOrder);
+    pass_ = {};
+}
+
+bool Program::firstLoadOfPass(const platform::Form& form) { return pass_.loaded.insert(&form).second; }
 
 void Program::clearQuestionnaireFlags()
 {

@@ -11,9 +11,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <set>
 
 namespace platform {
 class Dialogs;
+class Form;
 class Screen;
 class Printer;
 }
@@ -82,8 +84,22 @@ public:
     // What the return commands of the test selection and of the result and
     // comparison screens share: the console comes back as it was left and the
     // working forms of the pass are unloaded, so the next pass starts afresh.
-    // The confirmation form keeps its answer.
+    // The confirmation form keeps its answer. The treatment form's own return
+    // unloads its forms in an order of its own.
     void returnToConsole();
+    void returnToConsole(std::initializer_list<const char*> unloadOrder);
+
+    // One pass through the questionnaire runs from the console's entry to the
+    // return to the console. Within it a figure the user entered or accepted
+    // is never replaced by a default: a setting form writes its defaults at
+    // its first load of the pass only, and any later load (after its Back or
+    // close box, or a reference from another form) shows the figures in use.
+    // True at the form's first load of the pass.
+    bool firstLoadOfPass(const platform::Form& form);
+    // Once the results screen has shown the pass's figures, the positivity
+    // behind them may no longer change.
+    void resultsShown() { pass_.resultsShown = true; }
+    bool resultsShownInPass() const { return pass_.resultsShown; }
     // What the return menu commands add: QuestPopFromSenSpec and SpecEntered
     // go back to False.
     void clearQuestionnaireFlags();
@@ -94,6 +110,11 @@ public:
     ::FrmDraftCostTest& FrmDraftCostTest();
 
 private:
+    struct Pass {
+        std::set<const platform::Form*> loaded;
+        bool resultsShown = false;
+    };
+    Pass pass_;
     platform::Runtime runtime_;
     std::unique_ptr<::frmSplash> frmSplash_;
     std::unique_ptr<::FrmInstructSwitch> FrmInstructSwitch_;

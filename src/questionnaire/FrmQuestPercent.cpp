@@ -206,10 +206,9 @@ void FrmQuestPercent::mnuBack_Click()
 
 void FrmQuestPercent::mnuMain_Click()
 {
-    program.FrmConsole().setVisible(true);
-    program.unloadForms({"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest", "FrmInstructSwitch",
-                         "FrmQuest", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec", "FrmTesting",
-                         "FrmTestCost"});
+    program.returnToConsole({"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest",
+                             "FrmInstructSwitch", "FrmQuest", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec",
+                             "FrmTesting", "FrmTestCost"});
     program.clearQuestionnaireFlags();
 }
 

@@ -241,10 +241,7 @@ void FrmTesting::cmdNext_Click()
     const int scr = static_cast<int>(c->screening);
     vc.SensScr = vc.*PerTest::Sens[size_t(scr)];
     vc.SpecScr = vc.*PerTest::Spec[size_t(scr)];
-    ::FrmSenSpec& senSpec = program.FrmSenSpec();
-    senSpec.lockRow(rowOf(c->screening));
-    for (SenSpecRow r : c->ngzRowsLocked)
-        senSpec.lockRow(r);
+    lockTestsInUse();
     if (c->ngzSens)
         vc.SensNgz = vc.*c->ngzSens;
     if (c->grayZone)
@@ -269,6 +266,17 @@ bool FrmTesting::specificityFitsPositivity(ScrTestKind screening)
     senSpec.show();
     senSpec.GotFocusOf(specificity);
     return false;
+}
+
+void FrmTesting::lockTestsInUse()
+{
+    const Combination* c = combination(TestCode);
+    if (!c)
+        return;
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    senSpec.lockRow(rowOf(c->screening));
+    for (SenSpecRow r : c->ngzRowsLocked)
+        senSpec.lockRow(r);
 }
 
 void FrmTesting::mnuForward_Click() { cmdNext_Click(); }

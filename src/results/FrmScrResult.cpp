@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"
 #include "whatif/FrmGraph.h"
 #include "model/Rounding.h"
@@ -293,6 +294,7 @@ void FrmScrResult::Form_Load()
     showCosts(f);
     showPid(f);
     showNgzHeadings(f.ngzRows);
+    program.resultsShown();
     if (f.row1)
         showNgzRow(*f.row1, {&lblNgzTest, &lblAddInf, &lblInfMis, &lblAdFaPo, &lblNGZScrTest, &lblAddCost,
                              &lblTotalCost, &lblScrTest4, &lblNoPID3, &lblPIDCost3});
@@ -412,8 +414,7 @@ void FrmScrResult::cmdSwitchTo_Click()
 
 namespace {
 
-// What the review form's load resets to its defaults, and the unit costs,
-// which the unit-cost form's load resets when the review loads it afresh.
+// What the review can change: every rate and unit cost.
 constexpr std::array<float VarCon::*, 22> kReviewedRates{
     &VarCon::SensGP,     &VarCon::SpecGP,     &VarCon::SensEIA,       &VarCon::SpecEIA,    &VarCon::SensPCRC,
     &VarCon::SpecPCRC,   &VarCon::SensPCRU,   &VarCon::SpecPCRU,      &VarCon::SensLCRC,   &VarCon::SpecLCRC,
@@ -436,15 +437,17 @@ void FrmScrResult::reviewTestCharacteristics()
     hide();
     const VarCon before = program.vc;
     review.showModal();
-    // Its Back unloads it; giving it its caption loads it again, and its load
-    // puts every rate back to the defaults. Back means "no change": the
-    // comparison goes on with the figures the user had.
+    // Its Back or close box unloads it and means "no change": the comparison
+    // goes on with the figures the user had, and the form, loaded again by
+    // its caption, shows them with the tests in use locked as before.
     const bool leftByBack = !review.isLoaded();
+    if (leftByBack) {
+        for (float VarCon::*rate : kReviewedRates)
+            program.vc.*rate = before.*rate;
+        for (Money VarCon::*cost : kReviewedCosts)
+            program.vc.*cost = before.*cost;
+    }
     review.setCaption(QStringLiteral("Sensitivity and Specificity"));
-    if (!leftByBack)
-        return;
-    for (float VarCon::*rate : kReviewedRates)
-        program.vc.*rate = before.*rate;
-    for (Money VarCon::*cost : kReviewedCosts)
-        program.vc.*cost = before.*cost;
+    if (leftByBack)
+        program.FrmTesting().lockTestsInUse();
 }

@@ -24,22 +24,26 @@ CurrencyField::CurrencyField(platform::TextBox& box_, Money& value_, CurrencyRul
     box.GotFocus = [this] { gotFocus(); };
     box.Validate = [this](bool& cancel) { validate(cancel); };
     box.LostFocus = [this] { lostFocus(); };
+    box.Change = [this] {
+        if (changed)
+            changed();
+    };
 }
 
+// A text the program writes counts as accepted before the box reports it.
 void CurrencyField::showText(const QString& text)
 {
-    box.setText(text);
     accepted_ = text;
-    if (shown)
-        shown();
+    box.setText(text);
+    if (changed)
+        changed();
 }
 
 void CurrencyField::show() { showText(currencyText(value)); }
 
 void CurrencyField::gotFocus()
 {
-    box.setText(plainText(value));
-    accepted_ = box.text();
+    showText(plainText(value));
     selectAndFocus(box);
 }
 

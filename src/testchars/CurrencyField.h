@@ -51,8 +51,9 @@ public:
     // The amount the field's text stands for, when the text is accepted.
     std::optional<Money> acceptedAmount() const;
 
-    // Runs whenever the field shows an accepted amount in the currency format.
-    std::function<void()> shown;
+    // Runs whenever the field's text changes, typed or written by the
+    // program, so others can follow the amount it shows.
+    std::function<void()> changed;
 
 private:
     bool acceptable(const QString& text) const;

@@ -228,9 +228,19 @@ FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
         }
         rates_.push_back(std::move(field));
     }
-    for (const CostDesign& c : kCosts)
-        costs_.push_back(std::make_unique<testchars::CurrencyField>(
-            this->*c.field, program.vc.*c.cost, testchars::CurrencyRule{testchars::kMustBeNumeric}));
+    for (const CostDesign& c : kCosts) {
+        auto field = std::make_unique<testchars::CurrencyField>(this->*c.field, program.vc.*c.cost,
+                                                                testchars::CurrencyRule{testchars::kMustBeNumeric});
+        // A cost stored here is the unit-cost form's too, so that form's
+        // forward arrow never puts back the figure it showed before.
+        testchars::CurrencyField* f = field.get();
+        f->box.LostFocus = [this, f, box = c.unitCostBox] {
+            f->lostFocus();
+            FrmTestCost& unitCosts = program.FrmTestCost();
+            unitCosts.writeCost(unitCosts.*box, f->box.text());
+        };
+        costs_.push_back(std::move(field));
+    }
 
     fraProb.MouseMove = [this] { fraProb_MouseMove(); };
     fraScrTest.MouseMove = [this] { fraScrTest_MouseMove(); };
@@ -317,18 +327,25 @@ void FrmSenSpec::designProbabilities()
 
 // --- load and help ---------------------------------------------------------------------
 
+// At the pass's first load the default rates and the unit-cost form's costs;
+// a later load shows the figures in use.
 void FrmSenSpec::Form_Load()
 {
     scalingPreamble();
-    for (const RateDesign& r : kRates)
-        program.vc.*r.rate = r.defaultValue;
+    const bool firstLoad = program.firstLoadOfPass(*this);
+    if (firstLoad)
+        for (const RateDesign& r : kRates)
+            program.vc.*r.rate = r.defaultValue;
     for (auto& f : rates_)
         f->show();
-    loadCosts();
+    if (firstLoad)
+        takeUnitCosts();
+    for (auto& f : costs_)
+        f->show();
     lblInstruction.setCaption(kGeneralHelp);
 }
 
-void FrmSenSpec::loadCosts()
+void FrmSenSpec::takeUnitCosts()
 {
     FrmTestCost& unitCosts = program.FrmTestCost();
     unitCosts.load();
@@ -337,7 +354,6 @@ void FrmSenSpec::loadCosts()
         const bool sharedWithPrevious = i > 0 && kCosts[i].cost == kCosts[i - 1].cost;
         if (!sharedWithPrevious)
             costs_[i]->value = unitCosts.costShown(unitCosts.*kCosts[i].unitCostBox);
-        costs_[i]->show();
     }
 }
 
@@ -387,8 +403,10 @@ void FrmSenSpec::checkSpecificity(testchars::RateField& field, float specificity
     if (!specificityTooLow(specificity))
         return;
     Spec_Response();
-    VarCon& vc = program.vc;
-    if (strResponse == QLatin1String("1") && vc.SpecEntered)
+    // Once the characteristics were stored, or the results of the pass were
+    // shown, the positivity behind them stays as it is.
+    const bool positivityFixed = program.vc.SpecEntered || program.resultsShownInPass();
+    if (strResponse == QLatin1String("1") && positivityFixed)
         testchars::tell(field.box, strSorryMsg);
     else if (strResponse == QLatin1String("1"))
         changePositivity();

@@ -1,8 +1,9 @@
 #pragma once
 // The sensitivity and specificity form: the sensitivity, specificity and unit
 // cost of every screening test and NGZ retest, the two PID probabilities and
-// the drugs' compliance-and-cure rates. Its load puts the default rates into
-// the model; the form that opens it decides which rows and frames it shows.
+// the drugs' compliance-and-cure rates. Its first load of a pass puts the
+// default rates into the model, a later load shows the figures in use; the
+// form that opens it decides which rows and frames it shows.
 
 #include "platform/Control.h"
 #include "shell/Resize.h"
@@ -135,7 +136,7 @@ private:
     testchars::CurrencyField* costField(platform::TextBox& box);
     void designRows();
     void designProbabilities();
-    void loadCosts();
+    void takeUnitCosts();
     void checkSpecificity(testchars::RateField& field, float specificity, bool& cancel);
     bool specificityTooLow(float specificity);
     void changePositivity();

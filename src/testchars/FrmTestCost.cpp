@@ -105,9 +105,10 @@ FrmTestCost::FrmTestCost(Program& p) : ScalingForm(p, "FrmTestCost")
     cmdNext.designBackColor(Qt::white);
     cmdNext.designTabIndex(int(kTabOrder.size()));
 
-    // The results read the confirmation costs as these two boxes show them.
-    field(TxtCostDFA).shown = [this] { publishConfirmationCost(TxtCostDFA, program.vc.TxtCostDFA); };
-    field(TxtCostPCA).shown = [this] { publishConfirmationCost(TxtCostPCA, program.vc.TxtCostPCA); };
+    // The results read the confirmation costs as these two boxes show them,
+    // whoever wrote them last: the user, this form or the calculator.
+    field(TxtCostDFA).changed = [this] { publishConfirmationCost(TxtCostDFA, program.vc.TxtCostDFA); };
+    field(TxtCostPCA).changed = [this] { publishConfirmationCost(TxtCostPCA, program.vc.TxtCostPCA); };
 
     cmdNext.Click = [this] { cmdNext_Click(); };
 }
@@ -128,11 +129,13 @@ void FrmTestCost::publishConfirmationCost(platform::TextBox& box, Money& shownAm
         shownAmount = *amount;
 }
 
+// The defaults at the pass's first load; a later load shows the costs in use.
 void FrmTestCost::Form_Load()
 {
     scalingPreamble();
-    for (const CostRow& r : kRows)
-        program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
+    if (program.firstLoadOfPass(*this))
+        for (const CostRow& r : kRows)
+            program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
     for (auto& f : fields_)
         f->show();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The unit-cost form: the thirteen unit costs of tests, drugs and PID. Its load
-// puts the default costs into the model and its boxes; its boxes are the store
+// The unit-cost form: the thirteen unit costs of tests, drugs and PID. Its
+// first load of a pass puts the default costs into the model and its boxes, a
+// later load shows the costs in use; its boxes are the store
 // that the sensitivity form and the test-cost calculator share. On the road
 // through the questions it shows only the confirmation test's row.
 

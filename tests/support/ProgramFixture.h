@@ -104,15 +104,7 @@ inline void whenModal(platform::Form& form, std::function<void()> action)
 
 class ProgramTest : public ::testing::Test {
 protected:
-    ~ProgramTest() override
-    {
-        for (QPointer<QTimer>& t : modalTimers())
-            delete t.data();
-        modalTimers().clear();
-        program_.reset();
-        // Windows of unloaded forms are deleted once events are processed.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    ~ProgramTest() override { restart(); }
 
     // The program on the screen as it stands when first asked for.
     Program& program()
@@ -120,6 +112,19 @@ protected:
         if (!program_)
             program_ = std::make_unique<Program>(dialogs, screen, &printer, [this] { ++endCalls; });
         return *program_;
+    }
+
+    // A second run in the same test: the program so far goes with its windows
+    // and the next program() starts from nothing, as a fresh start would.
+    void restart()
+    {
+        for (QPointer<QTimer>& t : modalTimers())
+            delete t.data();
+        modalTimers().clear();
+        program_.reset();
+        // Windows of unloaded forms are deleted once events are processed.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        endCalls = 0;
     }
 
     // Starts the program with the given answer to the window-state question.

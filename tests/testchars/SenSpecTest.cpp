@@ -376,7 +376,7 @@ TEST_F(SenSpecTest, ThePcrRetestCostLeftLastIsTheOneKept)
     EXPECT_EQ(program().FrmTestCost().TxtCostPNGZ.text(), "$11.50");
 }
 
-TEST_F(SenSpecTest, BackUnloadsAndKeepsWhatTheFieldsStored)
+TEST_F(SenSpecTest, BackUnloadsAndTheFieldsFiguresHoldForThePass)
 {
     FrmSenSpec& f = form();
     typeAndTab(f.TxtEIASens, "80");
@@ -385,7 +385,13 @@ TEST_F(SenSpecTest, BackUnloadsAndKeepsWhatTheFieldsStored)
     EXPECT_EQ(program().vc.SensEIA, 0.8f);
     EXPECT_EQ(program().vc.SpecEntered, 0);
     f.load();
-    EXPECT_EQ(program().vc.SensEIA, 0.7f) << "the next load writes the default again";
+    EXPECT_EQ(program().vc.SensEIA, 0.8f) << "a later load of the pass keeps the figure";
+    EXPECT_EQ(f.TxtEIASens.text(), "0.8");
+    f.unload();
+    program().returnToConsole();
+    f.load();
+    EXPECT_EQ(program().vc.SensEIA, 0.7f) << "a new pass starts from the default";
+    EXPECT_EQ(f.TxtEIASens.text(), "0.7");
 }
 
 TEST_F(SenSpecTest, HoverHelpFollowsTheMouse)

@@ -31,7 +31,10 @@ protected:
     }
 };
 
-TEST_F(TestCostTest, LoadingWritesTheThirteenDefaultsOverWhatTheModelHeld)
+// The defaults come with the first load of a pass, over whatever the model
+// held; a later load of the same pass shows the costs in use; the return to
+// the console starts a new pass.
+TEST_F(TestCostTest, TheFirstLoadOfAPassWritesTheThirteenDefaultsALaterLoadShowsTheCostsInUse)
 {
     struct Case {
         platform::TextBox FrmTestCost::*box;
@@ -54,18 +57,32 @@ TEST_F(TestCostTest, LoadingWritesTheThirteenDefaultsOverWhatTheModelHeld)
         {&FrmTestCost::TxtCostPNGZ, &VarCon::CostPNGZ, 96600, "$9.66"},
         {&FrmTestCost::TxtCostPID, &VarCon::CostPID, 11670000, "$1,167.00"},
     };
-    for (const Case& c : cases)
-        program().vc.*c.cost = Money::fromTicks(7);
+    struct Load {
+        const char* what;
+        bool newPass;
+        bool defaults;
+    };
+    const Load loads[] = {
+        {"first load", false, true}, {"later load of the pass", false, false}, {"load of a new pass", true, true}};
+    VarCon& vc = program().vc;
     FrmTestCost& f = program().FrmTestCost();
-    f.load();
-    for (const Case& c : cases) {
-        SCOPED_TRACE((f.*c.box).name().toStdString());
-        EXPECT_EQ(program().vc.*c.cost, Money::fromTicks(c.ticks));
-        EXPECT_EQ((f.*c.box).text(), c.shown);
-        EXPECT_FALSE((f.*c.box).visible()) << "every row starts hidden";
+    for (const Load& l : loads) {
+        SCOPED_TRACE(l.what);
+        for (const Case& c : cases)
+            vc.*c.cost = Money::fromTicks(123450);
+        f.unload();
+        if (l.newPass)
+            program().returnToConsole();
+        f.load();
+        for (const Case& c : cases) {
+            SCOPED_TRACE((f.*c.box).name().toStdString());
+            EXPECT_EQ(vc.*c.cost, Money::fromTicks(l.defaults ? c.ticks : 123450));
+            EXPECT_EQ((f.*c.box).text(), l.defaults ? c.shown : "$12.35");
+            EXPECT_FALSE((f.*c.box).visible()) << "every row starts hidden";
+        }
+        EXPECT_EQ(vc.TxtCostDFA, l.defaults ? Money::fromTicks(42000) : Money::fromTicks(123500));
+        EXPECT_EQ(vc.TxtCostPCA, l.defaults ? Money::fromTicks(66300) : Money::fromTicks(123500));
     }
-    EXPECT_EQ(program().vc.TxtCostDFA, Money::fromTicks(42000));
-    EXPECT_EQ(program().vc.TxtCostPCA, Money::fromTicks(66300));
 }
 
 // The unit-cost boxes and the test-cost fields of the sensitivity form: the
@@ -133,26 +150,42 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
     }
 }
 
-// What the results take as the confirmation costs is always an accepted
-// amount, as the box shows it.
-TEST_F(TestCostTest, ConfirmationCostsReachTheModelOnlyOnceAccepted)
+// What the results take as the confirmation cost is the amount its box shows,
+// whoever put it there, as long as it is an amount above zero.
+TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneItsBoxShows)
 {
     FrmTestCost& f = form();
     VarCon& vc = program().vc;
-    f.TxtCostDFA_GotFocus();
-    QTest::keyClicks(edit(f.TxtCostDFA), "5.125");
-    Equations::SetCostConfirm(vc);
-    EXPECT_EQ(vc.CostDFA, Money::fromTicks(42000)) << "typed, not yet accepted";
-
-    QTest::keyClick(edit(f.TxtCostDFA), Qt::Key_Tab);
-    EXPECT_EQ(f.TxtCostDFA.text(), "$5.13");
-    Equations::SetCostConfirm(vc);
-    EXPECT_EQ(vc.CostDFA, Money::fromTicks(51300)) << "the amount the box shows";
-    EXPECT_EQ(vc.CostPCA, Money::fromTicks(66300));
-
-    f.writeCost(f.TxtCostPCA, "$7.00");
-    Equations::SetCostConfirm(vc);
-    EXPECT_EQ(vc.CostPCA, Money::fromTicks(70000)) << "an amount another form wrote";
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        QString boxShows;
+        std::int64_t confirmTicks;
+    };
+    const Step steps[] = {
+        {"the calculator's figure, written", [&] { f.writeCost(f.TxtCostDFA, "$6.33"); }, "$6.33", 63300},
+        {"entered: the stored cost again", [&] { f.TxtCostDFA_GotFocus(); }, "4.2", 42000},
+        {"typed", [&] { QTest::keyClicks(edit(f.TxtCostDFA), "5.125"); }, "5.125", 51250},
+        {"typed over with a refused text", [&] {
+             edit(f.TxtCostDFA)->selectAll();
+             QTest::keyClicks(edit(f.TxtCostDFA), "0");
+         }, "0", 51250},
+        {"typed again and left", [&] {
+             edit(f.TxtCostDFA)->selectAll();
+             QTest::keyClicks(edit(f.TxtCostDFA), "5.125");
+             QTest::keyClick(edit(f.TxtCostDFA), Qt::Key_Tab);
+         }, "$5.13", 51300},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(f.TxtCostDFA.text(), s.boxShows);
+        // The agree step, on a copy: the stored cost stays as it is.
+        VarCon agreed = vc;
+        Equations::SetCostConfirm(agreed);
+        EXPECT_EQ(agreed.CostDFA, Money::fromTicks(s.confirmTicks));
+        EXPECT_EQ(agreed.CostPCA, Money::fromTicks(66300));
+    }
 }
 
 TEST_F(TestCostTest, ForwardStoresEveryBoxAsItShowsAndHides)

@@ -1,0 +1,489 @@
+// One pass, one set of figures: however a form of the pass is left (its
+// forward or back arrow, its close box, Escape, a menu command) and however
+// often it comes back, the four result screens after the switch step show
+// what a freshly started program shows when given only the latest figures.
+
+#include "PathFixture.h"
+
+#include "platform/Dialogs.h"
+
+#include <QMap>
+#include <QTimer>
+
+#include <functional>
+
+using paths::PathTest;
+using testsupport::whenModal;
+
+namespace {
+
+// What the user settles on in a pass, beyond the answers of the question forms.
+struct Figures {
+    QString programme;      // the acceptance programme answered on the question forms
+    QString sensitivity;    // typed for the screening test on its row of characteristics
+    QString testCost;       // typed for the screening test on the same row
+    QString confirmCost;    // typed on the unit-cost window that the answer Yes opens
+    QString reviewEiaSens;  // typed for EIA in the switch step's review
+};
+
+const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}};
+const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}};
+
+Figures with(Figures f, QString Figures::*member, const QString& value)
+{
+    f.*member = value;
+    return f;
+}
+
+using Captions = QMap<QString, QString>;
+
+// The stretches of a pass, in order, from the console to the comparison.
+enum class Leg {
+    ToTestSelection,  // preview, population, the test selection on screen
+    TestView,         // the pair chosen, the screening test's figures typed on its row
+    TestViewForward,
+    TestingForward,
+    Confirmation,     // the answer, and with Yes the unit-cost window's forward arrow
+    ConfirmForward,
+    Treatment,        // on to the drug costs
+    DrugCosts,        // typed and agreed: the results screen
+    SwitchStep,       // the review left by its forward arrow: the comparison
+};
+
+class PassWalk : public PathTest {
+protected:
+    Figures fig;
+    acceptance::Programme prog;
+
+    void use(const Figures& f)
+    {
+        fig = f;
+        prog = programme(f.programme);
+    }
+
+    bool confirms() const { return prog.figures["confirm"].toBool(); }
+
+    SenSpecRow screeningRow() const
+    {
+        const QString test = prog.figures["test"].toString();
+        return test == "GenProbe" ? SenSpecRow::GP : test == "EIA" ? SenSpecRow::EIA : SenSpecRow::PCRC;
+    }
+
+    platform::TextBox& confirmationBox()
+    {
+        FrmTestCost& costs = program().FrmTestCost();
+        return prog.figures["test"].toString() == "GenProbe" ? costs.TxtCostPCA : costs.TxtCostDFA;
+    }
+
+    void run(Leg from, Leg to)
+    {
+        for (int leg = int(from); leg <= int(to) && !HasFatalFailure(); ++leg)
+            walk(Leg(leg));
+    }
+
+    void walk(Leg leg)
+    {
+        Program& p = program();
+        switch (leg) {
+        case Leg::ToTestSelection:
+            consoleToPreview("Springfield");
+            previewToPopulation();
+            populationToTesting(prog);
+            return;
+        case Leg::TestView:
+            chooseThePair();
+            typeTestFigures();
+            return;
+        case Leg::TestViewForward:
+            clickThrough(p.FrmSenSpec(), p.FrmSenSpec().cmdNext, {"FrmTesting"});
+            return;
+        case Leg::TestingForward:
+            clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+            return;
+        case Leg::Confirmation:
+            answerConfirmation(true);
+            if (confirms())
+                clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+            return;
+        case Leg::ConfirmForward:
+            clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
+            return;
+        case Leg::Treatment:
+            percentToDrugCosts(prog);
+            return;
+        case Leg::DrugCosts: {
+            FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
+            fillIn(drugs,
+                   {{&drugs.txtAzi, prog.figures["CostAzi"].toString()},
+                    {&drugs.txtDox, prog.figures["CostDox"].toString()},
+                    {&drugs.txtPID, prog.figures["CostPID"].toString()}},
+                   drugs.cmdAgree, "FrmScrResult");
+            return;
+        }
+        case Leg::SwitchStep:
+            switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdNext); });
+            return;
+        }
+    }
+
+    void chooseThePair()
+    {
+        choosePair(prog.figures["test"].toString(), prog.figures["ngz"].toString());
+        expectOnScreen({"FrmTesting", "FrmSenSpec"});
+    }
+
+    void typeTestFigures()
+    {
+        FrmSenSpec& f = program().FrmSenSpec();
+        bringUp(f);
+        const std::pair<platform::TextBox*, QString> typed[] = {
+            {&f.sensitivityField(screeningRow()), fig.sensitivity}, {&f.testCostField(screeningRow()), fig.testCost}};
+        for (const auto& [field, text] : typed) {
+            if (text.isEmpty())
+                continue;
+            enter(*field);
+            typeAndTab(*field, text);
+        }
+    }
+
+    // The answer the programme gives; Yes brings the unit-cost window, where
+    // the confirmation cost is typed when `type` says so.
+    void answerConfirmation(bool type)
+    {
+        FrmConfirm& confirm = program().FrmConfirm();
+        bringUp(confirm);
+        click(confirm.optConfirm[confirms() ? 0 : 1]);
+        if (!confirms())
+            return;
+        expectOnScreen({"FrmConfirm", "FrmTestCost"});
+        bringUp(program().FrmTestCost());
+        ASSERT_TRUE(confirmationBox().hasFocus());
+        if (type && !fig.confirmCost.isEmpty())
+            typeAndTab(confirmationBox(), fig.confirmCost);
+    }
+
+    // The results screen's forward arrow; in the review the EIA sensitivity
+    // is typed when the figures say so, and the review is left by `leave`.
+    // The review shows the screening test's figures in use, locked.
+    void switchStepLeavingReviewBy(std::function<void(FrmSenSpec&)> leave)
+    {
+        Program& p = program();
+        FrmSenSpec& review = p.FrmSenSpec();
+        whenModal(review, [&] {
+            bringUp(review);
+            platform::TextBox& sens = review.sensitivityField(screeningRow());
+            EXPECT_FALSE(sens.enabled()) << "the current test's figures are shown but locked";
+            if (!fig.sensitivity.isEmpty()) {
+                EXPECT_EQ(sens.text(), fig.sensitivity) << "the review shows the sensitivity in use";
+            }
+            if (!fig.reviewEiaSens.isEmpty()) {
+                enter(review.TxtEIASens);
+                typeAndTab(review.TxtEIASens, fig.reviewEiaSens);
+            }
+            leave(review);
+        });
+        clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+    }
+
+    // Every caption of the four result screens.
+    Captions resultCaptions()
+    {
+        Captions captions;
+        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
+            platform::Form* form = program().runtime().findForm(QString::fromLatin1(name));
+            EXPECT_TRUE(form && form->isLoaded()) << name;
+            if (!form)
+                continue;
+            for (platform::Control* c : form->controls())
+                if (auto* label = dynamic_cast<platform::Label*>(c))
+                    captions[QString::fromLatin1(name) + '.' + label->name()] = label->caption();
+        }
+        return captions;
+    }
+
+    // A program started afresh, given the figures along the forward arrows.
+    Captions freshProgramShows(const Figures& latest)
+    {
+        restart();
+        use(latest);
+        startUpToConsole();
+        run(Leg::ToTestSelection, Leg::SwitchStep);
+        const Captions captions = resultCaptions();
+        restart();
+        return captions;
+    }
+
+    void expectSameCaptions(const Captions& walked, const Captions& fresh)
+    {
+        ASSERT_FALSE(fresh.isEmpty());
+        int differing = 0;
+        for (auto it = fresh.begin(); it != fresh.end(); ++it)
+            if (walked.value(it.key()) != it.value() && ++differing <= 8)
+                ADD_FAILURE() << it.key().toStdString() << " shows \"" << walked.value(it.key()).toStdString()
+                              << "\", a fresh program \"" << it.value().toStdString() << '"';
+        EXPECT_EQ(differing, 0) << "captions differ from a fresh program's";
+    }
+};
+
+class LeavingEachForm;
+
+struct WalkCase {
+    const char* name;
+    Figures typed;
+    Figures latest;  // what a fresh program is given
+    std::function<void(LeavingEachForm&)> walk;
+};
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
+
+class LeavingEachForm : public PassWalk, public ::testing::WithParamInterface<WalkCase> {
+public:
+    // The test fixture's steps, for the table below.
+    using PassWalk::answerConfirmation;
+    using PassWalk::run;
+    using PassWalk::switchStepLeavingReviewBy;
+    using PassWalk::use;
+    using PathTest::bringUp;
+    using PathTest::choose;
+    using PathTest::click;
+    using PathTest::clickThrough;
+    using PathTest::expectOnScreen;
+    using PathTest::key;
+    using PathTest::program;
+    using PassWalk::chooseThePair;
+};
+
+TEST_P(LeavingEachForm, TheResultScreensShowWhatAFreshProgramShowsForTheLatestFigures)
+{
+    const WalkCase& c = GetParam();
+    const Captions fresh = freshProgramShows(c.latest);
+    use(c.typed);
+    startUpToConsole();
+    ASSERT_NO_FATAL_FAILURE(c.walk(*this));
+    expectOnScreen({"FrmSwitchTo"});
+    expectSameCaptions(resultCaptions(), fresh);
+}
+
+using L = Leg;
+
+void closeBox(platform::Form& form)
+{
+    form.window()->close();
+    QCoreApplication::processEvents();
+}
+
+// The test selection's way back to the population, and on again to its own
+// pair, whose rows come back with the figures typed before.
+void backToThePopulationAndOn(LeavingEachForm& t, const std::function<void()>& back)
+{
+    Program& p = t.program();
+    t.run(L::ToTestSelection, L::TestViewForward);
+    back();
+    t.expectOnScreen({"FrmQuestPop"});
+    t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+    t.chooseThePair();
+    t.run(L::TestViewForward, L::SwitchStep);
+}
+
+const WalkCase kWalks[] = {
+    {"forward_arrows", kGenProbe, kGenProbe, [](LeavingEachForm& t) { t.run(L::ToTestSelection, L::SwitchStep); }},
+    {"test_view_back_arrow", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestView);
+         t.click(t.program().FrmSenSpec().cmdBack);
+         t.run(L::TestingForward, L::SwitchStep);
+     }},
+    {"test_view_close_box", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestView);
+         closeBox(t.program().FrmSenSpec());
+         t.run(L::TestingForward, L::SwitchStep);
+     }},
+    {"test_view_escape", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestView);
+         t.key(t.program().FrmSenSpec(), Qt::Key_Escape);
+         t.run(L::TestViewForward, L::SwitchStep);
+     }},
+    {"test_selection_back_arrow", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         backToThePopulationAndOn(t, [&t] { t.click(t.program().FrmTesting().cmdBack); });
+     }},
+    {"test_selection_menu_back_to_screening_test", kPcrCervix, kPcrCervix,
+     [](LeavingEachForm& t) {
+         backToThePopulationAndOn(t, [&t] { t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuRestart); });
+     }},
+    {"test_selection_menu_forward", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestViewForward);
+         t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward);
+         t.run(L::Confirmation, L::SwitchStep);
+     }},
+    // A new pass starts from the defaults: only its own figures count.
+    {"test_selection_menu_back_to_main", kGenProbe, Figures{"gp_pcr_confirm", {}, {}, {}, {}},
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestViewForward);
+         t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuMain);
+         t.expectOnScreen({"FrmConsole"});
+         t.use(Figures{"gp_pcr_confirm", {}, {}, {}, {}});
+         t.run(L::ToTestSelection, L::SwitchStep);
+     }},
+    {"confirmation_back_arrow", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::Confirmation);
+         t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
+         t.run(L::TestingForward, L::TestingForward);
+         // Asked afresh, the question opens the unit-cost window again with the cost typed before.
+         t.answerConfirmation(false);
+         t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+         t.run(L::ConfirmForward, L::SwitchStep);
+     }},
+    {"unit_costs_close_box", with(kGenProbe, &Figures::confirmCost, {}), with(kGenProbe, &Figures::confirmCost, {}),
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestingForward);
+         t.answerConfirmation(true);
+         closeBox(t.program().FrmTestCost());
+         t.run(L::ConfirmForward, L::SwitchStep);
+     }},
+    {"unit_costs_close_box_after_typing", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::TestingForward);
+         t.answerConfirmation(true);
+         closeBox(t.program().FrmTestCost());
+         t.run(L::ConfirmForward, L::SwitchStep);
+     }},
+    {"unit_costs_escape", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::TestingForward);
+         t.answerConfirmation(true);
+         t.key(p.FrmTestCost(), Qt::Key_Escape);
+         t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+         t.run(L::ConfirmForward, L::SwitchStep);
+     }},
+    {"treatment_menu_back_to_confirm_test", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::ConfirmForward);
+         t.choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
+         t.expectOnScreen({"FrmConfirm"});
+         t.run(L::ConfirmForward, L::SwitchStep);
+     }},
+    {"treatment_menu_back_to_main", kGenProbe, kPcrCervix,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::ConfirmForward);
+         t.choose(t.program().FrmQuestPercent(), t.program().FrmQuestPercent().mnuMain);
+         t.expectOnScreen({"FrmConsole"});
+         t.use(kPcrCervix);
+         t.run(L::ToTestSelection, L::SwitchStep);
+     }},
+    {"drug_costs_back_arrow", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::Treatment);
+         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+         t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
+         t.run(L::DrugCosts, L::SwitchStep);
+     }},
+    {"results_back_arrow", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::DrugCosts);
+         t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+         t.run(L::SwitchStep, L::SwitchStep);
+     }},
+    {"results_menu_back_after_the_switch_step", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::SwitchStep);
+         t.key(p.FrmSwitchTo(), Qt::Key_F4);
+         t.key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
+         t.expectOnScreen({"FrmQuestDrugCost"});
+         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+         t.run(L::SwitchStep, L::SwitchStep);
+     }},
+    // The review's changes count only when it is left by its forward arrow.
+    {"review_changed_forward_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
+     with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
+     [](LeavingEachForm& t) { t.run(L::ToTestSelection, L::SwitchStep); }},
+    {"review_changed_back_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::DrugCosts);
+         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); });
+     }},
+    {"review_changed_close_box", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::DrugCosts);
+         t.switchStepLeavingReviewBy([](FrmSenSpec& f) { f.window()->close(); });
+     }},
+    {"review_escape", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
+     [](LeavingEachForm& t) {
+         t.run(L::ToTestSelection, L::DrugCosts);
+         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) {
+             t.key(f, Qt::Key_Escape);
+             t.click(f.cmdNext);
+         });
+     }},
+    // Left by Back, the review comes back at the next switch step with the
+    // figures in use, and its forward arrow keeps them.
+    {"review_back_arrow_then_a_second_switch_step", kPcrCervix, kPcrCervix,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::DrugCosts);
+         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); });
+         t.key(p.FrmSwitchTo(), Qt::Key_F4);
+         t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+         t.run(L::SwitchStep, L::SwitchStep);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(kWalks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Once the results screen has shown the pass's figures, the review may not
+// change the positivity behind them, even when the characteristics were
+// never stored by their forward arrow.
+TEST_F(PassWalk, AfterTheResultsTheReviewRefusesToChangeThePositivity)
+{
+    use(kGenProbe);
+    startUpToConsole();
+    Program& p = program();
+    run(Leg::ToTestSelection, Leg::TestView);
+    click(p.FrmSenSpec().cmdBack);
+    run(Leg::TestingForward, Leg::DrugCosts);
+    ASSERT_EQ(p.vc.SpecEntered, 0);
+
+    // Should the population come up, the test records it and takes it away.
+    bool populationCameUp = false;
+    auto* watch = new QTimer;
+    testsupport::modalTimers().push_back(watch);
+    QObject::connect(watch, &QTimer::timeout, watch, [&] {
+        if (p.FrmQuestPop().isModal()) {
+            populationCameUp = true;
+            p.FrmQuestPop().hide();
+        }
+    });
+    watch->start(0);
+
+    dialogs.clear();
+    dialogs.type("1");
+    const float over25 = p.vc.PerFem25;
+    switchStepLeavingReviewBy([&](FrmSenSpec& f) {
+        // 0.95 and the over-25 positivity of 2 % fall short of 1.
+        enter(f.TxtEIASpec);
+        typeAndTab(f.TxtEIASpec, "0.95");
+        EXPECT_TRUE(f.TxtEIASpec.hasFocus());
+        f.window()->close();
+    });
+    EXPECT_FALSE(populationCameUp);
+    const QString refusal = "I am sorry, but one(changing the percentage positive) is not an option, Changing "
+                            "positivity rates now will change the values you viewed on your current screening "
+                            "strategies will not be accurate. You must change the specificity.";
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{refusal});
+    EXPECT_EQ(p.vc.PerFem25, over25);
+}
+
+} // namespace
