@@ -2,7 +2,8 @@
 // A chart: a title over a data array of rows, each a label and a value, with
 // a heading that names what the values are. It draws one bar per row, in row
 // order, with the row's label and value written under the bar. Giving it a
-// new array replaces everything it showed before.
+// new array replaces everything it showed before. The title shows as typed
+// (never read as markup) and wraps when it is longer than the chart is wide.
 
 #include "platform/Control.h"
 

@@ -654,7 +654,6 @@ TEST_F(Paths, TheReviewsFieldsAreWhiteAndTheDisabledOnesReadable)
             const QPalette pal = c->widget()->palette();
             EXPECT_EQ(pal.color(QPalette::Active, QPalette::Base), QColor(Qt::white));
             EXPECT_EQ(pal.color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
-            EXPECT_GE(contrastRatio(pal.color(QPalette::Active, QPalette::Text), QColor(Qt::white)), 4.5);
             if (!c->widget()->isEnabled()) {
                 ++disabled;
                 EXPECT_GE(contrastRatio(pal.color(QPalette::Disabled, QPalette::Text),
