@@ -149,30 +149,42 @@ void Control::create(QWidget* parent)
 
 void Control::destroy() { widget_ = nullptr; }
 
+QRect Control::boxPixels() const
+{
+    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+    int h = std::max(0, px(state_.height, ty));
+    if (kind_ == ControlKind::ComboBox && widget_)
+        h = widget_->sizeHint().height();
+    return {px(state_.left, tx), px(state_.top, ty), std::max(0, px(state_.width, tx)), h};
+}
+
+QFont Control::stateFont() const
+{
+    QFont f(state_.font.name);
+    f.setPointSizeF(std::max(1.0, state_.font.size));
+    f.setBold(state_.font.bold);
+    f.setItalic(state_.font.italic);
+    f.setUnderline(state_.font.underline);
+    return f;
+}
+
 void Control::applyGeometry()
 {
     if (!widget_)
         return;
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    int h = std::max(0, px(state_.height, ty));
-    if (kind_ == ControlKind::ComboBox)
-        h = widget_->sizeHint().height();
-    widget_->setGeometry(px(state_.left, tx), px(state_.top, ty),
-                         std::max(0, px(state_.width, tx)), h);
+    widget_->setGeometry(boxPixels());
+    boxOrFontChanged();
 }
 
 void Control::applyFont()
 {
     if (!widget_)
         return;
-    QFont f(state_.font.name);
-    f.setPointSizeF(std::max(1.0, state_.font.size));
-    f.setBold(state_.font.bold);
-    f.setItalic(state_.font.italic);
-    f.setUnderline(state_.font.underline);
-    widget_->setFont(f);
+    widget_->setFont(stateFont());
     if (kind_ == ControlKind::ComboBox)
         applyGeometry();
+    else
+        boxOrFontChanged();
 }
 
 void Control::applyColors()

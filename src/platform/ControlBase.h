@@ -7,6 +7,8 @@
 // the form first, as several forms rely on that.
 
 #include <QColor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -125,6 +127,13 @@ protected:
     // Pushes the kind's own state into a freshly made widget.
     virtual void applyState() {}
     void ensureLoaded();
+    // Called once the widget has taken a new box or font, for a kind that
+    // fits its content to them.
+    virtual void boxOrFontChanged() {}
+    // The box the control's position and size give, in pixels of its container.
+    QRect boxPixels() const;
+    // The font of the control's run-time state (its scaled size).
+    QFont stateFont() const;
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 

@@ -210,6 +210,13 @@ QWidget* Form::containerWidget(Control* c)
     return window_->client();
 }
 
+void Form::refitContents()
+{
+    for (Control* c : controls_)
+        if (c->widget())
+            c->boxOrFontChanged();
+}
+
 void Form::load()
 {
     if (loaded_)
@@ -247,6 +254,7 @@ void Form::load()
     for (Control* c : controls_)
         if (c->widget())
             window_->watch(c->widget(), c);
+    refitContents();
     const int menuHeight = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
     resizeWindow(QSize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
                        int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight));

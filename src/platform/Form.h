@@ -49,6 +49,10 @@ public:
     void load();
     void unload();
     bool isLoaded() const { return loaded_; }
+    // Fits every control's content to its box again, once many boxes have
+    // moved at once: a caption that grew into free space looks at the boxes
+    // beside it as they now stand.
+    void refitContents();
     void show();
     // Shows the form and waits in a nested event loop until it is hidden or
     // unloaded. A form already in a modal showing is only brought up: the

@@ -1,12 +1,15 @@
 #include "platform/TextControls.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QVariant>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -25,15 +28,188 @@ QWidget* Label::createWidget(QWidget* parent)
     return l;
 }
 
-void Label::applyState() { static_cast<QLabel*>(widget())->setText(caption_); }
+void Label::applyState()
+{
+    static_cast<QLabel*>(widget())->setText(caption_);
+    boxOrFontChanged();
+}
+
 QString Label::caption() { ensureLoaded(); return caption_; }
 
 void Label::setCaption(const QString& c)
 {
     ensureLoaded();
     caption_ = c;
-    if (auto* l = static_cast<QLabel*>(widget()))
+    if (auto* l = static_cast<QLabel*>(widget())) {
         l->setText(c);
+        boxOrFontChanged();
+    }
+}
+
+namespace {
+
+// The rectangle a label of this geometry lays its text out in, as QLabel
+// does: its contents, less the indent it gives a framed label's text.
+QRect textArea(const QLabel& l, const QRect& geometry, const QFont& font)
+{
+    const QMargins frame = l.contentsMargins();
+    QRect r = QRect(QPoint(0, 0), geometry.size()).marginsRemoved(frame);
+    int indent = l.indent();
+    if (indent < 0 && l.frameWidth() > 0)
+        indent = QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2;
+    if (indent > 0) {
+        const Qt::Alignment a = l.alignment();
+        if (a & Qt::AlignLeft) r.setLeft(r.left() + indent);
+        if (a & Qt::AlignRight) r.setRight(r.right() - indent);
+        if (a & Qt::AlignTop) r.setTop(r.top() + indent);
+        if (a & Qt::AlignBottom) r.setBottom(r.bottom() - indent);
+    }
+    return r;
+}
+
+// The room the text takes in that area, wrapped at word boundaries; a word
+// wider than the area overflows it rather than being broken.
+QRect textExtent(const QLabel& l, const QRect& area, const QFont& font)
+{
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    return QFontMetrics(font).boundingRect(area, flags, l.text());
+}
+
+bool fitsAt(const QLabel& l, const QRect& geometry, const QFont& font)
+{
+    const QRect area = textArea(l, geometry, font);
+    return area.contains(textExtent(l, area, font));
+}
+
+// The last resort of a caption with no room to grow.
+constexpr double kLeastPoints = 1.0;
+
+QFont sized(QFont f, double points)
+{
+    f.setPointSizeF(points);
+    return f;
+}
+
+// The largest size from `smallest` to the font's own, in quarter points,
+// at which the text fits the geometry; `smallest` when none does.
+QFont largestFitting(const QLabel& l, const QRect& geometry, const QFont& font, double smallest)
+{
+    if (fitsAt(l, geometry, font))
+        return font;
+    int low = 0, high = int((font.pointSizeF() - smallest) * 4);  // quarter points above smallest
+    if (high <= 0 || !fitsAt(l, geometry, sized(font, smallest)))
+        return sized(font, smallest);
+    while (low < high) {  // low always fits, high never does
+        const int mid = (low + high + 1) / 2;
+        if (mid == high)
+            break;
+        if (fitsAt(l, geometry, sized(font, smallest + mid / 4.0)))
+            low = mid;
+        else
+            high = mid;
+    }
+    return sized(font, smallest + low / 4.0);
+}
+
+// A label widget keeps the box its control gives it, apart from the
+// geometry it grew to, so the labels beside it grow towards that box only.
+const char* const kBoxProperty = "captionBox";
+
+QRect boxOf(const QWidget& w)
+{
+    const QVariant box = w.property(kBoxProperty);
+    return box.isValid() ? box.toRect() : w.geometry();
+}
+
+// How far a box may grow to each side before it meets its container's edge
+// or the box of another control: all the way to a control that stays as it
+// is, half way to a label that may grow towards it too. What the box already
+// overlaps (a backdrop) does not stop it, and a hidden control keeps its
+// place, so the labels grow the same whatever was shown first. Only controls
+// beside the span [from, to] count.
+struct Room {
+    int before, after;
+};
+
+Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, int from, int to)
+{
+    const QWidget* container = l.parentWidget();
+    const bool horizontal = direction == Qt::Horizontal;
+    const int low = horizontal ? box.left() : box.top(), high = horizontal ? box.right() : box.bottom();
+    Room room{low, (horizontal ? container->width() : container->height()) - 1 - high};
+    for (const QObject* o : container->children()) {
+        const auto* other = qobject_cast<const QWidget*>(o);
+        if (!other || other == &l || other->isWindow())
+            continue;
+        const QRect g = boxOf(*other);
+        const int spanLow = horizontal ? g.top() : g.left(), spanHigh = horizontal ? g.bottom() : g.right();
+        if (g.intersects(box) || spanHigh < from || spanLow > to)
+            continue;
+        const int otherLow = horizontal ? g.left() : g.top(), otherHigh = horizontal ? g.right() : g.bottom();
+        const int share = other->property(kBoxProperty).isValid() ? 2 : 1;
+        if (otherLow > high)
+            room.after = std::min(room.after, (otherLow - high - 1) / share);
+        else if (otherHigh < low)
+            room.before = std::min(room.before, (low - otherHigh - 1) / share);
+    }
+    room.before = std::max(0, room.before);
+    room.after = std::max(0, room.after);
+    return room;
+}
+
+// Splits `extra` pixels between the two sides: the preferred share first
+// (all of it before, all after, or half each), then whatever one side lacks
+// from the other, as far as the room goes.
+std::pair<int, int> spread(int extra, const Room& room, double shareBefore)
+{
+    int before = std::min(room.before, int(std::ceil(extra * shareBefore)));
+    int after = std::min(room.after, extra - before);
+    before = std::min(room.before, extra - after);
+    return {before, after};
+}
+
+// The box grown into the free space around it to hold the text at this
+// font: wider where a word does not fit, then taller where the lines do not.
+QRect grownBox(const QLabel& l, const QRect& box, const QFont& font)
+{
+    if (!l.parentWidget())
+        return box;
+    const Qt::Alignment a = l.alignment();
+    const QRect area = textArea(l, box, font);
+    const int extraWidth = std::max(0, textExtent(l, area, font).width() - area.width());
+    const double leftShare = a & Qt::AlignRight ? 1.0 : a & Qt::AlignHCenter ? 0.5 : 0.0;
+    const auto [left, right] =
+        spread(extraWidth, roomAcross(l, box, Qt::Horizontal, box.top(), box.bottom()), leftShare);
+    const QRect wide = box.adjusted(-left, 0, right, 0);
+
+    const QRect wideArea = textArea(l, wide, font);
+    const int extraHeight = std::max(0, textExtent(l, wideArea, font).height() - wideArea.height());
+    const double upShare = a & Qt::AlignBottom ? 1.0 : a & Qt::AlignVCenter ? 0.5 : 0.0;
+    const auto [up, down] =
+        spread(extraHeight, roomAcross(l, box, Qt::Vertical, wide.left(), wide.right()), upShare);
+    return wide.adjusted(0, -up, 0, down);
+}
+
+} // namespace
+
+void Label::boxOrFontChanged()
+{
+    auto* l = static_cast<QLabel*>(widget());
+    if (!l)
+        return;
+    const QRect box = boxPixels();
+    const QFont own = stateFont();
+    QFont font = largestFitting(*l, box, own, std::min(own.pointSizeF(), kSmallestFitPoints));
+    QRect geometry = box;
+    if (!fitsAt(*l, box, font)) {
+        geometry = grownBox(*l, box, font);
+        // Where there is not room enough around it, a whole caption in a
+        // small font still beats a cut one.
+        font = largestFitting(*l, geometry, font, kLeastPoints);
+    }
+    l->setProperty(kBoxProperty, box);
+    l->setFont(font);
+    l->setGeometry(geometry);
 }
 
 // --- TextBox -------------------------------------------------------------------------

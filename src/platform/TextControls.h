@@ -6,7 +6,11 @@
 
 namespace platform {
 
-// A label: a caption that wraps at word boundaries.
+// A label: a caption that wraps at word boundaries. A caption never shows
+// cut: when it does not fit the label's box at the label's font, it is drawn
+// at the largest smaller font that fits, down to kSmallestFitPoints; past
+// that the box grows into the free space around it, and where even that is
+// not enough the font shrinks further. Nothing is elided.
 class Label : public Control {
 public:
     Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
@@ -17,10 +21,13 @@ public:
     QString caption();
     void setCaption(const QString& c);
 
+    static constexpr double kSmallestFitPoints = 6.0;
+
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override { caption_ = designCaption_; }
     void applyState() override;
+    void boxOrFontChanged() override;
 
 private:
     QString designCaption_, caption_;

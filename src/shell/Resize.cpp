@@ -56,6 +56,7 @@ void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& m
                 c->setFontSize(size);
         }
     }
+    frm.refitContents();
     if (module.FirstResize) {
         const double w = frm.width() * ScaleX, h = frm.height() * ScaleY;
         if (usable(w) && usable(h) && w > 0 && h > 0)

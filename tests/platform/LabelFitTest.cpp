@@ -1,0 +1,108 @@
+// A label's caption is never cut: it shrinks to fit its box, down to a floor,
+// then grows into the free space beside it, and shrinks further only where
+// there is none.
+#include "PlatformFixture.h"
+#include "platform/TextControls.h"
+#include "support/WholeText.h"
+
+#include <QLabel>
+#include <cmath>
+
+namespace {
+
+using namespace platformtest;
+
+// A right-aligned figure cell with a heading to its left (a label that may
+// grow too) and a button close on its right; a note with free room below it
+// down to a text box.
+class CellForm : public Form {
+public:
+    explicit CellForm(Runtime& rt) : Form(rt, "CellForm")
+    {
+        designClientSize(8000, 4000);
+        designFont("Arial", 10);
+        lblHead.designGeometry(120, 120, 1200, 300);
+        lblHead.designCaption("Cost");
+        lblCell.designGeometry(2000, 120, 1200, 300);
+        lblCell.designAlignment(Qt::AlignRight | Qt::AlignTop);
+        cmdNext.designGeometry(3300, 120, 1000, 300);
+        lblNote.designGeometry(120, 1000, 3000, 300);
+        txtBelow.designGeometry(120, 2400, 3000, 300);
+    }
+    Label lblHead{*this, "lblHead"};
+    Label lblCell{*this, "lblCell"};
+    CommandButton cmdNext{*this, "cmdNext"};
+    Label lblNote{*this, "lblNote"};
+    TextBox txtBelow{*this, "txtBelow"};
+};
+
+using LabelFit = OnScreen;
+
+TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
+{
+    enum class Font { Own, BetweenFloorAndOwn, Floor, BelowFloor };
+    enum class Box { Own, GrownLeft, GrownDown };
+    struct Case {
+        const char* caption;
+        Label CellForm::*label;
+        Font font;
+        Box box;
+    };
+    const Case cases[] = {
+        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own},
+        {"$83,825,146.00", &CellForm::lblCell, Font::BetweenFloorAndOwn, Box::Own},
+        {"$30,000,000,000,000.00", &CellForm::lblCell, Font::Floor, Box::GrownLeft},
+        {"$30,000,000,000,000,000,000,000,000,000.00", &CellForm::lblCell, Font::BelowFloor, Box::GrownLeft},
+        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own},  // and back, when the figure shrinks again
+        {"A long note that takes several lines at any font that can still be read, so it needs the room "
+         "below its box: the facility's name, the figures it asks for and where they come from, the "
+         "past year's records of the women screened and of those found positive, and what to do "
+         "when no such records are at hand.",
+         &CellForm::lblNote, Font::Floor, Box::GrownDown},
+    };
+    CellForm f(runtime);
+    showActive(f);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        Label& label = f.*c.label;
+        label.setCaption(c.caption);
+        const auto* l = static_cast<const QLabel*>(label.widget());
+        const auto px = [](double twips) { return int(std::lround(twips / 15)); };
+        const QRect box(px(label.left()), px(label.top()), px(label.width()), px(label.height()));
+        EXPECT_TRUE(testsupport::showsWholeText(*l)) << l->font().pointSizeF() << " pt in " << l->width();
+        // The font the label is given stays its own; only the drawing fits.
+        EXPECT_DOUBLE_EQ(label.fontSize(), 10);
+        const double drawn = l->font().pointSizeF();
+        switch (c.font) {
+        case Font::Own: EXPECT_DOUBLE_EQ(drawn, 10); break;
+        case Font::BetweenFloorAndOwn:
+            EXPECT_LT(drawn, 10);
+            EXPECT_GT(drawn, Label::kSmallestFitPoints);
+            break;
+        case Font::Floor: EXPECT_DOUBLE_EQ(drawn, Label::kSmallestFitPoints); break;
+        case Font::BelowFloor: EXPECT_LT(drawn, Label::kSmallestFitPoints); break;
+        }
+        const QRect head = f.lblHead.widget()->geometry(), next = f.cmdNext.widget()->geometry();
+        switch (c.box) {
+        case Box::Own: EXPECT_EQ(l->geometry(), box); break;
+        case Box::GrownLeft:
+            // Half way to the heading, which may grow towards it too; the
+            // right edge keeps its place until that side is needed, and
+            // never reaches the button.
+            EXPECT_LT(l->x(), box.x());
+            EXPECT_GE(l->x(), (head.right() + box.left()) / 2);
+            EXPECT_LT(l->geometry().right(), next.left());
+            EXPECT_EQ(l->y(), box.y());
+            EXPECT_EQ(l->height(), box.height());
+            break;
+        case Box::GrownDown:
+            EXPECT_EQ(l->geometry().topLeft(), box.topLeft());
+            EXPECT_EQ(l->width(), box.width());
+            EXPECT_GT(l->height(), box.height());
+            EXPECT_LT(l->geometry().bottom(), f.txtBelow.widget()->y());
+            break;
+        }
+    }
+}
+
+} // namespace

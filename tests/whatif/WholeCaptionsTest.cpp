@@ -1,0 +1,122 @@
+// Every label of every form shows its whole caption, at every screen size the
+// forms scale to and maximised, for the acceptance programmes and for the
+// largest figures the inputs allow.
+#include "WhatIfScreens.h"
+#include "results/ResultScreens.h"
+#include "support/WholeText.h"
+
+#include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmInitQuest.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
+#include "shell/FrmConsole.h"
+#include "shell/FrmInstruct.h"
+#include "shell/FrmInstructSwitch.h"
+#include "switchto/FrmSwitchTo.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmTestCost.h"
+#include "whatif/FrmGraph.h"
+#include "whatif/FrmGraphResponse.h"
+#include "whatif/FrmSwitchToAnaly.h"
+#include "whatif/FrmSwitchToCost.h"
+
+#include <QMainWindow>
+
+namespace {
+
+using namespace whatif_test;
+
+struct ScreenSize {
+    const char* id;
+    const char* name;
+    int widthPx, heightPx;
+    bool maximised;  // the window then fills the screen, as the window manager does
+};
+
+const ScreenSize kSizes[] = {
+    {"small_800", "800 x 600", 800, 600, false},
+    {"design_1024", "1024 x 768", 1024, 768, false},
+    {"large_1280", "1280 x 1024", 1280, 1024, false},
+    {"maximised_1280", "maximised on 1280 x 1024", 1280, 1024, true},
+    {"maximised_1024", "maximised on 1024 x 768", 1024, 768, true},
+};
+
+// The most the inputs take: 10,000,000 women in each age group, most of
+// them positive, and every unit cost at $1,000,000.
+void Largest(VarCon& vc)
+{
+    const Money most = Money::fromDouble(1'000'000);
+    vc.NoFem18 = vc.NoFem1825 = vc.NoFem25 = 10'000'000;
+    vc.PerFem18 = vc.PerFem1825 = vc.PerFem25 = 0.9f;
+    for (Money VarCon::*cost : {&VarCon::CostGP, &VarCon::CostEIA, &VarCon::CostPCRC, &VarCon::CostPCRU,
+                                &VarCon::CostLCRC, &VarCon::CostLCRU, &VarCon::CostDNGZ, &VarCon::CostPNGZ,
+                                &VarCon::TxtCostDFA, &VarCon::TxtCostPCA, &VarCon::CostDox, &VarCon::CostAzi,
+                                &VarCon::CostPID})
+        vc.*cost = most;
+    vc.Region = "Springfield County Department of Public Health, Family Planning and Adolescent Clinics";
+}
+
+std::vector<testsupport::Programme> Programmes()
+{
+    std::vector<testsupport::Programme> all = testsupport::programmes();
+    all.push_back(Default(ScrTestKind::EIA, NgzTestKind::DfaOnEia, Largest));
+    all.push_back(Default(ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, Largest));
+    all.back().confirm = true;
+    all.push_back(Default(ScrTestKind::PCRC, NgzTestKind::None, Largest));
+    return all;
+}
+
+class WholeCaptions : public WhatIfTest, public ::testing::WithParamInterface<ScreenSize> {
+protected:
+    // Every form of the program on screen over the programme's result screens.
+    std::vector<platform::Form*> everyForm(Program& p)
+    {
+        return {&p.FrmScrResult(),      &p.FrmSwitchTo(),      &p.FrmSwitchToCost(), &p.FrmSwitchToAnaly(),
+                &p.FrmGraph(),          &p.FrmGraphResponse(), &p.FrmConsole(),      &p.FrmInstruct(),
+                &p.FrmInstructSwitch(), &p.FrmInitQuest(),     &p.FrmQuestPop(),     &p.FrmTesting(),
+                &p.FrmConfirm(),        &p.FrmQuestPercent(),  &p.FrmQuestDrugCost(), &p.FrmSenSpec(),
+                &p.FrmTestCost(),       &p.FrmDraftCostTest()};
+    }
+
+    void fillScreen(platform::Form& f, const ScreenSize& size)
+    {
+        if (size.maximised && f.window())
+            f.window()->setGeometry(0, 0, size.widthPx, size.heightPx);
+    }
+};
+
+TEST_P(WholeCaptions, EveryLabelOfEveryFormShowsItsWholeCaption)
+{
+    const ScreenSize& size = GetParam();
+    for (const testsupport::Programme& programme : Programmes()) {
+        SCOPED_TRACE(programme.name + " at " + size.name);
+        screen.setSize(size.widthPx, size.heightPx);
+        Program& p = switched(programme);
+        if (p.vc.CostGP != programme.vc.CostGP) {
+            // The switch step's review put back the unit costs its fields
+            // show, which a test that sets the model state has not typed.
+            Largest(p.vc);
+            p.unloadForms({"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"});
+            loadComparisonScreens(p);
+        }
+        for (platform::Form* f : everyForm(p)) {
+            if (!f->isLoaded())
+                f->load();
+            f->show();
+            fillScreen(*f, size);
+            QCoreApplication::processEvents();
+            const QStringList cut = testsupport::cutLabels(*f);
+            EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
+            f->hide();
+        }
+        p.unloadForms({"FrmGraph", "FrmGraphResponse", "FrmConsole", "FrmInstruct", "FrmInstructSwitch",
+                       "FrmInitQuest", "FrmQuestPop", "FrmTesting", "FrmConfirm", "FrmQuestPercent",
+                       "FrmQuestDrugCost", "FrmSenSpec", "FrmTestCost", "FrmDraftCostTest"});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WholeCaptions, ::testing::ValuesIn(kSizes),
+                         [](const auto& info) { return std::string(info.param.id); });
+
+} // namespace
