@@ -96,6 +96,11 @@ public:
     // close box, or a reference from another form) shows the figures in use.
     // True at the form's first load of the pass.
     bool firstLoadOfPass(const platform::Form& form);
+    // A question form whose forward step has stored its answers in this pass
+    // shows them again when it is loaded anew (after its Back, say), instead
+    // of empty fields that would take the defaults when tabbed through.
+    void answered(const platform::Form& form) { pass_.answered.insert(&form); }
+    bool answeredInPass(const platform::Form& form) const { return pass_.answered.count(&form) != 0; }
     // Once the results screen has shown the pass's figures, the positivity
     // behind them may no longer change.
     void resultsShown() { pass_.resultsShown = true; }
@@ -112,6 +117,7 @@ public:
 private:
     struct Pass {
         std::set<const platform::Form*> loaded;
+        std::set<const platform::Form*> answered;
         bool resultsShown = false;
     };
     Pass pass_;

@@ -88,6 +88,26 @@ void FrmQuestPercent::Form_Load()
     for (quest::WrittenText& w : writtenShare_)
         w.forget();
     writtenReturn_.forget();
+    if (program.answeredInPass(*this))
+        showAnswersInUse();
+}
+
+// Loaded again in a pass that answered it: the answers in use, ready to go on.
+void FrmQuestPercent::showAnswersInUse()
+{
+    const VarCon& vc = program.vc;
+    AziPercent = vc.PerAzi;
+    DoxPercent = vc.PerDox;
+    ReturnFrac = vc.PerReturn;
+    writtenShare_[0].write(txtAzi, num::generalFormat(AziPercent));
+    writtenShare_[1].write(txtDox, num::generalFormat(DoxPercent));
+    writtenReturn_.write(txtPerReturn, num::generalFormat(ReturnFrac));
+    LabelAzi.setCaption(txtAzi.text() + "%");
+    LabelDox.setCaption(txtDox.text() + "%");
+    labelReturn.setCaption(num::generalFormat(static_cast<float>(double(ReturnFrac) * 100)) + "%");
+    mnuForward.setEnabled(true);
+    cmdOk.setVisible(true);
+    cmdBack.setVisible(true);
 }
 
 void FrmQuestPercent::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
@@ -190,6 +210,7 @@ void FrmQuestPercent::cmdOk_Click()
     program.vc.PerAzi = AziPercent;
     program.vc.PerDox = DoxPercent;
     program.vc.PerReturn = ReturnFrac;
+    program.answered(*this);
     hide();
     program.FrmQuestDrugCost().show();
 }

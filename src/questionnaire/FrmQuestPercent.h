@@ -65,6 +65,7 @@ public:
     static constexpr const char* MsgSum = "value must equal 100%";
 
 private:
+    void showAnswersInUse();
     struct ShareField {
         platform::TextBox& field;
         platform::TextBox& other;

@@ -85,6 +85,20 @@ void FrmQuestPop::Form_Load()
                       "at " + region + " over the past year.");
     for (quest::WrittenText& w : writtenPositivity_)
         w.forget();
+    if (program.answeredInPass(*this))
+        showAnswersInUse();
+}
+
+// Loaded again in a pass that answered it: the figures in use.
+void FrmQuestPop::showAnswersInUse()
+{
+    for (int g = 0; g < 3; ++g) {
+        AgeGroupFields f = groups()[size_t(g)];
+        storeCount(g, f.countValue);
+        f.fraction = program.vc.*f.perFem;
+        writtenPositivity_[size_t(g)].write(f.positivity, num::generalFormat(f.fraction));
+        f.echo.setCaption(num::generalFormat(static_cast<float>(double(f.fraction) * 100)) + "%");
+    }
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
@@ -202,6 +216,7 @@ void FrmQuestPop::cmdContinue_Click()
     // Opened by the specificity check, Continue only ends that showing. A flag
     // left over from a showing that ended otherwise must not strand the user
     // with no window: it is cleared and the questionnaire goes on.
+    program.answered(*this);
     const bool fromSpecificityCheck = program.vc.QuestPopFromSenSpec != 0 && isModal();
     program.vc.QuestPopFromSenSpec = 0;
     if (fromSpecificityCheck) {

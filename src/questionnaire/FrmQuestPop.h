@@ -81,6 +81,7 @@ private:
     };
     std::array<AgeGroupFields, 3> groups();
     void storeCount(int g, std::int32_t count);
+    void showAnswersInUse();
     bool allCountsZero();
     void message(const char* text);
 

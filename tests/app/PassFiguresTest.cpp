@@ -287,6 +287,20 @@ void backToThePopulationAndOn(LeavingEachForm& t, const std::function<void()>& b
 
 const WalkCase kWalks[] = {
     {"forward_arrows", kGenProbe, kGenProbe, [](LeavingEachForm& t) { t.run(L::ToTestSelection, L::SwitchStep); }},
+    {"population_back_to_the_console_and_in_again", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) {
+         Program& p = t.program();
+         t.run(L::ToTestSelection, L::TestViewForward);
+         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
+         t.key(p.FrmQuestPop(), Qt::Key_F2);
+         t.expectOnScreen({"FrmConsole"});
+         t.clickThrough(p.FrmConsole(), p.FrmConsole().cmdApp, {"FrmInitQuest"});
+         t.clickThrough(p.FrmInitQuest(), p.FrmInitQuest().cmdNext, {"FrmQuestPop"});
+         // The population shows the figures in use; the test selection starts afresh.
+         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+         t.chooseThePair();
+         t.run(L::TestViewForward, L::SwitchStep);
+     }},
     {"test_view_back_arrow", kGenProbe, kGenProbe,
      [](LeavingEachForm& t) {
          t.run(L::ToTestSelection, L::TestView);
@@ -365,10 +379,14 @@ const WalkCase kWalks[] = {
     {"treatment_menu_back_to_confirm_test", kGenProbe, kGenProbe,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::ConfirmForward);
+         t.run(L::ToTestSelection, L::Treatment);
+         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
          t.choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
          t.expectOnScreen({"FrmConfirm"});
-         t.run(L::ConfirmForward, L::SwitchStep);
+         // Back again, the treatment question shows its answers and goes on with them.
+         t.run(L::ConfirmForward, L::ConfirmForward);
+         t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
+         t.run(L::DrugCosts, L::SwitchStep);
      }},
     {"treatment_menu_back_to_main", kGenProbe, kPcrCervix,
      [](LeavingEachForm& t) {
