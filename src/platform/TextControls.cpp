@@ -266,11 +266,16 @@ QWidget* TextBox::createWidget(QWidget* parent)
         auto* m = new QPlainTextEdit(parent);
         m->setWordWrapMode(QTextOption::WordWrap);
         m->document()->setDefaultTextOption(QTextOption(designAlign_));
-        QObject::connect(m, &QPlainTextEdit::textChanged, m, [this, m] { edited(m->toPlainText()); });
+        QObject::connect(m, &QPlainTextEdit::textChanged, m, [this, m] {
+            userEdited_ = true;
+            edited(m->toPlainText());
+        });
         return m;
     }
     auto* e = new QLineEdit(parent);
     e->setAlignment(designAlign_);
+    // Only the user's edits reach here: the program writes with signals blocked.
+    QObject::connect(e, &QLineEdit::textEdited, e, [this] { userEdited_ = true; });
     QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& t) { edited(t); });
     return e;
 }
@@ -287,6 +292,7 @@ void TextBox::edited(const QString& t)
 void TextBox::resetState()
 {
     text_ = designText_;
+    userEdited_ = false;
     locked_ = designLocked_;
 }
 
@@ -304,10 +310,13 @@ void TextBox::setText(const QString& t)
     ensureLoaded();
     const bool changed = t != text_;
     text_ = t;
+    userEdited_ = false;
     showText(widget(), t);
     if (changed && Change)
         Change();
 }
+
+bool TextBox::userEdited() { ensureLoaded(); return userEdited_; }
 
 int TextBox::selStart()
 {

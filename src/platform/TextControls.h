@@ -46,6 +46,9 @@ public:
     void designMultiLine(bool m = true) { multiLine_ = m; }
     QString text();
     void setText(const QString& t);
+    // Whether the user has typed or pasted into the box since the program
+    // last wrote its text (typing the very text it showed counts too).
+    bool userEdited();
     int selStart();
     int selLength();
     void setSelStart(int s);
@@ -68,6 +71,7 @@ private:
     Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignVCenter;
     bool designLocked_ = false, locked_ = false;
     bool multiLine_ = false;
+    bool userEdited_ = false;
 };
 
 } // namespace platform

@@ -35,7 +35,8 @@ std::optional<double> valueWithin(const QString& text, double low, double high)
 std::optional<double> valueAbove(const QString& text, double low, double high)
 {
     const std::optional<double> v = valueWithin(text, low, high);
-    if (!v || *v <= low || num::leadingValue(text) <= low)
+    // Above low also as the 32-bit rate it is stored as: "1e-50" is no rate.
+    if (!v || *v <= low || num::leadingValue(text) <= low || !(static_cast<float>(*v) > low))
         return std::nullopt;
     return v;
 }
@@ -66,6 +67,9 @@ void WrittenText::write(platform::TextBox& field, const QString& text)
     text_ = text;
 }
 
-bool WrittenText::shownBy(platform::TextBox& field) { return text_ && field.text() == *text_; }
+bool WrittenText::shownBy(platform::TextBox& field)
+{
+    return text_ && field.text() == *text_ && !field.userEdited();
+}
 
 } // namespace quest

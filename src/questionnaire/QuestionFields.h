@@ -32,7 +32,8 @@ void selectWhole(platform::TextBox& field);
 // text such as "(5)" has the leading value 0 but the value -5, and is refused.
 std::optional<double> valueWithin(const QString& text, double low, double high);
 
-// The same with an open lower bound: above low, at most high.
+// The same with an open lower bound: above low, at most high, and above low
+// also once rounded to a 32-bit float.
 std::optional<double> valueAbove(const QString& text, double low, double high);
 
 // A count of women: numeric, not negative, and a whole number of the 32-bit
@@ -51,7 +52,8 @@ QString currencyMoney(Money m);
 class WrittenText {
 public:
     void write(platform::TextBox& field, const QString& text);
-    // Whether the field still shows what was written into it.
+    // Whether the field still shows what was written into it, untouched by
+    // the user: "1" typed over a "1" written there is the user's figure.
     bool shownBy(platform::TextBox& field);
     void forget() { text_.reset(); }
 

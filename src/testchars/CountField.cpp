@@ -14,9 +14,20 @@ CountField::CountField(platform::TextBox& box_, float& value_) : box(box_), valu
 
 void CountField::gotFocus() { selectAndFocus(box); }
 
+// A number above zero that a float holds above zero ("1e-50" it holds as 0).
+std::optional<float> CountField::count() const
+{
+    if (!numericAbove(box.text()))
+        return std::nullopt;
+    const std::optional<float> v = platform::numbers::toFloat(box.text());
+    if (!v || !(*v > 0.0f))
+        return std::nullopt;
+    return v;
+}
+
 void CountField::validate(bool& cancel)
 {
-    if (numericAbove(box.text()) && platform::numbers::toFloat(box.text()))
+    if (count())
         return;
     cancel = true;
     tell(box, kMustBeNumeric);
@@ -24,9 +35,7 @@ void CountField::validate(bool& cancel)
 
 void CountField::lostFocus()
 {
-    if (!numericAbove(box.text()))
-        return;
-    if (const std::optional<float> v = platform::numbers::toFloat(box.text()))
+    if (const std::optional<float> v = count())
         value = *v;
 }
 

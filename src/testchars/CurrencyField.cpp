@@ -47,10 +47,17 @@ void CurrencyField::gotFocus()
     selectAndFocus(box);
 }
 
-// A text the program wrote, or one that passes the field's own check.
+// A text the program wrote, or one that passes the field's own check. An
+// amount above zero that rounds to no ten-thousandth ("0.00004") would be
+// stored as 0 and is refused where 0 is.
 bool CurrencyField::acceptable(const QString& text) const
 {
-    return moneyOf(text) && (text == accepted_ || numericAbove(text, rule_.zeroAllowed));
+    const std::optional<Money> amount = moneyOf(text);
+    if (!amount)
+        return false;
+    if (text == accepted_)
+        return true;
+    return numericAbove(text, rule_.zeroAllowed) && (rule_.zeroAllowed || amount->ticks() > 0);
 }
 
 void CurrencyField::validate(bool& cancel)

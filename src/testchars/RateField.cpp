@@ -18,7 +18,6 @@ RateField::RateField(platform::TextBox& box_, float& value_, RateRule rule)
 void RateField::showText(const QString& text, bool accepted)
 {
     box.setText(text);
-    written_ = text;
     if (accepted)
         accepted_ = text;
 }
@@ -32,8 +31,11 @@ std::optional<float> RateField::reading(const QString& text) const
     if (!numericAbove(text))
         return std::nullopt;
     std::optional<float> v = numbers::toFloat(text);
-    if (v && *v >= 1.0f && text != written_)
+    if (v && *v >= 1.0f && box.userEdited())
         v = float(double(*v) / 100.0);
+    // A positive text too small for a float would be stored as no rate at all.
+    if (!v || !(*v > 0.0f))
+        return std::nullopt;
     return v;
 }
 

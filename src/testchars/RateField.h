@@ -9,7 +9,9 @@
 //
 // Only what the user typed is read as a percentage: a value the field wrote
 // itself (a default, or its own rewrite of an earlier entry) is taken as the
-// fraction it shows, so a specificity shown as "1" stays 1.0. A refused value
+// fraction it shows, so a specificity shown as "1" stays 1.0, while "1" typed
+// over it means 1 %. A positive text that a float holds only as 0 ("1e-50")
+// is refused, never stored as 0. A refused value
 // never reaches the model: the model keeps the last accepted value until a
 // valid entry replaces it, and a field left without being validated (its form
 // hid or disabled it) shows the last accepted value again.
@@ -62,7 +64,6 @@ private:
     void showText(const QString& text, bool accepted);
 
     RateRule rule_;
-    QString written_;   // what the field itself wrote last
     QString accepted_;  // the last text that holds an accepted value
 };
 

@@ -83,6 +83,7 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
         {"", 0.79f, "0.79", "79%"},  {"79", 0.79f, "0.79", "79%"}, {"0.5", 0.5f, "0.5", "50%"},
         {"1", 0.01f, "0.01", "1%"},  {"100", 1.0f, "1", "100%"},   {"0", refused, "", ""},
         {"-5", refused, "", ""},     {"101", refused, "", ""},     {"x", refused, "", ""},
+        {"1e-50", refused, "", ""},  // a float holds it as 0: no rate
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -114,6 +115,13 @@ TEST_F(QuestPercentTest, AReturnRateOfOneHundredPercentStaysSoWhenLeftAgain)
     QTest::keyClick(edit(f.txtPerReturn), Qt::Key_Tab);
     EXPECT_EQ(program().vc.PerReturn, 1.0f);
     EXPECT_EQ(f.labelReturn.caption(), "100%");
+    // The same "1" typed over it is the user's figure: 1 %.
+    QTest::keyClick(f.cmdOk.widget(), Qt::Key_Backtab);
+    ASSERT_TRUE(f.txtPerReturn.hasFocus());
+    QTest::keyClicks(edit(f.txtPerReturn), "1");
+    QTest::keyClick(edit(f.txtPerReturn), Qt::Key_Tab);
+    EXPECT_EQ(program().vc.PerReturn, 0.01f);
+    EXPECT_EQ(f.labelReturn.caption(), "1%");
 }
 
 // A figure typed and left by the click on OK counts; the focus starts in the

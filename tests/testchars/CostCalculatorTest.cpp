@@ -204,6 +204,9 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
         {&FrmDraftCostTest::txtLabHour, "", kNumeric, ""},
         {&FrmDraftCostTest::txtLabHour, "12.5", {}, "$12.50"},
         {&FrmDraftCostTest::txtReagTrans, "0", {}, "$0.00"},
+        // Positive texts that would be stored as 0.
+        {&FrmDraftCostTest::txtTstPerBat, "1e-50", kNumeric, "1e-50"},
+        {&FrmDraftCostTest::txtLabHour, "0.00004", kNumeric, "0.00004"},
         {&FrmDraftCostTest::txtReagTrans, "-1", "Value must be numeric and greater than or equal to zero", "-1"},
     };
     for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 #include "TestCharsFixture.h"
 
 #include "platform/Numbers.h"
+#include "support/LocaleScope.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -157,7 +158,9 @@ TEST_F(SenSpecTest, RangeFieldsAcceptTheirBoundsAndRefuseWhatLiesOutside)
 }
 
 // A typed value of 1 or more is a percentage; the value a field wrote itself
-// is not read as one again. Cure rates above a hundred percent are refused.
+// is not read as one again, but the same text typed over it is. Cure rates
+// above a hundred percent are refused, and so is a positive rate that a float
+// holds only as 0. In every locale, in its notation.
 TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
 {
     struct Case {
@@ -177,28 +180,51 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
         {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100.5", 0.857f, {}, kSensRange},
         {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "abc", 0.857f, {}, kNumeric},
         {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "0", 0.857f, {}, kNumeric},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "1e-50", 0.857f, {}, kNumeric},
         {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "100", 1.0f, "1", {}},
+        // "1" typed over the "1" that 100 % left is 1 %.
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox, "1", 0.01f, "0.01", {}},
         {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "1", 0.01f, "0.01", {}},
         {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi, "90", 0.9f, "0.9", {}},
+        {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, "1", 1.0f, {}, kSpecRange},
     };
-    FrmSenSpec& f = form();
-    for (const Case& c : cases) {
-        SCOPED_TRACE((f.*c.field).name().toStdString() + " " + c.typed.toStdString());
-        dialogs.clear();
-        typeAndTab(f.*c.field, c.typed);
-        EXPECT_EQ(program().vc.*c.var, c.first);
-        if (!c.message.isEmpty()) {
-            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{c.message});
-            EXPECT_TRUE((f.*c.field).hasFocus());
-            continue;
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
+        testsupport::LocaleScope scope(locale);
+        const auto local = [&locale](QString text) { return text.replace(u'.', locale.decimalPoint()); };
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmSenSpec& f = allRows(p);
+        // The defaults the form wrote pass as they stand.
+        for (platform::TextBox* box : {&f.TxtGPSens, &f.TxtGPSpec, &f.txtCCRateDox}) {
+            box->setFocus();
+            QTest::keyClick(edit(*box), Qt::Key_Tab);
         }
-        EXPECT_EQ((f.*c.field).text(), c.shown);
-        // Entering and leaving again without typing keeps the value.
-        (f.*c.field).setFocus();
-        QTest::keyClick(edit(f.*c.field), Qt::Key_Tab);
-        EXPECT_EQ(program().vc.*c.var, c.first);
-        EXPECT_EQ((f.*c.field).text(), c.shown);
-        EXPECT_TRUE(dialogs.prompts().empty());
+        EXPECT_TRUE(script.prompts().empty()) << locale.name().toStdString();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(locale.name().toStdString() + " " + (f.*c.field).name().toStdString() + " " +
+                         c.typed.toStdString());
+            script.clear();
+            typeAndTab(f.*c.field, local(c.typed));
+            EXPECT_EQ(p.vc.*c.var, c.first);
+            if (!c.message.isEmpty()) {
+                EXPECT_EQ(script.prompts(), std::vector<QString>{c.message});
+                EXPECT_TRUE((f.*c.field).hasFocus());
+                (f.*c.field).setText(platform::numbers::generalFormat(p.vc.*c.var));
+                continue;
+            }
+            EXPECT_EQ((f.*c.field).text(), local(c.shown));
+            // Entering and leaving again without typing keeps the value.
+            (f.*c.field).setFocus();
+            QTest::keyClick(edit(f.*c.field), Qt::Key_Tab);
+            EXPECT_EQ(p.vc.*c.var, c.first);
+            EXPECT_EQ((f.*c.field).text(), local(c.shown));
+            EXPECT_TRUE(script.prompts().empty());
+        }
+        // A grouping that fits no thousands group could mean two numbers.
+        script.clear();
+        typeAndTab(f.TxtGPSens, locale.decimalPoint() == "," ? "0.7" : "1,5");
+        EXPECT_EQ(script.prompts(), std::vector<QString>{kNumeric}) << locale.name().toStdString();
     }
 }
 

@@ -125,6 +125,7 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
         {"12", 120000, "$12.00"},   {"12.345", 123450, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
         {"0", {}, {}},             {"-3", {}, {}},              {"", {}, {}},
         {"$5", {}, {}},            {"ten", {}, {}},
+        {"0.00004", {}, {}},  // above zero, but no ten-thousandth of a dollar
     };
     for (const Field& fd : fields) {
         for (const Case& c : cases) {
