@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVariant>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -75,10 +76,29 @@ QRect textExtent(const QLabel& l, const QRect& area, const QFont& font)
     return QFontMetrics(font).boundingRect(area, flags, l.text());
 }
 
+// The width of the caption's widest run between blanks. Such a run (a
+// figure such as "2.200.000,00 $") is kept on one line: the line breaker
+// would otherwise split a number at its group separator.
+int widestRun(const QLabel& l, const QFont& font)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ \t\n]+"));
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& run : l.text().split(blanks, Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(run));
+    return widest;
+}
+
+// How many pixels the text at this font overflows the area across.
+int overflowAcross(const QLabel& l, const QRect& area, const QFont& font)
+{
+    return std::max({0, textExtent(l, area, font).width() - area.width(), widestRun(l, font) - area.width()});
+}
+
 bool fitsAt(const QLabel& l, const QRect& geometry, const QFont& font)
 {
     const QRect area = textArea(l, geometry, font);
-    return area.contains(textExtent(l, area, font));
+    return area.contains(textExtent(l, area, font)) && overflowAcross(l, area, font) == 0;
 }
 
 // The last resort of a caption with no room to grow.
@@ -176,7 +196,7 @@ QRect grownBox(const QLabel& l, const QRect& box, const QFont& font)
         return box;
     const Qt::Alignment a = l.alignment();
     const QRect area = textArea(l, box, font);
-    const int extraWidth = std::max(0, textExtent(l, area, font).width() - area.width());
+    const int extraWidth = overflowAcross(l, area, font);
     const double leftShare = a & Qt::AlignRight ? 1.0 : a & Qt::AlignHCenter ? 0.5 : 0.0;
     const auto [left, right] =
         spread(extraWidth, roomAcross(l, box, Qt::Horizontal, box.top(), box.bottom()), leftShare);

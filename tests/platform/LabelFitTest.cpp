@@ -28,12 +28,14 @@ public:
         cmdNext.designGeometry(3300, 120, 1000, 300);
         lblNote.designGeometry(120, 1000, 3000, 300);
         txtBelow.designGeometry(120, 2400, 3000, 300);
+        lblTall.designGeometry(5000, 1000, 1200, 900);
     }
     Label lblHead{*this, "lblHead"};
     Label lblCell{*this, "lblCell"};
     CommandButton cmdNext{*this, "cmdNext"};
     Label lblNote{*this, "lblNote"};
     TextBox txtBelow{*this, "txtBelow"};
+    Label lblTall{*this, "lblTall"};
 };
 
 using LabelFit = OnScreen;
@@ -41,7 +43,7 @@ using LabelFit = OnScreen;
 TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
 {
     enum class Font { Own, BetweenFloorAndOwn, Floor, BelowFloor };
-    enum class Box { Own, GrownLeft, GrownDown };
+    enum class Box { Own, GrownLeft, GrownDown, GrownRight };
     struct Case {
         const char* caption;
         Label CellForm::*label;
@@ -59,6 +61,9 @@ TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
          "past year's records of the women screened and of those found positive, and what to do "
          "when no such records are at hand.",
          &CellForm::lblNote, Font::Floor, Box::GrownDown},
+        // Room for two lines, but a figure is not split at a group separator
+        // (the line breaker finds a break in "2.200.000,00 $" as written under de_DE).
+        {"2.200.000.000.000,00\u00a0$", &CellForm::lblTall, Font::Floor, Box::GrownRight},
     };
     CellForm f(runtime);
     showActive(f);
@@ -100,6 +105,10 @@ TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
             EXPECT_EQ(l->width(), box.width());
             EXPECT_GT(l->height(), box.height());
             EXPECT_LT(l->geometry().bottom(), f.txtBelow.widget()->y());
+            break;
+        case Box::GrownRight:
+            EXPECT_EQ(l->geometry().topLeft(), box.topLeft());
+            EXPECT_GT(l->width(), box.width());
             break;
         }
     }

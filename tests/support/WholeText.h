@@ -1,14 +1,16 @@
 #pragma once
 // Whether a label shows its whole caption, measured with the font it draws
 // with: the caption laid out as QLabel lays it out (wrapped at word
-// boundaries, a framed label's text indented) must lie inside the label, and
-// the label inside its container.
+// boundaries, a framed label's text indented) must lie inside the label, the
+// label inside its container, and no run between blanks (a figure such as
+// "2.200.000,00 $") may be split over two lines.
 
 #include "platform/Form.h"
 #include "platform/TextControls.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace testsupport {
@@ -26,6 +28,9 @@ inline bool showsWholeText(const QLabel& l)
                     a & Qt::AlignRight ? -indent : 0, a & Qt::AlignBottom ? -indent : 0);
     const int flags = int(a) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
     const bool insideContainer = !l.parentWidget() || l.parentWidget()->rect().contains(l.geometry());
+    for (const QString& run : l.text().split(QRegularExpression("[ \\t\\n]+"), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(run) > area.width())
+            return false;
     return insideContainer && area.contains(metrics.boundingRect(area, flags, l.text()));
 }
 
