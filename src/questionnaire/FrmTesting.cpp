@@ -241,7 +241,7 @@ void FrmTesting::cmdNext_Click()
     const int scr = static_cast<int>(c->screening);
     vc.SensScr = vc.*PerTest::Sens[size_t(scr)];
     vc.SpecScr = vc.*PerTest::Spec[size_t(scr)];
-    lockTestsInUse();
+    settleTestsInUse();
     if (c->ngzSens)
         vc.SensNgz = vc.*c->ngzSens;
     if (c->grayZone)
@@ -268,7 +268,7 @@ bool FrmTesting::specificityFitsPositivity(ScrTestKind screening)
     return false;
 }
 
-void FrmTesting::lockTestsInUse()
+void FrmTesting::settleTestsInUse()
 {
     const Combination* c = combination(TestCode);
     if (!c)
@@ -277,6 +277,8 @@ void FrmTesting::lockTestsInUse()
     senSpec.lockRow(rowOf(c->screening));
     for (SenSpecRow r : c->ngzRowsLocked)
         senSpec.lockRow(r);
+    if (!c->ngzRowsShown.empty())
+        senSpec.lblNGZTitle.setVisible(true);
 }
 
 void FrmTesting::mnuForward_Click() { cmdNext_Click(); }

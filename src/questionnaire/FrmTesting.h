@@ -49,9 +49,10 @@ public:
     void mnuRestart_Click();
     void mnuMain_Click();
 
-    // Locks the rows of the pair's tests on the sensitivity form, as Forward
-    // leaves them: shown there from then on, never changed.
-    void lockTestsInUse();
+    // Leaves the sensitivity form as Forward does: the rows of the pair's
+    // tests locked (shown from then on, never changed) under the NGZ heading
+    // where the pair has NGZ rows.
+    void settleTestsInUse();
 
     static constexpr std::int16_t InvalidCode = 99;
     static constexpr const char* MsgNoScreeningTest = "You must select a screening test";

@@ -449,5 +449,5 @@ void FrmScrResult::reviewTestCharacteristics()
     }
     review.setCaption(QStringLiteral("Sensitivity and Specificity"));
     if (leftByBack)
-        program.FrmTesting().lockTestsInUse();
+        program.FrmTesting().settleTestsInUse();
 }

@@ -173,6 +173,7 @@ protected:
             bringUp(review);
             platform::TextBox& sens = review.sensitivityField(screeningRow());
             EXPECT_FALSE(sens.enabled()) << "the current test's figures are shown but locked";
+            EXPECT_EQ(review.lblNGZTitle.visible(), prog.figures["ngz"].toString() != "No NGZ Test");
             if (!fig.sensitivity.isEmpty()) {
                 EXPECT_EQ(sens.text(), fig.sensitivity) << "the review shows the sensitivity in use";
             }
@@ -283,6 +284,19 @@ void backToThePopulationAndOn(LeavingEachForm& t, const std::function<void()>& b
     t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
     t.chooseThePair();
     t.run(L::TestViewForward, L::SwitchStep);
+}
+
+// The review left without its forward arrow; then the results' Back, the
+// agree step and a second switch step, whose review comes up as the first did.
+void reviewLeftThenASecondSwitchStep(LeavingEachForm& t, const std::function<void(FrmSenSpec&)>& leave)
+{
+    Program& p = t.program();
+    t.run(L::ToTestSelection, L::DrugCosts);
+    t.switchStepLeavingReviewBy(leave);
+    t.key(p.FrmSwitchTo(), Qt::Key_F4);
+    t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+    t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+    t.run(L::SwitchStep, L::SwitchStep);
 }
 
 const WalkCase kWalks[] = {
@@ -447,15 +461,9 @@ const WalkCase kWalks[] = {
     // Left by Back, the review comes back at the next switch step with the
     // figures in use, and its forward arrow keeps them.
     {"review_back_arrow_then_a_second_switch_step", kPcrCervix, kPcrCervix,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.run(L::ToTestSelection, L::DrugCosts);
-         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); });
-         t.key(p.FrmSwitchTo(), Qt::Key_F4);
-         t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
-         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-         t.run(L::SwitchStep, L::SwitchStep);
-     }},
+     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [&t](FrmSenSpec& f) { t.click(f.cmdBack); }); }},
+    {"review_close_box_then_a_second_switch_step", kGenProbe, kGenProbe,
+     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(kWalks),
