@@ -48,6 +48,7 @@ enum class Leg {
     Treatment,        // on to the drug costs
     DrugCosts,        // typed and agreed: the results screen
     SwitchStep,       // the review left by its forward arrow: the comparison
+    Done,
 };
 
 class PassWalk : public PathTest {
@@ -122,6 +123,8 @@ protected:
         }
         case Leg::SwitchStep:
             switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdNext); });
+            return;
+        case Leg::Done:
             return;
         }
     }
@@ -228,11 +231,15 @@ protected:
 
 class LeavingEachForm;
 
+// The pass along the forward arrows up to the end of one leg, a way of
+// leaving a form, and on from the start of another leg.
 struct WalkCase {
     const char* name;
     Figures typed;
     Figures latest;  // what a fresh program is given
-    std::function<void(LeavingEachForm&)> walk;
+    Leg upTo;
+    std::function<void(LeavingEachForm&)> detour;
+    Leg onFrom;
 };
 
 void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
@@ -252,6 +259,7 @@ public:
     using PathTest::key;
     using PathTest::program;
     using PassWalk::chooseThePair;
+    void leaveTheNextReviewAsItIs() { fig.reviewEiaSens.clear(); }
 };
 
 TEST_P(LeavingEachForm, TheResultScreensShowWhatAFreshProgramShowsForTheLatestFigures)
@@ -260,7 +268,9 @@ TEST_P(LeavingEachForm, TheResultScreensShowWhatAFreshProgramShowsForTheLatestFi
     const Captions fresh = freshProgramShows(c.latest);
     use(c.typed);
     startUpToConsole();
-    ASSERT_NO_FATAL_FAILURE(c.walk(*this));
+    ASSERT_NO_FATAL_FAILURE(run(Leg::ToTestSelection, c.upTo));
+    ASSERT_NO_FATAL_FAILURE(c.detour(*this));
+    ASSERT_NO_FATAL_FAILURE(run(c.onFrom, Leg::SwitchStep));
     expectOnScreen({"FrmSwitchTo"});
     expectSameCaptions(resultCaptions(), fresh);
 }
@@ -273,197 +283,163 @@ void closeBox(platform::Form& form)
     QCoreApplication::processEvents();
 }
 
-// The test selection's way back to the population, and on again to its own
-// pair, whose rows come back with the figures typed before.
-void backToThePopulationAndOn(LeavingEachForm& t, const std::function<void()>& back)
-{
-    Program& p = t.program();
-    t.run(L::ToTestSelection, L::TestViewForward);
-    back();
-    t.expectOnScreen({"FrmQuestPop"});
-    t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
-    t.chooseThePair();
-    t.run(L::TestViewForward, L::SwitchStep);
-}
-
 // The review left without its forward arrow; then the results' Back, the
 // agree step and a second switch step, whose review comes up as the first did.
 void reviewLeftThenASecondSwitchStep(LeavingEachForm& t, const std::function<void(FrmSenSpec&)>& leave)
 {
     Program& p = t.program();
-    t.run(L::ToTestSelection, L::DrugCosts);
     t.switchStepLeavingReviewBy(leave);
+    t.leaveTheNextReviewAsItIs();
     t.key(p.FrmSwitchTo(), Qt::Key_F4);
     t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
     t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-    t.run(L::SwitchStep, L::SwitchStep);
 }
 
+// A new pass starts from the defaults: only its own figures count.
+const Figures kGenProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
+
 const WalkCase kWalks[] = {
-    {"forward_arrows", kGenProbe, kGenProbe, [](LeavingEachForm& t) { t.run(L::ToTestSelection, L::SwitchStep); }},
-    {"population_back_to_the_console_and_in_again", kGenProbe, kGenProbe,
+    {"forward_arrows", kGenProbe, kGenProbe, L::SwitchStep, [](LeavingEachForm&) {}, L::Done},
+    // The figures come back on the population form; the test selection starts afresh.
+    {"population_back_to_the_console_and_in_again", kGenProbe, kGenProbe, L::TestViewForward,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::TestViewForward);
          t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
          t.key(p.FrmQuestPop(), Qt::Key_F2);
          t.expectOnScreen({"FrmConsole"});
          t.clickThrough(p.FrmConsole(), p.FrmConsole().cmdApp, {"FrmInitQuest"});
          t.clickThrough(p.FrmInitQuest(), p.FrmInitQuest().cmdNext, {"FrmQuestPop"});
-         // The population shows the figures in use; the test selection starts afresh.
          t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
          t.chooseThePair();
-         t.run(L::TestViewForward, L::SwitchStep);
-     }},
-    {"test_view_back_arrow", kGenProbe, kGenProbe,
+     },
+     L::TestViewForward},
+    {"test_view_back_arrow", kGenProbe, kGenProbe, L::TestView,
+     [](LeavingEachForm& t) { t.click(t.program().FrmSenSpec().cmdBack); }, L::TestingForward},
+    {"test_view_close_box", kGenProbe, kGenProbe, L::TestView,
+     [](LeavingEachForm& t) { closeBox(t.program().FrmSenSpec()); }, L::TestingForward},
+    {"test_view_escape", kGenProbe, kGenProbe, L::TestView,
+     [](LeavingEachForm& t) { t.key(t.program().FrmSenSpec(), Qt::Key_Escape); }, L::TestViewForward},
+    // Back to the population and on again to the pair, whose rows come back
+    // with the figures typed before.
+    {"test_selection_back_arrow", kGenProbe, kGenProbe, L::TestViewForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestView);
-         t.click(t.program().FrmSenSpec().cmdBack);
-         t.run(L::TestingForward, L::SwitchStep);
-     }},
-    {"test_view_close_box", kGenProbe, kGenProbe,
+         Program& p = t.program();
+         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
+         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+         t.chooseThePair();
+     },
+     L::TestViewForward},
+    {"test_selection_menu_back_to_screening_test", kPcrCervix, kPcrCervix, L::TestViewForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestView);
-         closeBox(t.program().FrmSenSpec());
-         t.run(L::TestingForward, L::SwitchStep);
-     }},
-    {"test_view_escape", kGenProbe, kGenProbe,
+         Program& p = t.program();
+         t.choose(p.FrmTesting(), p.FrmTesting().mnuRestart);
+         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+         t.chooseThePair();
+     },
+     L::TestViewForward},
+    {"test_selection_menu_forward", kGenProbe, kGenProbe, L::TestViewForward,
+     [](LeavingEachForm& t) { t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward); },
+     L::Confirmation},
+    {"test_selection_menu_back_to_main", kGenProbe, kGenProbeAlone, L::TestViewForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestView);
-         t.key(t.program().FrmSenSpec(), Qt::Key_Escape);
-         t.run(L::TestViewForward, L::SwitchStep);
-     }},
-    {"test_selection_back_arrow", kGenProbe, kGenProbe,
-     [](LeavingEachForm& t) {
-         backToThePopulationAndOn(t, [&t] { t.click(t.program().FrmTesting().cmdBack); });
-     }},
-    {"test_selection_menu_back_to_screening_test", kPcrCervix, kPcrCervix,
-     [](LeavingEachForm& t) {
-         backToThePopulationAndOn(t, [&t] { t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuRestart); });
-     }},
-    {"test_selection_menu_forward", kGenProbe, kGenProbe,
-     [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestViewForward);
-         t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward);
-         t.run(L::Confirmation, L::SwitchStep);
-     }},
-    // A new pass starts from the defaults: only its own figures count.
-    {"test_selection_menu_back_to_main", kGenProbe, Figures{"gp_pcr_confirm", {}, {}, {}, {}},
-     [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestViewForward);
          t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuMain);
          t.expectOnScreen({"FrmConsole"});
-         t.use(Figures{"gp_pcr_confirm", {}, {}, {}, {}});
-         t.run(L::ToTestSelection, L::SwitchStep);
-     }},
-    {"confirmation_back_arrow", kGenProbe, kGenProbe,
+         t.use(kGenProbeAlone);
+     },
+     L::ToTestSelection},
+    // Asked afresh, the question opens the unit-cost window again with the cost typed before.
+    {"confirmation_back_arrow", kGenProbe, kGenProbe, L::Confirmation,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::Confirmation);
          t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
-         t.run(L::TestingForward, L::TestingForward);
-         // Asked afresh, the question opens the unit-cost window again with the cost typed before.
+         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
          t.answerConfirmation(false);
          t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
-         t.run(L::ConfirmForward, L::SwitchStep);
-     }},
+     },
+     L::ConfirmForward},
     {"unit_costs_close_box", with(kGenProbe, &Figures::confirmCost, {}), with(kGenProbe, &Figures::confirmCost, {}),
+     L::TestingForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestingForward);
          t.answerConfirmation(true);
          closeBox(t.program().FrmTestCost());
-         t.run(L::ConfirmForward, L::SwitchStep);
-     }},
-    {"unit_costs_close_box_after_typing", kGenProbe, kGenProbe,
+     },
+     L::ConfirmForward},
+    {"unit_costs_close_box_after_typing", kGenProbe, kGenProbe, L::TestingForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::TestingForward);
          t.answerConfirmation(true);
          closeBox(t.program().FrmTestCost());
-         t.run(L::ConfirmForward, L::SwitchStep);
-     }},
-    {"unit_costs_escape", kGenProbe, kGenProbe,
+     },
+     L::ConfirmForward},
+    {"unit_costs_escape", kGenProbe, kGenProbe, L::TestingForward,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::TestingForward);
          t.answerConfirmation(true);
          t.key(p.FrmTestCost(), Qt::Key_Escape);
          t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
-         t.run(L::ConfirmForward, L::SwitchStep);
-     }},
-    {"treatment_menu_back_to_confirm_test", kGenProbe, kGenProbe,
+     },
+     L::ConfirmForward},
+    // Back again, the treatment question shows its answers and goes on with them.
+    {"treatment_menu_back_to_confirm_test", kGenProbe, kGenProbe, L::Treatment,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::Treatment);
          t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
          t.choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
-         t.expectOnScreen({"FrmConfirm"});
-         // Back again, the treatment question shows its answers and goes on with them.
-         t.run(L::ConfirmForward, L::ConfirmForward);
+         t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
          t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
-         t.run(L::DrugCosts, L::SwitchStep);
-     }},
-    {"treatment_menu_back_to_main", kGenProbe, kPcrCervix,
+     },
+     L::DrugCosts},
+    {"treatment_menu_back_to_main", kGenProbe, kPcrCervix, L::ConfirmForward,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::ConfirmForward);
          t.choose(t.program().FrmQuestPercent(), t.program().FrmQuestPercent().mnuMain);
          t.expectOnScreen({"FrmConsole"});
          t.use(kPcrCervix);
-         t.run(L::ToTestSelection, L::SwitchStep);
-     }},
-    {"drug_costs_back_arrow", kGenProbe, kGenProbe,
+     },
+     L::ToTestSelection},
+    {"drug_costs_back_arrow", kGenProbe, kGenProbe, L::Treatment,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::Treatment);
          t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
          t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
-         t.run(L::DrugCosts, L::SwitchStep);
-     }},
-    {"results_back_arrow", kGenProbe, kGenProbe,
+     },
+     L::DrugCosts},
+    {"results_back_arrow", kGenProbe, kGenProbe, L::DrugCosts,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::DrugCosts);
          t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
          t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-         t.run(L::SwitchStep, L::SwitchStep);
-     }},
-    {"results_menu_back_after_the_switch_step", kGenProbe, kGenProbe,
+     },
+     L::SwitchStep},
+    {"results_menu_back_after_the_switch_step", kGenProbe, kGenProbe, L::SwitchStep,
      [](LeavingEachForm& t) {
          Program& p = t.program();
-         t.run(L::ToTestSelection, L::SwitchStep);
          t.key(p.FrmSwitchTo(), Qt::Key_F4);
          t.key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
-         t.expectOnScreen({"FrmQuestDrugCost"});
          t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-         t.run(L::SwitchStep, L::SwitchStep);
-     }},
+     },
+     L::SwitchStep},
     // The review's changes count only when it is left by its forward arrow.
     {"review_changed_forward_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
-     with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
-     [](LeavingEachForm& t) { t.run(L::ToTestSelection, L::SwitchStep); }},
-    {"review_changed_back_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
+     with(kGenProbe, &Figures::reviewEiaSens, "0.6"), L::SwitchStep, [](LeavingEachForm&) {}, L::Done},
+    {"review_changed_back_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe, L::DrugCosts,
+     [](LeavingEachForm& t) { t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); }); },
+     L::Done},
+    {"review_changed_escape", with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
+     with(kGenProbe, &Figures::reviewEiaSens, "0.6"), L::DrugCosts,
      [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::DrugCosts);
-         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); });
-     }},
-    {"review_changed_close_box", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
-     [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::DrugCosts);
-         t.switchStepLeavingReviewBy([](FrmSenSpec& f) { f.window()->close(); });
-     }},
-    {"review_escape", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
-     [](LeavingEachForm& t) {
-         t.run(L::ToTestSelection, L::DrugCosts);
          t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) {
              t.key(f, Qt::Key_Escape);
              t.click(f.cmdNext);
          });
-     }},
-    // Left by Back, the review comes back at the next switch step with the
-    // figures in use, and its forward arrow keeps them.
-    {"review_back_arrow_then_a_second_switch_step", kPcrCervix, kPcrCervix,
-     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [&t](FrmSenSpec& f) { t.click(f.cmdBack); }); }},
-    {"review_close_box_then_a_second_switch_step", kGenProbe, kGenProbe,
-     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); }},
+     },
+     L::Done},
+    // Left without its forward arrow, the review comes back at the next
+    // switch step with the figures in use, and its forward arrow keeps them.
+    {"review_back_arrow_then_a_second_switch_step", kPcrCervix, kPcrCervix, L::DrugCosts,
+     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [&t](FrmSenSpec& f) { t.click(f.cmdBack); }); },
+     L::SwitchStep},
+    {"review_close_box_then_a_second_switch_step", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
+     L::DrugCosts, [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); },
+     L::SwitchStep},
 };
 
 INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(kWalks),
