@@ -53,7 +53,7 @@ MODEL_AGE_FAMILY(StAddInf);
 MODEL_AGE_FAMILY(StNoInMiNgz);
 MODEL_AGE_FAMILY(StPidNgz);
 // FrmSwitchTo's captions of slot 1's missed positives (lblSAT1PM18, lblSAT1PM182, lblSAT1PM25).
-inline constexpr AgeFamily<int32_t> lblSAT1PM{&VarCon::lblSAT1PM18, &VarCon::lblSAT1PM182,
+inline constexpr AgeFamily<int64_t> lblSAT1PM{&VarCon::lblSAT1PM18, &VarCon::lblSAT1PM182,
                                               &VarCon::lblSAT1PM25};
 } // namespace Age
 
@@ -84,7 +84,7 @@ inline constexpr std::array<float VarCon::*, 5> NoInFoSat{&VarCon::NoInFoSat1, &
 inline constexpr std::array<float VarCon::*, 5> SATPMTot{&VarCon::SAT1PMTot, &VarCon::SAT2PMTot,
                                                          &VarCon::SAT3PMTot, &VarCon::SAT4PMTot,
                                                          &VarCon::SAT5PMTot};
-inline constexpr std::array<int32_t VarCon::*, 5> lblSATNPTot{&VarCon::lblSAT1NPTot, &VarCon::lblSAT2NPTot,
+inline constexpr std::array<int64_t VarCon::*, 5> lblSATNPTot{&VarCon::lblSAT1NPTot, &VarCon::lblSAT2NPTot,
                                                               &VarCon::lblSAT3NPTot, &VarCon::lblSAT4NPTot,
                                                               &VarCon::lblSAT5NPTot};
 

@@ -166,7 +166,7 @@ struct VarCon {
     float PidCountDfaEia = 0, PidCountPcrEia = 0;
     // FrmScrResult's captions of the PID cases and their cost if no screening
     // occurred, as the whole numbers they show; read by the projection and graph screens.
-    int32_t lblNoPID2 = 0;
+    int64_t lblNoPID2 = 0;
     Money lblPIDCost2;
     // FrmSwitchTo's public values: the current test's positives missed,
     // and those of the tests in display slots 1..5; read by StGetMissedPositives.
@@ -176,6 +176,6 @@ struct VarCon {
     // of the value, halves to even): the positives of slots 1..5, read by
     // StCalcConfirmCosts and StCalcDrugCosts; slot 1's missed
     // positives per age group, read by AnRecomputeNgzOptions.
-    int32_t lblSAT1NPTot = 0, lblSAT2NPTot = 0, lblSAT3NPTot = 0, lblSAT4NPTot = 0, lblSAT5NPTot = 0;
-    int32_t lblSAT1PM18 = 0, lblSAT1PM182 = 0, lblSAT1PM25 = 0;
+    int64_t lblSAT1NPTot = 0, lblSAT2NPTot = 0, lblSAT3NPTot = 0, lblSAT4NPTot = 0, lblSAT5NPTot = 0;
+    int64_t lblSAT1PM18 = 0, lblSAT1PM182 = 0, lblSAT1PM25 = 0;
 };

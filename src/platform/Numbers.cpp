@@ -26,6 +26,18 @@ struct DecimalText {
 const QString kDollar = QStringLiteral("$");
 constexpr int kDollarDecimals = 2;
 
+// What a figure at or beyond the end of the 64-bit range shows: a value held
+// there has been cut off, and a cut-off figure is never shown as if it were real.
+const QString kOutOfRange = QStringLiteral("out of range");
+
+bool beyondWholeNumbers(double value)
+{
+    // 2^63 less what a double near it can resolve: an amount saturated at the
+    // end of the 64-bit tick range converts to 2^63 itself.
+    constexpr double limit = 9223372036854774784.0;
+    return std::isfinite(value) && std::fabs(value) >= limit;
+}
+
 // Exponents beyond this are far outside any double; capping them keeps the
 // arithmetic on them from overflowing.
 constexpr std::int64_t kExponentCap = 100000;
@@ -724,6 +736,8 @@ QString formatCurrency(double value)
     const QLocale locale;
     if (!std::isfinite(value))
         return nonFiniteText(value);
+    if (beyondWholeNumbers(value * 10000.0))
+        return kOutOfRange;
     const int decimals = kDollarDecimals;
     SignificantDigits number = significantDigits(value, 15);
     roundToDecimals(number, decimals);
@@ -746,11 +760,15 @@ QLocale programLocale(const QLocale& system)
 
 QString countText(double value)
 {
+    if (beyondWholeNumbers(value))
+        return kOutOfRange;
     return QString::number(roundHalfEven(value));
 }
 
 QString groupedCountText(double value)
 {
+    if (beyondWholeNumbers(value))
+        return kOutOfRange;
     return formatPattern(roundHalfEven(value), QStringLiteral("###,###,##0"));
 }
 

@@ -107,6 +107,8 @@ QString formatPattern(T value, const QString& pattern)
 // decimals and its way of writing a negative amount (en_US: "$1,167.00",
 // "($1,167.00)"; de_DE: "1.167,00 $"). The amount is rounded half away from
 // zero to the cents from its 15 significant digits, so 2.345 shows as $2.35.
+// An amount at the end of the 64-bit range of ten-thousandths, where amounts
+// saturate, shows "out of range" rather than a cut-off figure.
 QString formatCurrency(double value);
 
 // The locale the program writes and reads numbers in: the user's, except that
@@ -115,7 +117,8 @@ QString formatCurrency(double value);
 QLocale programLocale(const QLocale& system);
 
 // Whole-number captions of counts: the value rounded half to even to a 64-bit
-// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0".
+// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0";
+// "out of range" at the end of the 64-bit range, where the count saturates.
 QString countText(double value);
 QString groupedCountText(double value);
 

@@ -105,7 +105,7 @@ void FrmQuestDrugCost::txtCost_Validate(int c, bool& cancel)
     if (costShown(c))
         return;
     cancel = true;
-    runtime().dialogs().msgBox(MsgCost);
+    runtime().dialogs().msgBox(quest::costRefusal(cost(c).field.text(), MsgCost));
     txtCost_GotFocus(c);
 }
 
@@ -125,7 +125,7 @@ void FrmQuestDrugCost::cmdAgree_Click()
     // a refused text stops the step with the field's message.
     for (int c = 0; c < 3; ++c) {
         if (!costShown(c)) {
-            runtime().dialogs().msgBox(MsgCost);
+            runtime().dialogs().msgBox(quest::costRefusal(cost(c).field.text(), MsgCost));
             txtCost_GotFocus(c);
             return;
         }

@@ -117,10 +117,10 @@ bool FrmQuestPop::allCountsZero()
 
 void FrmQuestPop::txtNoFem_Validate(int g, bool& cancel)
 {
-    // A count beyond the 32-bit range cannot be stored and is refused as well.
+    // A count above the limit is refused with the limit's own message.
     if (!quest::countOf(groups()[size_t(g)].count.text())) {
         cancel = true;
-        message(MsgPopulation);
+        runtime().dialogs().msgBox(quest::countRefusal(groups()[size_t(g)].count.text(), MsgPopulation));
         txtNoFem_GotFocus(g);
     }
     // Only the last field asks for a group above zero, whatever the first check found.
@@ -196,7 +196,7 @@ void FrmQuestPop::cmdContinue_Click()
     // no figure of an earlier pass or an unchecked text goes on.
     for (int g = 0; g < 3; ++g) {
         if (!quest::countOf(groups()[size_t(g)].count.text())) {
-            message(MsgPopulation);
+            runtime().dialogs().msgBox(quest::countRefusal(groups()[size_t(g)].count.text(), MsgPopulation));
             txtNoFem_GotFocus(g);
             return;
         }

@@ -1,5 +1,7 @@
 #include "questionnaire/QuestionFields.h"
 
+#include "model/Limits.h"
+#include "testchars/FieldChecks.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 
@@ -41,10 +43,19 @@ std::optional<double> valueAbove(const QString& text, double low, double high)
     return v;
 }
 
+namespace {
+bool aboveCountLimit(const QString& text)
+{
+    const std::optional<double> v = num::toDouble(text);
+    return v && num::roundHalfEven(*v) > Limits::MostWomenPerGroup;
+}
+
+} // namespace
+
 std::optional<std::int32_t> countOf(const QString& text)
 {
     const std::optional<double> v = num::toDouble(text);
-    if (!v || *v < 0 || num::leadingValue(text) < 0)
+    if (!v || *v < 0 || num::leadingValue(text) < 0 || aboveCountLimit(text))
         return std::nullopt;
     return num::toInt32(*v);
 }
@@ -52,9 +63,24 @@ std::optional<std::int32_t> countOf(const QString& text)
 std::optional<Money> costOf(const QString& text)
 {
     const std::optional<std::int64_t> ticks = num::toCurrencyTicks(text);
-    if (!ticks || *ticks <= 0 || num::leadingValue(text) <= 0)
+    if (!ticks || *ticks <= 0 || num::leadingValue(text) <= 0 || testchars::aboveUnitCostLimit(text))
         return std::nullopt;
     return Money::fromTicks(*ticks);
+}
+
+QString countRefusal(const QString& text, const char* message)
+{
+    if (aboveCountLimit(text))
+        return QStringLiteral("Population out of range: not more than ") +
+               num::groupedCountText(double(Limits::MostWomenPerGroup)) + " women in an age group";
+    return QString::fromUtf8(message);
+}
+
+QString costRefusal(const QString& text, const char* message)
+{
+    if (testchars::aboveUnitCostLimit(text))
+        return QStringLiteral("Cost out of range: not more than ") + currencyMoney(Limits::MostUnitCost);
+    return QString::fromUtf8(message);
 }
 
 QString plainMoney(Money m) { return num::generalFormat(m.toDouble()); }

@@ -36,12 +36,18 @@ std::optional<double> valueWithin(const QString& text, double low, double high);
 // also once rounded to a 32-bit float.
 std::optional<double> valueAbove(const QString& text, double low, double high);
 
-// A count of women: numeric, not negative, and a whole number of the 32-bit
-// range once rounded (halves to even).
+// A count of women: numeric, not negative, and not above the most women an
+// age group may have once rounded (halves to even).
 std::optional<std::int32_t> countOf(const QString& text);
 
-// A cost: numeric, above 0, and within the range of Money.
+// A cost: numeric, above 0 once rounded to a ten-thousandth, and not above the
+// largest unit cost.
 std::optional<Money> costOf(const QString& text);
+
+// The message that refuses a text: the limit's when the text is a number
+// above the field's limit, otherwise the field's own.
+QString countRefusal(const QString& text, const char* message);
+QString costRefusal(const QString& text, const char* message);
 
 // Money in the two text forms of a cost field: plain while it is edited
 // (9.5, 1167), the locale's currency format otherwise.

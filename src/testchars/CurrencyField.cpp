@@ -47,32 +47,37 @@ void CurrencyField::gotFocus()
     selectAndFocus(box);
 }
 
-// A text the program wrote, or one that passes the field's own check. An
-// amount above zero that rounds to no ten-thousandth ("0.00004") would be
-// stored as 0 and is refused where 0 is.
-bool CurrencyField::acceptable(const QString& text) const
+// A text the program wrote, or one that passes the field's own check: an
+// amount above zero (or zero where the field allows it) that does not round
+// to no ten-thousandth ("0.00004" would be stored as 0), and not above the
+// largest unit cost. Nothing when the text is accepted.
+std::optional<QString> CurrencyField::refusal(const QString& text) const
 {
+    if (aboveUnitCostLimit(text))
+        return unitCostLimitMessage();
     const std::optional<Money> amount = moneyOf(text);
     if (!amount)
-        return false;
-    if (text == accepted_)
-        return true;
-    return numericAbove(text, rule_.zeroAllowed) && (rule_.zeroAllowed || amount->ticks() > 0);
+        return rule_.message;
+    if (text != accepted_
+        && !(numericAbove(text, rule_.zeroAllowed) && (rule_.zeroAllowed || amount->ticks() > 0)))
+        return rule_.message;
+    return std::nullopt;
 }
 
 void CurrencyField::validate(bool& cancel)
 {
-    if (acceptable(box.text()))
+    const std::optional<QString> message = refusal(box.text());
+    if (!message)
         return;
     cancel = true;
-    tell(box, rule_.message);
+    tell(box, *message);
     if (rule_.restoreOnRefusal)
         gotFocus();
 }
 
 std::optional<Money> CurrencyField::acceptedAmount() const
 {
-    if (!acceptable(box.text()))
+    if (refusal(box.text()))
         return std::nullopt;
     return moneyOf(box.text());
 }

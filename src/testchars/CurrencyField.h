@@ -5,7 +5,8 @@
 //
 // The unit-cost boxes and the test-cost fields of the sensitivity form put the
 // stored value back when they refuse a text; the calculator's fields keep what
-// was typed. Either way a refused or unvalidated text is never stored.
+// was typed. Either way a refused or unvalidated text is never stored. An
+// amount above the largest unit cost is refused with its own message.
 
 #include "model/Money.h"
 #include "platform/Control.h"
@@ -56,7 +57,7 @@ public:
     std::function<void()> changed;
 
 private:
-    bool acceptable(const QString& text) const;
+    std::optional<QString> refusal(const QString& text) const;
     bool store();
 
     CurrencyRule rule_;

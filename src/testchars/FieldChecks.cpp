@@ -4,6 +4,8 @@
 #include "platform/Form.h"
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
+#include "model/Limits.h"
+#include "testchars/RateField.h"
 
 namespace testchars {
 
@@ -13,6 +15,20 @@ bool numericAbove(const QString& text, bool zeroAllowed)
         return false;
     const double lead = platform::numbers::leadingValue(text);
     return zeroAllowed ? lead >= 0 : lead > 0;
+}
+
+QString unitCostLimitMessage()
+{
+    return kValueOutOfRange + QStringLiteral(": not more than ") +
+           platform::numbers::formatCurrency(Limits::MostUnitCost.toDouble());
+}
+
+bool aboveUnitCostLimit(const QString& text)
+{
+    namespace numbers = platform::numbers;
+    if (const std::optional<std::int64_t> ticks = numbers::toCurrencyTicks(text))
+        return *ticks > Limits::MostUnitCost.ticks();
+    return numbers::isNumeric(text) && numbers::leadingValue(text) > 0;
 }
 
 void selectAndFocus(platform::TextBox& box)

@@ -11,6 +11,13 @@ namespace testchars {
 
 inline const QString kMustBeNumeric = QStringLiteral("Value must be numeric and greater than zero");
 
+// The refusal of a unit cost above the largest one accepted, the limit
+// written in the locale's currency format.
+QString unitCostLimitMessage();
+// Whether the text is an amount above the largest unit cost, also one beyond
+// what any amount can hold ("1e20").
+bool aboveUnitCostLimit(const QString& text);
+
 // The text passes the locale-aware numeric test and the number it starts with
 // is above zero (or, with zeroAllowed, not below it). The two differ on
 // purpose: "$5" is numeric but starts with no number, "1,500" starts with 1.

@@ -1,5 +1,7 @@
 #include "testchars/FrmDraftCostTest.h"
 
+#include "model/Limits.h"
+
 #include "app/Program.h"
 #include "platform/Dialogs.h"
 #include "shell/HouseStyle.h"
@@ -285,7 +287,14 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
         const double withControls = double(TstPerBat) / (double(TstPerBat) - double(ContPerBat));
         MatPerTestCtl = Money::fromDouble(MatPerTest.toDouble() * withControls);
     }
-    LaborMaterials = LaborPerTest + MatPerTestCtl;
+    const Money total = LaborPerTest + MatPerTestCtl;
+    if (total > Limits::MostUnitCost) {
+        // No unit cost above the limit is offered, let alone stored.
+        testchars::tell(lblInstruct, QStringLiteral("The labor and materials cost is: ") + testchars::currencyText(total) +
+                                         "\r\n\r\n" + testchars::unitCostLimitMessage());
+        return;
+    }
+    LaborMaterials = total;
     lblLaborMaterials.setCaption(QStringLiteral("The labor and materials cost is: ") +
                                  testchars::currencyText(LaborMaterials));
     offerCost(type);

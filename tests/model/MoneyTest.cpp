@@ -79,9 +79,11 @@ TEST(Rounding, WholeCountHalfToEvenBeyondSixteenBits)
 {
     struct Case {
         double value;
-        int32_t whole;
+        int64_t whole;
     } cases[] = {{2.5, 2}, {3.5, 4}, {-0.5, 0}, {12.6, 13}, {40000.4, 40000}, {-40000.5, -40000},
-                 {1e12, std::numeric_limits<int32_t>::max()}};
+                 // beyond 32 bits the caption shows every digit, and so does its read-back
+                 {3e9, 3'000'000'000}, {1e12, 1'000'000'000'000},
+                 {1e300, std::numeric_limits<int64_t>::max()}};
     for (const Case& c : cases)
         EXPECT_EQ(Rounding::WholeCount(c.value), c.whole) << c.value;
 }

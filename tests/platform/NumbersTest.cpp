@@ -283,6 +283,10 @@ TEST(Numbers, CurrencyFormatOfUsLocale)
         {0.005, "$0.01"},
         {-0.001, "$0.00"},
         {1234567.891, "$1,234,567.89"},
+        {9.2e14, "$920,000,000,000,000.00"},
+        // the end of the Money range, where amounts saturate
+        {9223372036854775807 / 10000.0, "out of range"},
+        {-9223372036854775807 / 10000.0, "out of range"},
     };
     for (const auto& [value, expected] : table) {
         SCOPED_TRACE(expected);
@@ -378,6 +382,10 @@ TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)
         {40000.5, "40000", "40,000"},
         {-32768.5, "-32768", "-32,768"},
         {1e6, "1000000", "1,000,000"},
+        {3e13, "30000000000000", "30,000,000,000,000"},
+        // saturated: never shown as if it were a count
+        {9.3e18, "out of range", "out of range"},
+        {-1e30, "out of range", "out of range"},
     };
     for (const auto& [value, plain, grouped] : table) {
         SCOPED_TRACE(value);

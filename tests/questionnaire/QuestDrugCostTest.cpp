@@ -37,10 +37,13 @@ TEST_F(QuestDrugCostTest, ATypedCostIsAcceptedOrRefusedWithTheLastAcceptedCostBa
     struct Case {
         QString typed;
         QString shownAfter;   // empty: refused
+        QString message = FrmQuestDrugCost::MsgCost;
     };
+    const QString limit = "Cost out of range: not more than $1,000,000.00";
     const Case cases[] = {
         {"12", "$12.00"}, {"0.35", "$0.35"}, {"1,500", "$1,500.00"}, {"0", ""},
-        {"-4", ""},       {"abc", ""},       {"$5", ""},
+        {"-4", ""},       {"abc", ""},       {"$5", ""},            {"0.00004", ""},
+        {"1000000", "$1,000,000.00"},        {"1000000.01", "", limit}, {"1e20", "", limit},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -48,7 +51,7 @@ TEST_F(QuestDrugCostTest, ATypedCostIsAcceptedOrRefusedWithTheLastAcceptedCostBa
         dialogs.clear();
         typeAndTab(f.txtAzi, c.typed);
         if (c.shownAfter.isEmpty()) {
-            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestDrugCost::MsgCost});
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{c.message});
             EXPECT_TRUE(f.txtAzi.hasFocus());
             EXPECT_EQ(f.txtAzi.text(), "9.5");
         } else {

@@ -93,11 +93,16 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
         QString typed;
         float stored;   // -1: refused
         QString text;
+        QString message = FrmQuestPop::MsgPopulation;  // when refused
     };
+    const QString limit = "Population out of range: not more than 10,000,000 women in an age group";
     const Case cases[] = {
         {"12.5", 12, "12"},        {"13.5", 14, "14"},    {"1,500", 1500, "1,500"}, {"2500", 2500, "2,500"},
         {"0", 0, "0"},             {"-3", -1, "-3"},      {"abc", -1, "abc"},       {"", -1, ""},
-        {"(5)", -1, "(5)"},        {"3000000000", -1, "3000000000"},
+        {"(5)", -1, "(5)"},        {"1,5", -1, "1,5"},
+        {"10000000", 10'000'000, "10,000,000"},           {"10000000.5", 10'000'000, "10,000,000"},
+        {"10000001", -1, "10000001", limit},             {"3000000000", -1, "3000000000", limit},
+        {"1e300", -1, "1e300", limit},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -107,7 +112,7 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
         typeAndTab(f.txtNoFem18, c.typed);
         EXPECT_EQ(f.txtNoFem18.text(), c.text);
         if (c.stored < 0) {
-            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgPopulation});
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{c.message});
             EXPECT_TRUE(f.txtNoFem18.hasFocus());
             EXPECT_EQ(program().vc.NoFem18, -9);
         } else {

@@ -15,6 +15,7 @@ namespace {
 
 const QString kNumeric = "Value must be numeric and greater than zero";
 const QString kControls = "Controls per batch has to be less than Test per batch";
+const QString kCostLimit = "Value out of Range: not more than $1,000,000.00";
 const QStringList kWorkedFigures{"40", "2", "4", "12", "5", "1"};
 
 class CalculatorTest : public testsupport::ProgramTest {
@@ -128,6 +129,9 @@ TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
         {"no batches per day", Qt::Key_F1, {}, "40", "Batches per day has to be greater than zero",
          &FrmDraftCostTest::txtBatPerDay},
         {"an empty field being edited", Qt::Key_F1, {}, {}, kNumeric, &FrmDraftCostTest::txtTstPerBat},
+        // $1,000,000 an hour for one test a day: no such unit cost is offered.
+        {"a cost above the largest unit cost", Qt::Key_F1, {"2", "1", "1", "1000000", "5", "1"}, {},
+         "The labor and materials cost is: $8,000,012.00\r\n\r\n" + kCostLimit, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,8 +145,11 @@ TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
         key(d, c.type, Qt::ControlModifier);
         EXPECT_EQ(script.prompts(), std::vector<QString>{c.message});
         EXPECT_EQ(script.shown().size(), 1u) << "no cost is offered";
-        EXPECT_TRUE((d.*c.focus).hasFocus());
+        if (c.focus) {
+            EXPECT_TRUE((d.*c.focus).hasFocus());
+        }
         EXPECT_EQ(d.LaborMaterials, Money());
+        EXPECT_EQ(d.lblLaborMaterials.caption(), "");
         if (c.message == kControls) {
             EXPECT_EQ(d.txtTstPerBat.text(), "");
             EXPECT_EQ(d.txtContPerBat.text(), "");
@@ -207,6 +214,9 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
         // Positive texts that would be stored as 0.
         {&FrmDraftCostTest::txtTstPerBat, "1e-50", kNumeric, "1e-50"},
         {&FrmDraftCostTest::txtLabHour, "0.00004", kNumeric, "0.00004"},
+        {&FrmDraftCostTest::txtLabHour, "1000000", {}, "$1,000,000.00"},
+        {&FrmDraftCostTest::txtTestKits, "1000000.01", kCostLimit, "1000000.01"},
+        {&FrmDraftCostTest::txtReagTrans, "1e20", kCostLimit, "1e20"},
         {&FrmDraftCostTest::txtReagTrans, "-1", "Value must be numeric and greater than or equal to zero", "-1"},
     };
     for (const Case& c : cases) {

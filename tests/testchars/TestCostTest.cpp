@@ -119,13 +119,15 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
     struct Case {
         QString typed;
         std::optional<std::int64_t> ticks;  // none: refused
-        QString shown;                      // when accepted
+        QString shown;                      // when accepted, or the refusal above the limit
     };
+    const QString limit = "Value out of Range: not more than $1,000,000.00";
     const Case cases[] = {
         {"12", 120000, "$12.00"},   {"12.345", 123450, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
         {"0", {}, {}},             {"-3", {}, {}},              {"", {}, {}},
         {"$5", {}, {}},            {"ten", {}, {}},
         {"0.00004", {}, {}},  // above zero, but no ten-thousandth of a dollar
+        {"1000000", 10'000'000'000, "$1,000,000.00"}, {"1000000.01", {}, limit}, {"1e20", {}, limit},
     };
     for (const Field& fd : fields) {
         for (const Case& c : cases) {
@@ -145,7 +147,7 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
                 EXPECT_TRUE(script.prompts().empty());
             } else {
                 EXPECT_EQ(edit(box)->selectedText(), fd.plain);
-                EXPECT_EQ(script.prompts(), std::vector<QString>{fd.message});
+                EXPECT_EQ(script.prompts(), std::vector<QString>{c.shown.isEmpty() ? fd.message : c.shown});
             }
         }
     }
