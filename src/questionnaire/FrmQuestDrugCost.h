@@ -65,7 +65,7 @@ private:
     // its check.
     std::optional<Money> costShown(int c);
     void showAccepted(int c);
-    void showResults();
+    bool refusesPositivity();
 
     std::array<quest::WrittenText, 3> written_;
 };

@@ -6,6 +6,10 @@
 #include "questionnaire/FrmTesting.h"
 #include "shell/FrmConsole.h"
 #include "shell/HouseStyle.h"
+#include "testchars/PositivityCheck.h"
+
+#include <QMainWindow>
+#include <QTimer>
 
 namespace num = platform::numbers;
 
@@ -213,13 +217,15 @@ void FrmQuestPop::cmdContinue_Click()
         if (f.positivity.text().isEmpty())
             program.vc.*f.perFem = f.defaultFraction;
 
-    // Opened by the specificity check, Continue only ends that showing. A flag
-    // left over from a showing that ended otherwise must not strand the user
-    // with no window: it is cleared and the questionnaire goes on.
+    // Opened over a form that waits for it, Continue only ends that showing,
+    // once the positivity fits the test it was opened for. A flag left over
+    // from a showing that ended otherwise must not strand the user with no
+    // window: it is cleared and the questionnaire goes on.
+    if (isModal() && refusesPositivity())
+        return;
     program.answered(*this);
-    const bool fromSpecificityCheck = program.vc.QuestPopFromSenSpec != 0 && isModal();
     program.vc.QuestPopFromSenSpec = 0;
-    if (fromSpecificityCheck) {
+    if (isModal()) {
         hide();
         return;
     }
@@ -227,17 +233,55 @@ void FrmQuestPop::cmdContinue_Click()
     hide();
 }
 
+void FrmQuestPop::showToFit(std::function<testchars::TestFigures()> figures, std::optional<int> group)
+{
+    positivityMustFit_ = std::move(figures);
+    if (group) {
+        // Once the form is up: the group's positivity selected, in focus.
+        load();
+        QTimer::singleShot(0, window(), [this, g = *group] {
+            if (isModal())
+                txtPerFem_GotFocus(g);
+        });
+    }
+    showModal();
+    positivityMustFit_ = nullptr;
+}
+
+bool FrmQuestPop::refusesPositivity()
+{
+    if (!positivityMustFit_)
+        return false;
+    const testchars::TestFigures test = positivityMustFit_();
+    const std::optional<testchars::PositivityConflict> conflict = testchars::positivityConflict(program.vc, test);
+    if (!conflict)
+        return false;
+    runtime().dialogs().msgBox(testchars::conflictMessage(program.vc, test, *conflict));
+    txtPerFem_GotFocus(conflict->group);
+    return true;
+}
+
 void FrmQuestPop::mnuBack_Click()
 {
     // Opened over a form that waits for it, Back only ends that showing, as
     // the close box does: the forms behind take over again.
     if (isModal()) {
-        unload();
+        hide();
         return;
     }
     program.vc.QuestPopFromSenSpec = 0;
     unload();
     program.FrmConsole().setVisible(true);
+}
+
+// Opened over a form that waits for it, the close box ends that showing and
+// keeps the figures, so the form comes back as it was left.
+void FrmQuestPop::Form_CloseBox()
+{
+    if (isModal())
+        hide();
+    else
+        ScalingForm::Form_CloseBox();
 }
 
 void FrmQuestPop::mnuExit_Click() { program.end(); }

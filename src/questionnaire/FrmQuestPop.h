@@ -11,8 +11,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 struct VarCon;
+namespace testchars {
+struct TestFigures;
+}
 
 class FrmQuestPop : public ScalingForm {
 public:
@@ -46,6 +51,11 @@ public:
     platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuNavigation};
     platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
 
+    // Shows the form modally over the one that asks, until its positivity
+    // fits the test's figures (Continue refuses any other) or the user gives
+    // up on it. With a group, that group's positivity is in focus.
+    void showToFit(std::function<testchars::TestFigures()> figures, std::optional<int> group = std::nullopt);
+
     // The counts and positivity fractions as last left; they outlive an unload.
     std::int32_t CountFem18 = 0, CountFem1825 = 0, CountFem25 = 0;
     float FracFem18 = 0, FracFem1825 = 0, FracFem25 = 0;
@@ -61,6 +71,7 @@ public:
     void cmdContinue_Click();
     void mnuBack_Click();
     void mnuExit_Click();
+    void Form_CloseBox() override;
 
     static constexpr const char* MsgPopulation = "Population Must be numeric, and greater than or equal to 0";
     static constexpr const char* MsgAllZero =
@@ -83,7 +94,9 @@ private:
     void storeCount(int g, std::int32_t count);
     void showAnswersInUse();
     bool allCountsZero();
+    bool refusesPositivity();
     void message(const char* text);
 
     std::array<quest::WrittenText, 3> writtenPositivity_;
+    std::function<testchars::TestFigures()> positivityMustFit_;
 };

@@ -234,7 +234,9 @@ void FrmTesting::cmdNext_Click()
         offerForward(false);
         return;
     }
-    if (!specificityFitsPositivity(c->screening))
+    // The figures of the pair's screening test, as the model holds them,
+    // against the positivity as it stands now.
+    if (program.FrmSenSpec().refusesPositivity(rowOf(c->screening)))
         return;
     hide();
     VarCon& vc = program.vc;
@@ -247,25 +249,6 @@ void FrmTesting::cmdNext_Click()
     if (c->grayZone)
         c->grayZone(vc);
     program.FrmConfirm().show();
-}
-
-bool FrmTesting::specificityFitsPositivity(ScrTestKind screening)
-{
-    // The screening specificity's own check runs once more, against the
-    // positivity as it stands now, so no specificity plus positivity below 1
-    // goes on to the results. When it refuses, the sensitivity form comes
-    // forward with the focus in that specificity.
-    ::FrmSenSpec& senSpec = program.FrmSenSpec();
-    platform::TextBox& specificity = senSpec.specificityField(rowOf(screening));
-    bool cancel = false;
-    specificity.Validate(cancel);
-    if (!cancel)
-        return true;
-    senSpec.fraProb.setVisible(false);
-    senSpec.fraScrTest.setVisible(true);
-    senSpec.show();
-    senSpec.GotFocusOf(specificity);
-    return false;
 }
 
 void FrmTesting::settleTestsInUse()

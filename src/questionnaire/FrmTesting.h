@@ -72,5 +72,4 @@ private:
     // this form starts afresh.
     void offerValidCombinations(const char* question);
     void restart();
-    bool specificityFitsPositivity(ScrTestKind screening);
 };

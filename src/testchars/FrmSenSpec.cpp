@@ -7,6 +7,7 @@
 #include "testchars/FieldChecks.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmTestCost.h"
+#include "testchars/PositivityCheck.h"
 
 #include <utility>
 
@@ -74,12 +75,6 @@ const QString kPrevMsg = QStringLiteral(
     "for changing either the percentage of infected females(prevalence) "
     "or changing the test specificity for fields that are not valid.");
 
-const QString kResponsePrompt = QStringLiteral(
-    "Your percentage of positive women and specificity value do not exceed 1. "
-    "You need to change at least one of these values: \r\n"
-    "Select 1 to change percentage of positive women. \r\n"
-    "Select 2 to change the specificity value. ");
-
 const QString kSorryMsg = QStringLiteral(
     "I am sorry, but one(changing the percentage positive) is not an option, "
     "Changing positivity rates now will change the "
@@ -126,7 +121,7 @@ struct RateDesign {
     float VarCon::*rate;
     float defaultValue;
     RateRule rule;
-    bool checksPositivity;  // the six screening-test specificities
+    bool checksPositivity;  // the six screening tests' sensitivities and specificities
 };
 
 RateRule sensitivity(float lowest, float highest)
@@ -141,17 +136,17 @@ const RateRule kCureRate{RateKind::CureRate, 0, 0, {}};
 
 // In the order the load writes the defaults.
 const std::array<RateDesign, 22> kRates{{
-    {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, 0.7f, sensitivity(0.55f, 0.99f), false},
+    {&FrmSenSpec::TxtGPSens, &VarCon::SensGP, 0.7f, sensitivity(0.55f, 0.99f), true},
     {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, 0.987f, specificity(0.93f, 1.0f), true},
-    {&FrmSenSpec::TxtEIASens, &VarCon::SensEIA, 0.7f, sensitivity(0.55f, 0.97f), false},
+    {&FrmSenSpec::TxtEIASens, &VarCon::SensEIA, 0.7f, sensitivity(0.55f, 0.97f), true},
     {&FrmSenSpec::TxtEIASpec, &VarCon::SpecEIA, 0.985f, specificity(0.94f, 1.0f), true},
-    {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, 0.9f, sensitivity(0.75f, 1.0f), false},
+    {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC, 0.9f, sensitivity(0.75f, 1.0f), true},
     {&FrmSenSpec::TxtPCRCSpec, &VarCon::SpecPCRC, 0.996f, specificity(0.92f, 1.0f), true},
-    {&FrmSenSpec::TxtPCRUSens, &VarCon::SensPCRU, 0.85f, sensitivity(0.62f, 1.0f), false},
+    {&FrmSenSpec::TxtPCRUSens, &VarCon::SensPCRU, 0.85f, sensitivity(0.62f, 1.0f), true},
     {&FrmSenSpec::TxtPCRUSpec, &VarCon::SpecPCRU, 0.996f, specificity(0.97f, 1.0f), true},
-    {&FrmSenSpec::TxtLCRCSens, &VarCon::SensLCRC, 0.9f, sensitivity(0.88f, 0.98f), false},
+    {&FrmSenSpec::TxtLCRCSens, &VarCon::SensLCRC, 0.9f, sensitivity(0.88f, 0.98f), true},
     {&FrmSenSpec::TxtLCRCSpec, &VarCon::SpecLCRC, 0.996f, specificity(0.98f, 1.0f), true},
-    {&FrmSenSpec::TxtLCRUSens, &VarCon::SensLCRU, 0.85f, sensitivity(0.81f, 1.0f), false},
+    {&FrmSenSpec::TxtLCRUSens, &VarCon::SensLCRU, 0.85f, sensitivity(0.81f, 1.0f), true},
     {&FrmSenSpec::TxtLCRUSpec, &VarCon::SpecLCRU, 0.996f, specificity(0.98f, 1.0f), true},
     {&FrmSenSpec::txtPCRGPSens, &VarCon::SensPCRGP, 0.89f, sensitivity(0.75f, 0.99f), false},
     {&FrmSenSpec::txtPCRGPSpec, &VarCon::SpecPCRGP, 0.998f, specificity(0.759f, 0.999f), false},
@@ -224,7 +219,7 @@ FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
         auto field = std::make_unique<testchars::RateField>(this->*r.field, program.vc.*r.rate, r.rule);
         if (r.checksPositivity) {
             testchars::RateField* f = field.get();
-            f->afterRangeTest = [this, f](float read, bool& cancel) { checkSpecificity(*f, read, cancel); };
+            f->afterRangeTest = [this, f](float read, bool& cancel) { checkPositivity(*f, read, cancel); };
         }
         rates_.push_back(std::move(field));
     }
@@ -363,60 +358,103 @@ void FrmSenSpec::fraProb_MouseMove() { lblInstruction.setCaption(probabilityHelp
 
 void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp()); }
 
-// --- the specificity check of a single field ------------------------------------------
+// --- the positivity checks of a screening test's fields -------------------------------------
 
-// Whether an age group's positivity plus the specificity falls below 1. A group
-// with neither women nor positivity takes no part.
-bool FrmSenSpec::specificityTooLow(float specificity)
-{
-    const VarCon& vc = program.vc;
-    for (int g = 0; g < AgeGroupCount; ++g) {
-        const float per = vc.*Age::PerFem[size_t(g)];
-        const float women = vc.*Age::NoFem[size_t(g)];
-        if (per == 0 && women == 0)
-            continue;
-        if (float(double(specificity) + double(per)) < 1.0f)
-            return true;
-    }
-    return false;
-}
+void FrmSenSpec::Spec_Response() { ask(testchars::sumQuestion()); }
 
-void FrmSenSpec::Spec_Response()
+void FrmSenSpec::ask(const QString& question)
 {
-    strResponse = runtime().dialogs().inputBox(kResponsePrompt, {}, QStringLiteral("2"));
+    strResponse = runtime().dialogs().inputBox(question, {}, QStringLiteral("2"));
     strSorryMsg = kSorryMsg;
 }
 
+testchars::TestFigures FrmSenSpec::figuresOf(SenSpecRow r) const
+{
+    const size_t i = size_t(r);
+    return {QString::fromLatin1(kRows[i].caption), program.vc.*PerTest::Sens[i], program.vc.*PerTest::Spec[i]};
+}
+
 // The population form comes up over this one; its forward command only hides
-// it, and the specificity is checked again against what it stored the next
-// time the field is left.
-void FrmSenSpec::changePositivity()
+// it once the positivity fits the test's figures.
+void FrmSenSpec::changePositivity(std::function<testchars::TestFigures()> figures)
 {
     program.vc.QuestPopFromSenSpec = -1;
-    program.FrmQuestPop().showModal();
+    program.FrmQuestPop().showToFit(std::move(figures));
     // However the population form went away, its next showing is a normal one.
     program.vc.QuestPopFromSenSpec = 0;
 }
 
-void FrmSenSpec::checkSpecificity(testchars::RateField& field, float specificity, bool& cancel)
+// The answer to the question of a failed check: 1 the positivity (while the
+// characteristics are still open to it), 2 the figure of this form.
+void FrmSenSpec::answerConflict(const QString& question, std::function<testchars::TestFigures()> figures)
 {
-    if (!specificityTooLow(specificity))
-        return;
-    Spec_Response();
+    ask(question);
     // Once the characteristics were stored, or the results of the pass were
     // shown, the positivity behind them stays as it is.
     const bool positivityFixed = program.vc.SpecEntered || program.resultsShownInPass();
     if (strResponse == QLatin1String("1") && positivityFixed)
-        testchars::tell(field.box, strSorryMsg);
+        runtime().dialogs().msgBox(strSorryMsg);
     else if (strResponse == QLatin1String("1"))
-        changePositivity();
+        changePositivity(std::move(figures));
     else if (strResponse != QLatin1String("2"))
-        testchars::tell(field.box, kSelectOneOrTwo);
+        runtime().dialogs().msgBox(kSelectOneOrTwo);
+}
+
+// The sensitivity or specificity just read, against the positivity of every
+// age group: the specificity plus the positivity must reach 1, and no
+// positivity may exceed the sensitivity.
+void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& cancel)
+{
+    SenSpecRow r{};
+    bool isSpecificity = false;
+    for (size_t i = 0; i < kRows.size(); ++i)
+        if (&(this->*kRows[i].sens) == &field.box || &(this->*kRows[i].spec) == &field.box) {
+            r = SenSpecRow(i);
+            isSpecificity = &(this->*kRows[i].spec) == &field.box;
+        }
+    // A sensitivity refused for its range has had its message.
+    if (!isSpecificity && cancel)
+        return;
+    const auto figures = [this, r, isSpecificity, read] {
+        testchars::TestFigures f = figuresOf(r);
+        (isSpecificity ? f.specificity : f.sensitivity) = read;
+        return f;
+    };
+    const std::optional<testchars::PositivityConflict> conflict =
+        testchars::positivityConflict(program.vc, figures(), isSpecificity);
+    if (!conflict)
+        return;
+    answerConflict(testchars::conflictQuestion(program.vc, figures(), *conflict), figures);
     cancel = true;
     field.gotFocus();
 }
 
+bool FrmSenSpec::refusesPositivity(SenSpecRow r)
+{
+    const auto figures = [this, r] { return figuresOf(r); };
+    const std::optional<testchars::PositivityConflict> conflict =
+        testchars::positivityConflict(program.vc, figures());
+    if (!conflict)
+        return false;
+    answerConflict(testchars::conflictQuestion(program.vc, figures(), *conflict), figures);
+    // The way back to the figure: the test's row, its field in focus.
+    fraProb.setVisible(false);
+    fraScrTest.setVisible(true);
+    showRow(r);
+    show();
+    GotFocusOf(conflict->aboveSensitivity ? sensitivityField(r) : specificityField(r));
+    return true;
+}
+
 // --- forward and back -------------------------------------------------------------------
+
+bool FrmSenSpec::belowOneInAGroup(float specificity) const
+{
+    for (int g = 0; g < AgeGroupCount; ++g)
+        if (testchars::sumBelowOne(program.vc, g, specificity))
+            return true;
+    return false;
+}
 
 // The first visible, enabled specificity that is too low for a positivity
 // gets the message and the focus.
@@ -425,7 +463,7 @@ bool FrmSenSpec::refuseLowSpecificity()
     for (const RowDesign& r : kRows) {
         platform::TextBox& spec = this->*r.spec;
         testchars::RateField* field = rateField(spec);
-        if (!spec.visible() || !spec.enabled() || !specificityTooLow(field->value))
+        if (!spec.visible() || !spec.enabled() || !belowOneInAGroup(field->value))
             continue;
         testchars::tell(spec, strPrevMsg);
         // A field in a hidden frame cannot take the focus.

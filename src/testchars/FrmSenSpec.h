@@ -11,8 +11,13 @@
 #include "testchars/RateField.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
+
+namespace testchars {
+struct TestFigures;
+}
 
 // The rows of the test frame: the six screening tests in the model's order,
 // then the three NGZ retests.
@@ -96,6 +101,10 @@ public:
 
     // Asks whether to change the positivity (1) or the specificity (2).
     void Spec_Response();
+    // The positivity of every age group against the test's figures in the
+    // model. When they do not fit: the question of the field check, then the
+    // test's row on screen with the figure to change in focus; true then.
+    bool refusesPositivity(SenSpecRow row);
 
     // --- what the opening forms use ---------------------------------------------
     // A row's label and its sensitivity, specificity and test-cost fields.
@@ -137,9 +146,12 @@ private:
     void designRows();
     void designProbabilities();
     void takeUnitCosts();
-    void checkSpecificity(testchars::RateField& field, float specificity, bool& cancel);
-    bool specificityTooLow(float specificity);
-    void changePositivity();
+    void ask(const QString& question);
+    testchars::TestFigures figuresOf(SenSpecRow row) const;
+    void checkPositivity(testchars::RateField& field, float read, bool& cancel);
+    void answerConflict(const QString& question, std::function<testchars::TestFigures()> figures);
+    void changePositivity(std::function<testchars::TestFigures()> figures);
+    bool belowOneInAGroup(float specificity) const;
     bool refuseLowSpecificity();
     void copyCosts();
 

@@ -906,3 +906,191 @@ TEST_F(Paths, ThePreviewsOptionsLeadBackToItAndLeaveTheFiguresAlone)
 }
 
 } // namespace
+
+namespace {
+
+// A positivity that does not fit the screening test's figures (the
+// specificity plus the positivity short of 1, or a positivity above the
+// sensitivity) is refused wherever it comes in, naming the group and both
+// figures, and the user is led to the figure to change.
+enum class Moment { SensitivityField, TestSelectionForward, PopulationContinue, AgreeStep };
+
+struct PositivityCase {
+    const char* name;
+    Moment moment;
+    int group;             // the age group whose positivity is typed
+    const char* typed;     // as the user types it
+    const char* named;     // what the refusal says of the figures
+};
+
+class PositivityPath : public Paths, public ::testing::WithParamInterface<PositivityCase> {
+protected:
+    // The refusal shown last names the group and both figures.
+    void expectRefusal(const PositivityCase& c)
+    {
+        ASSERT_FALSE(dialogs.shown().empty());
+        const QString last = dialogs.shown().back().prompt;
+        EXPECT_TRUE(last.contains(QString::fromUtf8(c.named))) << last.toStdString();
+    }
+
+    platform::TextBox& positivityField(FrmQuestPop& pop, int group)
+    {
+        platform::TextBox* fields[] = {&pop.txtPerFem18, &pop.txtPerFem1825, &pop.txtPerFem25};
+        return *fields[group];
+    }
+};
+
+TEST_P(PositivityPath, IsRefusedWithTheWayBackToTheFigure)
+{
+    const PositivityCase& c = GetParam();
+    const acceptance::Programme prog = programme(kGenProbe);
+    acceptance::Programme typedIn = prog;
+    QJsonArray rates = prog.figures["PerFem"].toArray();
+    const QJsonValue own = rates[c.group];
+    const bool atTheStart = c.moment == Moment::SensitivityField || c.moment == Moment::TestSelectionForward;
+    if (atTheStart)
+        rates[c.group] = QString::fromUtf8(c.typed);
+    typedIn.figures["PerFem"] = rates;
+    startUpToTesting(typedIn);
+    Program& p = program();
+    FrmSenSpec& senSpec = p.FrmSenSpec();
+    FrmQuestPop& pop = p.FrmQuestPop();
+    // The user puts the programme's own positivity back on the population
+    // form that the refusal leads to.
+    const auto putBack = [&] {
+        bringUp(pop);
+        platform::TextBox& field = positivityField(pop, c.group);
+        ASSERT_TRUE(field.hasFocus()) << "the refused positivity is the one to change";
+        typeAndTab(field, own.toVariant().toString());
+        click(pop.cmdContinue);
+    };
+
+    switch (c.moment) {
+    case Moment::SensitivityField:
+        choosePair("GenProbe", "PCR on GenProbe");
+        bringUp(senSpec);
+        ASSERT_TRUE(senSpec.TxtGPSens.hasFocus());
+        dialogs.type("2");
+        QTest::keyClick(senSpec.TxtGPSens.widget(), Qt::Key_Tab);
+        expectRefusal(c);
+        EXPECT_TRUE(senSpec.TxtGPSens.hasFocus());
+        return;
+    case Moment::TestSelectionForward:
+        choosePair("GenProbe", "PCR on GenProbe");
+        dialogs.type("2");
+        clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmTesting", "FrmSenSpec"});
+        expectRefusal(c);
+        EXPECT_TRUE(senSpec.TxtGPSens.hasFocus());
+        EXPECT_FALSE(p.FrmConfirm().isShown());
+        return;
+    case Moment::PopulationContinue:
+    case Moment::AgreeStep:
+        break;
+    }
+
+    // The EIA rows stay on the characteristics after GenProbe is chosen; the
+    // pair goes on while they stay open beside the questionnaire.
+    choosePair("EIA", "No NGZ Test");
+    choosePair("GenProbe", "PCR on GenProbe");
+    leftOpen = QStringList{"FrmSenSpec"};
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+    // An EIA specificity of 0.95 falls short with the over-25 positivity:
+    // answer 1, and the population comes up over the characteristics.
+    bringUp(senSpec);
+    click(senSpec.TxtEIASpec);
+    dialogs.type("1");
+    bool refusedAtContinue = false;
+    whenModal(pop, [&] {
+        bringUp(pop);
+        platform::TextBox& field = positivityField(pop, c.group);
+        click(field);
+        typeAndTab(field, QString::fromUtf8(c.typed));
+        click(pop.cmdContinue);
+        refusedAtContinue = pop.isModal() && field.hasFocus();
+        if (c.moment == Moment::PopulationContinue)
+            expectRefusal(c);
+        // The user gives up on the positivity: the close box.
+        pop.window()->close();
+    });
+    typeAndTab(senSpec.TxtEIASpec, "0.95");
+    if (c.moment == Moment::PopulationContinue) {
+        EXPECT_TRUE(refusedAtContinue);
+        return;
+    }
+    // The user leaves the EIA figures as they are and goes on with the
+    // questions: EIA is not the test in use.
+    confirmToPercent(prog);
+    percentToDrugCosts(prog);
+    // The agree step refuses: the results are not computed from figures
+    // the screening test in use cannot have produced.
+    FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
+    whenModal(pop, putBack);
+    fillIn(drugs,
+           {{&drugs.txtAzi, prog.figures["CostAzi"].toString()},
+            {&drugs.txtDox, prog.figures["CostDox"].toString()},
+            {&drugs.txtPID, prog.figures["CostPID"].toString()}},
+           drugs.cmdAgree, "FrmQuestDrugCost");
+    expectRefusal(c);
+    EXPECT_FALSE(p.FrmScrResult().isLoaded());
+    // Agreed again with the positivity put back: the programme's own results.
+    clickThrough(drugs, drugs.cmdAgree, {"FrmScrResult"});
+    expectFigures(p.FrmScrResult(), prog);
+}
+
+const PositivityCase kPositivityCases[] = {
+    {"sensitivity_field", Moment::SensitivityField, 0, "80", "Females Under 18: 80% positive; GenProbe sensitivity 0.7"},
+    {"test_selection_forward", Moment::TestSelectionForward, 0, "80",
+     "Females Under 18: 80% positive; GenProbe sensitivity 0.7"},
+    {"population_continue", Moment::PopulationContinue, 1, "75", "Females 18 to 25: 75% positive; EIA sensitivity 0.7"},
+    {"agree_step_sum", Moment::AgreeStep, 2, "0.005", "Females over 25: 0.5% positive; GenProbe specificity 0.987"},
+    {"agree_step_sensitivity", Moment::AgreeStep, 0, "90", "Females Under 18: 90% positive; GenProbe sensitivity 0.7"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Moments, PositivityPath, ::testing::ValuesIn(kPositivityCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// A sensitivity typed and stored on the characteristics holds after they are
+// closed: Forward on the test selection checks the figures in the model and
+// leaves them as they are.
+struct ClosedCharacteristicsCase {
+    const char* name;
+    bool byBackArrow;  // else by the close box
+};
+
+class ClosedCharacteristics : public Paths, public ::testing::WithParamInterface<ClosedCharacteristicsCase> {};
+
+TEST_P(ClosedCharacteristics, LeaveTheTypedFiguresToTheTestSelectionsForward)
+{
+    const acceptance::Programme prog = programme(kGenProbe);
+    startUpToTesting(prog);
+    Program& p = program();
+    choosePair("GenProbe", "PCR on GenProbe");
+    FrmSenSpec& senSpec = p.FrmSenSpec();
+    bringUp(senSpec);
+    typeAndTab(senSpec.TxtGPSens, "0.92");
+    ASSERT_FLOAT_EQ(p.vc.SensGP, 0.92f);
+    if (GetParam().byBackArrow)
+        click(senSpec.cmdBack);
+    else
+        senSpec.window()->close();
+    expectOnScreen({"FrmTesting"});
+    dialogs.clear();
+    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+    EXPECT_TRUE(dialogs.shown().empty()) << "nothing to refuse";
+    EXPECT_FLOAT_EQ(p.vc.SensScr, 0.92f);
+    EXPECT_FLOAT_EQ(p.vc.SpecScr, 0.987f);
+}
+
+const ClosedCharacteristicsCase kClosings[] = {
+    {"back_arrow", true},
+    {"close_box", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Closings, ClosedCharacteristics, ::testing::ValuesIn(kClosings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// Whether the positivity of each age group fits a test's figures. The model
+// estimates a group's true prevalence as (positivity - 1 + specificity) /
+// (sensitivity - 1 + specificity): below 0 when the specificity plus the
+// positivity falls short of 1, above 1 when the positivity exceeds the
+// sensitivity. Neither may reach the results.
+
+#include <QString>
+
+#include <optional>
+
+struct VarCon;
+
+namespace testchars {
+
+// A test's figures as they stand when the check runs.
+struct TestFigures {
+    QString name;
+    float sensitivity = 1;
+    float specificity = 1;
+};
+
+struct PositivityConflict {
+    int group = 0;               // 0 under 18, 1 from 18 to 25, 2 over 25
+    bool aboveSensitivity = false;  // else the sum falls short of 1
+};
+
+// An age group whose specificity plus positivity, as a 32-bit sum, is below 1.
+// A group with neither women nor positivity takes no part.
+bool sumBelowOne(const VarCon& vc, int group, float specificity);
+
+// The first age group, in order, whose positivity does not fit the test: the
+// sum first (unless left out), then the positivity against the sensitivity.
+std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
+                                                     bool withSum = true);
+
+// The refusal, naming the group and both figures.
+QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
+
+// The question of the specificity check.
+QString sumQuestion();
+// The question for a conflict: the sum's, or its twin for a sensitivity
+// that a positivity exceeds: 1 to change the positivity, 2 the test's figure.
+QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
+
+} // namespace testchars
