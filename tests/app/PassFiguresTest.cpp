@@ -5,8 +5,6 @@
 
 #include "PathFixture.h"
 
-#include "platform/Dialogs.h"
-
 #include <QMap>
 #include <QTimer>
 
