@@ -76,9 +76,10 @@ QRect textExtent(const QLabel& l, const QRect& area, const QFont& font)
     return QFontMetrics(font).boundingRect(area, flags, l.text());
 }
 
-// The width of the caption's widest run between blanks. Such a run (a
-// figure such as "2.200.000,00 $") is kept on one line: the line breaker
-// would otherwise split a number at its group separator.
+// The width of the caption's widest run between blanks, with half a blank
+// either side. Such a run (a figure such as "2.200.000,00 $") is kept on one
+// line: the line breaker would otherwise split a number at its group
+// separator. The margin keeps figures in cells that touch apart.
 int widestRun(const QLabel& l, const QFont& font)
 {
     static const QRegularExpression blanks(QStringLiteral("[ \t\n]+"));
@@ -86,7 +87,7 @@ int widestRun(const QLabel& l, const QFont& font)
     int widest = 0;
     for (const QString& run : l.text().split(blanks, Qt::SkipEmptyParts))
         widest = std::max(widest, metrics.horizontalAdvance(run));
-    return widest;
+    return widest > 0 ? widest + metrics.horizontalAdvance(QLatin1Char(' ')) : 0;
 }
 
 // How many pixels the text at this font overflows the area across.
@@ -219,7 +220,7 @@ void Label::boxOrFontChanged()
         return;
     const QRect box = boxPixels();
     const QFont own = stateFont();
-    QFont font = largestFitting(*l, box, own, std::min(own.pointSizeF(), kSmallestFitPoints));
+    QFont font = largestFitting(*l, box, own, smallestFitPoints(own.pointSizeF()));
     QRect geometry = box;
     if (!fitsAt(*l, box, font)) {
         geometry = grownBox(*l, box, font);

@@ -3,12 +3,14 @@
 
 #include "platform/ControlBase.h"
 
+#include <algorithm>
+
 
 namespace platform {
 
 // A label: a caption that wraps at word boundaries. A caption never shows
 // cut: when it does not fit the label's box at the label's font, it is drawn
-// at the largest smaller font that fits, down to kSmallestFitPoints; past
+// at the largest smaller font that fits, down to smallestFitPoints; past
 // that the box grows into the free space around it, and where even that is
 // not enough the font shrinks further. Nothing is elided.
 class Label : public Control {
@@ -21,7 +23,9 @@ public:
     QString caption();
     void setCaption(const QString& c);
 
-    static constexpr double kSmallestFitPoints = 6.0;
+    // How far a caption shrinks before its box grows instead: three quarters
+    // of its own size, but never below 6 points (nor above its own size).
+    static double smallestFitPoints(double ownPoints) { return std::min(ownPoints, std::max(6.0, ownPoints * 0.75)); }
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
