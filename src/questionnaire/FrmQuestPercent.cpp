@@ -167,7 +167,7 @@ void FrmQuestPercent::txtPerReturn_Validate(bool& cancel)
     if (quest::valueAbove(txtPerReturn.text(), 0, 100))
         return;
     if (txtPerReturn.text().isEmpty()) {
-        txtPerReturn.setText("0.79");
+        txtPerReturn.setText(num::generalFormat(kDefaultReturn));
         return;
     }
     cancel = true;

@@ -7,6 +7,7 @@
 #include "results/FrmScrResult.h"
 #include "shell/FrmConsole.h"
 #include "QuestFixture.h"
+#include "support/LocaleScope.h"
 
 using questtest::QuestTest;
 
@@ -85,24 +86,29 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
         {"-5", refused, "", ""},     {"101", refused, "", ""},     {"x", refused, "", ""},
         {"1e-50", refused, "", ""},  // a float holds it as 0: no rate
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
-        FrmQuestPercent& f = withShares("30");
-        program().vc.PerReturn = -3;
-        dialogs.clear();
-        typeAndTab(f.txtPerReturn, c.typed);
-        if (std::isnan(c.stored)) {
-            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPercent::MsgReturn});
-            EXPECT_TRUE(f.txtPerReturn.hasFocus());
-            EXPECT_EQ(f.txtPerReturn.text(), "");
-            EXPECT_EQ(program().vc.PerReturn, -3);
-        } else {
-            EXPECT_TRUE(dialogs.prompts().empty());
-            EXPECT_EQ(program().vc.PerReturn, c.stored);
-            EXPECT_EQ(f.txtPerReturn.text(), c.text);
-            EXPECT_EQ(f.labelReturn.caption(), c.echo);
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        testsupport::LocaleScope scope(locale);
+        const auto local = [&locale](QString text) { return text.replace(u'.', locale.decimalPoint()); };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(locale.name().toStdString() + " " + c.typed.toStdString());
+            FrmQuestPercent& f = withShares("30");
+            program().vc.PerReturn = -3;
+            dialogs.clear();
+            typeAndTab(f.txtPerReturn, local(c.typed));
+            if (std::isnan(c.stored)) {
+                EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPercent::MsgReturn});
+                EXPECT_TRUE(f.txtPerReturn.hasFocus());
+                EXPECT_EQ(f.txtPerReturn.text(), "");
+                EXPECT_EQ(program().vc.PerReturn, -3);
+            } else {
+                EXPECT_TRUE(dialogs.prompts().empty());
+                EXPECT_EQ(program().vc.PerReturn, c.stored);
+                EXPECT_EQ(f.txtPerReturn.text(), local(c.text));
+                EXPECT_EQ(f.labelReturn.caption(), c.echo);
+            }
+            f.unload();
         }
-        f.unload();
     }
 }
 
