@@ -67,10 +67,12 @@ TEST_F(QuestPopTest, LeavingAPositivityAgainKeepsWhatTheFieldWrote)
         QString written;
         float stored;
         QString echo;
+        QString retyped = {};  // typed over what the field wrote
     };
     const Case cases[] = {
         {"100 % shows as 1, which is not 1 %", "100", "100", "1", 1.0f, "100%"},
         {"a group with no women takes zero", "0", {}, "0", 0.0f, "0%"},
+        {"1 typed over the 1 that 100 % left is 1 %", "100", "100", "1", 0.01f, "1%", "1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,6 +82,8 @@ TEST_F(QuestPopTest, LeavingAPositivityAgainKeepsWhatTheFieldWrote)
             QTest::keyClick(edit(f.txtPerFem1825), Qt::Key_Backtab);
         }
         EXPECT_EQ(f.txtPerFem18.text(), c.written);
+        if (!c.retyped.isEmpty())
+            QTest::keyClicks(edit(f.txtPerFem18), c.retyped);
         QTest::keyClick(edit(f.txtPerFem18), Qt::Key_Tab);
         EXPECT_EQ(program().vc.PerFem18, c.stored);
         EXPECT_EQ(f.lblYV18.caption(), c.echo);
