@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QSignalBlocker>
@@ -19,7 +20,19 @@ class ListWidget : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
+    // A press on the item that is chosen already: no change, so no Click.
+    std::function<void()> chosenItemPressed;
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int before = currentRow();
+        const bool onIt = before >= 0 && indexAt(event->position().toPoint()).row() == before;
+        QListWidget::mousePressEvent(event);
+        if (onIt && currentRow() == before && chosenItemPressed)
+            chosenItemPressed();
+    }
+
     void focusInEvent(QFocusEvent* event) override
     {
         QFocusEvent choosingNothing(event->type(), Qt::MouseFocusReason);
@@ -70,6 +83,10 @@ QWidget* ListBox::createWidget(QWidget* parent)
 {
     auto* l = new ListWidget(parent);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->chosenItemPressed = [this] {
+        if (ChosenItemClicked)
+            ChosenItemClicked();
+    };
     QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) { selectionChanged(row); });
     return l;
 }

@@ -22,6 +22,10 @@ public:
     void clear();
     bool canHoldFocus() const override { return true; }
 
+    // A click on the item that is chosen already, which changes nothing and
+    // raises no Click.
+    std::function<void()> ChosenItemClicked;
+
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override { items_ = designItems_; index_ = -1; }

@@ -102,6 +102,7 @@ FrmTesting::FrmTesting(Program& p) : ScalingForm(p, "FrmTesting")
     lstScreenTest.Click = [this] { lstScreenTest_Click(); };
     lstScreenTest.Validate = [this](bool& cancel) { lstScreenTest_Validate(cancel); };
     lstNgzTest.Click = [this] { lstNgzTest_Click(); };
+    lstNgzTest.ChosenItemClicked = [this] { lstNgzTest_ChosenItemClicked(); };
     lstNgzTest.Validate = [this](bool& cancel) { lstNgzTest_Validate(cancel); };
     cmdBack.Click = [this] { cmdBack_Click(); };
     cmdNext.Click = [this] { cmdNext_Click(); };
@@ -114,6 +115,7 @@ void FrmTesting::Form_Load()
 {
     scalingPreamble();
     TestCode = InvalidCode;
+    setUpCode_ = InvalidCode;
     for (const char* item : kScreeningTexts)
         lstScreenTest.addItem(item);
     for (const char* item : kNgzTexts)
@@ -151,15 +153,27 @@ void FrmTesting::lstNgzTest_Click() { checkPair(); }
 
 void FrmTesting::lstScreenTest_Click()
 {
-    // With a retest chosen, a new screening test makes a new pair: a
-    // supported one is set up at once; an unsupported one takes Forward away
-    // until a retest that fits it is chosen.
+    // With a retest chosen, a new screening test makes a new pair. It is only
+    // checked: the keys stay with the list, Forward is offered while the pair
+    // is supported, and the user hears why it is not. The set-up waits for
+    // the retest's click or Forward.
     if (lstNgzTest.listIndex() < 0)
         return;
     ValidateSelection();
+    offerForward(TestCode != InvalidCode);
     if (TestCode == InvalidCode)
-        offerForward(false);
-    else
+        runtime().dialogs().msgBox(
+            QStringLiteral("%1 is not offered with %2: you have chosen incorrect test combinations. Choose "
+                           "another test, or click %2 again to see valid combinations.")
+                .arg(lstScreenTest.text(), lstNgzTest.text()));
+}
+
+// The retest clicked again after the screening test changed: the pair is
+// checked, and set up when supported, as at a new choice.
+void FrmTesting::lstNgzTest_ChosenItemClicked()
+{
+    ValidateSelection();
+    if (TestCode == InvalidCode || setUpCode_ != TestCode)
         checkPair();
 }
 
@@ -171,21 +185,33 @@ void FrmTesting::GetCost()
         offerValidCombinations(MsgInvalidPair);
         return;
     }
+    setUp(c->code, true);
+}
+
+// The pair becomes the selection in use and its rows are turned on among the
+// characteristics; shown, those come up with the focus in the screening
+// test's sensitivity.
+void FrmTesting::setUp(std::int16_t code, bool showCharacteristics)
+{
+    const Combination& c = *combination(code);
     ::FrmSenSpec& senSpec = program.FrmSenSpec();
     senSpec.fraProb.setVisible(false);
     senSpec.fraScrTest.setVisible(true);
-    senSpec.show();
-    const SenSpecRow screening = rowOf(c->screening);
+    if (showCharacteristics)
+        senSpec.show();
+    const SenSpecRow screening = rowOf(c.screening);
     senSpec.showRow(screening);
-    senSpec.GotFocusOf(senSpec.sensitivityField(screening));
+    if (showCharacteristics)
+        senSpec.GotFocusOf(senSpec.sensitivityField(screening));
     // The screening option first: the retest's handler checks it.
-    program.sel.selectScrTest(program.vc, c->screening);
-    program.sel.selectNgzTest(program.vc, c->ngz);
-    if (!c->ngzRowsShown.empty()) {
+    program.sel.selectScrTest(program.vc, c.screening);
+    program.sel.selectNgzTest(program.vc, c.ngz);
+    if (!c.ngzRowsShown.empty()) {
         senSpec.lblNGZTitle.setVisible(true);
-        for (SenSpecRow r : c->ngzRowsShown)
+        for (SenSpecRow r : c.ngzRowsShown)
             senSpec.showRow(r);
     }
+    setUpCode_ = c.code;
 }
 
 void FrmTesting::restart()
@@ -238,6 +264,9 @@ void FrmTesting::cmdNext_Click()
     // against the positivity as it stands now.
     if (program.FrmSenSpec().refusesPositivity(rowOf(c->screening)))
         return;
+    // A pair chosen by the screening test alone is set up now.
+    if (setUpCode_ != TestCode)
+        setUp(c->code, false);
     hide();
     VarCon& vc = program.vc;
     const int scr = static_cast<int>(c->screening);

@@ -42,6 +42,7 @@ public:
     void lstScreenTest_Click();
     void lstScreenTest_Validate(bool& cancel);
     void lstNgzTest_Click();
+    void lstNgzTest_ChosenItemClicked();
     void lstNgzTest_Validate(bool& cancel);
     void cmdBack_Click();
     void cmdNext_Click();
@@ -72,4 +73,7 @@ private:
     // this form starts afresh.
     void offerValidCombinations(const char* question);
     void restart();
+    void setUp(std::int16_t code, bool showCharacteristics);
+    // The pair last set up: its selection in use, its rows turned on.
+    std::int16_t setUpCode_ = InvalidCode;
 };

@@ -16,6 +16,14 @@ class TestingTest : public QuestTest {
 protected:
     FrmTesting& testing() { return shown(program().FrmTesting()); }
 
+    // A click of the mouse on the list's item.
+    static void clickItem(platform::ListBox& list, int index)
+    {
+        auto* w = qobject_cast<QListWidget*>(list.widget());
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(index)).center());
+    }
+
     // Chooses the pair as a click on each list does.
     void choose(FrmTesting& f, int screening, int ngz)
     {
@@ -158,31 +166,70 @@ TEST_F(TestingTest, ForwardRunsTheSpecificityCheckAgainstThePositivityAsItStands
     EXPECT_TRUE(program().FrmConfirm().isShown());
 }
 
-TEST_F(TestingTest, ANewScreeningTestChecksThePairAgainAndForwardIsNeverOfferedForAnUnsupportedOne)
+TEST_F(TestingTest, ANewScreeningTestOnlyChecksThePairAndTheKeysStayWithTheList)
 {
     FrmTesting& f = testing();
-    choose(f, 0, 1);
-    ASSERT_TRUE(f.cmdNext.visible());
-    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Down);  // EIA with PCR on Genprobe
-    EXPECT_EQ(f.lstScreenTest.listIndex(), 1);
-    EXPECT_EQ(f.TestCode, FrmTesting::InvalidCode);
-    EXPECT_FALSE(f.cmdNext.visible());
-    EXPECT_FALSE(f.mnuForward.enabled());
-    EXPECT_TRUE(dialogs.prompts().empty()) << "the question waits for a retest to be chosen";
-    f.cmdNext_Click();
-    EXPECT_TRUE(f.isShown()) << "Forward with an unsupported pair on screen goes nowhere";
+    FrmSenSpec& senSpec = program().FrmSenSpec();
+    dialogs.setEveryBoxRunsALoop(true);
+    clickItem(f.lstScreenTest, 0);
+    clickItem(f.lstNgzTest, 1);  // GenProbe with PCR on Genprobe, set up
+    ASSERT_TRUE(senSpec.isShown());
+    activate(f);
+    clickItem(f.lstScreenTest, 0);
 
-    f.lstNgzTest.setListIndex(2);
-    EXPECT_EQ(f.TestCode, 12);
-    EXPECT_TRUE(f.cmdNext.visible());
-    f.lstScreenTest.setListIndex(0);  // GenProbe with DFA on EIA
-    EXPECT_FALSE(f.cmdNext.visible());
-    f.lstNgzTest.setListIndex(0);
-    EXPECT_EQ(f.TestCode, 0);
-    f.lstScreenTest.setListIndex(1);  // EIA with None: supported at once
-    EXPECT_EQ(f.TestCode, 10);
+    struct Step {
+        const char* what;
+        Qt::Key key;
+        int screening;
+        bool forward;
+        const char* why;  // the message when Forward goes
+    };
+    const Step steps[] = {
+        {"Down: EIA", Qt::Key_Down, 1, false, "EIA is not offered with PCR on Genprobe"},
+        {"Down: Pcr Cervix", Qt::Key_Down, 2, false, "Pcr Cervix is not offered with PCR on Genprobe"},
+        {"Home: GenProbe", Qt::Key_Home, 0, true, nullptr},
+        {"Down: EIA again", Qt::Key_Down, 1, false, "EIA is not offered with PCR on Genprobe"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        dialogs.clear();
+        QTest::keyClick(f.lstScreenTest.widget(), step.key);
+        EXPECT_EQ(f.lstScreenTest.listIndex(), step.screening);
+        EXPECT_EQ(f.cmdNext.visible(), step.forward);
+        EXPECT_EQ(f.mnuForward.enabled(), step.forward);
+        if (step.why) {
+            ASSERT_EQ(dialogs.prompts().size(), 1u);
+            EXPECT_TRUE(dialogs.prompts().front().startsWith(step.why)) << dialogs.prompts().front().toStdString();
+        } else {
+            EXPECT_TRUE(dialogs.prompts().empty());
+        }
+        EXPECT_TRUE(f.lstScreenTest.hasFocus()) << "the keys stay with the list";
+        EXPECT_TRUE(program().sel.OptScrTest(0)) << "the set-up waits for the retest or Forward";
+    }
+
+    // The highlighted retest clicked again checks the unsupported pair: No
+    // to the question starts the form afresh.
+    dialogs.clear();
+    dialogs.answer(platform::Answer::No);
+    clickItem(f.lstNgzTest, 1);
+    EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmTesting::MsgInvalidPair});
+    EXPECT_EQ(f.lstScreenTest.listIndex(), -1);
+
+    // A supported pair made by the screening test alone is set up by Forward.
+    clickItem(f.lstScreenTest, 0);
+    clickItem(f.lstNgzTest, 0);
+    activate(f);
+    clickItem(f.lstScreenTest, 0);
+    dialogs.clear();
+    QTest::keyClick(f.lstScreenTest.widget(), Qt::Key_Down);  // EIA with None
+    EXPECT_TRUE(dialogs.prompts().empty());
+    EXPECT_TRUE(program().sel.OptScrTest(0));
+    press(f.cmdNext);
     EXPECT_TRUE(program().sel.OptScrTest(1));
-    EXPECT_TRUE(f.cmdNext.visible());
+    EXPECT_EQ(program().vc.ScrTest, "EIA");
+    EXPECT_EQ(program().vc.SpecScr, program().vc.SpecEIA);
+    EXPECT_FALSE(senSpec.specificityField(SenSpecRow::EIA).enabled());
+    EXPECT_TRUE(program().FrmConfirm().isShown());
 }
 
 TEST_F(TestingTest, LeavingAListWithoutAChoiceIsRefused)
