@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <QRegularExpression>
 #include <QVariant>
 #include <QLineEdit>
@@ -241,6 +242,30 @@ namespace {
 QLineEdit* lineEdit(QWidget* w) { return qobject_cast<QLineEdit*>(w); }
 QPlainTextEdit* textEdit(QWidget* w) { return qobject_cast<QPlainTextEdit*>(w); }
 
+// The room a line edit gives its text: its width less the frame and the
+// margin QLineEdit keeps either side, and room for the caret.
+int lineRoom(const QLineEdit& e)
+{
+    const int frame = e.hasFrame() ? e.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &e) : 0;
+    const QMargins margins = e.textMargins();
+    constexpr int kLineEditMargin = 2;
+    return e.width() - 2 * frame - 2 * kLineEditMargin - margins.left() - margins.right() - 1;
+}
+
+// The largest size from the font's own down to `smallest`, in quarter
+// points, at which the whole text fits the line; `smallest` when none does.
+QFont largestShowingWhole(const QLineEdit& e, QFont font, double smallest)
+{
+    const int room = lineRoom(e);
+    for (double points = font.pointSizeF(); points > smallest; points -= 0.25) {
+        font.setPointSizeF(points);
+        if (QFontMetrics(font).horizontalAdvance(e.text()) <= room)
+            return font;
+    }
+    font.setPointSizeF(smallest);
+    return font;
+}
+
 void showText(QWidget* w, const QString& t)
 {
     QSignalBlocker block(w);
@@ -295,6 +320,7 @@ QWidget* TextBox::createWidget(QWidget* parent)
     }
     auto* e = new QLineEdit(parent);
     e->setAlignment(designAlign_);
+    QObject::connect(e, &QLineEdit::textChanged, e, [this] { boxOrFontChanged(); });
     // Only the user's edits reach here: the program writes with signals blocked.
     QObject::connect(e, &QLineEdit::textEdited, e, [this] { userEdited_ = true; });
     QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& t) { edited(t); });
@@ -317,9 +343,19 @@ void TextBox::resetState()
     locked_ = designLocked_;
 }
 
+void TextBox::boxOrFontChanged()
+{
+    auto* e = lineEdit(widget());
+    if (!e)
+        return;
+    const QFont own = stateFont();
+    e->setFont(largestShowingWhole(*e, own, std::min(own.pointSizeF(), 6.0)));
+}
+
 void TextBox::applyState()
 {
     showText(widget(), text_);
+    boxOrFontChanged();
     setLocked(locked_);
     select(widget(), 0, 0);
 }
@@ -333,6 +369,7 @@ void TextBox::setText(const QString& t)
     text_ = t;
     userEdited_ = false;
     showText(widget(), t);
+    boxOrFontChanged();
     if (changed && Change)
         Change();
 }

@@ -41,6 +41,8 @@ private:
 };
 
 // A text box: one line, or with designMultiLine() several lines that wrap.
+// A one-line box whose text is wider than the box draws it in a smaller
+// font, down to 6 points, so a figure shows whole; longer texts scroll.
 class TextBox : public Control {
 public:
     TextBox(Form& f, QString name) : Control(f, std::move(name), ControlKind::TextBox) {}
@@ -68,6 +70,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override;
     void applyState() override;
+    void boxOrFontChanged() override;
 
 private:
     void edited(const QString& t);

@@ -6,6 +6,8 @@
 #include "support/WholeText.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <cmath>
 
 namespace {
@@ -29,6 +31,8 @@ public:
         lblNote.designGeometry(120, 1000, 3000, 300);
         txtBelow.designGeometry(120, 3400, 3000, 300);
         lblTall.designGeometry(5000, 1000, 1200, 900);
+        txtCost.designGeometry(5000, 3000, 1000, 300);
+        txtCost.designTabIndex(0);
     }
     Label lblHead{*this, "lblHead"};
     Label lblCell{*this, "lblCell"};
@@ -36,6 +40,7 @@ public:
     Label lblNote{*this, "lblNote"};
     TextBox txtBelow{*this, "txtBelow"};
     Label lblTall{*this, "lblTall"};
+    TextBox txtCost{*this, "txtCost"};
 };
 
 using LabelFit = OnScreen;
@@ -111,6 +116,44 @@ TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
             EXPECT_GT(l->width(), box.width());
             break;
         }
+    }
+}
+
+// A one-line field shows a figure whole in a smaller font, whether the
+// program wrote it or the user typed it; a text too long even at 6 points
+// scrolls as before.
+TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFont)
+{
+    struct Case {
+        const char* text;
+        bool typed;
+        bool shrunk, whole;
+    };
+    const Case cases[] = {
+        {"9,50 $", false, false, true},
+        {"1.000.000,00 $", false, true, true},
+        {"1000000", true, false, true},
+        {"1000000000", true, true, true},
+        {"Springfield County Department of Public Health", true, true, false},
+    };
+    CellForm f(runtime);
+    showActive(f);
+    auto* e = static_cast<QLineEdit*>(f.txtCost.widget());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        f.txtCost.setText("");
+        if (c.typed) {
+            f.txtCost.setFocus();
+            QTest::keyClicks(e, c.text);
+        } else {
+            f.txtCost.setText(c.text);
+        }
+        ASSERT_EQ(e->text(), c.text);
+        const double drawn = e->font().pointSizeF();
+        EXPECT_EQ(drawn < 10, c.shrunk) << drawn;
+        EXPECT_GE(drawn, 6);
+        const int textRoom = e->contentsRect().width() - 4;  // QLineEdit's margin either side
+        EXPECT_EQ(e->fontMetrics().horizontalAdvance(c.text) <= textRoom, c.whole) << drawn;
     }
 }
 

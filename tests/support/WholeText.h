@@ -10,6 +10,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -34,21 +35,32 @@ inline bool showsWholeText(const QLabel& l)
     return insideContainer && area.contains(metrics.boundingRect(area, flags, l.text()));
 }
 
-// The labels of the form on screen whose caption shows cut, as
-// "name: caption (font size)".
-inline QStringList cutLabels(platform::Form& form)
+// Whether a one-line field shows its whole text: within the room QLineEdit
+// gives it, its frame and a margin of 2 pixels either side.
+inline bool showsWholeText(const QLineEdit& e)
+{
+    return e.fontMetrics().horizontalAdvance(e.text()) <= e.contentsRect().width() - 4;
+}
+
+// The labels and one-line fields of the form on screen whose text shows cut,
+// as "form.name: text at size in width x height".
+inline QStringList cutCaptions(platform::Form& form)
 {
     QStringList cut;
     for (platform::Control* c : form.controls()) {
-        const auto* l = qobject_cast<const QLabel*>(c->widget());
-        if (c->kind() != platform::ControlKind::Label || !l || l->text().isEmpty() || !l->isVisibleTo(l->window()))
+        QWidget* w = c->widget();
+        if (!w || !w->isVisibleTo(w->window()))
             continue;
-        if (!showsWholeText(*l))
-            cut << QStringLiteral("%1.%2: \"%3\" at %4 pt in %5x%6")
-                       .arg(form.name(), c->name(), l->text())
-                       .arg(l->font().pointSizeF())
-                       .arg(l->width())
-                       .arg(l->height());
+        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(w) : nullptr;
+        const auto* e = qobject_cast<const QLineEdit*>(w);
+        const QString text = l ? l->text() : e ? e->text() : QString();
+        if (text.isEmpty() || (l && showsWholeText(*l)) || (e && showsWholeText(*e)))
+            continue;
+        cut << QStringLiteral("%1.%2: \"%3\" at %4 pt in %5x%6")
+                   .arg(form.name(), c->name(), text)
+                   .arg(w->font().pointSizeF())
+                   .arg(w->width())
+                   .arg(w->height());
     }
     return cut;
 }

@@ -1,6 +1,6 @@
-// Every label of every form shows its whole caption, at every screen size the
-// forms scale to and maximised, for the acceptance programmes and for the
-// largest figures the inputs allow.
+// Every label and one-line field of every form shows its whole text, at every
+// screen size the forms scale to and maximised, for the acceptance programmes
+// and for the largest figures the inputs allow.
 #include "WhatIfScreens.h"
 #include "results/ResultScreens.h"
 #include "support/WholeText.h"
@@ -86,7 +86,7 @@ protected:
     }
 };
 
-TEST_P(WholeCaptions, EveryLabelOfEveryFormShowsItsWholeCaption)
+TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
 {
     const ScreenSize& size = GetParam();
     for (const testsupport::Programme& programme : Programmes()) {
@@ -106,7 +106,7 @@ TEST_P(WholeCaptions, EveryLabelOfEveryFormShowsItsWholeCaption)
             f->show();
             fillScreen(*f, size);
             QCoreApplication::processEvents();
-            const QStringList cut = testsupport::cutLabels(*f);
+            const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
             f->hide();
         }
