@@ -58,6 +58,10 @@ std::optional<QString> CurrencyField::refusal(const QString& text) const
     const std::optional<Money> amount = moneyOf(text);
     if (!amount)
         return rule_.message;
+    // Not even the field's own text stands for an amount it refuses: the
+    // calculator shows a rate of 0 until one is given.
+    if (!rule_.zeroAllowed && amount->ticks() <= 0)
+        return rule_.message;
     if (text != accepted_
         && !(numericAbove(text, rule_.zeroAllowed) && (rule_.zeroAllowed || amount->ticks() > 0)))
         return rule_.message;

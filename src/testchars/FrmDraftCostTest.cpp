@@ -306,6 +306,9 @@ void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
     const QString answer = runtime().dialogs().inputBox(
         QString::fromUtf8(type.prompt) + cost + "\r\n\r\n" + "If this is your cost then type the letter 'y' ",
         QStringLiteral("Confirm"));
+    // Cancel leaves everything as it is; any answer but y starts afresh.
+    if (answer.isEmpty())
+        return;
     if (answer != QLatin1String("y") && answer != QLatin1String("Y")) {
         cmdReset_Click();
         return;
@@ -319,6 +322,13 @@ void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
 
 void FrmDraftCostTest::cmdReset_Click()
 {
+    // The questions go first: the focus leaving a field that hides passes
+    // through the others, whose entering and leaving would write figures
+    // into them again.
+    for (const Question& q : kQuestions)
+        (this->*q.label).setVisible(false);
+    for (const Question& q : kQuestions)
+        (this->*q.field).setVisible(false);
     for (platform::TextBox* f : {&txtBatPerDay, &txtTstPerBat, &txtContPerBat, &txtLabHour, &txtTestKits,
                                  &txtReagTrans})
         f->setText({});
@@ -326,10 +336,6 @@ void FrmDraftCostTest::cmdReset_Click()
     BatPerDay = ContPerBat = TstPerDay = TstPerBat = 0;
     LabHour = LaborPerTest = TestKits = ReagTrans = MatPerTest = MatPerTestCtl = LaborMaterials = Money();
     TestType = 0;
-    for (const Question& q : kQuestions)
-        (this->*q.label).setVisible(false);
-    for (const Question& q : kQuestions)
-        (this->*q.field).setVisible(false);
 }
 
 void FrmDraftCostTest::cmdNext_Click()

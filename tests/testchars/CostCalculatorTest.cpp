@@ -92,24 +92,75 @@ TEST_F(CalculatorTest, WorkedExamples)
     }
 }
 
-TEST_F(CalculatorTest, OnlyYAcceptsTheCostAnythingElseResets)
+TEST_F(CalculatorTest, OnlyYAcceptsTheCostCancelKeepsTheAnswersAnythingElseResets)
 {
-    for (const QString answer : {"y", "Y", "yes", "", "n"}) {
+    enum class Outcome { Taken, Kept, Reset };
+    const std::pair<QString, Outcome> cases[] = {{"y", Outcome::Taken}, {"Y", Outcome::Taken}, {"", Outcome::Kept},
+                                                 {"yes", Outcome::Reset}, {"n", Outcome::Reset}};
+    for (const auto& [answer, outcome] : cases) {
         SCOPED_TRACE(answer.toStdString());
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
         FrmDraftCostTest& d = onScreen(p);
         key(d, Qt::Key_F1);
         enter(d, kWorkedFigures);
-        script.type(answer);
+        script.type(answer);  // empty: the box's Cancel
         key(d, Qt::Key_F1, Qt::ControlModifier);
-        const bool taken = answer == "y" || answer == "Y";
-        EXPECT_EQ(p.FrmTestCost().TxtCostGP.text(), taken ? "$8.00" : "$3.35");
-        EXPECT_EQ(d.TestType, taken ? 1 : 0);
-        EXPECT_EQ(d.txtTstPerBat.visible(), taken);
-        EXPECT_EQ(d.txtTstPerBat.text(), taken ? "40" : "");
-        EXPECT_EQ(d.TstPerBat, taken ? 40.0f : 0.0f);
-        EXPECT_EQ(d.lblLaborMaterials.caption().isEmpty(), !taken);
+        const bool reset = outcome == Outcome::Reset;
+        EXPECT_EQ(p.FrmTestCost().TxtCostGP.text(), outcome == Outcome::Taken ? "$8.00" : "$3.35");
+        EXPECT_EQ(d.TestType, reset ? 0 : 1);
+        EXPECT_EQ(d.txtTstPerBat.visible(), !reset);
+        const QStringList shown{d.txtTstPerBat.text(), d.txtBatPerDay.text(), d.txtContPerBat.text(),
+                                d.txtLabHour.text(),   d.txtTestKits.text(),  d.txtReagTrans.text()};
+        const QStringList typed{"40", "2", "4", "$12.00", "$5.00", "$1.00"};
+        EXPECT_EQ(shown, reset ? QStringList(6, QString()) : typed);
+        EXPECT_EQ(d.TstPerBat, reset ? 0.0f : 40.0f);
+        EXPECT_EQ(d.lblLaborMaterials.caption().isEmpty(), reset);
+    }
+}
+
+// Fields left as the calculator shows them after a reset, and the reset
+// itself while a question is being answered.
+TEST_F(CalculatorTest, ARateOrKitCostLeftAtTheShownZeroIsRefusedAndResetLeavesTheFieldsEmpty)
+{
+    struct Case {
+        const char* what;
+        int answered;              // figures typed before, in question order
+        bool reset;                // F9 then, with the next question in focus
+        QString message;           // when the next question is left as shown
+    };
+    const Case cases[] = {
+        {"hourly rate left at 0", 3, false, kNumeric},
+        {"kit cost left at 0", 4, false, kNumeric},
+        {"reset in the hourly rate", 3, true, {}},
+        {"reset in the reagent cost", 5, true, {}},
+        {"reset in the tests per batch", 0, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = onScreen(p);
+        key(d, Qt::Key_F1);
+        enter(d, kWorkedFigures.mid(0, c.answered));
+        platform::TextBox* fields[] = {&d.txtTstPerBat, &d.txtBatPerDay, &d.txtContPerBat,
+                                       &d.txtLabHour,   &d.txtTestKits,  &d.txtReagTrans};
+        platform::TextBox& next = *fields[c.answered];
+        ASSERT_TRUE(next.hasFocus());
+        script.clear();
+        if (c.reset) {
+            key(d, Qt::Key_F9);
+            EXPECT_TRUE(script.prompts().empty());
+            key(d, Qt::Key_F1);
+            for (platform::TextBox* f : fields)
+                EXPECT_EQ(f->text(), "") << f->name().toStdString();
+            EXPECT_EQ(d.LabHour, Money());
+            continue;
+        }
+        EXPECT_EQ(next.text(), "0");
+        QTest::keyClick(edit(next), Qt::Key_Tab);
+        EXPECT_EQ(script.prompts(), std::vector<QString>{c.message});
+        EXPECT_TRUE(next.hasFocus());
     }
 }
 
