@@ -144,14 +144,18 @@ QRect boxOf(const QWidget& w)
 }
 
 // How far a box may grow to each side before it meets its container's edge
-// or the box of another control: all the way to a control that stays as it
-// is, half way to a label that may grow towards it too. What the box already
+// or the box of another control: nearly all the way to a control that stays
+// as it is, half way to a label that may grow towards it too. What the box already
 // overlaps (a backdrop) does not stop it, and a hidden control keeps its
 // place, so the labels grow the same whatever was shown first. Only controls
 // beside the span [from, to] count.
 struct Room {
     int before, after;
 };
+
+// Pixels a grown box keeps clear of a control that does not grow (a rule
+// between columns), so its text does not run into it.
+constexpr int kClearance = 3;
 
 Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, int from, int to)
 {
@@ -168,11 +172,12 @@ Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, in
         if (g.intersects(box) || spanHigh < from || spanLow > to)
             continue;
         const int otherLow = horizontal ? g.left() : g.top(), otherHigh = horizontal ? g.right() : g.bottom();
-        const int share = other->property(kBoxProperty).isValid() ? 2 : 1;
+        const bool label = other->property(kBoxProperty).isValid();
+        const auto roomTo = [label](int gap) { return label ? gap / 2 : gap - kClearance; };
         if (otherLow > high)
-            room.after = std::min(room.after, (otherLow - high - 1) / share);
+            room.after = std::min(room.after, roomTo(otherLow - high - 1));
         else if (otherHigh < low)
-            room.before = std::min(room.before, (low - otherHigh - 1) / share);
+            room.before = std::min(room.before, roomTo(low - otherHigh - 1));
     }
     room.before = std::max(0, room.before);
     room.after = std::max(0, room.after);
