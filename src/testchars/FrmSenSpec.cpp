@@ -402,7 +402,8 @@ void FrmSenSpec::answerConflict(const QString& question, std::function<testchars
 
 // The sensitivity or specificity just read, against the positivity of every
 // age group: the specificity plus the positivity must reach 1, and no
-// positivity may exceed the sensitivity.
+// positivity may exceed the sensitivity. Each field checks its own figure,
+// the one the user can change there.
 void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& cancel)
 {
     SenSpecRow r{};
@@ -421,7 +422,9 @@ void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& 
         return f;
     };
     const std::optional<testchars::PositivityConflict> conflict =
-        testchars::positivityConflict(program.vc, figures(), isSpecificity);
+        testchars::positivityConflict(program.vc, figures(),
+                                      isSpecificity ? testchars::PositivityRule::Sum
+                                                    : testchars::PositivityRule::Sensitivity);
     if (!conflict)
         return;
     answerConflict(testchars::conflictQuestion(program.vc, figures(), *conflict), figures);

@@ -43,12 +43,14 @@ bool sumBelowOne(const VarCon& vc, int group, float specificity)
     return takesPart(vc, group) && float(double(specificity) + double(positivity(vc, group))) < 1.0f;
 }
 
-std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test, bool withSum)
+std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
+                                                     PositivityRule rule)
 {
+    const bool sum = rule != PositivityRule::Sensitivity, cap = rule != PositivityRule::Sum;
     for (int g = 0; g < AgeGroupCount; ++g) {
-        if (withSum && sumBelowOne(vc, g, test.specificity))
+        if (sum && sumBelowOne(vc, g, test.specificity))
             return PositivityConflict{g, false};
-        if (takesPart(vc, g) && positivity(vc, g) > test.sensitivity)
+        if (cap && takesPart(vc, g) && positivity(vc, g) > test.sensitivity)
             return PositivityConflict{g, true};
     }
     return std::nullopt;

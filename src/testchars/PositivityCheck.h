@@ -29,10 +29,14 @@ struct PositivityConflict {
 // A group with neither women nor positivity takes no part.
 bool sumBelowOne(const VarCon& vc, int group, float specificity);
 
+// What a check looks at: a specificity field the sum, a sensitivity field
+// the positivity against it, a step that goes on with the test both.
+enum class PositivityRule { Sum, Sensitivity, Both };
+
 // The first age group, in order, whose positivity does not fit the test: the
-// sum first (unless left out), then the positivity against the sensitivity.
+// sum first, then the positivity against the sensitivity.
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
-                                                     bool withSum = true);
+                                                     PositivityRule rule = PositivityRule::Both);
 
 // The refusal, naming the group and both figures.
 QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
