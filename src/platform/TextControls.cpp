@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace platform {
@@ -113,24 +114,24 @@ QFont sized(QFont f, double points)
 }
 
 // The largest size from `smallest` to the font's own, in quarter points,
-// at which the text fits the geometry; `smallest` when none does.
-QFont largestFitting(const QLabel& l, const QRect& geometry, const QFont& font, double smallest)
+// at which `fits` holds; `smallest` when it holds at none.
+QFont largestFitting(const QFont& font, double smallest, const std::function<bool(const QFont&)>& fits)
 {
-    if (fitsAt(l, geometry, font))
+    if (fits(font))
         return font;
     int low = 0, high = int((font.pointSizeF() - smallest) * 4);  // quarter points above smallest
-    if (high <= 0 || !fitsAt(l, geometry, sized(font, smallest)))
+    if (high <= 0 || !fits(sized(font, smallest)))
         return sized(font, smallest);
-    while (low < high) {  // low always fits, high never does
-        const int mid = (low + high + 1) / 2;
-        if (mid == high)
-            break;
-        if (fitsAt(l, geometry, sized(font, smallest + mid / 4.0)))
-            low = mid;
-        else
-            high = mid;
+    while (high - low > 1) {  // low always fits, high never does
+        const int mid = (low + high) / 2;
+        (fits(sized(font, smallest + mid / 4.0)) ? low : high) = mid;
     }
     return sized(font, smallest + low / 4.0);
+}
+
+QFont largestFitting(const QLabel& l, const QRect& geometry, const QFont& font, double smallest)
+{
+    return largestFitting(font, smallest, [&](const QFont& f) { return fitsAt(l, geometry, f); });
 }
 
 // A label widget keeps the box its control gives it, apart from the
@@ -257,18 +258,11 @@ int lineRoom(const QLineEdit& e)
     return e.width() - 2 * frame - 2 * kLineEditMargin - margins.left() - margins.right() - 1;
 }
 
-// The largest size from the font's own down to `smallest`, in quarter
-// points, at which the whole text fits the line; `smallest` when none does.
-QFont largestShowingWhole(const QLineEdit& e, QFont font, double smallest)
+QFont largestShowingWhole(const QLineEdit& e, const QFont& font, double smallest)
 {
     const int room = lineRoom(e);
-    for (double points = font.pointSizeF(); points > smallest; points -= 0.25) {
-        font.setPointSizeF(points);
-        if (QFontMetrics(font).horizontalAdvance(e.text()) <= room)
-            return font;
-    }
-    font.setPointSizeF(smallest);
-    return font;
+    return largestFitting(font, smallest,
+                          [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(e.text()) <= room; });
 }
 
 void showText(QWidget* w, const QString& t)
