@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 namespace platform {
 
 // A label: a caption that wraps at word boundaries. A caption never shows
