@@ -146,8 +146,8 @@ QRect boxOf(const QWidget& w)
 
 // How far a box may grow to each side before it meets its container's edge
 // or the box of another control: nearly all the way to a control that stays
-// as it is, half way to a label that may grow towards it too. What the box already
-// overlaps (a backdrop) does not stop it, and a hidden control keeps its
+// as it is, half way to a label that may grow towards it too. A backdrop behind
+// it does not stop it, and a hidden control keeps its
 // place, so the labels grow the same whatever was shown first. Only controls
 // beside the span [from, to] count.
 struct Room {
@@ -157,6 +157,20 @@ struct Room {
 // Pixels a grown box keeps clear of a control that does not grow (a rule
 // between columns), so its text does not run into it.
 constexpr int kClearance = 3;
+
+// Whether `other` stands beside the box in that direction. A box behind the
+// label's middle is a backdrop; one that overlaps the label's edge more along
+// the edge than across it (a cell that touches it, once the form's scaling has
+// rounded both) is a neighbour all the same, so the label stops at its edge.
+bool besideIn(Qt::Orientation direction, const QRect& box, const QRect& other)
+{
+    if (!other.intersects(box))
+        return true;
+    if (other.contains(box.center()))
+        return false;
+    const QRect common = other.intersected(box);
+    return direction == Qt::Horizontal ? common.width() < common.height() : common.height() < common.width();
+}
 
 Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, int from, int to)
 {
@@ -170,14 +184,16 @@ Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, in
             continue;
         const QRect g = boxOf(*other);
         const int spanLow = horizontal ? g.top() : g.left(), spanHigh = horizontal ? g.bottom() : g.right();
-        if (g.intersects(box) || spanHigh < from || spanLow > to)
+        if (spanHigh < from || spanLow > to || !besideIn(direction, box, g))
             continue;
         const int otherLow = horizontal ? g.left() : g.top(), otherHigh = horizontal ? g.right() : g.bottom();
         const bool label = other->property(kBoxProperty).isValid();
         const auto roomTo = [label](int gap) { return label ? gap / 2 : gap - kClearance; };
-        if (otherLow > high)
+        const int centre = horizontal ? box.center().x() : box.center().y();
+        const int otherCentre = horizontal ? g.center().x() : g.center().y();
+        if (otherCentre > centre)
             room.after = std::min(room.after, roomTo(otherLow - high - 1));
-        else if (otherHigh < low)
+        else
             room.before = std::min(room.before, roomTo(low - otherHigh - 1));
     }
     room.before = std::max(0, room.before);

@@ -9,30 +9,39 @@
 #include "platform/TextControls.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <vector>
+
 namespace testsupport {
 
-inline bool showsWholeText(const QLabel& l)
+// The area of a label its caption is laid out in, less a framed label's indent.
+inline QRect captionArea(const QLabel& l)
 {
     QRect area = l.contentsRect();
-    const QFontMetrics metrics = l.fontMetrics();
     int indent = l.indent();
     if (indent < 0 && l.frameWidth() > 0)
-        indent = metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+        indent = l.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
     const Qt::Alignment a = l.alignment();
     if (indent > 0)
         area.adjust(a & Qt::AlignLeft ? indent : 0, a & Qt::AlignTop ? indent : 0,
                     a & Qt::AlignRight ? -indent : 0, a & Qt::AlignBottom ? -indent : 0);
-    const int flags = int(a) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    return area;
+}
+
+inline bool showsWholeText(const QLabel& l)
+{
+    const QRect area = captionArea(l);
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
     const bool insideContainer = !l.parentWidget() || l.parentWidget()->rect().contains(l.geometry());
     for (const QString& run : l.text().split(QRegularExpression("[ \\t\\n]+"), Qt::SkipEmptyParts))
-        if (metrics.horizontalAdvance(run) > area.width())
+        if (l.fontMetrics().horizontalAdvance(run) > area.width())
             return false;
-    return insideContainer && area.contains(metrics.boundingRect(area, flags, l.text()));
+    return insideContainer && area.contains(l.fontMetrics().boundingRect(area, flags, l.text()));
 }
 
 // Whether a one-line field shows its whole text: within the room QLineEdit
@@ -63,6 +72,53 @@ inline QStringList cutCaptions(platform::Form& form)
                    .arg(w->height());
     }
     return cut;
+}
+
+// Whether a label's caption is drawn on each pixel of `area` (in its
+// window's coordinates), its background left out.
+inline QImage captionInk(const QLabel& l, const QRect& area)
+{
+    QImage ink(area.size(), QImage::Format_ARGB32);
+    ink.fill(Qt::transparent);
+    const_cast<QLabel&>(l).render(&ink, l.mapTo(l.window(), QPoint()) - area.topLeft(), QRegion(),
+                                  QWidget::RenderFlags());
+    // A label that fills its background: only what differs from it is ink.
+    const QRgb fill = l.autoFillBackground() ? l.palette().color(l.backgroundRole()).rgba() : 0;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (ink.pixel(x, y) == fill)
+                ink.setPixel(x, y, 0);
+    return ink;
+}
+
+// The pairs of captions on the form on screen that are drawn over each other,
+// as "form.a / form.b".
+inline QStringList overlappingCaptions(platform::Form& form)
+{
+    std::vector<std::pair<QString, const QLabel*>> shown;
+    for (platform::Control* c : form.controls()) {
+        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
+        if (l && l->isVisibleTo(l->window()) && !l->text().trimmed().isEmpty())
+            shown.emplace_back(c->name(), l);
+    }
+    const auto placed = [](const QLabel& l) { return QRect(l.mapTo(l.window(), QPoint()), l.size()); };
+    QStringList over;
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            const QLabel &a = *shown[i].second, &b = *shown[j].second;
+            const QRect common = placed(a).intersected(placed(b));
+            if (common.isEmpty())
+                continue;
+            const QImage inkA = captionInk(a, common), inkB = captionInk(b, common);
+            bool clash = false;
+            for (int y = 0; y < common.height() && !clash; ++y)
+                for (int x = 0; x < common.width() && !clash; ++x)
+                    clash = qAlpha(inkA.pixel(x, y)) > 0 && qAlpha(inkB.pixel(x, y)) > 0;
+            if (clash)
+                over << QStringLiteral("%1.%2 \"%3\" / %1.%4 \"%5\"")
+                            .arg(form.name(), shown[i].first, a.text(), shown[j].first, b.text());
+        }
+    return over;
 }
 
 } // namespace testsupport

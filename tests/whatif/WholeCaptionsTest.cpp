@@ -1,4 +1,5 @@
-// Every label and one-line field of every form shows its whole text, at every
+// Every label and one-line field of every form shows its whole text, clear of
+// every other caption, at every
 // screen size the forms scale to and maximised, for the acceptance programmes
 // and for the largest figures the inputs allow.
 #include "WhatIfScreens.h"
@@ -61,6 +62,7 @@ std::vector<testsupport::Programme> Programmes()
 {
     std::vector<testsupport::Programme> all = testsupport::programmes();
     all.push_back(Default(ScrTestKind::EIA, NgzTestKind::DfaOnEia, Largest));
+    all.back().confirm = true;
     all.push_back(Default(ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, Largest));
     all.back().confirm = true;
     all.push_back(Default(ScrTestKind::PCRC, NgzTestKind::None, Largest));
@@ -108,6 +110,8 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
             QCoreApplication::processEvents();
             const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
+            const QStringList over = testsupport::overlappingCaptions(*f);
+            EXPECT_TRUE(over.isEmpty()) << over.join(QLatin1Char('\n')).toStdString();
             f->hide();
         }
         p.unloadForms({"FrmGraph", "FrmGraphResponse", "FrmConsole", "FrmInstruct", "FrmInstructSwitch",
