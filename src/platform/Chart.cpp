@@ -7,6 +7,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -88,8 +89,13 @@ public:
     void draw(const ChartData& data)
     {
         QChart* old = view_->chart();
-        view_->setChart(newChart(data));
+        captions_.clear();
+        for (const ChartRow& row : data.rows)
+            captions_ << Chart::rowCaption(row);
+        QChart* drawn = newChart(data);
+        view_->setChart(drawn);
         delete old;
+        connect(drawn, &QChart::plotAreaChanged, this, [this] { fitCategories(); });
         applyFonts();
     }
 
@@ -159,10 +165,42 @@ private:
             axis->setLabelsFont(base);
             axis->setTitleFont(axisTitle);
         }
+        fitCategories();
     }
+
+    // The captions under the bars are never cut: where the widest of them is
+    // wider than its bar's share of the plot, they are all lettered smaller.
+    void fitCategories()
+    {
+        const auto axes = view_->chart()->axes(Qt::Horizontal);
+        if (axes.isEmpty() || captions_.isEmpty())
+            return;
+        QAbstractAxis* axis = axes.front();
+        axis->setTruncateLabels(false);
+        const double room = view_->chart()->plotArea().width() / captions_.size() - kCaptionMargin;
+        if (room <= 0)
+            return;
+        const auto widest = [this](const QFont& f) {
+            const QFontMetricsF metrics(f);
+            double w = 0;
+            for (const QString& caption : captions_)
+                for (const QString& line : caption.split(QLatin1Char('\n')))
+                    w = std::max(w, metrics.horizontalAdvance(line));
+            return w;
+        };
+        QFont fitted = font();
+        while (fitted.pointSizeF() > kLeastCaptionPoints && widest(fitted) > room)
+            fitted.setPointSizeF(std::max(kLeastCaptionPoints, fitted.pointSizeF() - 0.25));
+        if (axis->labelsFont() != fitted)
+            axis->setLabelsFont(fitted);
+    }
+
+    static constexpr double kCaptionMargin = 4;  // pixels between neighbouring captions
+    static constexpr double kLeastCaptionPoints = 4;
 
     QLabel* title_;
     QChartView* view_;
+    QStringList captions_;  // under each bar: its row's label and value
 };
 
 ChartWidget* viewOf(QWidget* w) { return static_cast<ChartWidget*>(w); }

@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QValueAxis>
 #include <gtest/gtest.h>
@@ -121,6 +122,42 @@ TEST_F(ChartTest, TheChartsTextsFollowTheControlsFont)
     form.chrValues.setData({"Heading", {{"GP", 1}, {"EIA", 2}}});
     for (QAbstractAxis* axis : drawn()->axes())
         EXPECT_DOUBLE_EQ(axis->labelsFont().pointSizeF(), 18);
+}
+
+// The captions under the bars show whole however many bars share the width:
+// a figure under a bar is never cut short.
+TEST_F(ChartTest, TheCaptionsUnderTheBarsShowWhole)
+{
+    struct Case {
+        const char* name;
+        int bars;
+        double value;
+        bool smaller;  // than the control's font
+    };
+    const Case cases[] = {
+        {"three short figures", 3, 12, false},
+        {"ten long figures", 10, 168929.64, true},
+        {"ten long figures, narrowed", 10, 1234567.25, true},
+    };
+    showActive(form);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChartData data{"Women", {}};
+        for (int i = 0; i < c.bars; ++i)
+            data.rows.push_back({QStringLiteral("GP/PCR"), c.value + i});
+        form.chrValues.setData(data);
+        QApplication::processEvents();
+        const auto axes = drawn()->axes(Qt::Horizontal);
+        ASSERT_EQ(axes.size(), 1);
+        const QFont lettered = axes.front()->labelsFont();
+        EXPECT_EQ(lettered.pointSizeF() < 9, c.smaller) << lettered.pointSizeF();
+        const double share = drawn()->plotArea().width() / c.bars;
+        const QFontMetricsF metrics(lettered);
+        for (const ChartRow& row : data.rows)
+            for (const QString& line : Chart::rowCaption(row).split('\n'))
+                EXPECT_LE(metrics.horizontalAdvance(line), share) << line.toStdString();
+        EXPECT_FALSE(axes.front()->labelsTruncated());
+    }
 }
 
 // However quickly one draw follows another, a picture of the chart, taken
