@@ -60,6 +60,15 @@ protected:
         painter.drawRect(focus.rect.adjusted(0, 0, -1, -1));
     }
 
+    // With nothing chosen the focus is drawn on the first row, which Qt does
+    // not repaint when another row becomes the chosen one.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        QListWidget::currentChanged(current, previous);
+        if (!previous.isValid())
+            viewport()->update(visualRect(model()->index(0, 0)));
+    }
+
     // With nothing chosen Qt takes every move to the first item. Home, End and
     // the page keys go where they go from the top of the list, End to the
     // last item; the arrows still pick the first.

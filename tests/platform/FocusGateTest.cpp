@@ -5,6 +5,7 @@
 #include "PlatformFixture.h"
 
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -85,6 +86,35 @@ TEST_F(FocusGate, AListThatGetsTheFocusChoosesNothing)
         QTest::keyClick(focused.widget(), Qt::Key_Down);
         EXPECT_EQ(f.log, Log{byTab ? "B.Click 0" : "A.Click 0"});
     }
+}
+
+// The focus drawn on the first row of a list with nothing chosen goes when a
+// click chooses another row: the first row is painted again.
+TEST_F(FocusGate, AListsFirstRowLosesTheFocusDrawnOnItWhenAnotherRowIsClicked)
+{
+    ListsForm f(runtime);
+    showActive(f);
+    QTest::keyClick(f.lstA.widget(), Qt::Key_Tab);
+    auto* list = static_cast<QListWidget*>(f.lstB.widget());
+    ASSERT_EQ(f.activeControl(), &f.lstB);
+    QApplication::processEvents();
+
+    struct PaintedRegion : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } painted;
+    list->viewport()->installEventFilter(&painted);
+    const QRect second = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QApplication::processEvents();
+    list->viewport()->removeEventFilter(&painted);
+    EXPECT_EQ(f.lstB.listIndex(), 1);
+    EXPECT_TRUE(painted.region.contains(list->visualItemRect(list->item(0)))) << "the first row is painted again";
 }
 
 TEST_F(FocusGate, AClickRefusedWithARealBoxNeverCostsTheNextClick)
