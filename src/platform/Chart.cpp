@@ -1,5 +1,6 @@
 #include "platform/Chart.h"
 
+#include "platform/FontFit.h"
 #include "platform/Numbers.h"
 
 #include <QBarCategoryAxis>
@@ -188,9 +189,8 @@ private:
                     w = std::max(w, metrics.horizontalAdvance(line));
             return w;
         };
-        QFont fitted = font();
-        while (fitted.pointSizeF() > kLeastCaptionPoints && widest(fitted) > room)
-            fitted.setPointSizeF(std::max(kLeastCaptionPoints, fitted.pointSizeF() - 0.25));
+        const QFont fitted = largestFitting(font(), std::min(font().pointSizeF(), kLeastCaptionPoints),
+                                           [&](const QFont& f) { return widest(f) <= room; });
         if (axis->labelsFont() != fitted)
             axis->setLabelsFont(fitted);
     }

@@ -1,5 +1,7 @@
 #include "platform/TextControls.h"
 
+#include "platform/FontFit.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
@@ -107,31 +109,9 @@ bool fitsAt(const QLabel& l, const QRect& geometry, const QFont& font)
 // The last resort of a caption with no room to grow.
 constexpr double kLeastPoints = 1.0;
 
-QFont sized(QFont f, double points)
-{
-    f.setPointSizeF(points);
-    return f;
-}
-
-// The largest size from `smallest` to the font's own, in quarter points,
-// at which `fits` holds; `smallest` when it holds at none.
-QFont largestFitting(const QFont& font, double smallest, const std::function<bool(const QFont&)>& fits)
-{
-    if (fits(font))
-        return font;
-    int low = 0, high = int((font.pointSizeF() - smallest) * 4);  // quarter points above smallest
-    if (high <= 0 || !fits(sized(font, smallest)))
-        return sized(font, smallest);
-    while (high - low > 1) {  // low always fits, high never does
-        const int mid = (low + high) / 2;
-        (fits(sized(font, smallest + mid / 4.0)) ? low : high) = mid;
-    }
-    return sized(font, smallest + low / 4.0);
-}
-
 QFont largestFitting(const QLabel& l, const QRect& geometry, const QFont& font, double smallest)
 {
-    return largestFitting(font, smallest, [&](const QFont& f) { return fitsAt(l, geometry, f); });
+    return platform::largestFitting(font, smallest, [&](const QFont& f) { return fitsAt(l, geometry, f); });
 }
 
 // A label widget keeps the box its control gives it, apart from the
@@ -277,7 +257,7 @@ int lineRoom(const QLineEdit& e)
 QFont largestShowingWhole(const QLineEdit& e, const QFont& font, double smallest)
 {
     const int room = lineRoom(e);
-    return largestFitting(font, smallest,
+    return platform::largestFitting(font, smallest,
                           [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(e.text()) <= room; });
 }
 
