@@ -47,8 +47,9 @@ void makeVisible(std::initializer_list<platform::Control*> controls)
         c->setVisible(true);
 }
 
-// Counts show as whole numbers, grouped; the 64-bit conversion keeps a large
-// programme's counts whole where a 16-bit one would overflow.
+// Counts show as whole numbers, grouped, with all their digits; the 64-bit
+// conversion keeps a large programme's counts whole where a 16-bit one would
+// overflow, and a float's own format would keep only seven digits.
 QString count(float value) { return numbers::groupedCountText(value); }
 QString money(Money amount) { return numbers::formatCurrency(amount.toDouble()); }
 QString percent(float share) { return numbers::generalFormat(share) + QLatin1Char('%'); }
@@ -310,14 +311,11 @@ void FrmScrResult::showOutcome(const CurrentStrategyFigures& f)
 {
     Label* screened[] = {&lblNoScr18, &lblNoScr1825, &lblNoScr25};
     Label* positives[] = {&lblNoPo18, &lblNoPo1825, &lblNoPo25};
-    // The stored count with all its digits: a float's own format keeps only
-    // seven, so 12,345,678 women would show as 12,345,680.
-    const auto screenedText = [](float n) { return numbers::formatPattern(double(n), QStringLiteral("###,###,##0")); };
     for (int g = 0; g < 3; ++g) {
-        screened[g]->setCaption(screenedText(f.screened[g]));
+        screened[g]->setCaption(count(f.screened[g]));
         positives[g]->setCaption(count(f.positives[g]));
     }
-    lblNoScrTotal.setCaption(screenedText(f.screenedTotal));
+    lblNoScrTotal.setCaption(count(f.screenedTotal));
     lblNoPosTotal.setCaption(count(f.positivesTotal));
     lblTxStraDox.setCaption(percent(f.perDox));
     lblTxStraAzi.setCaption(percent(f.perAzi));
