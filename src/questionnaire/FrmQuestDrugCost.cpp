@@ -7,7 +7,6 @@
 #include "model/Families.h"
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmQuestPop.h"
-#include "results/FrmScrResult.h"
 #include "shell/HouseStyle.h"
 #include "testchars/PositivityCheck.h"
 

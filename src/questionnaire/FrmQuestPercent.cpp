@@ -7,6 +7,7 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "shell/FrmConsole.h"
 #include "shell/HouseStyle.h"
+#include "testchars/FieldChecks.h"
 
 namespace num = platform::numbers;
 
@@ -104,7 +105,7 @@ void FrmQuestPercent::showAnswersInUse()
     writtenReturn_.write(txtPerReturn, num::generalFormat(ReturnFrac));
     LabelAzi.setCaption(txtAzi.text() + "%");
     LabelDox.setCaption(txtDox.text() + "%");
-    labelReturn.setCaption(num::generalFormat(static_cast<float>(double(ReturnFrac) * 100)) + "%");
+    labelReturn.setCaption(testchars::percentText(ReturnFrac));
     mnuForward.setEnabled(true);
     cmdOk.setVisible(true);
     cmdBack.setVisible(true);
@@ -187,7 +188,7 @@ void FrmQuestPercent::txtPerReturn_LostFocus()
     else
         writtenReturn_.write(txtPerReturn, txtPerReturn.text());
     ReturnFrac = *num::toFloat(txtPerReturn.text());
-    labelReturn.setCaption(num::generalFormat(static_cast<float>(double(ReturnFrac) * 100)) + "%");
+    labelReturn.setCaption(testchars::percentText(ReturnFrac));
     program.vc.PerReturn = ReturnFrac;
 }
 

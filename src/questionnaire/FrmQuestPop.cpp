@@ -6,6 +6,7 @@
 #include "questionnaire/FrmTesting.h"
 #include "shell/FrmConsole.h"
 #include "shell/HouseStyle.h"
+#include "testchars/FieldChecks.h"
 #include "testchars/PositivityCheck.h"
 
 #include <QMainWindow>
@@ -99,9 +100,7 @@ void FrmQuestPop::showAnswersInUse()
     for (int g = 0; g < 3; ++g) {
         AgeGroupFields f = groups()[size_t(g)];
         storeCount(g, f.countValue);
-        f.fraction = program.vc.*f.perFem;
-        writtenPositivity_[size_t(g)].write(f.positivity, num::generalFormat(f.fraction));
-        f.echo.setCaption(num::generalFormat(static_cast<float>(double(f.fraction) * 100)) + "%");
+        storeFraction(g, program.vc.*f.perFem);
     }
 }
 
@@ -185,11 +184,16 @@ void FrmQuestPop::txtPerFem_LostFocus(int g)
     if (!v)
         return;
     // The fraction this field wrote itself stands as it is: "1" there means 100 %.
-    if (!written.shownBy(f.positivity))
-        f.fraction = static_cast<float>(*v >= 1 ? *v / 100 : *v);
-    f.echo.setCaption(num::generalFormat(static_cast<float>(double(f.fraction) * 100)) + "%");
-    written.write(f.positivity, num::generalFormat(f.fraction));
-    program.vc.*f.perFem = f.fraction;
+    storeFraction(g, written.shownBy(f.positivity) ? f.fraction : static_cast<float>(*v >= 1 ? *v / 100 : *v));
+}
+
+void FrmQuestPop::storeFraction(int g, float fraction)
+{
+    AgeGroupFields f = groups()[size_t(g)];
+    f.fraction = fraction;
+    f.echo.setCaption(testchars::percentText(fraction));
+    writtenPositivity_[size_t(g)].write(f.positivity, num::generalFormat(fraction));
+    program.vc.*f.perFem = fraction;
 }
 
 // --- commands --------------------------------------------------------------------------

@@ -92,6 +92,7 @@ private:
     };
     std::array<AgeGroupFields, 3> groups();
     void storeCount(int g, std::int32_t count);
+    void storeFraction(int g, float fraction);
     void showAnswersInUse();
     bool allCountsZero();
     bool refusesPositivity();

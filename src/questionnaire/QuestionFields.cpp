@@ -79,7 +79,7 @@ QString countRefusal(const QString& text, const char* message)
 QString costRefusal(const QString& text, const char* message)
 {
     if (testchars::aboveUnitCostLimit(text))
-        return QStringLiteral("Cost out of range: not more than ") + currencyMoney(Limits::MostUnitCost);
+        return testchars::unitCostLimitMessage(QStringLiteral("Cost out of range"));
     return QString::fromUtf8(message);
 }
 

@@ -1,6 +1,5 @@
 #include "testchars/CountField.h"
 
-#include "platform/Numbers.h"
 #include "testchars/FieldChecks.h"
 
 namespace testchars {
@@ -14,20 +13,9 @@ CountField::CountField(platform::TextBox& box_, float& value_) : box(box_), valu
 
 void CountField::gotFocus() { selectAndFocus(box); }
 
-// A number above zero that a float holds above zero ("1e-50" it holds as 0).
-std::optional<float> CountField::count() const
-{
-    if (!numericAbove(box.text()))
-        return std::nullopt;
-    const std::optional<float> v = platform::numbers::toFloat(box.text());
-    if (!v || !(*v > 0.0f))
-        return std::nullopt;
-    return v;
-}
-
 void CountField::validate(bool& cancel)
 {
-    if (count())
+    if (positiveFloat(box.text()))
         return;
     cancel = true;
     tell(box, kMustBeNumeric);
@@ -35,7 +23,7 @@ void CountField::validate(bool& cancel)
 
 void CountField::lostFocus()
 {
-    if (const std::optional<float> v = count())
+    if (const std::optional<float> v = positiveFloat(box.text()))
         value = *v;
 }
 

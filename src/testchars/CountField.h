@@ -4,8 +4,6 @@
 
 #include "platform/Control.h"
 
-#include <optional>
-
 namespace testchars {
 
 class CountField {
@@ -20,9 +18,6 @@ public:
     // Stores the text when it is a number above zero; anything else (a field
     // left without validation) leaves the stored figure as it was.
     void lostFocus();
-
-private:
-    std::optional<float> count() const;
 };
 
 } // namespace testchars

@@ -62,8 +62,7 @@ std::optional<QString> CurrencyField::refusal(const QString& text) const
     // calculator shows a rate of 0 until one is given.
     if (!rule_.zeroAllowed && amount->ticks() <= 0)
         return rule_.message;
-    if (text != accepted_
-        && !(numericAbove(text, rule_.zeroAllowed) && (rule_.zeroAllowed || amount->ticks() > 0)))
+    if (text != accepted_ && !numericAbove(text, rule_.zeroAllowed))
         return rule_.message;
     return std::nullopt;
 }

@@ -17,9 +17,11 @@ bool numericAbove(const QString& text, bool zeroAllowed)
     return zeroAllowed ? lead >= 0 : lead > 0;
 }
 
-QString unitCostLimitMessage()
+QString unitCostLimitMessage() { return unitCostLimitMessage(kValueOutOfRange); }
+
+QString unitCostLimitMessage(const QString& outOfRange)
 {
-    return kValueOutOfRange + QStringLiteral(": not more than ") +
+    return outOfRange + QStringLiteral(": not more than ") +
            platform::numbers::formatCurrency(Limits::MostUnitCost.toDouble());
 }
 
@@ -29,6 +31,21 @@ bool aboveUnitCostLimit(const QString& text)
     if (const std::optional<std::int64_t> ticks = numbers::toCurrencyTicks(text))
         return *ticks > Limits::MostUnitCost.ticks();
     return numbers::isNumeric(text) && numbers::leadingValue(text) > 0;
+}
+
+std::optional<float> positiveFloat(const QString& text)
+{
+    if (!numericAbove(text))
+        return std::nullopt;
+    const std::optional<float> v = platform::numbers::toFloat(text);
+    if (!v || !(*v > 0.0f))
+        return std::nullopt;
+    return v;
+}
+
+QString percentText(float fraction)
+{
+    return platform::numbers::generalFormat(static_cast<float>(double(fraction) * 100)) + QLatin1Char('%');
 }
 
 void selectAndFocus(platform::TextBox& box)

@@ -451,14 +451,6 @@ bool FrmSenSpec::refusesPositivity(SenSpecRow r)
 
 // --- forward and back -------------------------------------------------------------------
 
-bool FrmSenSpec::belowOneInAGroup(float specificity) const
-{
-    for (int g = 0; g < AgeGroupCount; ++g)
-        if (testchars::sumBelowOne(program.vc, g, specificity))
-            return true;
-    return false;
-}
-
 // The first visible, enabled specificity that is too low for a positivity
 // gets the message and the focus.
 bool FrmSenSpec::refuseLowSpecificity()
@@ -466,7 +458,9 @@ bool FrmSenSpec::refuseLowSpecificity()
     for (const RowDesign& r : kRows) {
         platform::TextBox& spec = this->*r.spec;
         testchars::RateField* field = rateField(spec);
-        if (!spec.visible() || !spec.enabled() || !belowOneInAGroup(field->value))
+        const testchars::TestFigures specificity{{}, 1, field->value};
+        if (!spec.visible() || !spec.enabled() ||
+            !testchars::positivityConflict(program.vc, specificity, testchars::PositivityRule::Sum))
             continue;
         testchars::tell(spec, strPrevMsg);
         // A field in a hidden frame cannot take the focus.

@@ -151,7 +151,6 @@ private:
     void checkPositivity(testchars::RateField& field, float read, bool& cancel);
     void answerConflict(const QString& question, std::function<testchars::TestFigures()> figures);
     void changePositivity(std::function<testchars::TestFigures()> figures);
-    bool belowOneInAGroup(float specificity) const;
     bool refuseLowSpecificity();
     void copyCosts();
 

@@ -2,6 +2,7 @@
 
 #include "model/Families.h"
 #include "platform/Numbers.h"
+#include "testchars/FieldChecks.h"
 
 namespace testchars {
 
@@ -16,9 +17,9 @@ bool takesPart(const VarCon& vc, int group)
 
 float positivity(const VarCon& vc, int group) { return vc.*Age::PerFem[size_t(group)]; }
 
-QString percent(float fraction)
+bool sumBelowOne(const VarCon& vc, int group, float specificity)
 {
-    return platform::numbers::generalFormat(static_cast<float>(double(fraction) * 100)) + '%';
+    return takesPart(vc, group) && float(double(specificity) + double(positivity(vc, group))) < 1.0f;
 }
 
 // "Females over 25: 0.5% positive; GenProbe specificity 0.987."
@@ -26,7 +27,7 @@ QString figures(const VarCon& vc, const TestFigures& test, const PositivityConfl
 {
     const float figure = c.aboveSensitivity ? test.sensitivity : test.specificity;
     return QStringLiteral("%1: %2 positive; %3 %4 %5.")
-        .arg(QLatin1String(kGroupNames[c.group]), percent(positivity(vc, c.group)), test.name,
+        .arg(QLatin1String(kGroupNames[c.group]), percentText(positivity(vc, c.group)), test.name,
              c.aboveSensitivity ? QStringLiteral("sensitivity") : QStringLiteral("specificity"),
              platform::numbers::generalFormat(figure));
 }
@@ -37,11 +38,6 @@ const QString kAboveSensitivity =
                    "infected than were screened. ");
 
 } // namespace
-
-bool sumBelowOne(const VarCon& vc, int group, float specificity)
-{
-    return takesPart(vc, group) && float(double(specificity) + double(positivity(vc, group))) < 1.0f;
-}
 
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
                                                      PositivityRule rule)

@@ -25,16 +25,14 @@ struct PositivityConflict {
     bool aboveSensitivity = false;  // else the sum falls short of 1
 };
 
-// An age group whose specificity plus positivity, as a 32-bit sum, is below 1.
-// A group with neither women nor positivity takes no part.
-bool sumBelowOne(const VarCon& vc, int group, float specificity);
-
 // What a check looks at: a specificity field the sum, a sensitivity field
 // the positivity against it, a step that goes on with the test both.
 enum class PositivityRule { Sum, Sensitivity, Both };
 
 // The first age group, in order, whose positivity does not fit the test: the
-// sum first, then the positivity against the sensitivity.
+// specificity plus the positivity, as a 32-bit sum, below 1 first, then the
+// positivity above the sensitivity. A group with neither women nor
+// positivity takes no part.
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
                                                      PositivityRule rule = PositivityRule::Both);
 

@@ -28,14 +28,9 @@ void RateField::gotFocus() { selectAndFocus(box); }
 
 std::optional<float> RateField::reading(const QString& text) const
 {
-    if (!numericAbove(text))
-        return std::nullopt;
-    std::optional<float> v = numbers::toFloat(text);
+    std::optional<float> v = positiveFloat(text);
     if (v && *v >= 1.0f && box.userEdited())
         v = float(double(*v) / 100.0);
-    // A positive text too small for a float would be stored as no rate at all.
-    if (!v || !(*v > 0.0f))
-        return std::nullopt;
     return v;
 }
 
