@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 using paths::PathTest;
 using testsupport::whenModal;
@@ -110,15 +112,9 @@ protected:
         case Leg::Treatment:
             percentToDrugCosts(prog);
             return;
-        case Leg::DrugCosts: {
-            FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
-            fillIn(drugs,
-                   {{&drugs.txtAzi, prog.figures["CostAzi"].toString()},
-                    {&drugs.txtDox, prog.figures["CostDox"].toString()},
-                    {&drugs.txtPID, prog.figures["CostPID"].toString()}},
-                   drugs.cmdAgree, "FrmScrResult");
+        case Leg::DrugCosts:
+            drugCostsTo(prog, "FrmScrResult");
             return;
-        }
         case Leg::SwitchStep:
             switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdNext); });
             return;
@@ -151,16 +147,12 @@ protected:
     // the confirmation cost is typed when `type` says so.
     void answerConfirmation(bool type)
     {
-        FrmConfirm& confirm = program().FrmConfirm();
-        bringUp(confirm);
-        click(confirm.optConfirm[confirms() ? 0 : 1]);
-        if (!confirms())
+        if (confirms()) {
+            answerYes(confirmationBox(), type ? fig.confirmCost : QString());
             return;
-        expectOnScreen({"FrmConfirm", "FrmTestCost"});
-        bringUp(program().FrmTestCost());
-        ASSERT_TRUE(confirmationBox().hasFocus());
-        if (type && !fig.confirmCost.isEmpty())
-            typeAndTab(confirmationBox(), fig.confirmCost);
+        }
+        bringUp(program().FrmConfirm());
+        click(program().FrmConfirm().optConfirm[1]);
     }
 
     // The results screen's forward arrow; in the review the EIA sensitivity
@@ -234,36 +226,23 @@ class LeavingEachForm;
 struct WalkCase {
     const char* name;
     Figures typed;
-    Figures latest;  // what a fresh program is given
     Leg upTo;
     std::function<void(LeavingEachForm&)> detour;
     Leg onFrom;
+    std::optional<Figures> latest = {};  // what a fresh program is given, when not `typed`
 };
 
 void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
 
 class LeavingEachForm : public PassWalk, public ::testing::WithParamInterface<WalkCase> {
 public:
-    // The test fixture's steps, for the table below.
-    using PassWalk::answerConfirmation;
-    using PassWalk::run;
-    using PassWalk::switchStepLeavingReviewBy;
-    using PassWalk::use;
-    using PathTest::bringUp;
-    using PathTest::choose;
-    using PathTest::click;
-    using PathTest::clickThrough;
-    using PathTest::expectOnScreen;
-    using PathTest::key;
-    using PathTest::program;
-    using PassWalk::chooseThePair;
-    void leaveTheNextReviewAsItIs() { fig.reviewEiaSens.clear(); }
+    static std::vector<WalkCase> walks();
 };
 
 TEST_P(LeavingEachForm, TheResultScreensShowWhatAFreshProgramShowsForTheLatestFigures)
 {
     const WalkCase& c = GetParam();
-    const Captions fresh = freshProgramShows(c.latest);
+    const Captions fresh = freshProgramShows(c.latest.value_or(c.typed));
     use(c.typed);
     startUpToConsole();
     ASSERT_NO_FATAL_FAILURE(run(Leg::ToTestSelection, c.upTo));
@@ -273,174 +252,159 @@ TEST_P(LeavingEachForm, TheResultScreensShowWhatAFreshProgramShowsForTheLatestFi
     expectSameCaptions(resultCaptions(), fresh);
 }
 
-using L = Leg;
-
-void closeBox(platform::Form& form)
+std::vector<WalkCase> LeavingEachForm::walks()
 {
-    form.window()->close();
-    QCoreApplication::processEvents();
+    using L = Leg;
+    using T = LeavingEachForm;
+    const Figures reviewed = with(kGenProbe, &Figures::reviewEiaSens, "0.6");
+    // A new pass starts from the defaults: only its own figures count.
+    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
+    const auto nothing = [](T&) {};
+    const auto unitCostsCloseBox = [](T& t) {
+        t.answerConfirmation(true);
+        closeBox(t.program().FrmTestCost());
+    };
+    // The review left without its forward arrow; then the results' Back, the
+    // agree step and a second switch step, whose review comes up as the first did.
+    const auto reviewLeftThenASecondSwitchStep = [](T& t, const std::function<void(FrmSenSpec&)>& leave) {
+        Program& p = t.program();
+        t.switchStepLeavingReviewBy(leave);
+        t.fig.reviewEiaSens.clear();
+        t.key(p.FrmSwitchTo(), Qt::Key_F4);
+        t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+        t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+    };
+    return {
+        {"forward_arrows", kGenProbe, L::SwitchStep, nothing, L::Done},
+        // The figures come back on the population form; the test selection starts afresh.
+        {"population_back_to_the_console_and_in_again", kGenProbe, L::TestViewForward,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
+             t.key(p.FrmQuestPop(), Qt::Key_F2);
+             t.expectOnScreen({"FrmConsole"});
+             t.clickThrough(p.FrmConsole(), p.FrmConsole().cmdApp, {"FrmInitQuest"});
+             t.clickThrough(p.FrmInitQuest(), p.FrmInitQuest().cmdNext, {"FrmQuestPop"});
+             t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+             t.chooseThePair();
+         },
+         L::TestViewForward},
+        {"test_view_back_arrow", kGenProbe, L::TestView, [](T& t) { click(t.program().FrmSenSpec().cmdBack); },
+         L::TestingForward},
+        {"test_view_close_box", kGenProbe, L::TestView, [](T& t) { closeBox(t.program().FrmSenSpec()); },
+         L::TestingForward},
+        {"test_view_escape", kGenProbe, L::TestView, [](T& t) { key(t.program().FrmSenSpec(), Qt::Key_Escape); },
+         L::TestViewForward},
+        // Back to the population and on again to the pair, whose rows come back
+        // with the figures typed before.
+        {"test_selection_back_arrow", kGenProbe, L::TestViewForward,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
+             t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+             t.chooseThePair();
+         },
+         L::TestViewForward},
+        {"test_selection_menu_back_to_screening_test", kPcrCervix, L::TestViewForward,
+         [](T& t) {
+             Program& p = t.program();
+             choose(p.FrmTesting(), p.FrmTesting().mnuRestart);
+             t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
+             t.chooseThePair();
+         },
+         L::TestViewForward},
+        {"test_selection_menu_forward", kGenProbe, L::TestViewForward,
+         [](T& t) { choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward); }, L::Confirmation},
+        {"test_selection_menu_back_to_main", kGenProbe, L::TestViewForward,
+         [genProbeAlone](T& t) {
+             choose(t.program().FrmTesting(), t.program().FrmTesting().mnuMain);
+             t.expectOnScreen({"FrmConsole"});
+             t.use(genProbeAlone);
+         },
+         L::ToTestSelection, genProbeAlone},
+        // Asked afresh, the question opens the unit-cost window again with the cost typed before.
+        {"confirmation_back_arrow", kGenProbe, L::Confirmation,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
+             t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+             t.answerConfirmation(false);
+             t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+         },
+         L::ConfirmForward},
+        {"unit_costs_close_box", with(kGenProbe, &Figures::confirmCost, {}), L::TestingForward, unitCostsCloseBox,
+         L::ConfirmForward},
+        {"unit_costs_close_box_after_typing", kGenProbe, L::TestingForward, unitCostsCloseBox, L::ConfirmForward},
+        {"unit_costs_escape", kGenProbe, L::TestingForward,
+         [](T& t) {
+             Program& p = t.program();
+             t.answerConfirmation(true);
+             key(p.FrmTestCost(), Qt::Key_Escape);
+             t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+         },
+         L::ConfirmForward},
+        // Back again, the treatment question shows its answers and goes on with them.
+        {"treatment_menu_back_to_confirm_test", kGenProbe, L::Treatment,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+             choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
+             t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
+             t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
+         },
+         L::DrugCosts},
+        {"treatment_menu_back_to_main", kGenProbe, L::ConfirmForward,
+         [](T& t) {
+             choose(t.program().FrmQuestPercent(), t.program().FrmQuestPercent().mnuMain);
+             t.expectOnScreen({"FrmConsole"});
+             t.use(kPcrCervix);
+         },
+         L::ToTestSelection, kPcrCervix},
+        {"drug_costs_back_arrow", kGenProbe, L::Treatment,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+             t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
+         },
+         L::DrugCosts},
+        {"results_back_arrow", kGenProbe, L::DrugCosts,
+         [](T& t) {
+             Program& p = t.program();
+             t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+             t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+         },
+         L::SwitchStep},
+        {"results_menu_back_after_the_switch_step", kGenProbe, L::SwitchStep,
+         [](T& t) {
+             Program& p = t.program();
+             key(p.FrmSwitchTo(), Qt::Key_F4);
+             key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
+             t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
+         },
+         L::SwitchStep},
+        // The review's changes count only when it is left by its forward arrow.
+        {"review_changed_forward_arrow", reviewed, L::SwitchStep, nothing, L::Done},
+        {"review_changed_back_arrow", reviewed, L::DrugCosts,
+         [](T& t) { t.switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdBack); }); }, L::Done, kGenProbe},
+        {"review_changed_escape", reviewed, L::DrugCosts,
+         [](T& t) {
+             t.switchStepLeavingReviewBy([](FrmSenSpec& f) {
+                 key(f, Qt::Key_Escape);
+                 click(f.cmdNext);
+             });
+         },
+         L::Done},
+        // Left without its forward arrow, the review comes back at the next
+        // switch step with the figures in use, and its forward arrow keeps them.
+        {"review_back_arrow_then_a_second_switch_step", kPcrCervix, L::DrugCosts,
+         [=](T& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { click(f.cmdBack); }); }, L::SwitchStep},
+        {"review_close_box_then_a_second_switch_step", reviewed, L::DrugCosts,
+         [=](T& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); }, L::SwitchStep,
+         kGenProbe},
+    };
 }
 
-// The review left without its forward arrow; then the results' Back, the
-// agree step and a second switch step, whose review comes up as the first did.
-void reviewLeftThenASecondSwitchStep(LeavingEachForm& t, const std::function<void(FrmSenSpec&)>& leave)
-{
-    Program& p = t.program();
-    t.switchStepLeavingReviewBy(leave);
-    t.leaveTheNextReviewAsItIs();
-    t.key(p.FrmSwitchTo(), Qt::Key_F4);
-    t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
-    t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-}
-
-// A new pass starts from the defaults: only its own figures count.
-const Figures kGenProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
-
-const WalkCase kWalks[] = {
-    {"forward_arrows", kGenProbe, kGenProbe, L::SwitchStep, [](LeavingEachForm&) {}, L::Done},
-    // The figures come back on the population form; the test selection starts afresh.
-    {"population_back_to_the_console_and_in_again", kGenProbe, kGenProbe, L::TestViewForward,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
-         t.key(p.FrmQuestPop(), Qt::Key_F2);
-         t.expectOnScreen({"FrmConsole"});
-         t.clickThrough(p.FrmConsole(), p.FrmConsole().cmdApp, {"FrmInitQuest"});
-         t.clickThrough(p.FrmInitQuest(), p.FrmInitQuest().cmdNext, {"FrmQuestPop"});
-         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
-         t.chooseThePair();
-     },
-     L::TestViewForward},
-    {"test_view_back_arrow", kGenProbe, kGenProbe, L::TestView,
-     [](LeavingEachForm& t) { t.click(t.program().FrmSenSpec().cmdBack); }, L::TestingForward},
-    {"test_view_close_box", kGenProbe, kGenProbe, L::TestView,
-     [](LeavingEachForm& t) { closeBox(t.program().FrmSenSpec()); }, L::TestingForward},
-    {"test_view_escape", kGenProbe, kGenProbe, L::TestView,
-     [](LeavingEachForm& t) { t.key(t.program().FrmSenSpec(), Qt::Key_Escape); }, L::TestViewForward},
-    // Back to the population and on again to the pair, whose rows come back
-    // with the figures typed before.
-    {"test_selection_back_arrow", kGenProbe, kGenProbe, L::TestViewForward,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdBack, {"FrmQuestPop"});
-         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
-         t.chooseThePair();
-     },
-     L::TestViewForward},
-    {"test_selection_menu_back_to_screening_test", kPcrCervix, kPcrCervix, L::TestViewForward,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.choose(p.FrmTesting(), p.FrmTesting().mnuRestart);
-         t.clickThrough(p.FrmQuestPop(), p.FrmQuestPop().cmdContinue, {"FrmTesting"});
-         t.chooseThePair();
-     },
-     L::TestViewForward},
-    {"test_selection_menu_forward", kGenProbe, kGenProbe, L::TestViewForward,
-     [](LeavingEachForm& t) { t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward); },
-     L::Confirmation},
-    {"test_selection_menu_back_to_main", kGenProbe, kGenProbeAlone, L::TestViewForward,
-     [](LeavingEachForm& t) {
-         t.choose(t.program().FrmTesting(), t.program().FrmTesting().mnuMain);
-         t.expectOnScreen({"FrmConsole"});
-         t.use(kGenProbeAlone);
-     },
-     L::ToTestSelection},
-    // Asked afresh, the question opens the unit-cost window again with the cost typed before.
-    {"confirmation_back_arrow", kGenProbe, kGenProbe, L::Confirmation,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
-         t.clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
-         t.answerConfirmation(false);
-         t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
-     },
-     L::ConfirmForward},
-    {"unit_costs_close_box", with(kGenProbe, &Figures::confirmCost, {}), with(kGenProbe, &Figures::confirmCost, {}),
-     L::TestingForward,
-     [](LeavingEachForm& t) {
-         t.answerConfirmation(true);
-         closeBox(t.program().FrmTestCost());
-     },
-     L::ConfirmForward},
-    {"unit_costs_close_box_after_typing", kGenProbe, kGenProbe, L::TestingForward,
-     [](LeavingEachForm& t) {
-         t.answerConfirmation(true);
-         closeBox(t.program().FrmTestCost());
-     },
-     L::ConfirmForward},
-    {"unit_costs_escape", kGenProbe, kGenProbe, L::TestingForward,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.answerConfirmation(true);
-         t.key(p.FrmTestCost(), Qt::Key_Escape);
-         t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
-     },
-     L::ConfirmForward},
-    // Back again, the treatment question shows its answers and goes on with them.
-    {"treatment_menu_back_to_confirm_test", kGenProbe, kGenProbe, L::Treatment,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
-         t.choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
-         t.clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
-         t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
-     },
-     L::DrugCosts},
-    {"treatment_menu_back_to_main", kGenProbe, kPcrCervix, L::ConfirmForward,
-     [](LeavingEachForm& t) {
-         t.choose(t.program().FrmQuestPercent(), t.program().FrmQuestPercent().mnuMain);
-         t.expectOnScreen({"FrmConsole"});
-         t.use(kPcrCervix);
-     },
-     L::ToTestSelection},
-    {"drug_costs_back_arrow", kGenProbe, kGenProbe, L::Treatment,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
-         t.clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
-     },
-     L::DrugCosts},
-    {"results_back_arrow", kGenProbe, kGenProbe, L::DrugCosts,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
-         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-     },
-     L::SwitchStep},
-    {"results_menu_back_after_the_switch_step", kGenProbe, kGenProbe, L::SwitchStep,
-     [](LeavingEachForm& t) {
-         Program& p = t.program();
-         t.key(p.FrmSwitchTo(), Qt::Key_F4);
-         t.key(p.FrmScrResult(), Qt::Key_B, Qt::ControlModifier);
-         t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
-     },
-     L::SwitchStep},
-    // The review's changes count only when it is left by its forward arrow.
-    {"review_changed_forward_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
-     with(kGenProbe, &Figures::reviewEiaSens, "0.6"), L::SwitchStep, [](LeavingEachForm&) {}, L::Done},
-    {"review_changed_back_arrow", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe, L::DrugCosts,
-     [](LeavingEachForm& t) { t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) { t.click(f.cmdBack); }); },
-     L::Done},
-    {"review_changed_escape", with(kGenProbe, &Figures::reviewEiaSens, "0.6"),
-     with(kGenProbe, &Figures::reviewEiaSens, "0.6"), L::DrugCosts,
-     [](LeavingEachForm& t) {
-         t.switchStepLeavingReviewBy([&t](FrmSenSpec& f) {
-             t.key(f, Qt::Key_Escape);
-             t.click(f.cmdNext);
-         });
-     },
-     L::Done},
-    // Left without its forward arrow, the review comes back at the next
-    // switch step with the figures in use, and its forward arrow keeps them.
-    {"review_back_arrow_then_a_second_switch_step", kPcrCervix, kPcrCervix, L::DrugCosts,
-     [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [&t](FrmSenSpec& f) { t.click(f.cmdBack); }); },
-     L::SwitchStep},
-    {"review_close_box_then_a_second_switch_step", with(kGenProbe, &Figures::reviewEiaSens, "0.6"), kGenProbe,
-     L::DrugCosts, [](LeavingEachForm& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); },
-     L::SwitchStep},
-};
-
-INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(kWalks),
+INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(LeavingEachForm::walks()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Once the results screen has shown the pass's figures, the review may not

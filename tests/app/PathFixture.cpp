@@ -1,6 +1,7 @@
 #include "PathFixture.h"
 
 #include "platform/Numbers.h"
+#include "support/LocaleScope.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -32,8 +33,7 @@ int ngzItem(const QString& retest)
 // A figure of the programme as the user types it, in the locale's notation.
 QString figure(const QJsonValue& v)
 {
-    const QString text = v.isString() ? v.toString() : QString::number(v.toDouble());
-    return QString(text).replace(u'.', QLocale().decimalPoint());
+    return testsupport::localDecimals(v.isString() ? v.toString() : QString::number(v.toDouble()));
 }
 
 } // namespace
@@ -172,15 +172,6 @@ void PathTest::pressAfterTyping(platform::CommandButton& button)
     QTest::keyClick(button.widget(), Qt::Key_Return);
 }
 
-void PathTest::clickItem(platform::ListBox& list, int index)
-{
-    auto* w = qobject_cast<QListWidget*>(list.widget());
-    ASSERT_NE(w, nullptr) << list.name().toStdString();
-    ASSERT_GE(index, 0);
-    const QRect item = w->visualItemRect(w->item(index));
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, item.center());
-}
-
 void PathTest::key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers)
 {
     ASSERT_NE(form.window(), nullptr) << form.name().toStdString();
@@ -223,6 +214,12 @@ void PathTest::choose(platform::Form& form, platform::MenuItem& item)
             QTest::mouseClick(menu, Qt::LeftButton, {}, at);
         }
     }
+}
+
+void PathTest::closeBox(platform::Form& form)
+{
+    form.window()->close();
+    QCoreApplication::processEvents();
 }
 
 void PathTest::returnToConsole(platform::Form& form)
@@ -351,14 +348,31 @@ void PathTest::percentToDrugCosts(const acceptance::Programme& prog)
            percent.cmdOk, "FrmQuestDrugCost");
 }
 
-void PathTest::drugCostsToResults(const acceptance::Programme& prog)
+void PathTest::answerYes(platform::TextBox& box, const QString& cost)
+{
+    FrmConfirm& confirm = program().FrmConfirm();
+    bringUp(confirm);
+    click(confirm.optConfirm[0]);
+    expectOnScreen({"FrmConfirm", "FrmTestCost"});
+    bringUp(program().FrmTestCost());
+    ASSERT_TRUE(box.hasFocus());
+    if (!cost.isEmpty())
+        typeAndTab(box, cost);
+}
+
+void PathTest::drugCostsTo(const acceptance::Programme& prog, const QString& next)
 {
     const QJsonObject& in = prog.figures;
     FrmQuestDrugCost& drugs = program().FrmQuestDrugCost();
     fillIn(drugs,
            {{&drugs.txtAzi, figure(in["CostAzi"])}, {&drugs.txtDox, figure(in["CostDox"])},
             {&drugs.txtPID, figure(in["CostPID"])}},
-           drugs.cmdAgree, "FrmScrResult");
+           drugs.cmdAgree, next);
+}
+
+void PathTest::drugCostsToResults(const acceptance::Programme& prog)
+{
+    drugCostsTo(prog, "FrmScrResult");
     expectFigures(program().FrmScrResult(), prog);
 }
 

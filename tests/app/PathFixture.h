@@ -88,10 +88,11 @@ protected:
     // Whether the keys alone must do: the first field of each form that comes
     // up holds the focus, and the Tab leads on from the last field to the button.
     bool keyboardFirst = false;
-    static void clickItem(platform::ListBox& list, int index);
     static void key(platform::Form& form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the item's menu on the form's menu bar with the mouse and clicks the item.
     static void choose(platform::Form& form, platform::MenuItem& item);
+    // The form's close box, and what it sets off.
+    static void closeBox(platform::Form& form);
     // Ctrl+R on the form: the console alone on screen.
     void returnToConsole(platform::Form& form);
     // The user fills in the form's fields in turn, then goes on by the
@@ -117,12 +118,17 @@ protected:
     void testingToResults(const acceptance::Programme& p);
     void testingToConfirm(const acceptance::Programme& p);
     void confirmToPercent(const acceptance::Programme& p);
+    // The answer Yes on the confirmation question: the unit-cost window comes
+    // up with the focus in `box`, where `cost` is typed unless it is empty.
+    void answerYes(platform::TextBox& box, const QString& cost);
     void percentToDrugCosts(const acceptance::Programme& p);
     // Clicks the screening test, then the NGZ retest on the test selection.
     void choosePair(const QString& test, const QString& retest);
     // The drug-cost form on screen: its figures typed and the agree step;
     // the results screen shows the programme's figures.
     void drugCostsToResults(const acceptance::Programme& p);
+    // The same figures typed and agreed, on to the form named `next`.
+    void drugCostsTo(const acceptance::Programme& p, const QString& next);
     // The results screen's forward arrow: the review of the test
     // characteristics, if one comes up, left unchanged by its forward
     // arrow; then the comparison screen.

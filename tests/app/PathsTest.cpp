@@ -70,7 +70,7 @@ protected:
     void ownUnitCostsToResults(const acceptance::Programme& prog)
     {
         const QJsonObject own = prog.figures["overrides"].toObject();
-        auto typed = [&own](const char* name) { return own[name].toString().replace(u'.', QLocale().decimalPoint()); };
+        auto typed = [&own](const char* name) { return testsupport::localDecimals(own[name].toString()); };
         consoleToPreview("Springfield");
         previewToPopulation();
         populationToTesting(prog);
@@ -86,15 +86,9 @@ protected:
         expectOnScreen({"FrmTesting"});
         clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
 
+        ASSERT_NO_FATAL_FAILURE(answerYes(p.FrmTestCost().TxtCostDFA, typed("CostDFA")));
+        click(p.FrmTestCost().cmdNext);
         FrmConfirm& confirm = p.FrmConfirm();
-        bringUp(confirm);
-        click(confirm.optConfirm[0]);
-        expectOnScreen({"FrmConfirm", "FrmTestCost"});
-        FrmTestCost& unitCosts = p.FrmTestCost();
-        bringUp(unitCosts);
-        ASSERT_TRUE(unitCosts.TxtCostDFA.hasFocus());
-        typeAndTab(unitCosts.TxtCostDFA, typed("CostDFA"));
-        click(unitCosts.cmdNext);
         bringUp(confirm);
         click(confirm.optConfirm[1]);
         click(confirm.cmdForward);
@@ -1023,17 +1017,12 @@ TEST_P(PositivityPath, IsRefusedWithTheWayBackToTheFigure)
     percentToDrugCosts(prog);
     // The agree step refuses: the results are not computed from figures
     // the screening test in use cannot have produced.
-    FrmQuestDrugCost& drugs = p.FrmQuestDrugCost();
     whenModal(pop, putBack);
-    fillIn(drugs,
-           {{&drugs.txtAzi, prog.figures["CostAzi"].toString()},
-            {&drugs.txtDox, prog.figures["CostDox"].toString()},
-            {&drugs.txtPID, prog.figures["CostPID"].toString()}},
-           drugs.cmdAgree, "FrmQuestDrugCost");
+    drugCostsTo(prog, "FrmQuestDrugCost");
     expectRefusal(c);
     EXPECT_FALSE(p.FrmScrResult().isLoaded());
     // Agreed again with the positivity put back: the programme's own results.
-    clickThrough(drugs, drugs.cmdAgree, {"FrmScrResult"});
+    clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
     expectFigures(p.FrmScrResult(), prog);
 }
 
@@ -1047,50 +1036,6 @@ const PositivityCase kPositivityCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, PositivityPath, ::testing::ValuesIn(kPositivityCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-} // namespace
-
-namespace {
-
-// A sensitivity typed and stored on the characteristics holds after they are
-// closed: Forward on the test selection checks the figures in the model and
-// leaves them as they are.
-struct ClosedCharacteristicsCase {
-    const char* name;
-    bool byBackArrow;  // else by the close box
-};
-
-class ClosedCharacteristics : public Paths, public ::testing::WithParamInterface<ClosedCharacteristicsCase> {};
-
-TEST_P(ClosedCharacteristics, LeaveTheTypedFiguresToTheTestSelectionsForward)
-{
-    const acceptance::Programme prog = programme(kGenProbe);
-    startUpToTesting(prog);
-    Program& p = program();
-    choosePair("GenProbe", "PCR on GenProbe");
-    FrmSenSpec& senSpec = p.FrmSenSpec();
-    bringUp(senSpec);
-    typeAndTab(senSpec.TxtGPSens, "0.92");
-    ASSERT_FLOAT_EQ(p.vc.SensGP, 0.92f);
-    if (GetParam().byBackArrow)
-        click(senSpec.cmdBack);
-    else
-        senSpec.window()->close();
-    expectOnScreen({"FrmTesting"});
-    dialogs.clear();
-    clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
-    EXPECT_TRUE(dialogs.shown().empty()) << "nothing to refuse";
-    EXPECT_FLOAT_EQ(p.vc.SensScr, 0.92f);
-    EXPECT_FLOAT_EQ(p.vc.SpecScr, 0.987f);
-}
-
-const ClosedCharacteristicsCase kClosings[] = {
-    {"back_arrow", true},
-    {"close_box", false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Closings, ClosedCharacteristics, ::testing::ValuesIn(kClosings),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

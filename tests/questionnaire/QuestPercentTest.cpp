@@ -89,13 +89,12 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
                                   QLocale(QLocale::German, QLocale::Germany)}) {
         testsupport::LocaleScope scope(locale);
-        const auto local = [&locale](QString text) { return text.replace(u'.', locale.decimalPoint()); };
         for (const Case& c : cases) {
             SCOPED_TRACE(locale.name().toStdString() + " " + c.typed.toStdString());
             FrmQuestPercent& f = withShares("30");
             program().vc.PerReturn = -3;
             dialogs.clear();
-            typeAndTab(f.txtPerReturn, local(c.typed));
+            typeAndTab(f.txtPerReturn, testsupport::localDecimals(c.typed));
             if (std::isnan(c.stored)) {
                 EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPercent::MsgReturn});
                 EXPECT_TRUE(f.txtPerReturn.hasFocus());
@@ -104,7 +103,7 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
             } else {
                 EXPECT_TRUE(dialogs.prompts().empty());
                 EXPECT_EQ(program().vc.PerReturn, c.stored);
-                EXPECT_EQ(f.txtPerReturn.text(), local(c.text));
+                EXPECT_EQ(f.txtPerReturn.text(), testsupport::localDecimals(c.text));
                 EXPECT_EQ(f.labelReturn.caption(), c.echo);
             }
             f.unload();

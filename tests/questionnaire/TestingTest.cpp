@@ -16,14 +16,6 @@ class TestingTest : public QuestTest {
 protected:
     FrmTesting& testing() { return shown(program().FrmTesting()); }
 
-    // A click of the mouse on the list's item.
-    static void clickItem(platform::ListBox& list, int index)
-    {
-        auto* w = qobject_cast<QListWidget*>(list.widget());
-        ASSERT_NE(w, nullptr);
-        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(index)).center());
-    }
-
     // Chooses the pair as a click on each list does.
     void choose(FrmTesting& f, int screening, int ngz)
     {

@@ -2,6 +2,7 @@
 // Switches the default locale, which every number text of the program follows,
 // for one test, and puts back the en_US the test programs run under.
 #include <QLocale>
+#include <QString>
 
 namespace testsupport {
 
@@ -13,5 +14,8 @@ public:
     LocaleScope(const LocaleScope&) = delete;
     LocaleScope& operator=(const LocaleScope&) = delete;
 };
+
+// A number written with a point, as the user of the default locale types it.
+inline QString localDecimals(QString text) { return text.replace(u'.', QLocale().decimalPoint()); }
 
 } // namespace testsupport

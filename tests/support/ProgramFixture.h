@@ -8,6 +8,7 @@
 
 #include "app/Program.h"
 #include "platform/Form.h"
+#include "platform/ListControls.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "support/PdfText.h"
@@ -16,11 +17,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -139,6 +142,15 @@ protected:
     {
         ASSERT_NE(form.window(), nullptr);
         QApplication::setActiveWindow(form.window());
+    }
+
+    // A click of the mouse on the list's item.
+    static void clickItem(platform::ListBox& list, int index)
+    {
+        auto* w = qobject_cast<QListWidget*>(list.widget());
+        ASSERT_NE(w, nullptr) << list.name().toStdString();
+        ASSERT_GE(index, 0);
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(index)).center());
     }
 
     platform::FixedScreen screen{1024, 768};

@@ -191,7 +191,6 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
                                   QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
         testsupport::LocaleScope scope(locale);
-        const auto local = [&locale](QString text) { return text.replace(u'.', locale.decimalPoint()); };
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
         FrmSenSpec& f = allRows(p);
@@ -205,7 +204,7 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
             SCOPED_TRACE(locale.name().toStdString() + " " + (f.*c.field).name().toStdString() + " " +
                          c.typed.toStdString());
             script.clear();
-            typeAndTab(f.*c.field, local(c.typed));
+            typeAndTab(f.*c.field, testsupport::localDecimals(c.typed));
             EXPECT_EQ(p.vc.*c.var, c.first);
             if (!c.message.isEmpty()) {
                 EXPECT_EQ(script.prompts(), std::vector<QString>{c.message});
@@ -213,12 +212,12 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
                 (f.*c.field).setText(platform::numbers::generalFormat(p.vc.*c.var));
                 continue;
             }
-            EXPECT_EQ((f.*c.field).text(), local(c.shown));
+            EXPECT_EQ((f.*c.field).text(), testsupport::localDecimals(c.shown));
             // Entering and leaving again without typing keeps the value.
             (f.*c.field).setFocus();
             QTest::keyClick(edit(f.*c.field), Qt::Key_Tab);
             EXPECT_EQ(p.vc.*c.var, c.first);
-            EXPECT_EQ((f.*c.field).text(), local(c.shown));
+            EXPECT_EQ((f.*c.field).text(), testsupport::localDecimals(c.shown));
             EXPECT_TRUE(script.prompts().empty());
         }
         // A grouping that fits no thousands group could mean two numbers.
