@@ -5,7 +5,6 @@
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
 #include "model/Limits.h"
-#include "testchars/RateField.h"
 
 namespace testchars {
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the input fields of the test-characteristics and cost forms share: the
-// refusal message most of them give, the test that a typed figure is a number
+// refusal messages most of them give, the test that a typed figure is a number
 // above (or at least) zero, and entering a field with its whole text selected.
 
 #include "platform/Control.h"
@@ -12,6 +12,7 @@
 namespace testchars {
 
 inline const QString kMustBeNumeric = QStringLiteral("Value must be numeric and greater than zero");
+inline const QString kValueOutOfRange = QStringLiteral("Value out of Range");
 
 // The refusal of a unit cost above the largest one accepted, the limit
 // written in the locale's currency format after the field's own out-of-range

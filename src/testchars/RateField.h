@@ -33,7 +33,6 @@ struct RateRule {
     QString rangeMessage;
 };
 
-inline const QString kValueOutOfRange = QStringLiteral("Value out of Range");
 inline const QString kValuesOutOfRange = QStringLiteral("Values out of range");
 
 class RateField {
