@@ -1,5 +1,6 @@
 #include "platform/ButtonControls.h"
 
+#include "platform/FocusDots.h"
 #include "platform/Form.h"
 
 #include <QCheckBox>
@@ -43,10 +44,9 @@ protected:
         // The style's thin focus outline is easily missed on a light button:
         // keyboard focus also gets the dotted rectangle inside the button
         // that desktop programs draw.
-        if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange)) {
+        if (hasKeyboardFocus(option)) {
             QPainter painter(this);
-            painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
-            painter.drawRect(rect().adjusted(3, 3, -4, -4));
+            drawFocusDots(painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::ButtonText));
         }
     }
 };
@@ -105,15 +105,14 @@ protected:
         QtButton::paintEvent(e);
         QStyleOptionButton option;
         this->initStyleOption(&option);
-        if (!(option.state & QStyle::State_HasFocus) || !(option.state & QStyle::State_KeyboardFocusChange))
+        if (!hasKeyboardFocus(option))
             return;
         constexpr bool radio = std::is_same_v<QtButton, QRadioButton>;
         const QRect caption =
             this->style()->subElementRect(radio ? QStyle::SE_RadioButtonFocusRect : QStyle::SE_CheckBoxFocusRect,
                                           &option, this);
         QPainter painter(this);
-        painter.setPen(QPen(this->palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(caption.adjusted(0, 0, -1, -1));
+        drawFocusDots(painter, caption, this->palette().color(QPalette::WindowText));
     }
 };
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/ListControls.h"
 
+#include "platform/FocusDots.h"
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QListWidget>
@@ -47,7 +49,7 @@ protected:
         QListWidget::paintEvent(event);
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        if (!(focus.state & QStyle::State_HasFocus) || !(focus.state & QStyle::State_KeyboardFocusChange))
+        if (!hasKeyboardFocus(focus))
             return;
         const QModelIndex row = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
         focus.rect = row.isValid() ? visualRect(row) : viewport()->rect().adjusted(1, 1, -1, -1);
@@ -56,8 +58,7 @@ protected:
         if (!currentIndex().isValid())
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         const bool chosen = row.isValid() && selectionModel()->isSelected(row);
-        painter.setPen(QPen(palette().color(chosen ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
-        painter.drawRect(focus.rect.adjusted(0, 0, -1, -1));
+        drawFocusDots(painter, focus.rect, palette().color(chosen ? QPalette::HighlightedText : QPalette::Text));
     }
 
     // With nothing chosen the focus is drawn on the first row, which Qt does
