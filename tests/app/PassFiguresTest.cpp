@@ -29,12 +29,6 @@ struct Figures {
 const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}};
 const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}};
 
-Figures with(Figures f, QString Figures::*member, const QString& value)
-{
-    f.*member = value;
-    return f;
-}
-
 using Captions = QMap<QString, QString>;
 
 // The stretches of a pass, in order, from the console to the comparison.
@@ -256,7 +250,9 @@ std::vector<WalkCase> LeavingEachForm::walks()
 {
     using L = Leg;
     using T = LeavingEachForm;
-    const Figures reviewed = with(kGenProbe, &Figures::reviewEiaSens, "0.6");
+    Figures reviewed = kGenProbe, noConfirmCost = kGenProbe;
+    reviewed.reviewEiaSens = "0.6";
+    noConfirmCost.confirmCost.clear();
     // A new pass starts from the defaults: only its own figures count.
     const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
     const auto nothing = [](T&) {};
@@ -332,8 +328,7 @@ std::vector<WalkCase> LeavingEachForm::walks()
              t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
          },
          L::ConfirmForward},
-        {"unit_costs_close_box", with(kGenProbe, &Figures::confirmCost, {}), L::TestingForward, unitCostsCloseBox,
-         L::ConfirmForward},
+        {"unit_costs_close_box", noConfirmCost, L::TestingForward, unitCostsCloseBox, L::ConfirmForward},
         {"unit_costs_close_box_after_typing", kGenProbe, L::TestingForward, unitCostsCloseBox, L::ConfirmForward},
         {"unit_costs_escape", kGenProbe, L::TestingForward,
          [](T& t) {

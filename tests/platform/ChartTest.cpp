@@ -23,8 +23,7 @@ namespace {
 struct ChartTest : OnScreen {
     ChartForm form{runtime};
 
-    static QChart* drawn(ChartForm& f) { return f.chrValues.widget()->findChild<QChartView*>()->chart(); }
-    QChart* drawn() { return drawn(form); }
+    QChart* drawn() { return form.chrValues.widget()->findChild<QChartView*>()->chart(); }
     // The title as the chart shows it.
     QLabel* shownTitle() { return form.chrValues.widget()->findChild<QLabel*>(); }
 

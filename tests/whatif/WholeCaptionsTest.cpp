@@ -80,12 +80,6 @@ protected:
                 &p.FrmConfirm(),        &p.FrmQuestPercent(),  &p.FrmQuestDrugCost(), &p.FrmSenSpec(),
                 &p.FrmTestCost(),       &p.FrmDraftCostTest()};
     }
-
-    void fillScreen(platform::Form& f, const ScreenSize& size)
-    {
-        if (size.maximised && f.window())
-            f.window()->setGeometry(0, 0, size.widthPx, size.heightPx);
-    }
 };
 
 TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
@@ -106,7 +100,8 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
             if (!f->isLoaded())
                 f->load();
             f->show();
-            fillScreen(*f, size);
+            if (size.maximised)
+                f->window()->setGeometry(0, 0, size.widthPx, size.heightPx);
             QCoreApplication::processEvents();
             const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
