@@ -1,8 +1,7 @@
 #include "testchars/FrmDraftCostTest.h"
 
-#include "model/Limits.h"
-
 #include "app/Program.h"
+#include "model/Limits.h"
 #include "platform/Dialogs.h"
 #include "shell/HouseStyle.h"
 #include "testchars/FieldChecks.h"
@@ -288,15 +287,14 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
         MatPerTestCtl = Money::fromDouble(MatPerTest.toDouble() * withControls);
     }
     const Money total = LaborPerTest + MatPerTestCtl;
+    const QString result = QStringLiteral("The labor and materials cost is: ") + testchars::currencyText(total);
     if (total > Limits::MostUnitCost) {
         // No unit cost above the limit is offered, let alone stored.
-        testchars::tell(lblInstruct, QStringLiteral("The labor and materials cost is: ") + testchars::currencyText(total) +
-                                         "\r\n\r\n" + testchars::unitCostLimitMessage());
+        testchars::tell(lblInstruct, result + "\r\n\r\n" + testchars::unitCostLimitMessage());
         return;
     }
     LaborMaterials = total;
-    lblLaborMaterials.setCaption(QStringLiteral("The labor and materials cost is: ") +
-                                 testchars::currencyText(LaborMaterials));
+    lblLaborMaterials.setCaption(result);
     offerCost(type);
 }
 

@@ -360,9 +360,7 @@ void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp())
 
 // --- the positivity checks of a screening test's fields -------------------------------------
 
-void FrmSenSpec::Spec_Response() { ask(testchars::sumQuestion()); }
-
-void FrmSenSpec::ask(const QString& question)
+void FrmSenSpec::Spec_Response(const QString& question)
 {
     strResponse = runtime().dialogs().inputBox(question, {}, QStringLiteral("2"));
     strSorryMsg = kSorryMsg;
@@ -386,9 +384,10 @@ void FrmSenSpec::changePositivity(std::function<testchars::TestFigures()> figure
 
 // The answer to the question of a failed check: 1 the positivity (while the
 // characteristics are still open to it), 2 the figure of this form.
-void FrmSenSpec::answerConflict(const QString& question, std::function<testchars::TestFigures()> figures)
+void FrmSenSpec::answerConflict(const testchars::PositivityConflict& conflict,
+                                std::function<testchars::TestFigures()> figures)
 {
-    ask(question);
+    Spec_Response(testchars::conflictQuestion(program.vc, figures(), conflict));
     // Once the characteristics were stored, or the results of the pass were
     // shown, the positivity behind them stays as it is.
     const bool positivityFixed = program.vc.SpecEntered || program.resultsShownInPass();
@@ -427,7 +426,7 @@ void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& 
                                                     : testchars::PositivityRule::Sensitivity);
     if (!conflict)
         return;
-    answerConflict(testchars::conflictQuestion(program.vc, figures(), *conflict), figures);
+    answerConflict(*conflict, figures);
     cancel = true;
     field.gotFocus();
 }
@@ -439,7 +438,7 @@ bool FrmSenSpec::refusesPositivity(SenSpecRow r)
         testchars::positivityConflict(program.vc, figures());
     if (!conflict)
         return false;
-    answerConflict(testchars::conflictQuestion(program.vc, figures(), *conflict), figures);
+    answerConflict(*conflict, figures);
     // The way back to the figure: the test's row, its field in focus.
     fraProb.setVisible(false);
     fraScrTest.setVisible(true);

@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace testchars {
+struct PositivityConflict;
 struct TestFigures;
 }
 
@@ -99,8 +100,8 @@ public:
     void cmdNext_Click();
     void cmdBack_Click();
 
-    // Asks whether to change the positivity (1) or the specificity (2).
-    void Spec_Response();
+    // Asks whether to change the positivity (1) or the test's figure (2).
+    void Spec_Response(const QString& question);
     // The positivity of every age group against the test's figures in the
     // model. When they do not fit: the question of the field check, then the
     // test's row on screen with the figure to change in focus; true then.
@@ -146,10 +147,10 @@ private:
     void designRows();
     void designProbabilities();
     void takeUnitCosts();
-    void ask(const QString& question);
     testchars::TestFigures figuresOf(SenSpecRow row) const;
     void checkPositivity(testchars::RateField& field, float read, bool& cancel);
-    void answerConflict(const QString& question, std::function<testchars::TestFigures()> figures);
+    void answerConflict(const testchars::PositivityConflict& conflict,
+                        std::function<testchars::TestFigures()> figures);
     void changePositivity(std::function<testchars::TestFigures()> figures);
     bool refuseLowSpecificity();
     void copyCosts();

@@ -37,6 +37,15 @@ const QString kAboveSensitivity =
     QStringLiteral("Your percentage of positive women exceeds the sensitivity of the test: more women would be "
                    "infected than were screened. ");
 
+// The choice a question ends with: 1 the positivity, 2 the test's figure.
+QString choice(const QString& figure)
+{
+    return QStringLiteral("You need to change at least one of these values: \r\n"
+                          "Select 1 to change percentage of positive women. \r\n"
+                          "Select 2 to change the %1 value. ")
+        .arg(figure);
+}
+
 } // namespace
 
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
@@ -57,21 +66,11 @@ QString conflictMessage(const VarCon& vc, const TestFigures& test, const Positiv
     return (c.aboveSensitivity ? kAboveSensitivity : kSumShort) + figures(vc, test, c);
 }
 
-QString sumQuestion()
-{
-    return kSumShort + QStringLiteral("You need to change at least one of these values: \r\n"
-                                      "Select 1 to change percentage of positive women. \r\n"
-                                      "Select 2 to change the specificity value. ");
-}
-
 QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
 {
     if (!c.aboveSensitivity)
-        return sumQuestion();
-    return kAboveSensitivity + figures(vc, test, c) +
-           QStringLiteral(" You need to change at least one of these values: \r\n"
-                          "Select 1 to change percentage of positive women. \r\n"
-                          "Select 2 to change the sensitivity value. ");
+        return kSumShort + choice(QStringLiteral("specificity"));
+    return kAboveSensitivity + figures(vc, test, c) + ' ' + choice(QStringLiteral("sensitivity"));
 }
 
 } // namespace testchars

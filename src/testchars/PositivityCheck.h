@@ -39,10 +39,8 @@ std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const Tes
 // The refusal, naming the group and both figures.
 QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
 
-// The question of the specificity check.
-QString sumQuestion();
-// The question for a conflict: the sum's, or its twin for a sensitivity
-// that a positivity exceeds: 1 to change the positivity, 2 the test's figure.
+// The question for a conflict, the specificity's or the sensitivity's: 1 to
+// change the positivity, 2 the test's figure.
 QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
 
 } // namespace testchars
