@@ -106,6 +106,12 @@ void FrmQuestPercent::showAnswersInUse()
     LabelAzi.setCaption(txtAzi.text() + "%");
     LabelDox.setCaption(txtDox.text() + "%");
     labelReturn.setCaption(testchars::percentText(ReturnFrac));
+    offerOk();
+}
+
+// Both shares given: OK, Back and Forward are offered.
+void FrmQuestPercent::offerOk()
+{
     mnuForward.setEnabled(true);
     cmdOk.setVisible(true);
     cmdBack.setVisible(true);
@@ -152,11 +158,8 @@ void FrmQuestPercent::txtShare_LostFocus(int d)
     f.echo.setCaption(f.field.text() + "%");
     f.otherEcho.setCaption(f.other.text() + "%");
     f.percent = *num::toFloat(f.field.text());
-    if (d == 1) {
-        mnuForward.setEnabled(true);
-        cmdOk.setVisible(true);
-        cmdBack.setVisible(true);
-    }
+    if (d == 1)
+        offerOk();
 }
 
 // --- the return rate --------------------------------------------------------------------------

@@ -66,6 +66,7 @@ public:
 
 private:
     void showAnswersInUse();
+    void offerOk();
     struct ShareField {
         platform::TextBox& field;
         platform::TextBox& other;
