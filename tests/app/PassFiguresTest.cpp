@@ -256,6 +256,15 @@ std::vector<WalkCase> LeavingEachForm::walks()
     // A new pass starts from the defaults: only its own figures count.
     const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
     const auto nothing = [](T&) {};
+    // A menu's "Back/Return to Main", then a new pass with other figures.
+    const auto backToMainThen = [](auto form, auto item, const Figures& next) {
+        return [form, item, next](T& t) {
+            Program& p = t.program();
+            choose((p.*form)(), (p.*form)().*item);
+            t.expectOnScreen({"FrmConsole"});
+            t.use(next);
+        };
+    };
     const auto unitCostsCloseBox = [](T& t) {
         t.answerConfirmation(true);
         closeBox(t.program().FrmTestCost());
@@ -312,12 +321,7 @@ std::vector<WalkCase> LeavingEachForm::walks()
         {"test_selection_menu_forward", kGenProbe, L::TestViewForward,
          [](T& t) { choose(t.program().FrmTesting(), t.program().FrmTesting().mnuForward); }, L::Confirmation},
         {"test_selection_menu_back_to_main", kGenProbe, L::TestViewForward,
-         [genProbeAlone](T& t) {
-             choose(t.program().FrmTesting(), t.program().FrmTesting().mnuMain);
-             t.expectOnScreen({"FrmConsole"});
-             t.use(genProbeAlone);
-         },
-         L::ToTestSelection, genProbeAlone},
+         backToMainThen(&Program::FrmTesting, &FrmTesting::mnuMain, genProbeAlone), L::ToTestSelection, genProbeAlone},
         // Asked afresh, the question opens the unit-cost window again with the cost typed before.
         {"confirmation_back_arrow", kGenProbe, L::Confirmation,
          [](T& t) {
@@ -349,12 +353,8 @@ std::vector<WalkCase> LeavingEachForm::walks()
          },
          L::DrugCosts},
         {"treatment_menu_back_to_main", kGenProbe, L::ConfirmForward,
-         [](T& t) {
-             choose(t.program().FrmQuestPercent(), t.program().FrmQuestPercent().mnuMain);
-             t.expectOnScreen({"FrmConsole"});
-             t.use(kPcrCervix);
-         },
-         L::ToTestSelection, kPcrCervix},
+         backToMainThen(&Program::FrmQuestPercent, &FrmQuestPercent::mnuMain, kPcrCervix), L::ToTestSelection,
+         kPcrCervix},
         {"drug_costs_back_arrow", kGenProbe, L::Treatment,
          [](T& t) {
              Program& p = t.program();
