@@ -67,10 +67,8 @@ void Program::returnToConsole(std::initializer_list<const char*> unloadOrder)
 {
     FrmConsole().setVisible(true);
     unloadForms(unloadOrder);
-    pass_ = {};
+    pass_.end();
 }
-
-bool Program::firstLoadOfPass(const platform::Form& form) { return pass_.loaded.insert(&form).second; }
 
 void Program::clearQuestionnaireFlags()
 {

@@ -3,6 +3,7 @@
 // the single instance of every form. Forms reach each other through it by
 // name, creating a form object on first use; a form object lives for the run.
 
+#include "app/Pass.h"
 #include "model/Selection.h"
 #include "model/VarCon.h"
 #include "platform/Runtime.h"
@@ -11,7 +12,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <set>
 
 namespace platform {
 class Dialogs;
@@ -89,22 +89,9 @@ public:
     void returnToConsole();
     void returnToConsole(std::initializer_list<const char*> unloadOrder);
 
-    // One pass through the questionnaire runs from the console's entry to the
-    // return to the console. Within it a figure the user entered or accepted
-    // is never replaced by a default: a setting form writes its defaults at
-    // its first load of the pass only, and any later load (after its Back or
-    // close box, or a reference from another form) shows the figures in use.
-    // True at the form's first load of the pass.
-    bool firstLoadOfPass(const platform::Form& form);
-    // A question form whose forward step has stored its answers in this pass
-    // shows them again when it is loaded anew (after its Back, say), instead
-    // of empty fields that would take the defaults when tabbed through.
-    void answered(const platform::Form& form) { pass_.answered.insert(&form); }
-    bool answeredInPass(const platform::Form& form) const { return pass_.answered.count(&form) != 0; }
-    // Once the results screen has shown the pass's figures, the positivity
-    // behind them may no longer change.
-    void resultsShown() { pass_.resultsShown = true; }
-    bool resultsShownInPass() const { return pass_.resultsShown; }
+    // The pass under way: which forms loaded and answered in it, and whether
+    // its results were shown.
+    ::Pass& pass() { return pass_; }
     // What the return menu commands add: QuestPopFromSenSpec and SpecEntered
     // go back to False.
     void clearQuestionnaireFlags();
@@ -115,12 +102,7 @@ public:
     ::FrmDraftCostTest& FrmDraftCostTest();
 
 private:
-    struct Pass {
-        std::set<const platform::Form*> loaded;
-        std::set<const platform::Form*> answered;
-        bool resultsShown = false;
-    };
-    Pass pass_;
+    ::Pass pass_;
     platform::Runtime runtime_;
     std::unique_ptr<::frmSplash> frmSplash_;
     std::unique_ptr<::FrmInstructSwitch> FrmInstructSwitch_;

@@ -132,8 +132,15 @@ void FrmQuestDrugCost::cmdAgree_Click()
             return;
         }
     }
-    if (refusesPositivity())
-        return;
+    // A positivity changed after the test was chosen may no longer fit the
+    // screening test in use; the results are not computed from such figures.
+    // The user fixes it on the population form and agrees again.
+    if (const std::optional<ScrTestKind> test = program.sel.scrTest()) {
+        const VarCon& vc = program.vc;
+        if (testchars::refusePositivity(program, [&vc, t = *test] { return testchars::figuresInUse(vc, t); },
+                                        PositivityRule::Both, testchars::LeadBack::Positivity))
+            return;
+    }
     VarCon& vc = program.vc;
     for (int c : {1, 0, 2}) {
         CostField f = cost(c);
@@ -145,27 +152,6 @@ void FrmQuestDrugCost::cmdAgree_Click()
     Equations::SetCostScrTest(vc, program.sel);
     program.FrmScrResult().show();
     hide();
-}
-
-// A positivity changed after the test was chosen may no longer fit the
-// screening test in use; the results are not computed from such figures.
-// The way back is the population form, over this one, with the group's
-// positivity in focus; the user then agrees again.
-bool FrmQuestDrugCost::refusesPositivity()
-{
-    const std::optional<ScrTestKind> test = program.sel.scrTest();
-    if (!test)
-        return false;
-    const auto inUse = [this, test] {
-        const VarCon& vc = program.vc;
-        return testchars::TestFigures{QString::fromLatin1(PerTest::Name[size_t(*test)]), vc.SensScr, vc.SpecScr};
-    };
-    const std::optional<testchars::PositivityConflict> conflict = testchars::positivityConflict(program.vc, inUse());
-    if (!conflict)
-        return false;
-    runtime().dialogs().msgBox(testchars::conflictMessage(program.vc, inUse(), *conflict));
-    program.FrmQuestPop().showToFit(inUse, conflict->group);
-    return true;
 }
 
 void FrmQuestDrugCost::mnuForward_Click() { cmdAgree_Click(); }

@@ -65,7 +65,6 @@ private:
     // its check.
     std::optional<Money> costShown(int c);
     void showAccepted(int c);
-    bool refusesPositivity();
 
     std::array<quest::WrittenText, 3> written_;
 };

@@ -89,7 +89,7 @@ void FrmQuestPercent::Form_Load()
     for (quest::WrittenText& w : writtenShare_)
         w.forget();
     writtenReturn_.forget();
-    if (program.answeredInPass(*this))
+    if (program.pass().answered(*this))
         showAnswersInUse();
 }
 
@@ -214,7 +214,7 @@ void FrmQuestPercent::cmdOk_Click()
     program.vc.PerAzi = AziPercent;
     program.vc.PerDox = DoxPercent;
     program.vc.PerReturn = ReturnFrac;
-    program.answered(*this);
+    program.pass().recordAnswered(*this);
     hide();
     program.FrmQuestDrugCost().show();
 }

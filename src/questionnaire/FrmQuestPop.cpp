@@ -90,7 +90,7 @@ void FrmQuestPop::Form_Load()
                       "at " + region + " over the past year.");
     for (quest::WrittenText& w : writtenPositivity_)
         w.forget();
-    if (program.answeredInPass(*this))
+    if (program.pass().answered(*this))
         showAnswersInUse();
 }
 
@@ -225,9 +225,10 @@ void FrmQuestPop::cmdContinue_Click()
     // once the positivity fits the test it was opened for. A flag left over
     // from a showing that ended otherwise must not strand the user with no
     // window: it is cleared and the questionnaire goes on.
-    if (isModal() && refusesPositivity())
+    if (isModal() && positivityMustFit_ &&
+        testchars::refusePositivity(program, positivityMustFit_, PositivityRule::Both, testchars::LeadBack::Positivity))
         return;
-    program.answered(*this);
+    program.pass().recordAnswered(*this);
     program.vc.QuestPopFromSenSpec = 0;
     if (isModal()) {
         hide();
@@ -237,7 +238,7 @@ void FrmQuestPop::cmdContinue_Click()
     hide();
 }
 
-void FrmQuestPop::showToFit(std::function<testchars::TestFigures()> figures, std::optional<int> group)
+void FrmQuestPop::showToFit(testchars::FiguresNow figures, std::optional<int> group)
 {
     positivityMustFit_ = std::move(figures);
     if (group) {
@@ -252,17 +253,12 @@ void FrmQuestPop::showToFit(std::function<testchars::TestFigures()> figures, std
     positivityMustFit_ = nullptr;
 }
 
-bool FrmQuestPop::refusesPositivity()
+void FrmQuestPop::leadToPositivity(testchars::FiguresNow figures, int group)
 {
-    if (!positivityMustFit_)
-        return false;
-    const testchars::TestFigures test = positivityMustFit_();
-    const std::optional<testchars::PositivityConflict> conflict = testchars::positivityConflict(program.vc, test);
-    if (!conflict)
-        return false;
-    runtime().dialogs().msgBox(testchars::conflictMessage(program.vc, test, *conflict));
-    txtPerFem_GotFocus(conflict->group);
-    return true;
+    if (isModal())
+        txtPerFem_GotFocus(group);
+    else
+        showToFit(std::move(figures), group);
 }
 
 void FrmQuestPop::mnuBack_Click()

@@ -6,6 +6,7 @@
 #include "platform/Menu.h"
 #include "questionnaire/QuestionFields.h"
 #include "shell/Resize.h"
+#include "testchars/PositivityCheck.h"
 
 #include <QKeySequence>
 
@@ -15,9 +16,6 @@
 #include <optional>
 
 struct VarCon;
-namespace testchars {
-struct TestFigures;
-}
 
 class FrmQuestPop : public ScalingForm {
 public:
@@ -54,7 +52,11 @@ public:
     // Shows the form modally over the one that asks, until its positivity
     // fits the test's figures (Continue refuses any other) or the user gives
     // up on it. With a group, that group's positivity is in focus.
-    void showToFit(std::function<testchars::TestFigures()> figures, std::optional<int> group = std::nullopt);
+    void showToFit(testchars::FiguresNow figures, std::optional<int> group = std::nullopt);
+    // The way back to a positivity that does not fit: the group's positivity
+    // in focus, on this form brought up to fit the figures unless it is up
+    // for that already.
+    void leadToPositivity(testchars::FiguresNow figures, int group);
 
     // The counts and positivity fractions as last left; they outlive an unload.
     std::int32_t CountFem18 = 0, CountFem1825 = 0, CountFem25 = 0;
@@ -95,9 +97,8 @@ private:
     void storeFraction(int g, float fraction);
     void showAnswersInUse();
     bool allCountsZero();
-    bool refusesPositivity();
     void message(const char* text);
 
     std::array<quest::WrittenText, 3> writtenPositivity_;
-    std::function<testchars::TestFigures()> positivityMustFit_;
+    testchars::FiguresNow positivityMustFit_;
 };

@@ -10,6 +10,7 @@
 #include "shell/FrmInstructSwitch.h"
 #include "shell/HouseStyle.h"
 #include "testchars/FrmSenSpec.h"
+#include "testchars/PositivityCheck.h"
 
 #include <vector>
 
@@ -262,8 +263,13 @@ void FrmTesting::cmdNext_Click()
     }
     // The figures of the pair's screening test, as the model holds them,
     // against the positivity as it stands now.
-    if (program.FrmSenSpec().refusesPositivity(rowOf(c->screening)))
+    const VarCon& figures = program.vc;
+    const auto inModel = [&figures, test = c->screening] { return testchars::figuresInModel(figures, test); };
+    if (const std::optional<PositivityConflict> conflict = testchars::refusePositivity(
+            program, inModel, PositivityRule::Both, testchars::LeadBack::ChooseFigure)) {
+        program.FrmSenSpec().showFigure(c->screening, *conflict);
         return;
+    }
     // A pair chosen by the screening test alone is set up now.
     if (setUpCode_ != TestCode)
         setUp(c->code, false);

@@ -295,7 +295,7 @@ void FrmScrResult::Form_Load()
     showCosts(f);
     showPid(f);
     showNgzHeadings(f.ngzRows);
-    program.resultsShown();
+    program.pass().recordResultsShown();
     if (f.row1)
         showNgzRow(*f.row1, {&lblNgzTest, &lblAddInf, &lblInfMis, &lblAdFaPo, &lblNGZScrTest, &lblAddCost,
                              &lblTotalCost, &lblScrTest4, &lblNoPID3, &lblPIDCost3});

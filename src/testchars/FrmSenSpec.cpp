@@ -81,7 +81,6 @@ const QString kSorryMsg = QStringLiteral(
     "values you viewed on your current screening strategies will not be accurate. "
     "You must change the specificity.");
 
-const QString kSelectOneOrTwo = QStringLiteral("You need to select either 1 or 2");
 
 struct RowDesign {
     platform::Label FrmSenSpec::*label;
@@ -327,7 +326,8 @@ void FrmSenSpec::designProbabilities()
 void FrmSenSpec::Form_Load()
 {
     scalingPreamble();
-    const bool firstLoad = program.firstLoadOfPass(*this);
+    const bool firstLoad = !program.pass().loadedBefore(*this);
+    program.pass().recordLoad(*this);
     if (firstLoad)
         for (const RateDesign& r : kRates)
             program.vc.*r.rate = r.defaultValue;
@@ -366,39 +366,6 @@ void FrmSenSpec::Spec_Response(const QString& question)
     strSorryMsg = kSorryMsg;
 }
 
-testchars::TestFigures FrmSenSpec::figuresOf(SenSpecRow r) const
-{
-    const size_t i = size_t(r);
-    return {QString::fromLatin1(kRows[i].caption), program.vc.*PerTest::Sens[i], program.vc.*PerTest::Spec[i]};
-}
-
-// The population form comes up over this one; its forward command only hides
-// it once the positivity fits the test's figures.
-void FrmSenSpec::changePositivity(std::function<testchars::TestFigures()> figures)
-{
-    program.vc.QuestPopFromSenSpec = -1;
-    program.FrmQuestPop().showToFit(std::move(figures));
-    // However the population form went away, its next showing is a normal one.
-    program.vc.QuestPopFromSenSpec = 0;
-}
-
-// The answer to the question of a failed check: 1 the positivity (while the
-// characteristics are still open to it), 2 the figure of this form.
-void FrmSenSpec::answerConflict(const testchars::PositivityConflict& conflict,
-                                std::function<testchars::TestFigures()> figures)
-{
-    Spec_Response(testchars::conflictQuestion(program.vc, figures(), conflict));
-    // Once the characteristics were stored, or the results of the pass were
-    // shown, the positivity behind them stays as it is.
-    const bool positivityFixed = program.vc.SpecEntered || program.resultsShownInPass();
-    if (strResponse == QLatin1String("1") && positivityFixed)
-        runtime().dialogs().msgBox(strSorryMsg);
-    else if (strResponse == QLatin1String("1"))
-        changePositivity(std::move(figures));
-    else if (strResponse != QLatin1String("2"))
-        runtime().dialogs().msgBox(kSelectOneOrTwo);
-}
-
 // The sensitivity or specificity just read, against the positivity of every
 // age group: the specificity plus the positivity must reach 1, and no
 // positivity may exceed the sensitivity. Each field checks its own figure,
@@ -415,37 +382,28 @@ void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& 
     // A sensitivity refused for its range has had its message.
     if (!isSpecificity && cancel)
         return;
-    const auto figures = [this, r, isSpecificity, read] {
-        testchars::TestFigures f = figuresOf(r);
+    const VarCon& vc = program.vc;
+    const auto figures = [&vc, r, isSpecificity, read] {
+        testchars::TestFigures f = testchars::figuresInModel(vc, ScrTestKind(r));
         (isSpecificity ? f.specificity : f.sensitivity) = read;
         return f;
     };
-    const std::optional<testchars::PositivityConflict> conflict =
-        testchars::positivityConflict(program.vc, figures(),
-                                      isSpecificity ? testchars::PositivityRule::Sum
-                                                    : testchars::PositivityRule::Sensitivity);
-    if (!conflict)
+    if (!testchars::refusePositivity(program, figures,
+                                     isSpecificity ? PositivityRule::Sum : PositivityRule::Sensitivity,
+                                     testchars::LeadBack::ChooseFigure))
         return;
-    answerConflict(*conflict, figures);
     cancel = true;
     field.gotFocus();
 }
 
-bool FrmSenSpec::refusesPositivity(SenSpecRow r)
+void FrmSenSpec::showFigure(ScrTestKind test, const PositivityConflict& conflict)
 {
-    const auto figures = [this, r] { return figuresOf(r); };
-    const std::optional<testchars::PositivityConflict> conflict =
-        testchars::positivityConflict(program.vc, figures());
-    if (!conflict)
-        return false;
-    answerConflict(*conflict, figures);
-    // The way back to the figure: the test's row, its field in focus.
+    const SenSpecRow r = SenSpecRow(test);
     fraProb.setVisible(false);
     fraScrTest.setVisible(true);
     showRow(r);
     show();
-    GotFocusOf(conflict->aboveSensitivity ? sensitivityField(r) : specificityField(r));
-    return true;
+    GotFocusOf(conflict.aboveSensitivity ? sensitivityField(r) : specificityField(r));
 }
 
 // --- forward and back -------------------------------------------------------------------
@@ -459,7 +417,7 @@ bool FrmSenSpec::refuseLowSpecificity()
         testchars::RateField* field = rateField(spec);
         const testchars::TestFigures specificity{{}, 1, field->value};
         if (!spec.visible() || !spec.enabled() ||
-            !testchars::positivityConflict(program.vc, specificity, testchars::PositivityRule::Sum))
+            !testchars::positivityConflict(program.vc, specificity, PositivityRule::Sum))
             continue;
         testchars::tell(spec, strPrevMsg);
         // A field in a hidden frame cannot take the focus.

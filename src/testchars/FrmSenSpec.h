@@ -15,10 +15,8 @@
 #include <memory>
 #include <vector>
 
-namespace testchars {
 struct PositivityConflict;
-struct TestFigures;
-}
+enum class ScrTestKind;
 
 // The rows of the test frame: the six screening tests in the model's order,
 // then the three NGZ retests.
@@ -102,10 +100,10 @@ public:
 
     // Asks whether to change the positivity (1) or the test's figure (2).
     void Spec_Response(const QString& question);
-    // The positivity of every age group against the test's figures in the
-    // model. When they do not fit: the question of the field check, then the
-    // test's row on screen with the figure to change in focus; true then.
-    bool refusesPositivity(SenSpecRow row);
+    // The way back to a screening test's figure that does not fit the
+    // positivity: the test's row on screen, the sensitivity or specificity
+    // the conflict is about in focus.
+    void showFigure(ScrTestKind test, const PositivityConflict& conflict);
 
     // --- what the opening forms use ---------------------------------------------
     // A row's label and its sensitivity, specificity and test-cost fields.
@@ -147,11 +145,7 @@ private:
     void designRows();
     void designProbabilities();
     void takeUnitCosts();
-    testchars::TestFigures figuresOf(SenSpecRow row) const;
     void checkPositivity(testchars::RateField& field, float read, bool& cancel);
-    void answerConflict(const testchars::PositivityConflict& conflict,
-                        std::function<testchars::TestFigures()> figures);
-    void changePositivity(std::function<testchars::TestFigures()> figures);
     bool refuseLowSpecificity();
     void copyCosts();
 

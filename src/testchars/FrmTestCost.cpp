@@ -133,9 +133,10 @@ void FrmTestCost::publishConfirmationCost(platform::TextBox& box, Money& shownAm
 void FrmTestCost::Form_Load()
 {
     scalingPreamble();
-    if (program.firstLoadOfPass(*this))
+    if (!program.pass().loadedBefore(*this))
         for (const CostRow& r : kRows)
             program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
+    program.pass().recordLoad(*this);
     for (auto& f : fields_)
         f->show();
 }

@@ -1,8 +1,11 @@
 #include "testchars/PositivityCheck.h"
 
-#include "model/Families.h"
-#include "platform/Numbers.h"
+#include "app/Program.h"
+#include "questionnaire/FrmQuestPop.h"
 #include "testchars/FieldChecks.h"
+#include "testchars/FrmSenSpec.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 
 namespace testchars {
 
@@ -10,17 +13,7 @@ namespace {
 
 const char* const kGroupNames[AgeGroupCount] = {"Females Under 18", "Females 18 to 25", "Females over 25"};
 
-bool takesPart(const VarCon& vc, int group)
-{
-    return vc.*Age::PerFem[size_t(group)] != 0 || vc.*Age::NoFem[size_t(group)] != 0;
-}
-
 float positivity(const VarCon& vc, int group) { return vc.*Age::PerFem[size_t(group)]; }
-
-bool sumBelowOne(const VarCon& vc, int group, float specificity)
-{
-    return takesPart(vc, group) && float(double(specificity) + double(positivity(vc, group))) < 1.0f;
-}
 
 // "Females over 25: 0.5% positive; GenProbe specificity 0.987."
 QString figures(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
@@ -36,6 +29,7 @@ const QString kSumShort = QStringLiteral("Your percentage of positive women and 
 const QString kAboveSensitivity =
     QStringLiteral("Your percentage of positive women exceeds the sensitivity of the test: more women would be "
                    "infected than were screened. ");
+const QString kSelectOneOrTwo = QStringLiteral("You need to select either 1 or 2");
 
 // The choice a question ends with: 1 the positivity, 2 the test's figure.
 QString choice(const QString& figure)
@@ -46,19 +40,44 @@ QString choice(const QString& figure)
         .arg(figure);
 }
 
+// The question of the characteristics form: 1 the positivity (while it may
+// still change), 2 the test's figure, which the caller puts in focus.
+void askWhichFigure(Program& program, const FiguresNow& figures, const PositivityConflict& conflict)
+{
+    ::FrmSenSpec& senSpec = program.FrmSenSpec();
+    senSpec.Spec_Response(conflictQuestion(program.vc, figures(), conflict));
+    // Once the characteristics were stored, or the results of the pass were
+    // shown, the positivity behind them stays as it is.
+    const bool positivityFixed = program.vc.SpecEntered || program.pass().resultsShown();
+    platform::Dialogs& dialogs = program.runtime().dialogs();
+    if (senSpec.strResponse == QLatin1String("1") && positivityFixed) {
+        dialogs.msgBox(senSpec.strSorryMsg);
+    } else if (senSpec.strResponse == QLatin1String("1")) {
+        program.vc.QuestPopFromSenSpec = -1;
+        program.FrmQuestPop().showToFit(figures);
+        // However the population form went away, its next showing is a normal one.
+        program.vc.QuestPopFromSenSpec = 0;
+    } else if (senSpec.strResponse != QLatin1String("2")) {
+        dialogs.msgBox(kSelectOneOrTwo);
+    }
+}
+
 } // namespace
 
-std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
-                                                     PositivityRule rule)
+TestFigures figuresInModel(const VarCon& vc, ScrTestKind test)
 {
-    const bool sum = rule != PositivityRule::Sensitivity, cap = rule != PositivityRule::Sum;
-    for (int g = 0; g < AgeGroupCount; ++g) {
-        if (sum && sumBelowOne(vc, g, test.specificity))
-            return PositivityConflict{g, false};
-        if (cap && takesPart(vc, g) && positivity(vc, g) > test.sensitivity)
-            return PositivityConflict{g, true};
-    }
-    return std::nullopt;
+    const size_t i = size_t(test);
+    return {QString::fromLatin1(PerTest::Name[i]), vc.*PerTest::Sens[i], vc.*PerTest::Spec[i]};
+}
+
+TestFigures figuresInUse(const VarCon& vc, ScrTestKind test)
+{
+    return {QString::fromLatin1(PerTest::Name[size_t(test)]), vc.SensScr, vc.SpecScr};
+}
+
+std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test, PositivityRule rule)
+{
+    return ::positivityConflict(vc, test.sensitivity, test.specificity, rule);
 }
 
 QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
@@ -71,6 +90,22 @@ QString conflictQuestion(const VarCon& vc, const TestFigures& test, const Positi
     if (!c.aboveSensitivity)
         return kSumShort + choice(QStringLiteral("specificity"));
     return kAboveSensitivity + figures(vc, test, c) + ' ' + choice(QStringLiteral("sensitivity"));
+}
+
+std::optional<PositivityConflict> refusePositivity(Program& program, const FiguresNow& figures, PositivityRule rule,
+                                                   LeadBack way)
+{
+    const TestFigures test = figures();
+    const std::optional<PositivityConflict> conflict = positivityConflict(program.vc, test, rule);
+    if (!conflict)
+        return std::nullopt;
+    if (way == LeadBack::ChooseFigure) {
+        askWhichFigure(program, figures, *conflict);
+    } else {
+        program.runtime().dialogs().msgBox(conflictMessage(program.vc, test, *conflict));
+        program.FrmQuestPop().leadToPositivity(figures, conflict->group);
+    }
+    return conflict;
 }
 
 } // namespace testchars

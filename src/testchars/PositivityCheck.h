@@ -1,38 +1,37 @@
 #pragma once
-// Whether the positivity of each age group fits a test's figures. The model
-// estimates a group's true prevalence as (positivity - 1 + specificity) /
-// (sensitivity - 1 + specificity): below 0 when the specificity plus the
-// positivity falls short of 1, above 1 when the positivity exceeds the
-// sensitivity. Neither may reach the results.
+// The form side of the positivity rule (model/Positivity.h): how a refusal is
+// worded, and the one step that refuses a positivity which does not fit a
+// test's figures and leads the user back to a figure that can change.
+
+#include "model/Families.h"
+#include "model/Positivity.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
-struct VarCon;
+class Program;
+class Selection;
 
 namespace testchars {
 
-// A test's figures as they stand when the check runs.
+// A test's figures as they stand when the check runs, with the name a
+// refusal gives the test.
 struct TestFigures {
     QString name;
     float sensitivity = 1;
     float specificity = 1;
 };
+// The figures as they stand at the moment of asking: a population form that
+// comes up to fit them asks again after every change of the positivity.
+using FiguresNow = std::function<TestFigures()>;
 
-struct PositivityConflict {
-    int group = 0;               // 0 under 18, 1 from 18 to 25, 2 over 25
-    bool aboveSensitivity = false;  // else the sum falls short of 1
-};
+// A screening test's figures as the model holds them.
+TestFigures figuresInModel(const VarCon& vc, ScrTestKind test);
+// The screening test's figures in use (SensScr, SpecScr).
+TestFigures figuresInUse(const VarCon& vc, ScrTestKind test);
 
-// What a check looks at: a specificity field the sum, a sensitivity field
-// the positivity against it, a step that goes on with the test both.
-enum class PositivityRule { Sum, Sensitivity, Both };
-
-// The first age group, in order, whose positivity does not fit the test: the
-// specificity plus the positivity, as a 32-bit sum, below 1 first, then the
-// positivity above the sensitivity. A group with neither women nor
-// positivity takes no part.
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
                                                      PositivityRule rule = PositivityRule::Both);
 
@@ -42,5 +41,23 @@ QString conflictMessage(const VarCon& vc, const TestFigures& test, const Positiv
 // The question for a conflict, the specificity's or the sensitivity's: 1 to
 // change the positivity, 2 the test's figure.
 QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
+
+// Where a refusal leads the user.
+enum class LeadBack {
+    // Asked from the test's own figure: the question; 1 brings up the
+    // population form over the one that asked, to fit the figures (while the
+    // positivity may still change), 2 leaves the user with the test's figure,
+    // which the caller then puts in focus.
+    ChooseFigure,
+    // Asked from a later step, or from the population form itself: the
+    // refusal, then the group's positivity in focus on the population form.
+    Positivity,
+};
+
+// The one refusal of a positivity: the figures against the positivity of
+// every age group by the rule; on a conflict it is worded and the user led
+// back as `way` says. Returns the conflict, or nothing when the figures fit.
+std::optional<PositivityConflict> refusePositivity(Program& program, const FiguresNow& figures, PositivityRule rule,
+                                                   LeadBack way);
 
 } // namespace testchars

@@ -915,6 +915,8 @@ struct PositivityCase {
     int group;             // the age group whose positivity is typed
     const char* typed;     // as the user types it
     const char* named;     // what the refusal says of the figures
+    const char* screening = "GenProbe";  // the test chosen at the start
+    SenSpecRow row = SenSpecRow::GP;     // and its row of the characteristics
 };
 
 class PositivityPath : public Paths, public ::testing::WithParamInterface<PositivityCase> {
@@ -970,11 +972,11 @@ TEST_P(PositivityPath, IsRefusedWithTheWayBackToTheFigure)
         EXPECT_TRUE(senSpec.TxtGPSens.hasFocus());
         return;
     case Moment::TestSelectionForward:
-        choosePair("GenProbe", "PCR on GenProbe");
+        choosePair(QString::fromUtf8(c.screening), c.row == SenSpecRow::GP ? "PCR on GenProbe" : "No NGZ Test");
         dialogs.type("2");
         clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmTesting", "FrmSenSpec"});
         expectRefusal(c);
-        EXPECT_TRUE(senSpec.TxtGPSens.hasFocus());
+        EXPECT_TRUE(senSpec.sensitivityField(c.row).hasFocus());
         EXPECT_FALSE(p.FrmConfirm().isShown());
         return;
     case Moment::PopulationContinue:
@@ -1030,6 +1032,9 @@ const PositivityCase kPositivityCases[] = {
     {"sensitivity_field", Moment::SensitivityField, 0, "80", "Females Under 18: 80% positive; GenProbe sensitivity 0.7"},
     {"test_selection_forward", Moment::TestSelectionForward, 0, "80",
      "Females Under 18: 80% positive; GenProbe sensitivity 0.7"},
+    // The list shows PCR Urine after LCR Cervix; the way back is its own row.
+    {"test_selection_forward_pcr_urine", Moment::TestSelectionForward, 0, "95",
+     "Females Under 18: 95% positive; PCR Urine sensitivity 0.85.", "PCR Urine", SenSpecRow::PCRU},
     {"population_continue", Moment::PopulationContinue, 1, "75", "Females 18 to 25: 75% positive; EIA sensitivity 0.7"},
     {"agree_step_sum", Moment::AgreeStep, 2, "0.005", "Females over 25: 0.5% positive; GenProbe specificity 0.987"},
     {"agree_step_sensitivity", Moment::AgreeStep, 0, "90", "Females Under 18: 90% positive; GenProbe sensitivity 0.7"},

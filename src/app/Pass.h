@@ -1,0 +1,42 @@
+#pragma once
+// One pass through the questionnaire. It begins when the console leads into
+// the questionnaire with no pass under way (at start-up, or after the last
+// one ended), and it ends only when a "Back/Return to Main" or "Return to
+// Console" command brings the console back (Program::returnToConsole), which
+// unloads the pass's forms.
+//
+// Within a pass a figure the user entered or accepted is never replaced by a
+// default: a setting form writes its defaults at its first load of the pass
+// only, and any later load shows the figures in use.
+
+#include <set>
+
+namespace platform {
+class Form;
+}
+
+class Pass {
+public:
+    // Notes that the form has loaded in this pass.
+    void recordLoad(const platform::Form& form) { loaded_.insert(&form); }
+    bool loadedBefore(const platform::Form& form) const { return loaded_.count(&form) != 0; }
+
+    // Notes that a question form's forward step stored its answers, so the
+    // form loaded anew (after its Back, say) shows them again instead of
+    // empty fields that would take the defaults when tabbed through.
+    void recordAnswered(const platform::Form& form) { answered_.insert(&form); }
+    bool answered(const platform::Form& form) const { return answered_.count(&form) != 0; }
+
+    // Once the results screen has shown the pass's figures, the positivity
+    // behind them may no longer change.
+    void recordResultsShown() { resultsShown_ = true; }
+    bool resultsShown() const { return resultsShown_; }
+
+    // The return to the console: the next pass starts from the defaults.
+    void end() { *this = {}; }
+
+private:
+    std::set<const platform::Form*> loaded_;
+    std::set<const platform::Form*> answered_;
+    bool resultsShown_ = false;
+};
