@@ -18,4 +18,13 @@ public:
 // A number written with a point, as the user of the default locale types it.
 inline QString localDecimals(QString text) { return text.replace(u'.', QLocale().decimalPoint()); }
 
+// Whether every digit of the text, taken by code point, is one of 0-9.
+inline bool onlyAsciiDigits(const QString& text)
+{
+    for (const uint c : text.toUcs4())
+        if (QChar::isDigit(char32_t(c)) && (c < '0' || c > '9'))
+            return false;
+    return true;
+}
+
 } // namespace testsupport
