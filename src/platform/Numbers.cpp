@@ -14,6 +14,20 @@
 #include <vector>
 
 namespace platform::numbers {
+
+// Taken by code point, so that digits beyond the Basic Multilingual Plane
+// (Chakma, Adlam) count as well.
+QString asciiDigits(const QString& text)
+{
+    std::u32string codePoints;
+    codePoints.reserve(static_cast<std::size_t>(text.size()));
+    for (const uint c : text.toUcs4()) {
+        const char32_t u = c;
+        codePoints += QChar::isDigit(u) ? U'0' + static_cast<char32_t>(QChar::digitValue(u)) : u;
+    }
+    return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
+}
+
 namespace {
 
 // A number read from text, kept as its decimal digits so that money can be
@@ -62,18 +76,6 @@ QString withoutFormatMarks(const QString& text)
     return out;
 }
 
-// The digits of every script as the digits 0-9, taken by code point, so that
-// digits beyond the Basic Multilingual Plane (Chakma, Adlam) count as well.
-QString asciiDigits(const QString& text)
-{
-    std::u32string codePoints;
-    codePoints.reserve(static_cast<std::size_t>(text.size()));
-    for (const uint c : text.toUcs4()) {
-        const char32_t u = c;
-        codePoints += QChar::isDigit(u) ? U'0' + static_cast<char32_t>(QChar::digitValue(u)) : u;
-    }
-    return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
-}
 
 // A text as the readers take it: format marks dropped, digits as 0-9.
 QString readableText(const QString& text)

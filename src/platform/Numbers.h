@@ -119,6 +119,11 @@ QString formatPattern(T value, const QString& pattern)
 // saturate, shows "out of range" rather than a cut-off figure.
 QString formatCurrency(double value);
 
+// The text with the digits of every script written as 0-9, all else as it
+// stands: a figure the user typed in the locale's own digits, kept as the
+// program's own text.
+QString asciiDigits(const QString& text);
+
 // The locale the program writes and reads numbers in: the one the
 // environment names for numbers, looked up as POSIX orders it (LC_ALL, else
 // LC_NUMERIC, else LANG; an empty variable counts as unset), such as
