@@ -144,14 +144,7 @@ void PathTest::clickThrough(platform::Form& form, platform::CommandButton& butto
 void PathTest::typeAndTab(platform::TextBox& field, const QString& text)
 {
     ASSERT_TRUE(field.hasFocus()) << field.name().toStdString() << " should have the focus";
-    // A character no key of QTest's stands for (another script's digit)
-    // comes as the keyboard sends it: a key press that carries its text.
-    for (const uint c : text.toUcs4()) {
-        if (c < 0x80)
-            QTest::keyClick(field.widget(), char(c));
-        else
-            QTest::sendKeyEvent(QTest::Click, field.widget(), Qt::Key_unknown, QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1), Qt::NoModifier);
-    }
+    testsupport::typeKeys(field.widget(), text);
     QTest::keyClick(field.widget(), Qt::Key_Tab);
 }
 

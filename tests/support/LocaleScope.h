@@ -3,6 +3,7 @@
 // for one test, and puts back the en_US the test programs run under.
 #include <QLocale>
 #include <QString>
+#include <QTest>
 #include <QtGlobal>
 
 #include <map>
@@ -87,6 +88,22 @@ private:
     }
     std::map<std::string, std::optional<QByteArray>> saved_;
 };
+
+// Types the text into the widget key by key. A character no key of QTest's
+// stands for (another script's digit or decimal sign) comes as a keyboard
+// sends it: a key press that carries its text, a whole code point at a time.
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const uint c : text.toUcs4()) {
+        if (c < 0x80) {
+            QTest::keyClick(widget, char(c));
+        } else {
+            const char32_t codePoint = c;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),
+                                Qt::NoModifier);
+        }
+    }
+}
 
 // Whether every digit of the text, taken by code point, is one of 0-9.
 inline bool onlyAsciiDigits(const QString& text)
