@@ -32,11 +32,13 @@ QString valueText(double value)
     return text;
 }
 
-// The value axis is lettered as the captions are, every tick with the same
-// decimals.
+// The value axis is lettered as the captions are, every tick with the
+// decimals its step needs (a nice step is 1, 2 or 5 times a power of ten).
 QString tickText(double value, double step)
 {
-    return numbers::formatPattern(value, step >= 1 ? QStringLiteral("###,###,##0") : QStringLiteral("###,###,##0.00"));
+    const int decimals = step >= 1 ? 0 : std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
+    const QString pattern = QStringLiteral("###,###,##0");
+    return numbers::formatPattern(value, decimals == 0 ? pattern : pattern + '.' + QString(decimals, u'0'));
 }
 
 // The category axis writes its labels as rich text and drops a repeated one.
