@@ -782,16 +782,16 @@ QString formatCurrency(double value)
     return asciiDigits(locale.toCurrencyString(amount == 0.0 ? 0.0 : amount, kDollar, kDollarDecimals));
 }
 
-QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QString& lang)
+QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QString& lang, const QLocale& system)
 {
-    QString name = lang;
-    for (const QString& setting : {lcAll, lcNumeric}) {
+    QString name;
+    for (const QString& setting : {lcAll, lcNumeric, lang}) {
         if (!setting.isEmpty()) {
             name = setting;
             break;
         }
     }
-    const QLocale locale(name);
+    const QLocale locale = name.isEmpty() ? system : QLocale(name);
     if (locale.language() == QLocale::C)
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return locale;
@@ -800,7 +800,7 @@ QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QStr
 QLocale programLocale()
 {
     return programLocale(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_NUMERIC"),
-                         qEnvironmentVariable("LANG"));
+                         qEnvironmentVariable("LANG"), QLocale::system());
 }
 
 QString countText(double value)

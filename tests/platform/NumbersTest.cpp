@@ -353,7 +353,7 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
          {"1\u2e41234\u2e41567.5", "\U0001e951\u2e41\U0001e952\U0001e953\U0001e954\u2e41\U0001e955\U0001e956\U0001e957.\U0001e955"},
          {"1\u2e415"}},
         {QLocale(QStringLiteral("mr_IN")), "$12,34,567.50", {"12,34,567.5", "\u0967\u0968,\u0969\u096a,\u096b\u096c\u096d.\u096b"}, {"1,5"}},
-        {numbers::programLocale({}, {}, QStringLiteral("C.UTF-8")), "$1,234,567.50", {"1,234,567.5"}, {"1,5"}},
+        {numbers::programLocale({}, {}, QStringLiteral("C.UTF-8"), QLocale::system()), "$1,234,567.50", {"1,234,567.5"}, {"1,5"}},
     };
     for (const Row& row : rows) {
         LocaleScope scope(row.locale);
@@ -405,9 +405,12 @@ TEST(Numbers, TheProgramsLocaleFollowsTheNumericSetting)
 {
     struct Row {
         const char *lcAll, *lcNumeric, *lang, *locale;
+        QLocale system = QLocale::c();
     };
     const Row rows[] = {
         {"", "", "", "en_US"},
+        {"", "", "", "de_CH", QLocale(QLocale::German, QLocale::Switzerland)},
+        {"", "", "fr_FR.UTF-8", "fr_FR", QLocale(QLocale::German, QLocale::Switzerland)},
         {"", "", "C.UTF-8", "en_US"},
         {"", "", "POSIX", "en_US"},
         {"", "", "de_DE.UTF-8", "de_DE"},
@@ -421,7 +424,7 @@ TEST(Numbers, TheProgramsLocaleFollowsTheNumericSetting)
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.lcAll) + "|" + row.lcNumeric + "|" + row.lang);
         EXPECT_EQ(numbers::programLocale(QString::fromLatin1(row.lcAll), QString::fromLatin1(row.lcNumeric),
-                                         QString::fromLatin1(row.lang))
+                                         QString::fromLatin1(row.lang), row.system)
                       .name(),
                   QString::fromLatin1(row.locale));
     }
