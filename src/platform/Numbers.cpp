@@ -76,7 +76,6 @@ QString withoutFormatMarks(const QString& text)
     return out;
 }
 
-
 // A text as the readers take it: format marks dropped, digits as 0-9.
 QString readableText(const QString& text)
 {
