@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLocale::setDefault(platform::numbers::programLocale(QLocale::system()));
+    QLocale::setDefault(platform::numbers::programLocale());
     // The pictures live in the forms' static library, which nothing else
     // would pull them in from.
     Q_INIT_RESOURCE(resources);

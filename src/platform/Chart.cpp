@@ -6,13 +6,13 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -25,16 +25,20 @@ const QColor kBarColour(49, 99, 156);
 
 QString valueText(double value)
 {
-    const QLocale locale;
-    QString text = locale.toString(value, 'f', 2);
-    const QString point = locale.decimalPoint();
-    while (text.endsWith(QLatin1Char('0')) && text.contains(point))
-        text.chop(1);
+    QString text = numbers::formatPattern(value, QStringLiteral("###,###,##0.##"));
+    const QString point = QLocale().decimalPoint();
     if (text.endsWith(point))
         text.chop(point.size());
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
     return text;
+}
+
+// The value axis is lettered as the captions are, every tick with the
+// decimals its step needs (a nice step is 1, 2 or 5 times a power of ten).
+QString tickText(double value, double step)
+{
+    const int decimals = step >= 1 ? 0 : std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
+    const QString pattern = QStringLiteral("###,###,##0");
+    return numbers::formatPattern(value, decimals == 0 ? pattern : pattern + '.' + QString(decimals, u'0'));
 }
 
 // The category axis writes its labels as rich text and drops a repeated one.
@@ -115,7 +119,6 @@ private:
         auto* c = new QChart;
         c->legend()->hide();
         c->setAnimationOptions(QChart::NoAnimation);
-        c->setLocalizeNumbers(true);
         c->setBackgroundRoundness(0);
         c->setMargins(QMargins(4, 4, 4, 4));
         if (data.rows.empty())
@@ -141,13 +144,16 @@ private:
         c->addAxis(categories, Qt::AlignBottom);
         series->attachAxis(categories);
 
-        auto* values = new QValueAxis;
+        auto* values = new QCategoryAxis;
         values->setTitleText(data.heading);
         values->setRange(low, high > low ? high : low + 1);
         values->setTickCount(6);
         values->applyNiceNumbers();
         const double step = (values->max() - values->min()) / (values->tickCount() - 1);
-        values->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+        values->setStartValue(values->min() - step);
+        for (int i = 0; i < values->tickCount(); ++i)
+            values->append(tickText(values->min() + i * step, step), values->min() + i * step);
+        values->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         c->addAxis(values, Qt::AlignLeft);
         series->attachAxis(values);
         return c;
@@ -228,7 +234,8 @@ std::optional<double> Chart::number(const QVariant& cell)
 QString Chart::rowCaption(const ChartRow& row)
 {
     const std::optional<double> v = number(row.value);
-    return row.label + QLatin1Char('\n') + (v ? valueText(*v) : QStringLiteral("n/a"));
+    const QString value = !row.caption.isEmpty() ? row.caption : v ? valueText(*v) : QStringLiteral("n/a");
+    return row.label + QLatin1Char('\n') + value;
 }
 
 QString Chart::title()

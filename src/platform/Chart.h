@@ -18,6 +18,9 @@ struct ChartRow {
     // A number, or a text that the locale reads as one ("1,234", "$1,500.00").
     // Anything else (an empty cell, "n/a") has no bar and shows as "n/a".
     QVariant value;
+    // The value as it is written under the bar, where the caller writes it
+    // as its screens do ("$1,500.00", "82"); empty: the chart writes it.
+    QString caption = {};
 };
 
 struct ChartData {
@@ -37,7 +40,8 @@ public:
     // The number a value cell stands for; nullopt when it stands for none.
     static std::optional<double> number(const QVariant& cell);
     // What the chart writes under a row's bar: its label, and below it the
-    // value with digit grouping and at most two decimals, or "n/a".
+    // row's caption, else the value with digit grouping and at most two
+    // decimals, or "n/a".
     static QString rowCaption(const ChartRow& row);
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "platform/FocusEngine.h"
 #include "platform/Menu.h"
+#include "platform/Palette.h"
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
 
@@ -492,6 +493,8 @@ void Form::buildMenus()
     for (MenuItem* m : menuItems_)
         if (!m->parent())
             m->build(window_->menuBar());
+    if (!menuItems_.empty())
+        makeDisabledTextReadable(window_->menuBar());
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/Menu.h"
 
 #include "platform/Form.h"
+#include "platform/Palette.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -37,6 +38,7 @@ void MenuItem::build(QWidget* host)
     }
     if (!children_.empty()) {
         menu_ = bar ? bar->addMenu(caption_) : menu->addMenu(caption_);
+        makeDisabledTextReadable(menu_);
         action_ = menu_->menuAction();
         for (MenuItem* child : children_)
             child->build(menu_);

@@ -1,7 +1,9 @@
 #include "platform/Numbers.h"
 
 #include <QLocale>
+#include <QStringList>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <charconv>
@@ -12,6 +14,20 @@
 #include <vector>
 
 namespace platform::numbers {
+
+// Taken by code point, so that digits beyond the Basic Multilingual Plane
+// (Chakma, Adlam) count as well.
+QString asciiDigits(const QString& text)
+{
+    std::u32string codePoints;
+    codePoints.reserve(static_cast<std::size_t>(text.size()));
+    for (const uint c : text.toUcs4()) {
+        const char32_t u = c;
+        codePoints += QChar::isDigit(u) ? U'0' + static_cast<char32_t>(QChar::digitValue(u)) : u;
+    }
+    return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
+}
+
 namespace {
 
 // A number read from text, kept as its decimal digits so that money can be
@@ -60,15 +76,33 @@ QString withoutFormatMarks(const QString& text)
     return out;
 }
 
+// A text as the readers take it: format marks dropped, digits as 0-9.
+QString readableText(const QString& text)
+{
+    return asciiDigits(withoutFormatMarks(text));
+}
+
+// The blanks a figure may be grouped or surrounded with: the user types a
+// plain space where the locale writes a no-break one, and pastes either kind.
+bool isFigureBlank(QChar c)
+{
+    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
 bool isBlankSeparator(const QString& separator)
 {
-    if (separator.isEmpty())
-        return false;
-    for (QChar c : separator) {
-        if (!c.isSpace())
-            return false;
-    }
-    return true;
+    return !separator.isEmpty() && std::all_of(separator.begin(), separator.end(), isFigureBlank);
+}
+
+// What the user may write for the locale's grouping separator: a blank one
+// as any of the blanks, the typographic apostrophe as the keyboard's.
+QStringList groupSeparatorsRead(const QString& separator)
+{
+    if (isBlankSeparator(separator))
+        return {QStringLiteral(" "), QStringLiteral("\u00a0"), QStringLiteral("\u202f")};
+    if (separator == QStringLiteral("\u2019"))
+        return {separator, QStringLiteral("'")};
+    return {separator};
 }
 
 // nullopt when the value is beyond the double range; underflow gives 0.
@@ -104,7 +138,7 @@ std::vector<int> localeGroups(const QLocale& locale, int digits)
     qlonglong number = 1;
     for (int i = 1; i < digits; ++i)
         number *= 10;
-    const QString text = withoutFormatMarks(locale.toString(number));
+    const QString text = readableText(locale.toString(number));
     std::vector<int> groups(1, 0);
     for (QChar c : text) {
         if (c.isDigit())
@@ -141,9 +175,9 @@ bool wellGrouped(const QLocale& locale, const std::vector<int>& groups, char fir
 class LocaleNumberReader {
 public:
     explicit LocaleNumberReader(const QString& text)
-        : text_(withoutFormatMarks(text)),
+        : text_(readableText(text)),
           decimalPoint_(withoutFormatMarks(locale_.decimalPoint())),
-          groupSeparator_(withoutFormatMarks(locale_.groupSeparator())),
+          groupSeparators_(groupSeparatorsRead(withoutFormatMarks(locale_.groupSeparator()))),
           currencySymbol_(kDollar),
           minusSign_(withoutFormatMarks(locale_.negativeSign())),
           plusSign_(withoutFormatMarks(locale_.positiveSign()))
@@ -221,19 +255,16 @@ private:
         return negative;
     }
 
-    // Users type a plain space where the locale groups with a no-break space;
-    // a blank only groups when a digit follows, otherwise it ends the number.
+    // A separator groups only where a digit follows; otherwise it ends the number.
     bool takeGroupSeparator()
     {
-        if (!isBlankSeparator(groupSeparator_))
-            return take(groupSeparator_);
-        const qsizetype width = QStringView(text_).mid(pos_).startsWith(groupSeparator_)
-                                    ? groupSeparator_.size()
-                                    : (!atEnd() && text_[pos_] == u' ' ? 1 : 0);
-        if (width == 0 || digitAt(pos_ + width) < 0)
-            return false;
-        pos_ += width;
-        return true;
+        for (const QString& separator : groupSeparators_) {
+            if (QStringView(text_).mid(pos_).startsWith(separator) && digitAt(pos_ + separator.size()) >= 0) {
+                pos_ += separator.size();
+                return true;
+            }
+        }
+        return false;
     }
 
     bool readDigits(DecimalText& number)
@@ -290,7 +321,7 @@ private:
     const QLocale locale_;
     const QString text_;
     const QString decimalPoint_;
-    const QString groupSeparator_;
+    const QStringList groupSeparators_;
     const QString currencySymbol_;
     const QString minusSign_;
     const QString plusSign_;
@@ -306,7 +337,7 @@ std::optional<DecimalText> readLocaleNumber(const QString& text)
 // Val skips these wherever they stand, even between digits.
 bool isValBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n';
+    return isFigureBlank(c) || c == u'\t' || c == u'\n';
 }
 
 // The digits of a value rounded to a number of significant digits:
@@ -569,8 +600,7 @@ double leadingValue(const QString& text)
     bool exponentNegative = false;
     enum class Phase { Start, Integer, Fraction, ExponentMark, ExponentSign, Exponent };
     Phase phase = Phase::Start;
-    const QString marked = withoutFormatMarks(text);
-    for (QChar c : marked) {
+    for (QChar c : readableText(text)) {
         if (isValBlank(c))
             continue;
         const bool digit = c.isDigit();
@@ -748,14 +778,28 @@ QString formatCurrency(double value)
     rounded.digits = number.digits;
     rounded.exponent = number.pointPos - static_cast<std::int64_t>(number.digits.size());
     const double amount = toDoubleValue(rounded).value_or(value);
-    return locale.toCurrencyString(amount == 0.0 ? 0.0 : amount, kDollar, kDollarDecimals);
+    return asciiDigits(locale.toCurrencyString(amount == 0.0 ? 0.0 : amount, kDollar, kDollarDecimals));
 }
 
-QLocale programLocale(const QLocale& system)
+QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QString& lang, const QLocale& system)
 {
-    if (system.language() == QLocale::C)
+    QString name;
+    for (const QString& setting : {lcAll, lcNumeric, lang}) {
+        if (!setting.isEmpty()) {
+            name = setting;
+            break;
+        }
+    }
+    const QLocale locale = name.isEmpty() ? system : QLocale(name);
+    if (locale.language() == QLocale::C)
         return QLocale(QLocale::English, QLocale::UnitedStates);
-    return system;
+    return locale;
+}
+
+QLocale programLocale()
+{
+    return programLocale(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_NUMERIC"),
+                         qEnvironmentVariable("LANG"), QLocale::system());
 }
 
 QString countText(double value)

@@ -7,7 +7,13 @@
 // Everything uses the default QLocale (the program sets it from the user's
 // locale, see programLocale; tests set en_US and may switch it), the leading
 // value included, so a field reads back every number it writes. Amounts are
-// dollars in every locale: "$" with the locale's digits and separators.
+// dollars in every locale: "$" with the locale's separators.
+//
+// Every text written here has the digits 0-9, with the locale's decimal sign
+// and grouping, whatever digits the locale itself would use: one digit system
+// on every screen, and one that every font can draw. Reading takes the digits
+// of any script too, by code point, including those beyond the Basic
+// Multilingual Plane (Chakma, Adlam).
 
 #include <QLocale>
 #include <QString>
@@ -18,9 +24,11 @@
 
 namespace platform::numbers {
 
-// True when the locale-aware conversion accepts the text: surrounding blanks,
-// one sign, digits with the locale's grouping separators (only before the
-// decimal point), the locale's decimal point, an exponent ("1e5", "2.5E-3"),
+// True when the locale-aware conversion accepts the text: surrounding blanks
+// (spaces and no-break spaces), one sign, digits with the locale's grouping
+// separators (only before the decimal point; where the locale groups with a
+// blank, a space or either no-break space; where it groups with U+2019, the
+// ASCII apostrophe too), the locale's decimal point, an exponent ("1e5", "2.5E-3"),
 // the dollar sign once (before or after the number) and parentheses for a
 // negative amount ("(5)", "($1,234.50)"). Empty text, a lone sign or symbol,
 // letters, a trailing sign and numbers beyond the double range are refused; a
@@ -40,8 +48,8 @@ bool isNumeric(const QString& text, NumberKind kind);
 
 // The number formed by the text's leading sign, digits, the locale's decimal
 // point and exponent, read up to the first character that cannot continue it
-// (a grouping separator among them); blanks, tabs and line feeds are skipped
-// wherever they stand. 0 when the text does not begin with a number ("$5",
+// (a grouping separator among them); blanks (spaces and no-break spaces),
+// tabs and line feeds are skipped wherever they stand. 0 when the text does not begin with a number ("$5",
 // "", "abc"); under en_US 1 for "1,500", 12.5 for "12.5abc"; 1000 for "1e3";
 // under de_DE 0.7 for "0,7". Beyond the double range it is +/-infinity, so a
 // range test still refuses it.
@@ -103,7 +111,7 @@ QString formatPattern(T value, const QString& pattern)
 }
 
 // An amount in dollars as the locale writes a currency: the dollar sign where
-// the locale puts its symbol, its digits, grouping and decimal point, two
+// the locale puts its symbol, the digits 0-9, its grouping and decimal point, two
 // decimals and its way of writing a negative amount (en_US: "$1,167.00",
 // "($1,167.00)"; de_DE: "1.167,00 $"). The amount is rounded half away from
 // zero to the cents from its 15 significant digits, so 2.345 shows as $2.35.
@@ -111,10 +119,20 @@ QString formatPattern(T value, const QString& pattern)
 // saturate, shows "out of range" rather than a cut-off figure.
 QString formatCurrency(double value);
 
-// The locale the program writes and reads numbers in: the user's, except that
-// the plain C/POSIX locale, which knows no currency and no grouping, is
-// written as US English.
-QLocale programLocale(const QLocale& system);
+// The text with the digits of every script written as 0-9, all else as it
+// stands: a figure the user typed in the locale's own digits, kept as the
+// program's own text.
+QString asciiDigits(const QString& text);
+
+// The locale the program writes and reads numbers in: the one the
+// environment names for numbers, looked up as POSIX orders it (LC_ALL, else
+// LC_NUMERIC, else LANG; an empty variable counts as unset), such as
+// "de_DE.UTF-8"; where none is set, the system's locale. The plain C/POSIX
+// locale, which knows no currency and no grouping, and a name no locale
+// answers to are written as US English.
+QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QString& lang, const QLocale& system);
+// The same from the process's environment and the system's settings.
+QLocale programLocale();
 
 // Whole-number captions of counts: the value rounded half to even to a 64-bit
 // integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0";

@@ -153,7 +153,7 @@ void FrmQuestPercent::txtShare_LostFocus(int d)
         f.written.write(f.field, num::generalFormat(*v * 100));
     } else {
         f.otherWritten.write(f.other, num::generalFormat(100 - *v));
-        f.written.write(f.field, f.field.text());
+        f.written.write(f.field, num::asciiDigits(f.field.text()));
     }
     f.echo.setCaption(f.field.text() + "%");
     f.otherEcho.setCaption(f.other.text() + "%");
@@ -189,7 +189,7 @@ void FrmQuestPercent::txtPerReturn_LostFocus()
     if (*v >= 1 && !writtenReturn_.shownBy(txtPerReturn))
         writtenReturn_.write(txtPerReturn, num::generalFormat(*v / 100));
     else
-        writtenReturn_.write(txtPerReturn, txtPerReturn.text());
+        writtenReturn_.write(txtPerReturn, num::asciiDigits(txtPerReturn.text()));
     ReturnFrac = *num::toFloat(txtPerReturn.text());
     labelReturn.setCaption(testchars::percentText(ReturnFrac));
     program.vc.PerReturn = ReturnFrac;

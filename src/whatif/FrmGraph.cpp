@@ -6,6 +6,7 @@
 #include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "whatif/FrmGraphResponse.h"
+#include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
 
 #include <QEvent>
@@ -34,33 +35,41 @@ constexpr NgzFamily<float> kPidNoWomNgz{&VarCon::PidNoWomNgz1, &VarCon::PidNoWom
 constexpr NgzFamily<Money> kPidCostNgz{&VarCon::PidCostNgz1, &VarCon::PidCostNgz2, &VarCon::PidCostNgz3};
 constexpr NgzFamily<OptionalMoney> kTctpiNgz{&VarCon::TctpiNgz1, &VarCon::TctpiNgz2, &VarCon::TctpiNgz3};
 
-// The rows of the six tests, then with the long form those of the three NGZ options.
-template <typename T, typename Cell>
+// The rows of the six tests, then with the long form those of the three NGZ
+// options; `bar` gives a row's value and caption.
+template <typename T, typename Bar>
 std::vector<platform::ChartRow> chartRows(const VarCon& vc, const TestFamily<T>& tests, const NgzFamily<T>& ngz,
-                                          bool withNgz, Cell cell)
+                                          bool withNgz, Bar bar)
 {
     std::vector<platform::ChartRow> rows;
+    auto add = [&](const char* label, const T& value) {
+        platform::ChartRow row = bar(value);
+        row.label = label;
+        rows.push_back(std::move(row));
+    };
     for (int t = 0; t < ScrTestCount; ++t)
-        rows.push_back({kTestLabels[t], cell(vc.*tests[t])});
+        add(kTestLabels[t], vc.*tests[t]);
     if (withNgz)
         for (int n = 0; n < 3; ++n)
-            rows.push_back({kNgzLabels[n], cell(vc.*ngz[n])});
+            add(kNgzLabels[n], vc.*ngz[n]);
     return rows;
 }
 
-QVariant count(float v) { return QVariant(v); }
+// Each bar is captioned as the screens write that kind of figure: whole women
+// with grouping, amounts in whole dollars with the currency sign.
+platform::ChartRow women(float v) { return {{}, QVariant(v), platform::numbers::groupedCountText(v)}; }
 
 // Whole currency units, halves to even. Held in 64 bits, so no cost is too
 // large to chart.
-QVariant wholeUnits(Money m)
+platform::ChartRow wholeUnits(Money m)
 {
-    return QVariant::fromValue<qint64>(m.wholeUnits().ticks() / Money::TicksPerUnit);
+    return {{}, QVariant::fromValue<qint64>(m.wholeUnits().ticks() / Money::TicksPerUnit), MoneyCell(m)};
 }
 
 // A cost per positive identified without a value (nothing identified) is charted as "n/a".
-QVariant perPositive(const OptionalMoney& m)
+platform::ChartRow perPositive(const OptionalMoney& m)
 {
-    return m ? QVariant(m->toDouble()) : QVariant(QStringLiteral("n/a"));
+    return {{}, m ? QVariant(m->toDouble()) : QVariant(QStringLiteral("n/a")), MoneyCell(m)};
 }
 
 // Runs an action each time the watched window is shown; it lives as long as the window.
@@ -177,9 +186,10 @@ platform::ChartData FrmGraph::noWomenData()
 {
     const VarCon& vc = program.vc;
     platform::ChartData d{"Number of Women Developing PID",
-                          chartRows(vc, PerTest::PidNoWom, kPidNoWomNgz, longForm(), count)};
+                          chartRows(vc, PerTest::PidNoWom, kPidNoWomNgz, longForm(), women)};
     // The results screen's caption, grouped as it shows it.
-    d.rows.push_back({"None", platform::numbers::groupedCountText(vc.lblNoPID2)});
+    const QString none = platform::numbers::groupedCountText(vc.lblNoPID2);
+    d.rows.push_back({"None", none, none});
     return d;
 }
 
@@ -188,7 +198,9 @@ platform::ChartData FrmGraph::costData()
     const VarCon& vc = program.vc;
     platform::ChartData d{"Cost of PID in Dollars",
                           chartRows(vc, PerTest::PidCost, kPidCostNgz, longForm(), wholeUnits)};
-    d.rows.push_back({"None", wholeUnits(vc.lblPIDCost2)});
+    platform::ChartRow none = wholeUnits(vc.lblPIDCost2);
+    none.label = QStringLiteral("None");
+    d.rows.push_back(std::move(none));
     return d;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,12 +30,6 @@ int screeningItem(const QString& test)
 int ngzItem(const QString& retest)
 {
     return int(QStringList{"No NGZ Test", "PCR on GenProbe", "DFA on EIA", "PCR on EIA"}.indexOf(retest));
-}
-
-// A figure of the programme as the user types it, in the locale's notation.
-QString figure(const QJsonValue& v)
-{
-    return testsupport::localDecimals(v.isString() ? v.toString() : QString::number(v.toDouble()));
 }
 
 } // namespace
@@ -148,8 +144,29 @@ void PathTest::clickThrough(platform::Form& form, platform::CommandButton& butto
 void PathTest::typeAndTab(platform::TextBox& field, const QString& text)
 {
     ASSERT_TRUE(field.hasFocus()) << field.name().toStdString() << " should have the focus";
-    QTest::keyClicks(field.widget(), text);
+    testsupport::typeKeys(field.widget(), text);
     QTest::keyClick(field.widget(), Qt::Key_Tab);
+}
+
+void PathTest::pasteAndTab(platform::TextBox& field, const QString& text)
+{
+    ASSERT_TRUE(field.hasFocus()) << field.name().toStdString() << " should have the focus";
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(field.widget(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field.widget(), Qt::Key_Tab);
+}
+
+QString PathTest::figure(const QJsonValue& v) const
+{
+    return writeFigure(v.isString() ? v.toString() : QString::number(v.toDouble()));
+}
+
+void PathTest::enterFigure(platform::TextBox& field, const QString& text)
+{
+    if (pasteFigures)
+        pasteAndTab(field, text);
+    else
+        typeAndTab(field, text);
 }
 
 void PathTest::enter(platform::TextBox& field)
@@ -234,7 +251,7 @@ void PathTest::fillIn(platform::Form& form, std::initializer_list<std::pair<plat
     bringUp(form);
     enter(*fields.begin()->first);
     for (const auto& [field, text] : fields)
-        typeAndTab(*field, text);
+        enterFigure(*field, text);
     pressAfterTyping(button);
     expectOnScreen({next});
 }
@@ -357,7 +374,7 @@ void PathTest::answerYes(platform::TextBox& box, const QString& cost)
     bringUp(program().FrmTestCost());
     ASSERT_TRUE(box.hasFocus());
     if (!cost.isEmpty())
-        typeAndTab(box, cost);
+        enterFigure(box, cost);
 }
 
 void PathTest::drugCostsTo(const acceptance::Programme& prog, const QString& next)

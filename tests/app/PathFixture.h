@@ -25,6 +25,7 @@
 #include "whatif/FrmGraphResponse.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
+#include "support/LocaleScope.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
@@ -41,6 +42,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
 #include <ostream>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -79,6 +81,14 @@ protected:
     void clickThrough(platform::Form& form, platform::CommandButton& button, const QStringList& next);
     // Types into the field, which must hold the focus, and tabs on.
     static void typeAndTab(platform::TextBox& field, const QString& text);
+    // Pastes the text over the field's selection and tabs on.
+    static void pasteAndTab(platform::TextBox& field, const QString& text);
+    // A figure of the programme as the user writes it: typed in the locale's
+    // notation unless the test says otherwise.
+    QString figure(const QJsonValue& v) const;
+    void enterFigure(platform::TextBox& field, const QString& text);
+    std::function<QString(const QString&)> writeFigure = testsupport::localDecimals;
+    bool pasteFigures = false;
     // The user starts typing in the field, clicking it first unless it has
     // the focus already.
     void enter(platform::TextBox& field);

@@ -9,10 +9,16 @@
 #include "platform/Numbers.h"
 #include "support/LocaleScope.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <functional>
+#include <map>
+#include <string>
 
 using paths::PathTest;
 using testsupport::whenModal;
@@ -70,7 +76,7 @@ protected:
     void ownUnitCostsToResults(const acceptance::Programme& prog)
     {
         const QJsonObject own = prog.figures["overrides"].toObject();
-        auto typed = [&own](const char* name) { return testsupport::localDecimals(own[name].toString()); };
+        auto typed = [&](const char* name) { return figure(own[name]); };
         consoleToPreview("Springfield");
         previewToPopulation();
         populationToTesting(prog);
@@ -79,9 +85,9 @@ protected:
         FrmSenSpec& senSpec = p.FrmSenSpec();
         bringUp(senSpec);
         click(senSpec.txtTestCostEia);
-        typeAndTab(senSpec.txtTestCostEia, typed("CostEIA"));
+        enterFigure(senSpec.txtTestCostEia, typed("CostEIA"));
         click(senSpec.txtTestCostEIADFA);
-        typeAndTab(senSpec.txtTestCostEIADFA, typed("CostDNGZ"));
+        enterFigure(senSpec.txtTestCostEIADFA, typed("CostDNGZ"));
         click(senSpec.cmdNext);
         expectOnScreen({"FrmTesting"});
         clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
@@ -813,20 +819,50 @@ TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
 }
 
 // Under another locale the user types and reads figures in its notation, and
-// the four result screens show the same figures.
+// the four result screens show the same figures. The locale is the one the
+// environment names for numbers; the user types or pastes the figures with
+// the separators and digits of the row.
 struct LocaleCase {
     const char* name;
-    QLocale::Language language;
-    QLocale::Country country;
+    std::map<std::string, std::string> environment;
+    const char* locale;  // the locale the program takes from it
     const char* programme;
+    testsupport::Writing writing = {};
+    bool paste = false;
 };
 
-class LocalePath : public Paths, public ::testing::WithParamInterface<LocaleCase> {};
+class LocalePath : public Paths, public ::testing::WithParamInterface<LocaleCase> {
+protected:
+    // Every figure on the loaded forms and in every message so far has the
+    // digits 0-9, whatever digits the locale has of its own.
+    void expectDigitsZeroToNine()
+    {
+        QStringList texts;
+        for (const QString& prompt : dialogs.prompts())
+            texts << prompt;
+        int figures = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            for (QLabel* label : window->findChildren<QLabel*>())
+                texts << label->text();
+            for (QLineEdit* field : window->findChildren<QLineEdit*>())
+                texts << field->text();
+        }
+        for (const QString& text : texts) {
+            EXPECT_TRUE(testsupport::onlyAsciiDigits(text)) << text.toStdString();
+            figures += text.contains(QRegularExpression(QStringLiteral("[0-9]"))) ? 1 : 0;
+        }
+        EXPECT_GT(figures, 100);
+    }
+};
 
 TEST_P(LocalePath, TypedFiguresGiveTheSameResultsInTheLocalesNotation)
 {
     const LocaleCase& c = GetParam();
-    testsupport::LocaleScope scope(c.language, c.country);
+    testsupport::EnvironmentScope environment(c.environment);
+    testsupport::LocaleScope scope(platform::numbers::programLocale());
+    ASSERT_EQ(QLocale().name(), c.locale);
+    writeFigure = [&c](const QString& f) { return testsupport::written(f, c.writing); };
+    pasteFigures = c.paste;
     const acceptance::Programme prog = programme(c.programme);
     keyboardFirst = true;
     startUpToConsole();
@@ -836,16 +872,32 @@ TEST_P(LocalePath, TypedFiguresGiveTheSameResultsInTheLocalesNotation)
         ASSERT_NO_FATAL_FAILURE(consoleToResults(prog));
     }
     switchedScreens(prog);
+    expectDigitsZeroToNine();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LocalePath,
-    ::testing::Values(LocaleCase{"de_gp", QLocale::German, QLocale::Germany, "gp_pcr_confirm"},
-                      LocaleCase{"de_eia", QLocale::German, QLocale::Germany, "eia_dfa_noconfirm_costs"},
-                      LocaleCase{"de_pcrc", QLocale::German, QLocale::Germany, "pcrc_noconfirm"},
-                      LocaleCase{"fr_gp", QLocale::French, QLocale::France, "gp_pcr_confirm"},
-                      LocaleCase{"fr_eia", QLocale::French, QLocale::France, "eia_dfa_noconfirm_costs"},
-                      LocaleCase{"fr_pcrc", QLocale::French, QLocale::France, "pcrc_noconfirm"}),
+    ::testing::Values(
+        LocaleCase{"de_gp", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "de_DE.UTF-8"}}, "de_DE", "gp_pcr_confirm", {"."}},
+        LocaleCase{"de_eia", {{"LC_ALL", "de_DE.UTF-8"}, {"LC_NUMERIC", "C"}, {"LANG", "C"}}, "de_DE", "eia_dfa_noconfirm_costs"},
+        // LC_NUMERIC is followed whatever LANG says.
+        LocaleCase{"de_numeric_pcrc", {{"LC_ALL", ""}, {"LC_NUMERIC", "de_DE.UTF-8"}, {"LANG", "C.UTF-8"}}, "de_DE",
+                   "pcrc_noconfirm", {"."}},
+        // A typed space groups where the locale groups with a narrow no-break space.
+        LocaleCase{"fr_gp", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "fr_FR.UTF-8"}}, "fr_FR", "gp_pcr_confirm", {" "}},
+        // Pasted with no-break spaces, one before each figure too.
+        LocaleCase{"fr_eia_pasted", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "fr_FR.UTF-8"}}, "fr_FR",
+                   "eia_dfa_noconfirm_costs", {"\u00a0", false, "\u00a0"}, true},
+        LocaleCase{"fr_pcrc", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "fr_FR.UTF-8"}}, "fr_FR", "pcrc_noconfirm"},
+        // The apostrophe a Swiss keyboard types for U+2019.
+        LocaleCase{"ch_gp", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "de_CH.UTF-8"}}, "de_CH", "gp_pcr_confirm", {"'"}},
+        // Figures typed in the locale's own digits; every figure shown in 0-9.
+        LocaleCase{"ar_gp", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "ar_EG.UTF-8"}}, "ar_EG", "gp_pcr_confirm",
+                   {"\u066c", true}},
+        LocaleCase{"ar_eia", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "ar_EG.UTF-8"}}, "ar_EG", "eia_dfa_noconfirm_costs"},
+        // Digits beyond the Basic Multilingual Plane, pasted: every amount is read.
+        LocaleCase{"ccp_eia", {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "ccp_BD.UTF-8"}}, "ccp_BD",
+                   "eia_dfa_noconfirm_costs", {",", true}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The whole way on other screens: maximised on a larger one, and on the

@@ -2,10 +2,12 @@
 // data, a reload and a scaled font each leave it showing what they should.
 
 #include "PlatformFixture.h"
+#include "support/LocaleScope.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
@@ -95,6 +97,34 @@ TEST_F(ChartTest, DrawsOneBarPerRowInOrderAndNewDataReplacesTheOld)
     EXPECT_EQ(drawn()->axes().size(), 2);
     EXPECT_EQ(form.chrValues.data().heading, "Women");
     EXPECT_EQ(shownTitle()->text(), "Cost in Lakeside") << "new data keeps the title";
+}
+
+// The value axis is lettered as the captions are: the locale's separators,
+// the digits 0-9, every tick with the decimals its step needs.
+TEST_F(ChartTest, TheValueAxisIsLetteredLikeTheCaptions)
+{
+    struct Case {
+        QLocale locale;
+        std::vector<double> values;
+        QString ticks;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), {82.25, 1234}, "0 500 1,000 1,500"},
+        {QLocale(QLocale::German, QLocale::Germany), {0.5, 0.75}, "0,0 0,2 0,4 0,6 0,8"},
+        {QLocale(QLocale::German, QLocale::Germany), {0.01, 0.03}, "0,00 0,01 0,02 0,03"},
+        {QLocale(QStringLiteral("ar_EG")), {3e9}, "0 1\u066c000\u066c000\u066c000 2\u066c000\u066c000\u066c000 3\u066c000\u066c000\u066c000"},
+    };
+    form.show();
+    for (const Case& c : cases) {
+        testsupport::LocaleScope scope(c.locale);
+        ChartData data{"Values", {}};
+        for (double v : c.values)
+            data.rows.push_back({"X", v});
+        form.chrValues.setData(data);
+        const auto axes = drawn()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        EXPECT_EQ(static_cast<QCategoryAxis*>(axes.front())->categoriesLabels().join(" "), c.ticks);
+    }
 }
 
 TEST_F(ChartTest, EveryLoadStartsEmpty)

@@ -13,9 +13,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 using namespace platform;
 
@@ -378,6 +384,58 @@ TEST_F(FormControls, MenusKeepTheirDesign)
     f.mnuGraph.Click = [&] { graph = true; };
     f.mnuGraph.action()->trigger();
     EXPECT_TRUE(graph);
+}
+
+// WCAG contrast of two colours from their relative luminance: 1 (alike) to
+// 21 (black on white).
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of the text drawn in an area of a picture: its strongest pixel
+// against the area's most common colour, its background.
+double textContrast(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb background =
+        std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    double strongest = 1;
+    for (const auto& [colour, n] : counts)
+        strongest = std::max(strongest, contrast(colour, background));
+    return strongest;
+}
+
+// A disabled menu title, menu-bar entry or item is greyed, yet can be read:
+// at least 4.5:1 against the bar or menu it is drawn on.
+TEST_F(FormControls, DisabledMenusCanBeRead)
+{
+    TestForm f(runtime);
+    showActive(f);
+    f.mnuOff.setEnabled(false);
+    QMenu* file = f.mnuFile.action()->menu();
+    file->popup(f.window()->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    const double item = textContrast(file->grab().toImage(), file->actionGeometry(f.mnuOff.action()));
+    file->close();
+    f.mnuFile.setEnabled(false);
+    f.mnuGraph.setEnabled(false);
+    QMenuBar* bar = f.window()->menuBar();
+    const QImage shown = bar->grab().toImage();
+    EXPECT_GE(textContrast(shown, bar->actionGeometry(f.mnuFile.action())), 4.5) << "menu title";
+    EXPECT_GE(textContrast(shown, bar->actionGeometry(f.mnuGraph.action())), 4.5) << "menu-bar entry";
+    EXPECT_GE(item, 4.5) << "menu item";
 }
 
 } // namespace

@@ -22,6 +22,7 @@ namespace numbers = platform::numbers;
 namespace {
 
 using testsupport::LocaleScope;
+using testsupport::onlyAsciiDigits;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
@@ -71,6 +72,9 @@ TEST(Numbers, NumericTestConversionAndLeadingValue)
         {"1e+", std::nullopt, 1},
         {"1e3.5", std::nullopt, 1000},
         {"1 500", std::nullopt, 1500},
+        {"\u00a01500", 1500, 1500},
+        {"1500\u202f", 1500, 1500},
+        {"1\u00a0500", std::nullopt, 1500},
         {"1.2.3", std::nullopt, 1.2},
         {"5-", std::nullopt, 5},
         {"--5", std::nullopt, 0},
@@ -317,25 +321,39 @@ TEST(Numbers, CurrencyTextRoundTripsThroughTicks)
     }
 }
 
-// Every locale writes amounts in dollars with its own digits and separators,
-// reads back what it writes, reads a typed number in its own notation, and
+// Every locale writes amounts in dollars with the digits 0-9 and its own
+// separators, reads back what it writes, reads a number in its own notation
+// (its own digits too, and the separators a keyboard types for its own), and
 // refuses a text that could mean another number.
 TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
 {
     struct Row {
         QLocale locale;
         const char* amount;       // formatCurrency(1234567.5)
-        const char* typed;        // a typed 1234.5
+        QStringList typed;        // 1234567.5 as the user types or pastes it
         QStringList ambiguous;    // grouping where no thousands group fits
     };
     const Row rows[] = {
-        {QLocale(QLocale::English, QLocale::UnitedStates), "$1,234,567.50", "1,234.5", {"1,5", "0,7", "12,34", "1,2345"}},
-        {QLocale(QLocale::German, QLocale::Germany), "1.234.567,50\u00a0$", "1.234,5", {"0.7", "1.5", "0.700", "12.34,5"}},
-        {QLocale(QLocale::French, QLocale::France), "1\u202f234\u202f567,50\u00a0$", "1 234,5", {"1 5", "0 7"}},
-        {QLocale(QLocale::German, QLocale::Switzerland), "1\u2019234\u2019567.50\u00a0$", "1\u2019234.5", {"1\u20195"}},
-        {QLocale(QLocale::English, QLocale::India), "$12,34,567.50", "1,234.5", {"1,5", "12,3"}},
-        {QLocale(QLocale::Japanese, QLocale::Japan), "$1,234,567.50", "1,234.5", {"1,5"}},
-        {numbers::programLocale(QLocale::c()), "$1,234,567.50", "1,234.5", {"1,5"}},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "$1,234,567.50", {"1,234,567.5"}, {"1,5", "0,7", "12,34", "1,2345"}},
+        {QLocale(QLocale::German, QLocale::Germany), "1.234.567,50\u00a0$", {"1.234.567,5"}, {"0.7", "1.5", "0.700", "12.34,5"}},
+        {QLocale(QLocale::French, QLocale::France), "1\u202f234\u202f567,50\u00a0$",
+         {"1 234 567,5", "1\u00a0234\u00a0567,5", "1\u202f234 567,5", "\u00a01 234 567,5\u00a0"},
+         {"1 5", "0 7", "1\u00a05", "12\u202f34,5"}},
+        {QLocale(QLocale::German, QLocale::Switzerland), "1\u2019234\u2019567.50\u00a0$",
+         {"1\u2019234\u2019567.5", "1'234'567.5", " 1'234\u2019567.5"}, {"1\u20195", "1'5", "12'34.5", "0'700"}},
+        {QLocale(QLocale::English, QLocale::India), "$12,34,567.50", {"12,34,567.5", "1,234,567.5"}, {"1,5", "12,3"}},
+        {QLocale(QLocale::Japanese, QLocale::Japan), "$1,234,567.50", {"1,234,567.5"}, {"1,5"}},
+        {QLocale(QStringLiteral("ar_EG")), "1\u066c234\u066c567\u066b50\u00a0$",
+         {"1\u066c234\u066c567\u066b5", "\u0661\u066c\u0662\u0663\u0664\u066c\u0665\u0666\u0667\u066b\u0665"},
+         {"1\u066c5", "\u0661\u066c\u0665"}},
+        {QLocale(QStringLiteral("ccp_BD")), "12,34,567.50$",
+         {"12,34,567.5", "\U00011137\U00011138,\U00011139\U0001113a,\U0001113b\U0001113c\U0001113d.\U0001113b"},
+         {"1,5", "\U00011137,\U0001113b"}},
+        {QLocale(QStringLiteral("ff_Adlm_GN")), "$\u00a01\u2e41234\u2e41567.50",
+         {"1\u2e41234\u2e41567.5", "\U0001e951\u2e41\U0001e952\U0001e953\U0001e954\u2e41\U0001e955\U0001e956\U0001e957.\U0001e955"},
+         {"1\u2e415"}},
+        {QLocale(QStringLiteral("mr_IN")), "$12,34,567.50", {"12,34,567.5", "\u0967\u0968,\u0969\u096a,\u096b\u096c\u096d.\u096b"}, {"1,5"}},
+        {numbers::programLocale({}, {}, QStringLiteral("C.UTF-8"), QLocale::system()), "$1,234,567.50", {"1,234,567.5"}, {"1,5"}},
     };
     for (const Row& row : rows) {
         LocaleScope scope(row.locale);
@@ -343,10 +361,22 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
         const QString amount = numbers::formatCurrency(1234567.5);
         EXPECT_EQ(amount, QString::fromUtf8(row.amount));
         EXPECT_EQ(numbers::toCurrencyTicks(amount), 12345675000);
-        const QString typed = QString::fromUtf8(row.typed);
-        EXPECT_EQ(numbers::toDouble(typed), 1234.5) << typed.toStdString();
-        for (double value : {0.7, 9.5, 1.5e-05, 0.985})
-            EXPECT_EQ(numbers::toDouble(numbers::generalFormat(value)), value) << value;
+        // What the locale itself writes, in its own digits, reads too.
+        EXPECT_EQ(numbers::toCurrencyTicks(row.locale.toCurrencyString(-1234567.5, QStringLiteral("$"), 2)),
+                  -12345675000);
+        for (const QString& typed : row.typed) {
+            EXPECT_EQ(numbers::toDouble(typed), 1234567.5) << typed.toStdString();
+            EXPECT_EQ(numbers::toCurrencyTicks(typed), 12345675000) << typed.toStdString();
+        }
+        for (double value : {0.7, 9.5, 1.5e-05, 0.985, -1234.5}) {
+            const QString written[] = {numbers::generalFormat(value), numbers::formatCurrency(value),
+                                       numbers::formatPattern(value, QStringLiteral("###,###,##0.##"))};
+            for (const QString& text : written) {
+                EXPECT_TRUE(onlyAsciiDigits(text)) << text.toStdString();
+                EXPECT_TRUE(numbers::isNumeric(text)) << text.toStdString();
+            }
+            EXPECT_EQ(numbers::toDouble(written[0]), value) << value;
+        }
         EXPECT_EQ(numbers::leadingValue(numbers::generalFormat(0.7)), 0.7);
         EXPECT_EQ(numbers::toCurrencyTicks(numbers::formatCurrency(-1167)), -11670000);
         for (const QString& text : row.ambiguous) {
@@ -366,8 +396,38 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
         LocaleScope scope(QLocale::French, QLocale::France);
         EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234,5 ")), 1234.5);
         EXPECT_EQ(numbers::toDouble(QStringLiteral("1 234 ,5")), std::nullopt);
+        EXPECT_EQ(numbers::leadingValue(QStringLiteral("1\u202f234,5")), 1234.5);
     }
-    EXPECT_EQ(numbers::programLocale(QLocale(QLocale::German, QLocale::Germany)).name(), "de_DE");
+}
+
+// The locale for numbers comes from the environment as POSIX ranks it.
+TEST(Numbers, TheProgramsLocaleFollowsTheNumericSetting)
+{
+    struct Row {
+        const char *lcAll, *lcNumeric, *lang, *locale;
+        QLocale system = QLocale::c();
+    };
+    const Row rows[] = {
+        {"", "", "", "en_US"},
+        {"", "", "", "de_CH", QLocale(QLocale::German, QLocale::Switzerland)},
+        {"", "", "fr_FR.UTF-8", "fr_FR", QLocale(QLocale::German, QLocale::Switzerland)},
+        {"", "", "C.UTF-8", "en_US"},
+        {"", "", "POSIX", "en_US"},
+        {"", "", "de_DE.UTF-8", "de_DE"},
+        {"", "de_DE.UTF-8", "C.UTF-8", "de_DE"},
+        {"", "de_CH.UTF-8", "fr_FR.UTF-8", "de_CH"},
+        {"fr_FR.UTF-8", "de_DE.UTF-8", "C", "fr_FR"},
+        {"C", "de_DE.UTF-8", "de_DE.UTF-8", "en_US"},
+        {"", "", "ar_EG.UTF-8", "ar_EG"},
+        {"", "xx_YY", "de_DE", "en_US"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.lcAll) + "|" + row.lcNumeric + "|" + row.lang);
+        EXPECT_EQ(numbers::programLocale(QString::fromLatin1(row.lcAll), QString::fromLatin1(row.lcNumeric),
+                                         QString::fromLatin1(row.lang), row.system)
+                      .name(),
+                  QString::fromLatin1(row.locale));
+    }
 }
 
 TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)

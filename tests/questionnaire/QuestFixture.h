@@ -5,6 +5,7 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "support/ProgramFixture.h"
+#include "support/LocaleScope.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,7 +39,7 @@ protected:
     static void typeAndTab(platform::TextBox& t, const QString& text)
     {
         EXPECT_TRUE(t.hasFocus()) << t.name().toStdString() << " should have the focus";
-        QTest::keyClicks(edit(t), text);
+        testsupport::typeKeys(edit(t), text);
         QTest::keyClick(edit(t), Qt::Key_Tab);
     }
 

@@ -87,7 +87,7 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
         {"1e-50", refused, "", ""},  // a float holds it as 0: no rate
     };
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::German, QLocale::Germany)}) {
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale(QStringLiteral("ar_EG"))}) {
         testsupport::LocaleScope scope(locale);
         for (const Case& c : cases) {
             SCOPED_TRACE(locale.name().toStdString() + " " + c.typed.toStdString());

@@ -4,6 +4,7 @@
 #include "testchars/FrmDraftCostTest.h"
 #include "testchars/FrmTestCost.h"
 #include "TestCharsFixture.h"
+#include "support/LocaleScope.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -282,20 +283,35 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
     }
 }
 
+// In every locale, digits beyond the Basic Multilingual Plane too (Chakma,
+// Adlam), the cost worked out and the costs the unit-cost form shows reach
+// the model.
 TEST_F(CalculatorTest, NextStoresTheUnitCostBoxesAndHides)
 {
+    for (const char* locale : {"ccp_BD", "ff_Adlm_GN", "ar_EG", "de_CH", "en_US"}) {
+        SCOPED_TRACE(locale);
+        testsupport::LocaleScope scope{QLocale(QString::fromLatin1(locale))};
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        FrmDraftCostTest& d = onScreen(p);
+        key(d, Qt::Key_F1);
+        enter(d, kWorkedFigures);
+        script.type("y");
+        key(d, Qt::Key_F1, Qt::ControlModifier);
+        p.vc.CostPCA = Money();
+        d.mnuNext.trigger();
+        EXPECT_FALSE(d.isShown());
+        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(80000));
+        EXPECT_EQ(p.vc.CostPCA, Money::fromTicks(66300));
+    }
+
+    // A new load after an unload starts with no type but keeps the figures.
     FrmDraftCostTest& d = calc();
     key(d, Qt::Key_F1);
     enter(d, kWorkedFigures);
     dialogs.type("y");
     key(d, Qt::Key_F1, Qt::ControlModifier);
-    program().vc.CostPCA = Money();
     d.mnuNext.trigger();
-    EXPECT_FALSE(d.isShown());
-    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(80000));
-    EXPECT_EQ(program().vc.CostPCA, Money::fromTicks(66300));
-
-    // A new load after an unload starts with no type but keeps the figures.
     d.unload();
     d.show();
     EXPECT_EQ(d.TestType, 0);

@@ -189,7 +189,8 @@ TEST_F(SenSpecTest, PercentagesAreReadOnlyFromTypedText)
         {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP, "1", 1.0f, {}, kSpecRange},
     };
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QStringLiteral("ar_EG"))}) {
         testsupport::LocaleScope scope(locale);
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});

@@ -6,6 +6,7 @@
 
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "support/LocaleScope.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -29,7 +30,7 @@ inline void typeAndTab(platform::TextBox& box, const QString& typed)
     QLineEdit* e = edit(box);
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
-    QTest::keyClicks(e, typed);
+    testsupport::typeKeys(e, typed);
     QTest::keyClick(e, Qt::Key_Tab);
 }
 

@@ -4,8 +4,12 @@
 
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
+#include "support/LocaleScope.h"
 #include "support/ProgramFixture.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QTest>
 
 using testsupport::ProgramTest;
@@ -160,6 +164,65 @@ TEST_F(GraphTest, ChartDataArraysForEachTestInUse)
             EXPECT_EQ(charts[k]->title(), titles[k] + QString::fromStdString(c.region));
         }
         program().FrmGraph().unload();
+    }
+}
+
+// Each bar is captioned as the screens write that kind of figure: whole
+// women, whole dollars with the currency sign; in every locale with the
+// digits 0-9, on the value axis too.
+TEST_F(GraphTest, TheBarsAreCaptionedAsTheScreensWriteTheirFigures)
+{
+    const QStringList women = {"GP\n82", "EIA\n82", "PCRC\n71", "PCRU\n74", "LCRC\n71", "LCRU\n74",
+                               "GP/PCR\n79", "EIA/DFA\n80", "EIA/PCR\n80", "None\n12,345"};
+    const QStringList cost = {"GP\n$12.00", "EIA\n$14.00", "PCRC\n$106,687.00", "PCRU\n$110,293.00",
+                              "LCRC\n$3,000,000,000.00", "LCRU\n$0.00", "GP/PCR\n$118,844.00",
+                              "EIA/DFA\n$120,059.00", "EIA/PCR\n$119,755.00", "None\n$185,142.00"};
+    const QStringList perPositive = {"GP\n$51.00", "EIA\nn/a", "PCRC\n$60.00", "PCRU\n$61.00", "LCRC\n$62.00",
+                                     "LCRU\n$64.00", "GP/PCR\n$70.00", "EIA/DFA\n$71.00", "EIA/PCR\nn/a"};
+    struct Case {
+        QLocale locale;
+        int chart;  // 0 women, 1 cost, 2 per positive
+        int row;
+        QString caption;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), 0, 9, "None\n12.345"},
+        {QLocale(QLocale::German, QLocale::Germany), 1, 4, "LCRC\n3.000.000.000,00\u00a0$"},
+        {QLocale(QLocale::German, QLocale::Germany), 2, 0, "GP\n51,00\u00a0$"},
+        {QLocale(QStringLiteral("ar_EG")), 0, 0, "GP\n82"},
+        {QLocale(QStringLiteral("ar_EG")), 0, 9, "None\n12\u066c345"},
+        {QLocale(QStringLiteral("ar_EG")), 1, 4, "LCRC\n3\u066c000\u066c000\u066c000\u066b00\u00a0$"},
+        {QLocale(QStringLiteral("bn_BD")), 2, 5, "LCRU\n64.00$"},
+    };
+    const auto captions = [](platform::Chart& chart) {
+        QStringList out;
+        for (const platform::ChartRow& row : chart.data().rows)
+            out << platform::Chart::rowCaption(row);
+        return out;
+    };
+    const auto axisLabels = [](platform::Chart& chart) {
+        const auto axes = chart.widget()->findChild<QChartView*>()->chart()->axes(Qt::Vertical);
+        return axes.size() == 1 ? static_cast<QCategoryAxis*>(axes.front())->categoriesLabels() : QStringList{};
+    };
+    FrmGraph& g = opened(programme(ScrTestKind::GenProbe));
+    platform::Chart* charts[] = {&g.chrNoWomen, &g.chrCost, &g.chrPerPos};
+    g.cmdCost_Click();
+    g.cmdCostPerPos_Click();
+    EXPECT_EQ(captions(g.chrNoWomen), women);
+    EXPECT_EQ(captions(g.chrCost), cost);
+    EXPECT_EQ(captions(g.chrPerPos), perPositive);
+    EXPECT_EQ(axisLabels(g.chrCost).join(" ").toStdString(), "0 1,000,000,000 2,000,000,000 3,000,000,000");
+    for (const Case& c : cases) {
+        testsupport::LocaleScope scope(c.locale);
+        SCOPED_TRACE(c.locale.name().toStdString() + " " + c.caption.toStdString());
+        g.cmdNoWomen_Click();
+        g.cmdCost_Click();
+        g.cmdCostPerPos_Click();
+        EXPECT_EQ(captions(*charts[c.chart]).value(c.row), c.caption);
+        for (platform::Chart* chart : charts) {
+            const QStringList texts = captions(*chart) + axisLabels(*chart);
+            EXPECT_TRUE(testsupport::onlyAsciiDigits(texts.join(" "))) << texts.join(" ").toStdString();
+        }
     }
 }
 
