@@ -30,7 +30,8 @@ Field::~Field()
 }
 
 // A load starts the box from its design, so what the field wrote before counts
-// only while the box still shows it untouched.
+// only while the box still shows it untouched. An empty field is read as
+// what it stands for (a default, or no figure), never passed over.
 bool Field::typed() { return box.userEdited() || !written_ || box.text() != *written_; }
 
 bool Field::editing() { return box.hasFocus() && typed(); }
@@ -101,7 +102,7 @@ void Field::refused()
 
 void Field::validate(bool& cancel)
 {
-    const bool wasTyped = typed();
+    const bool wasTyped = typed() || box.text().isEmpty();
     if (!wasTyped ? refusesStanding() : take(box.text(), false)) {
         cancel = true;
         refused();
@@ -110,6 +111,8 @@ void Field::validate(bool& cancel)
     if (!wasTyped)
         return;
     write(figureText(true));
+    if (taken)
+        taken();
     registry_.refresh();
 }
 
@@ -118,13 +121,16 @@ void Field::lostFocus() { write(figureText(false)); }
 
 bool Field::accept()
 {
-    if (!box.form().isLoaded() || !typed())
+    if (!box.form().isLoaded() || !(typed() || box.text().isEmpty()))
         return true;
-    const bool taken = !take(box.text(), true);
+    const bool accepted = !take(box.text(), true);
     drop();
-    if (taken)
+    if (accepted) {
+        if (taken)
+            taken();
         registry_.refresh();
-    return taken;
+    }
+    return accepted;
 }
 
 } // namespace fields

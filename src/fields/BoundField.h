@@ -92,14 +92,16 @@ public:
 
     // Runs after the field wrote its figure's text.
     std::function<void()> wrote;
+    // Runs after an edit was accepted and stored in the figure.
+    std::function<void()> taken;
 
 protected:
     Field(Registry& registry, platform::TextBox& box, OnRefusal onRefusal);
     // The figure's text: the editing form while the field holds the focus.
     virtual QString figureText(bool editingForm) = 0;
     // Reads the text and stores it when every check passes; true when it is
-    // refused, the user told unless quiet (a quiet reading skips the further
-    // check, which asks, and refuses what it would look at).
+    // refused, the user told unless quiet. A quiet reading, the forward
+    // command's, leaves the further check to that command's own checks.
     virtual bool take(const QString& text, bool quiet) = 0;
     // The checks of a field left untouched, over its figure as it stands;
     // true when refused, the user told.
@@ -152,13 +154,13 @@ protected:
     bool take(const QString& text, bool quiet) override
     {
         const Reading<T> r = format_.read(text);
-        if (quiet)
-            return !r.value || refuses;
-        if (r.readAs)
+        if (quiet && !r.value)
+            return true;
+        if (r.readAs && !quiet)
             box.setText(*r.readAs);
         if (!r.value)
             tell(r.refusal);
-        const bool further = refuses && r.read && refuses(*r.read, !r.value);
+        const bool further = !quiet && refuses && r.read && refuses(*r.read, !r.value);
         if (!r.value || further)
             return true;
         figure = *r.value;

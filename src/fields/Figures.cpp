@@ -134,25 +134,31 @@ Bound<float>::Format positiveCountFormat()
             [](float v) { return v > 0.0f ? std::nullopt : std::optional<QString>(kMustBeNumeric); }};
 }
 
-Bound<std::int32_t>::Format womenFormat(const QString& message)
+Bound<Answer<std::int32_t>>::Format womenFormat(const QString& message)
 {
-    return {[](std::int32_t n) { return num::formatPattern(std::int64_t(n), QStringLiteral("##,###,##0")); }, {},
+    using R = Reading<Answer<std::int32_t>>;
+    return {[](Answer<std::int32_t> n) {
+                return n ? num::formatPattern(std::int64_t(*n), QStringLiteral("##,###,##0")) : QString();
+            },
+            {},
             [=](const QString& text) {
                 if (const std::optional<std::int32_t> n = womenCount(text))
-                    return Reading<std::int32_t>::accept(*n);
-                return Reading<std::int32_t>::refuse(countRefusal(text, message));
-            }};
+                    return R::accept(*n);
+                return R::refuse(countRefusal(text, message));
+            },
+            [=](Answer<std::int32_t> n) { return n ? std::nullopt : std::optional<QString>(message); }};
 }
 
-Bound<float>::Format shareFormat(const QString& message, float defaultFraction, bool zeroAllowed)
+Bound<Answer<float>>::Format shareFormat(const QString& message, float defaultFraction, bool zeroAllowed)
 {
-    return {[](float v) { return num::generalFormat(v); }, {}, [=](const QString& text) {
+    using R = Reading<Answer<float>>;
+    return {[](Answer<float> v) { return v ? num::generalFormat(*v) : QString(); }, {}, [=](const QString& text) {
                 if (text.isEmpty())
-                    return Reading<float>::accept(defaultFraction);
+                    return R::accept(defaultFraction);
                 const std::optional<double> v = numberWithin(text, 0, 100, !zeroAllowed);
                 if (!v)
-                    return Reading<float>::refuse(message);
-                return Reading<float>::accept(static_cast<float>(*v >= 1 ? *v / 100 : *v));
+                    return R::refuse(message);
+                return R::accept(static_cast<float>(*v >= 1 ? *v / 100 : *v));
             }};
 }
 

@@ -59,10 +59,13 @@ Bound<float>::Format rateFormat(float lowest, float highest, const QString& rang
 Bound<float>::Format positiveCountFormat();
 // A cost not given (0) shows as an empty field, as the calculator's do.
 Bound<Money>::Format givenCostFormat(const QString& message, bool zeroAllowed = false);
-// A number of women in grouped digits.
-Bound<std::int32_t>::Format womenFormat(const QString& message);
+// An answer of the questionnaire: none shows as an empty field.
+template <class T>
+using Answer = std::optional<T>;
+// A number of women in grouped digits, which must be given.
+Bound<Answer<std::int32_t>>::Format womenFormat(const QString& message);
 // A share typed as a fraction or as a percentage of at least 1 and at most
 // 100, shown as the fraction; an empty text is the default.
-Bound<float>::Format shareFormat(const QString& message, float defaultFraction, bool zeroAllowed);
+Bound<Answer<float>>::Format shareFormat(const QString& message, float defaultFraction, bool zeroAllowed);
 
 } // namespace fields
