@@ -140,6 +140,7 @@ void FrmQuestDrugCost::cmdAgree_Click()
         f.accepted = *costShown(c);
         vc.*f.model = f.accepted;
     }
+    program.fields.refresh();
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, program.sel);
     Equations::SetCostScrTest(vc, program.sel);
