@@ -36,9 +36,10 @@ bool Field::typed() { return box.userEdited() || !written_ || box.text() != *wri
 
 bool Field::editing() { return box.hasFocus() && typed(); }
 
+// Writing the text the user typed still makes it the field's own.
 void Field::write(const QString& text)
 {
-    if (box.text() != text)
+    if (box.text() != text || box.userEdited())
         box.setText(text);
     written_ = text;
     if (wrote)

@@ -89,13 +89,14 @@ QString percentText(float fraction)
     return num::generalFormat(static_cast<float>(double(fraction) * 100)) + QLatin1Char('%');
 }
 
-Bound<Money>::Format costFormat(const QString& message, bool zeroAllowed, bool emptyIsZero)
+Bound<Money>::Format costFormat(const QString& message, bool zeroAllowed, bool emptyIsZero,
+                                const QString& outOfRange)
 {
     return {currencyText, plainText, [=](const QString& typed) {
                 const QString text = emptyIsZero && typed.isEmpty() ? QStringLiteral("0") : typed;
                 if (const std::optional<Money> m = amountOf(text, zeroAllowed))
                     return Reading<Money>::accept(*m);
-                return Reading<Money>::refuse(costRefusal(text, message));
+                return Reading<Money>::refuse(costRefusal(text, message, outOfRange));
             }};
 }
 
@@ -159,6 +160,21 @@ Bound<Answer<float>>::Format shareFormat(const QString& message, float defaultFr
                 if (!v)
                     return R::refuse(message);
                 return R::accept(static_cast<float>(*v >= 1 ? *v / 100 : *v));
+            }};
+}
+
+} // namespace fields
+
+namespace fields {
+
+Bound<Answer<double>>::Format percentageFormat(const QString& message)
+{
+    using R = Reading<Answer<double>>;
+    return {[](Answer<double> v) { return v ? num::generalFormat(*v) : QString(); }, {}, [=](const QString& text) {
+                const std::optional<double> v = numberWithin(text, 0, 100);
+                if (!v)
+                    return R::refuse(message);
+                return R::accept(*v > 0 && *v < 1 ? *v * 100 : *v);
             }};
 }
 

@@ -52,7 +52,8 @@ QString percentText(float fraction);
 
 // A cost: currency while shown, plain while edited; above zero, or at least
 // zero with zeroAllowed; an empty text is 0 with emptyIsZero.
-Bound<Money>::Format costFormat(const QString& message, bool zeroAllowed = false, bool emptyIsZero = false);
+Bound<Money>::Format costFormat(const QString& message, bool zeroAllowed = false, bool emptyIsZero = false,
+                                const QString& outOfRange = kValueOutOfRange);
 // A rate in [lowest, highest] where a typed 1 or more is a percentage.
 Bound<float>::Format rateFormat(float lowest, float highest, const QString& rangeMessage);
 // A count above zero; a count not given (0) shows as an empty field.
@@ -67,5 +68,8 @@ Bound<Answer<std::int32_t>>::Format womenFormat(const QString& message);
 // A share typed as a fraction or as a percentage of at least 1 and at most
 // 100, shown as the fraction; an empty text is the default.
 Bound<Answer<float>>::Format shareFormat(const QString& message, float defaultFraction, bool zeroAllowed);
+// A percentage from 0 to 100 in 64 bits, where a typed value above 0 and
+// below 1 is a fraction.
+Bound<Answer<double>>::Format percentageFormat(const QString& message);
 
 } // namespace fields

@@ -2,7 +2,7 @@
 
 #include "model/Families.h"
 #include "platform/Numbers.h"
-#include "testchars/FieldChecks.h"
+#include "fields/Figures.h"
 
 namespace testchars {
 
@@ -27,7 +27,7 @@ QString figures(const VarCon& vc, const TestFigures& test, const PositivityConfl
 {
     const float figure = c.aboveSensitivity ? test.sensitivity : test.specificity;
     return QStringLiteral("%1: %2 positive; %3 %4 %5.")
-        .arg(QLatin1String(kGroupNames[c.group]), percentText(positivity(vc, c.group)), test.name,
+        .arg(QLatin1String(kGroupNames[c.group]), fields::percentText(positivity(vc, c.group)), test.name,
              c.aboveSensitivity ? QStringLiteral("sensitivity") : QStringLiteral("specificity"),
              platform::numbers::generalFormat(figure));
 }

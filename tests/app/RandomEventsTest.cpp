@@ -10,6 +10,8 @@
 
 #include "app/Program.h"
 #include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
@@ -146,6 +148,26 @@ std::vector<FieldShows> boundFields()
         add("FrmQuestPop", &Program::FrmQuestPop, popRates[g],
             [g](Program&, FrmQuestPop& f) { return f.fractions[g] ? general(*f.fractions[g]) : QString(); });
     }
+
+    // The treatment form's answers: the shares in percent (64 bits), the
+    // return rate as a fraction.
+    const std::pair<platform::TextBox FrmQuestPercent::*, std::optional<double> FrmQuestPercent::*> shares[] = {
+        {&FrmQuestPercent::txtAzi, &FrmQuestPercent::AziPercent},
+        {&FrmQuestPercent::txtDox, &FrmQuestPercent::DoxPercent}};
+    for (const auto& [box, v] : shares)
+        add("FrmQuestPercent", &Program::FrmQuestPercent, box,
+            [v](Program&, FrmQuestPercent& f) { return f.*v ? num::generalFormat(*(f.*v)) : QString(); });
+    add("FrmQuestPercent", &Program::FrmQuestPercent, &FrmQuestPercent::txtPerReturn,
+        [](Program&, FrmQuestPercent& f) { return f.ReturnFrac ? general(*f.ReturnFrac) : QString(); });
+
+    // The drug-cost form's costs, which its agree step stores.
+    const std::pair<platform::TextBox FrmQuestDrugCost::*, Money FrmQuestDrugCost::*> drugCosts[] = {
+        {&FrmQuestDrugCost::txtAzi, &FrmQuestDrugCost::AziDoseCost},
+        {&FrmQuestDrugCost::txtDox, &FrmQuestDrugCost::DoxDoseCost},
+        {&FrmQuestDrugCost::txtPID, &FrmQuestDrugCost::PidCaseCost}};
+    for (const auto& [box, m] : drugCosts)
+        add("FrmQuestDrugCost", &Program::FrmQuestDrugCost, box,
+            [m](Program&, FrmQuestDrugCost& f) { return currency(f.*m); });
     return all;
 }
 
