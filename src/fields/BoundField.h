@@ -48,15 +48,15 @@ enum class OnRefusal {
 // How a typed text reads: the figure it stands for, or the refusal's message.
 // A reading may also give the number read before a range refused it, and
 // the text as it was read (a percentage as the fraction it stands for),
-// which the field shows from then on.
+// which the field shows from then on; empty when the text stands as typed.
 template <class T>
 struct Reading {
     std::optional<T> value;
     QString refusal;
-    std::optional<T> read = {};
-    std::optional<QString> readAs = {};
-    static Reading accept(T v, std::optional<QString> readAs = {}) { return {v, {}, v, std::move(readAs)}; }
-    static Reading refuse(QString message) { return {std::nullopt, std::move(message)}; }
+    std::optional<T> read;
+    QString readAs;
+    static Reading accept(T v, QString readAs = {}) { return {v, {}, v, std::move(readAs)}; }
+    static Reading refuse(QString message) { return {std::nullopt, std::move(message), std::nullopt, {}}; }
     static Reading outOfRange(QString message, T read, QString readAs)
     {
         return {std::nullopt, std::move(message), read, std::move(readAs)};
@@ -156,8 +156,8 @@ protected:
         const Reading<T> r = format_.read(text);
         if (quiet && !r.value)
             return true;
-        if (r.readAs && !quiet)
-            box.setText(*r.readAs);
+        if (!r.readAs.isEmpty() && !quiet)
+            box.setText(r.readAs);
         if (!r.value)
             tell(r.refusal);
         const bool further = !quiet && refuses && r.read && refuses(*r.read, !r.value);
