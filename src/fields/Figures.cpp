@@ -34,6 +34,13 @@ bool aboveUnitCostLimit(const QString& text)
     return num::isNumeric(text) && num::leadingValue(text) > 0;
 }
 
+// A number above zero, also as the 32-bit figure it is stored as.
+std::optional<float> positiveFloat(const QString& text)
+{
+    const std::optional<float> f = numberWithin(text, 0, 1e300, true) ? num::toFloat(text) : std::nullopt;
+    return f && *f > 0.0f ? f : std::nullopt;
+}
+
 QString unitCostLimit(const QString& outOfRange)
 {
     return outOfRange + QStringLiteral(": not more than ") + currencyText(Limits::MostUnitCost);
@@ -112,9 +119,8 @@ Bound<Money>::Format givenCostFormat(const QString& message, bool zeroAllowed)
 Bound<float>::Format rateFormat(float lowest, float highest, const QString& rangeMessage)
 {
     return {[](float v) { return num::generalFormat(v); }, {}, [=](const QString& text) {
-                const std::optional<double> v = numberWithin(text, 0, 1e300, true);
-                const std::optional<float> f = v ? num::toFloat(text) : std::nullopt;
-                if (!f || !(*f > 0.0f))
+                const std::optional<float> f = positiveFloat(text);
+                if (!f)
                     return Reading<float>::refuse(kMustBeNumeric);
                 const float rate = *f >= 1.0f ? float(double(*f) / 100.0) : *f;
                 if (rate < lowest || rate > highest)
@@ -126,9 +132,8 @@ Bound<float>::Format rateFormat(float lowest, float highest, const QString& rang
 Bound<float>::Format positiveCountFormat()
 {
     return {[](float v) { return v == 0.0f ? QString() : num::generalFormat(v); }, {}, [](const QString& text) {
-                const std::optional<double> v = numberWithin(text, 0, 1e300, true);
-                const std::optional<float> f = v ? num::toFloat(text) : std::nullopt;
-                if (!f || !(*f > 0.0f))
+                const std::optional<float> f = positiveFloat(text);
+                if (!f)
                     return Reading<float>::refuse(kMustBeNumeric);
                 return Reading<float>::accept(*f);
             },

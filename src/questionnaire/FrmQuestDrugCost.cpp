@@ -98,6 +98,10 @@ void FrmQuestDrugCost::cmdAgree_Click()
     for (const auto& [c, model] : kStored)
         vc.*model = costs_[c]->figure;
     program.fields.refresh();
+    // The confirmation boxes stand for the costs in use; a text being typed
+    // there is no figure yet.
+    vc.TxtCostDFA = vc.CostDFA;
+    vc.TxtCostPCA = vc.CostPCA;
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, program.sel);
     Equations::SetCostScrTest(vc, program.sel);

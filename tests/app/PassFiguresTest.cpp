@@ -4,6 +4,7 @@
 // what a freshly started program shows when given only the latest figures.
 
 #include "PathFixture.h"
+#include "fields/Figures.h"
 
 #include <QMap>
 #include <QTimer>
@@ -519,6 +520,45 @@ TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
         restart();
         leftOpen.clear();
     }
+}
+
+// A confirmation cost taken in the calculator while the user types in its
+// unit-cost box, a text then dropped by the close box, is the one the
+// agree step charges.
+TEST_F(PassWalk, ACalculatedConfirmationCostOutlivesATextDroppedInItsBox)
+{
+    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}});
+    startUpToConsole();
+    Program& p = program();
+    consoleToPreview("Springfield");
+    choose(p.FrmInitQuest(), p.FrmInitQuest().mnuTestCostCalculator);
+    leftOpen = {"FrmDraftCostTest"};
+    bringUp(p.FrmInitQuest());
+    previewToPopulation();
+    populationToTesting(prog);
+    run(Leg::TestView, Leg::TestingForward);
+    answerYes(p.FrmTestCost().TxtCostDFA, {});
+    QTest::keyClicks(p.FrmTestCost().TxtCostDFA.widget(), "5");
+
+    FrmDraftCostTest& calc = p.FrmDraftCostTest();
+    key(calc, Qt::Key_F5);
+    calc.txtTstPerBat_GotFocus();
+    for (const char* figure : {"40", "2", "4", "12", "5"}) {
+        platform::TextBox* field = dynamic_cast<platform::TextBox*>(calc.activeControl());
+        ASSERT_NE(field, nullptr);
+        typeAndTab(*field, figure);
+    }
+    dialogs.type("y");
+    key(calc, Qt::Key_F5, Qt::ControlModifier);
+    click(calc.cmdNext);
+    leftOpen.clear();
+    ASSERT_EQ(p.vc.CostDFA, calc.LaborMaterials);
+    EXPECT_EQ(p.FrmTestCost().TxtCostDFA.text(), "5") << "the text being typed stays the user's";
+
+    closeBox(p.FrmTestCost());
+    run(Leg::ConfirmForward, Leg::DrugCosts);
+    EXPECT_EQ(p.vc.CostDFA, calc.LaborMaterials);
+    EXPECT_EQ(p.FrmTestCost().TxtCostDFA.text(), fields::currencyText(calc.LaborMaterials));
 }
 
 // Once the results screen has shown the pass's figures, the review may not
