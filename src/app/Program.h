@@ -4,6 +4,7 @@
 // name, creating a form object on first use; a form object lives for the run.
 
 #include "app/Pass.h"
+#include "fields/BoundField.h"
 #include "model/Selection.h"
 #include "model/VarCon.h"
 #include "platform/Runtime.h"
@@ -60,6 +61,9 @@ public:
 
     VarCon vc;
     Selection sel;
+    // Every bound field of every form; refreshed after a figure changes
+    // behind the fields' backs.
+    fields::Registry fields;
     ResizeModule resize;
 
     ::frmSplash& frmSplash();

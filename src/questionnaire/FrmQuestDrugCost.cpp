@@ -7,10 +7,12 @@
 #include "model/Families.h"
 #include "questionnaire/FrmQuestPercent.h"
 #include "questionnaire/FrmQuestPop.h"
+#include "fields/Figures.h"
 #include "shell/HouseStyle.h"
 #include "testchars/PositivityCheck.h"
 
 #include <exception>
+#include <utility>
 
 FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCost")
 {
@@ -35,12 +37,14 @@ FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCos
     txtAzi.designGeometry(2160, 2280, 1212, 372);
     txtDox.designGeometry(2160, 2760, 1212, 372);
     txtPID.designGeometry(3840, 4440, 1212, 372);
-    platform::TextBox* fields[] = {&txtAzi, &txtDox, &txtPID};
-    for (int c = 0; c < 3; ++c) {
-        fields[c]->designTabIndex(c);
-        fields[c]->GotFocus = [this, c] { txtCost_GotFocus(c); };
-        fields[c]->Validate = [this, c](bool& cancel) { txtCost_Validate(c, cancel); };
-        fields[c]->LostFocus = [this, c] { txtCost_LostFocus(c); };
+    platform::TextBox* boxes[] = {&txtAzi, &txtDox, &txtPID};
+    Money* figures[] = {&AziDoseCost, &DoxDoseCost, &PidCaseCost};
+    for (size_t c = 0; c < 3; ++c) {
+        boxes[c]->designTabIndex(int(c));
+        costs_[c] = std::make_unique<fields::Bound<Money>>(
+            program.fields, *boxes[c], *figures[c],
+            fields::costFormat(QString::fromUtf8(MsgCost), false, false, QStringLiteral("Cost out of range")),
+            fields::OnRefusal::PutBack);
     }
 
     cmdAgree.designGeometry(6600, 4440, 732, 612);
@@ -59,76 +63,32 @@ FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCos
     mnuExit.Click = [this] { mnuExit_Click(); };
 }
 
-FrmQuestDrugCost::CostField FrmQuestDrugCost::cost(int c)
-{
-    switch (c) {
-    case 0: return {txtAzi, &VarCon::CostAzi, AziDoseCost, written_[0]};
-    case 1: return {txtDox, &VarCon::CostDox, DoxDoseCost, written_[1]};
-    default: return {txtPID, &VarCon::CostPID, PidCaseCost, written_[2]};
-    }
-}
+namespace {
+// The model's costs of the three fields, in the order the agree step stores them.
+constexpr std::array<std::pair<size_t, Money VarCon::*>, 3> kStored{
+    {{1, &VarCon::CostDox}, {0, &VarCon::CostAzi}, {2, &VarCon::CostPID}}};
+} // namespace
 
 void FrmQuestDrugCost::Form_Load()
 {
     scalingPreamble();
     lblInstruct.setCaption("What is your cost in the following areas: ");
     // Each pass starts from the costs the model holds now.
-    for (int c : {1, 0, 2}) {
-        CostField f = cost(c);
-        f.accepted = program.vc.*f.model;
-        f.written.write(f.field, quest::currencyMoney(f.accepted));
-    }
-}
-
-void FrmQuestDrugCost::showAccepted(int c)
-{
-    CostField f = cost(c);
-    f.written.write(f.field, quest::plainMoney(f.accepted));
-}
-
-void FrmQuestDrugCost::txtCost_GotFocus(int c)
-{
-    // The field shows the cost it last accepted, so a typed cost is not lost
-    // by coming back to it before the agree step.
-    showAccepted(c);
-    quest::selectWhole(cost(c).field);
-}
-
-std::optional<Money> FrmQuestDrugCost::costShown(int c)
-{
-    CostField f = cost(c);
-    if (f.written.shownBy(f.field))
-        return f.accepted;
-    return quest::costOf(f.field.text());
-}
-
-void FrmQuestDrugCost::txtCost_Validate(int c, bool& cancel)
-{
-    if (costShown(c))
-        return;
-    cancel = true;
-    runtime().dialogs().msgBox(quest::costRefusal(cost(c).field.text(), MsgCost));
-    txtCost_GotFocus(c);
-}
-
-void FrmQuestDrugCost::txtCost_LostFocus(int c)
-{
-    const std::optional<Money> m = costShown(c);
-    if (!m)
-        return;
-    CostField f = cost(c);
-    f.accepted = *m;
-    f.written.write(f.field, quest::currencyMoney(f.accepted));
+    for (const auto& [c, model] : kStored)
+        costs_[c]->figure = program.vc.*model;
+    program.fields.refresh();
 }
 
 void FrmQuestDrugCost::cmdAgree_Click()
 {
     // The three costs are checked first, from the menu as from the button:
     // a refused text stops the step with the field's message.
-    for (int c = 0; c < 3; ++c) {
-        if (!costShown(c)) {
-            runtime().dialogs().msgBox(quest::costRefusal(cost(c).field.text(), MsgCost));
-            txtCost_GotFocus(c);
+    for (size_t c = 0; c < 3; ++c) {
+        const QString text = costs_[c]->box.text();
+        if (!costs_[c]->accept()) {
+            runtime().dialogs().msgBox(fields::costRefusal(text, QString::fromUtf8(MsgCost),
+                                                           QStringLiteral("Cost out of range")));
+            txtCost_GotFocus(int(c));
             return;
         }
     }
@@ -142,11 +102,13 @@ void FrmQuestDrugCost::cmdAgree_Click()
             return;
     }
     VarCon& vc = program.vc;
-    for (int c : {1, 0, 2}) {
-        CostField f = cost(c);
-        f.accepted = *costShown(c);
-        vc.*f.model = f.accepted;
-    }
+    for (const auto& [c, model] : kStored)
+        vc.*model = costs_[c]->figure;
+    program.fields.refresh();
+    // The confirmation boxes stand for the costs in use; a text being typed
+    // there is no figure yet.
+    vc.TxtCostDFA = vc.CostDFA;
+    vc.TxtCostPCA = vc.CostPCA;
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, program.sel);
     Equations::SetCostScrTest(vc, program.sel);

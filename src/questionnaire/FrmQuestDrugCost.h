@@ -3,6 +3,7 @@
 // it stores the costs, fixes the unit costs of the tests in use and opens the
 // current strategy's results.
 
+#include "fields/BoundField.h"
 #include "model/Money.h"
 #include "platform/Control.h"
 #include "platform/Menu.h"
@@ -10,6 +11,7 @@
 #include "shell/Resize.h"
 
 #include <array>
+#include <memory>
 
 struct VarCon;
 
@@ -37,14 +39,13 @@ public:
     platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuNavigation};
     platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
 
-    // The cost last accepted in each field; they outlive an unload.
+    // The cost last accepted in each field, stored by the agree step; a load
+    // takes the costs in use.
     Money AziDoseCost, DoxDoseCost, PidCaseCost;
 
     void Form_Load() override;
     // c: 0 Azithromycin, 1 Doxycycline, 2 PID.
-    void txtCost_GotFocus(int c);
-    void txtCost_Validate(int c, bool& cancel);
-    void txtCost_LostFocus(int c);
+    void txtCost_GotFocus(int c) { costs_[size_t(c)]->gotFocus(); }
     void cmdAgree_Click();
     void mnuForward_Click();
     void cmdBack_Click();
@@ -54,17 +55,6 @@ public:
     static constexpr const char* MsgCost = "Cost has to be numeric and can not be less than or equal to zero.";
 
 private:
-    struct CostField {
-        platform::TextBox& field;
-        Money VarCon::*model;
-        Money& accepted;
-        quest::WrittenText& written;
-    };
-    CostField cost(int c);
-    // The field's cost: what it wrote itself, or a typed text that passes
-    // its check.
-    std::optional<Money> costShown(int c);
-    void showAccepted(int c);
 
-    std::array<quest::WrittenText, 3> written_;
+    std::array<std::unique_ptr<fields::Bound<Money>>, 3> costs_;
 };

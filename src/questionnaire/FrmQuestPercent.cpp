@@ -7,7 +7,7 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "shell/FrmConsole.h"
 #include "shell/HouseStyle.h"
-#include "testchars/FieldChecks.h"
+#include "fields/Figures.h"
 
 namespace num = platform::numbers;
 
@@ -16,7 +16,12 @@ const QColor kEchoBlue(0, 0, 255);
 constexpr float kDefaultReturn = 0.79f;
 } // namespace
 
-FrmQuestPercent::FrmQuestPercent(Program& p) : ScalingForm(p, "FrmQuestPercent")
+FrmQuestPercent::FrmQuestPercent(Program& p)
+    : ScalingForm(p, "FrmQuestPercent"),
+      shares_{{{p.fields, txtAzi, AziPercent, fields::percentageFormat(QString::fromUtf8(MsgShare))},
+               {p.fields, txtDox, DoxPercent, fields::percentageFormat(QString::fromUtf8(MsgShare))}}},
+      return_(p.fields, txtPerReturn, ReturnFrac,
+              fields::shareFormat(QString::fromUtf8(MsgReturn), kDefaultReturn, false), fields::OnRefusal::Empty)
 {
     designCaption("Percentage");
     designClientSize(7440, 4800);
@@ -61,15 +66,27 @@ FrmQuestPercent::FrmQuestPercent(Program& p) : ScalingForm(p, "FrmQuestPercent")
     mnuForward.designEnabled(false);
     mnuForward.designVisible(false);
 
-    platform::TextBox* shares[] = {&txtAzi, &txtDox};
-    for (int d = 0; d < 2; ++d) {
-        shares[d]->GotFocus = [this, d] { txtShare_GotFocus(d); };
-        shares[d]->Validate = [this, d](bool& cancel) { txtShare_Validate(d, cancel); };
-        shares[d]->LostFocus = [this, d] { txtShare_LostFocus(d); };
+    // A share taken puts its complement into the other; each echo label
+    // shows its share.
+    std::optional<double>* percents[] = {&AziPercent, &DoxPercent};
+    platform::Label* echoes[] = {&LabelAzi, &LabelDox};
+    for (size_t d = 0; d < 2; ++d) {
+        shares_[d].taken = [this, d, other = percents[1 - d], own = percents[d]] {
+            *other = 100 - **own;
+            program.fields.refresh();
+        };
+        shares_[d].wrote = [this, d, echo = echoes[d]] {
+            echo->setCaption(shares_[d].figure ? shares_[d].box.text() + "%" : QString());
+        };
     }
-    txtPerReturn.GotFocus = [this] { txtPerReturn_GotFocus(); };
-    txtPerReturn.Validate = [this](bool& cancel) { txtPerReturn_Validate(cancel); };
-    txtPerReturn.LostFocus = [this] { txtPerReturn_LostFocus(); };
+    // Leaving the Doxycycline share with a figure offers OK.
+    txtDox.LostFocus = [this] {
+        shares_[1].lostFocus();
+        if (DoxPercent)
+            offerOk();
+    };
+    return_.taken = [this] { program.vc.PerReturn = *ReturnFrac; };
+    return_.wrote = [this] { labelReturn.setCaption(ReturnFrac ? fields::percentText(*ReturnFrac) : QString()); };
     cmdOk.Click = [this] { cmdOk_Click(); };
     cmdBack.Click = [this] { cmdBack_Click(); };
     mnuForward.Click = [this] { mnuForward_Click(); };
@@ -86,27 +103,16 @@ void FrmQuestPercent::Form_Load()
                              "through field)");
     lblDrug.setCaption("What percentage of infected women receive Azithromycin? \r\n"
                        "What percentage receive Doxycycline?");
-    for (quest::WrittenText& w : writtenShare_)
-        w.forget();
-    writtenReturn_.forget();
-    if (program.pass().answered(*this))
-        showAnswersInUse();
-}
-
-// Loaded again in a pass that answered it: the answers in use, ready to go on.
-void FrmQuestPercent::showAnswersInUse()
-{
+    // Loaded again in a pass that answered it: the answers in use, ready to
+    // go on; otherwise the questions are asked afresh.
     const VarCon& vc = program.vc;
-    AziPercent = vc.PerAzi;
-    DoxPercent = vc.PerDox;
-    ReturnFrac = vc.PerReturn;
-    writtenShare_[0].write(txtAzi, num::generalFormat(AziPercent));
-    writtenShare_[1].write(txtDox, num::generalFormat(DoxPercent));
-    writtenReturn_.write(txtPerReturn, num::generalFormat(ReturnFrac));
-    LabelAzi.setCaption(txtAzi.text() + "%");
-    LabelDox.setCaption(txtDox.text() + "%");
-    labelReturn.setCaption(testchars::percentText(ReturnFrac));
-    offerOk();
+    const bool answered = program.pass().answered(*this);
+    AziPercent = answered ? std::optional<double>(vc.PerAzi) : std::nullopt;
+    DoxPercent = answered ? std::optional<double>(vc.PerDox) : std::nullopt;
+    ReturnFrac = answered ? std::optional<float>(vc.PerReturn) : std::nullopt;
+    program.fields.refresh();
+    if (answered)
+        offerOk();
 }
 
 // Both shares given: OK, Back and Forward are offered.
@@ -119,101 +125,28 @@ void FrmQuestPercent::offerOk()
 
 void FrmQuestPercent::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
 
-// --- the drug shares ------------------------------------------------------------------------
-
-FrmQuestPercent::ShareField FrmQuestPercent::share(int d)
-{
-    if (d == 0)
-        return {txtAzi, txtDox, LabelAzi, LabelDox, AziPercent, writtenShare_[0], writtenShare_[1]};
-    return {txtDox, txtAzi, LabelDox, LabelAzi, DoxPercent, writtenShare_[1], writtenShare_[0]};
-}
-
-void FrmQuestPercent::txtShare_GotFocus(int d) { quest::selectWhole(share(d).field); }
-
-void FrmQuestPercent::txtShare_Validate(int d, bool& cancel)
-{
-    if (quest::valueWithin(share(d).field.text(), 0, 100))
-        return;
-    cancel = true;
-    message(MsgShare);
-    txtShare_GotFocus(d);
-}
-
-void FrmQuestPercent::txtShare_LostFocus(int d)
-{
-    ShareField f = share(d);
-    const std::optional<double> v = quest::valueWithin(f.field.text(), 0, 100);
-    if (!v)
-        return;
-    // A share this form wrote (the complement of the other, 0.700000000000003
-    // say) is a percentage already; only a typed value below 1 is a fraction.
-    if (*v > 0 && *v < 1 && !f.written.shownBy(f.field)) {
-        f.otherWritten.write(f.other, num::generalFormat(1 - *v));
-        f.otherWritten.write(f.other, num::generalFormat(*num::toDouble(f.other.text()) * 100));
-        f.written.write(f.field, num::generalFormat(*v * 100));
-    } else {
-        f.otherWritten.write(f.other, num::generalFormat(100 - *v));
-        f.written.write(f.field, num::asciiDigits(f.field.text()));
-    }
-    f.echo.setCaption(f.field.text() + "%");
-    f.otherEcho.setCaption(f.other.text() + "%");
-    f.percent = *num::toFloat(f.field.text());
-    if (d == 1)
-        offerOk();
-}
-
-// --- the return rate --------------------------------------------------------------------------
-
-void FrmQuestPercent::txtPerReturn_GotFocus() { quest::selectWhole(txtPerReturn); }
-
-void FrmQuestPercent::txtPerReturn_Validate(bool& cancel)
-{
-    if (quest::valueAbove(txtPerReturn.text(), 0, 100))
-        return;
-    if (txtPerReturn.text().isEmpty()) {
-        txtPerReturn.setText(num::generalFormat(kDefaultReturn));
-        return;
-    }
-    cancel = true;
-    message(MsgReturn);
-    txtPerReturn.setText(QString());
-    txtPerReturn_GotFocus();
-}
-
-void FrmQuestPercent::txtPerReturn_LostFocus()
-{
-    const std::optional<double> v = quest::valueAbove(txtPerReturn.text(), 0, 100);
-    if (!v)
-        return;
-    // The fraction this field wrote itself stands: "1" there means 100 %.
-    if (*v >= 1 && !writtenReturn_.shownBy(txtPerReturn))
-        writtenReturn_.write(txtPerReturn, num::generalFormat(*v / 100));
-    else
-        writtenReturn_.write(txtPerReturn, num::asciiDigits(txtPerReturn.text()));
-    ReturnFrac = *num::toFloat(txtPerReturn.text());
-    labelReturn.setCaption(testchars::percentText(ReturnFrac));
-    program.vc.PerReturn = ReturnFrac;
-}
-
 // --- commands --------------------------------------------------------------------------------
 
 void FrmQuestPercent::cmdOk_Click()
 {
-    // OK goes by what the fields show now, not by the values of the last
-    // time each was left; an untouched return rate takes its default.
-    const std::optional<float> azi = num::toFloat(txtAzi.text());
-    const std::optional<float> dox = num::toFloat(txtDox.text());
+    // OK goes by what the fields show now: the one being typed in counts
+    // when its text is accepted; an untouched return rate takes its default.
+    for (auto& share : shares_)
+        share.accept();
+    return_.accept();
+    const std::optional<float> azi = AziPercent ? std::optional<float>(float(*AziPercent)) : std::nullopt;
+    const std::optional<float> dox = DoxPercent ? std::optional<float>(float(*DoxPercent)) : std::nullopt;
     if (!azi || !dox || static_cast<float>(double(*azi) + double(*dox)) != 100.0f) {
         message(MsgSum);
         txtShare_GotFocus(0);
         return;
     }
-    AziPercent = *azi;
-    DoxPercent = *dox;
-    ReturnFrac = txtPerReturn.text().isEmpty() ? kDefaultReturn : *num::toFloat(txtPerReturn.text());
-    program.vc.PerAzi = AziPercent;
-    program.vc.PerDox = DoxPercent;
-    program.vc.PerReturn = ReturnFrac;
+    if (!ReturnFrac)
+        ReturnFrac = kDefaultReturn;
+    program.vc.PerAzi = *azi;
+    program.vc.PerDox = *dox;
+    program.vc.PerReturn = *ReturnFrac;
+    program.fields.refresh();
     program.pass().recordAnswered(*this);
     hide();
     program.FrmQuestDrugCost().show();

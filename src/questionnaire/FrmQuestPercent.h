@@ -5,10 +5,12 @@
 
 #include "platform/Control.h"
 #include "platform/Menu.h"
+#include "fields/BoundField.h"
 #include "questionnaire/QuestionFields.h"
 #include "shell/Resize.h"
 
 #include <array>
+#include <optional>
 
 class FrmQuestPercent : public ScalingForm {
 public:
@@ -38,20 +40,16 @@ public:
     platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuNavigation};
     platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
 
-    // The two shares in percent and the return rate as a fraction, as last
-    // left; they outlive an unload.
-    float AziPercent = 0;
-    float DoxPercent = 0;
-    float ReturnFrac = 0;
+    // The answers of the pass: the two shares in percent and the return rate
+    // as a fraction, none until given; the fields show them.
+    std::optional<double> AziPercent;
+    std::optional<double> DoxPercent;
+    std::optional<float> ReturnFrac;
 
     void Form_Load() override;
     // d: 0 Azithromycin, 1 Doxycycline.
-    void txtShare_GotFocus(int d);
-    void txtShare_Validate(int d, bool& cancel);
-    void txtShare_LostFocus(int d);
-    void txtPerReturn_GotFocus();
-    void txtPerReturn_Validate(bool& cancel);
-    void txtPerReturn_LostFocus();
+    void txtShare_GotFocus(int d) { shares_[size_t(d)].gotFocus(); }
+    void txtPerReturn_GotFocus() { return_.gotFocus(); }
     void cmdOk_Click();
     void mnuForward_Click();
     void cmdBack_Click();
@@ -65,20 +63,9 @@ public:
     static constexpr const char* MsgSum = "value must equal 100%";
 
 private:
-    void showAnswersInUse();
     void offerOk();
-    struct ShareField {
-        platform::TextBox& field;
-        platform::TextBox& other;
-        platform::Label& echo;
-        platform::Label& otherEcho;
-        float& percent;
-        quest::WrittenText& written;
-        quest::WrittenText& otherWritten;
-    };
-    ShareField share(int d);
     void message(const char* text);
 
-    std::array<quest::WrittenText, 2> writtenShare_;
-    quest::WrittenText writtenReturn_;
+    std::array<fields::Bound<std::optional<double>>, 2> shares_;
+    fields::Bound<std::optional<float>> return_;
 };

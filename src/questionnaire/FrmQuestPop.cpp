@@ -6,13 +6,29 @@
 #include "questionnaire/FrmTesting.h"
 #include "shell/FrmConsole.h"
 #include "shell/HouseStyle.h"
-#include "testchars/FieldChecks.h"
+#include "fields/Figures.h"
 #include "testchars/PositivityCheck.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 namespace num = platform::numbers;
+
+namespace {
+
+// The model's figures of each age group and the positivity taken when none is given.
+struct AgeGroup {
+    float VarCon::*noFem;
+    float VarCon::*perFem;
+    float defaultFraction;
+};
+const AgeGroup kGroups[] = {
+    {&VarCon::NoFem18, &VarCon::PerFem18, 0.12f},
+    {&VarCon::NoFem1825, &VarCon::PerFem1825, 0.08f},
+    {&VarCon::NoFem25, &VarCon::PerFem25, 0.02f},
+};
+
+} // namespace
 
 FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
 {
@@ -44,19 +60,35 @@ FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
     });
 
     const double rowTop[] = {0, 360, 720};
-    platform::TextBox* counts[] = {&txtNoFem18, &txtNoFem1825, &txtNoFem25};
-    platform::TextBox* rates[] = {&txtPerFem18, &txtPerFem1825, &txtPerFem25};
+    platform::TextBox* countBoxes[] = {&txtNoFem18, &txtNoFem1825, &txtNoFem25};
+    platform::TextBox* rateBoxes[] = {&txtPerFem18, &txtPerFem1825, &txtPerFem25};
+    platform::Label* echoes[] = {&lblYV18, &lblYV1825, &lblYV25};
     for (int g = 0; g < 3; ++g) {
-        counts[g]->designGeometry(2880, 2760 + rowTop[g], 972, 288);
-        counts[g]->designTabIndex(g);
-        rates[g]->designGeometry(3480, 4680 + rowTop[g], 972, 288);
-        rates[g]->designTabIndex(3 + g);
-        counts[g]->GotFocus = [this, g] { txtNoFem_GotFocus(g); };
-        counts[g]->Validate = [this, g](bool& cancel) { txtNoFem_Validate(g, cancel); };
-        counts[g]->LostFocus = [this, g] { txtNoFem_LostFocus(g); };
-        rates[g]->GotFocus = [this, g] { txtPerFem_GotFocus(g); };
-        rates[g]->Validate = [this, g](bool& cancel) { txtPerFem_Validate(g, cancel); };
-        rates[g]->LostFocus = [this, g] { txtPerFem_LostFocus(g); };
+        countBoxes[g]->designGeometry(2880, 2760 + rowTop[g], 972, 288);
+        countBoxes[g]->designTabIndex(g);
+        rateBoxes[g]->designGeometry(3480, 4680 + rowTop[g], 972, 288);
+        rateBoxes[g]->designTabIndex(3 + g);
+
+        const size_t i = size_t(g);
+        countFields_[i] = std::make_unique<CountField>(program.fields, *countBoxes[g], counts[i],
+                                                       fields::womenFormat(QString::fromUtf8(MsgPopulation)));
+        countFields_[i]->taken = [this, i] { program.vc.*kGroups[i].noFem = float(*counts[i]); };
+        // Only the last field asks for a group above zero; a refused count is
+        // no figure, so its own message is the only one.
+        if (g == 2)
+            countFields_[i]->refuses = [this, g](std::optional<std::int32_t> read, bool) {
+                return allCountsZero(g, read);
+            };
+
+        positivityFields_[i] = std::make_unique<PositivityField>(
+            program.fields, *rateBoxes[g], fractions[i],
+            fields::shareFormat(QString::fromUtf8(MsgPositivity), kGroups[i].defaultFraction, true),
+            fields::OnRefusal::Empty);
+        positivityFields_[i]->taken = [this, i] { program.vc.*kGroups[i].perFem = *fractions[i]; };
+        positivityFields_[i]->wrote = [this, i, echo = echoes[g]] {
+            echo->setCaption(fractions[i] ? fields::percentText(*fractions[i]) : QString());
+        };
+        rateBoxes[g]->GotFocus = [this, g] { txtPerFem_GotFocus(g); };
     }
 
     cmdContinue.designGeometry(7320, 5040, 735, 615);
@@ -69,17 +101,6 @@ FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
     mnuExit.Click = [this] { mnuExit_Click(); };
 }
 
-std::array<FrmQuestPop::AgeGroupFields, 3> FrmQuestPop::groups()
-{
-    return {{
-        {txtNoFem18, CountFem18, &VarCon::NoFem18, txtPerFem18, FracFem18, lblYV18, &VarCon::PerFem18, "12", 0.12f},
-        {txtNoFem1825, CountFem1825, &VarCon::NoFem1825, txtPerFem1825, FracFem1825, lblYV1825,
-         &VarCon::PerFem1825, "8", 0.08f},
-        {txtNoFem25, CountFem25, &VarCon::NoFem25, txtPerFem25, FracFem25, lblYV25, &VarCon::PerFem25, "2",
-         0.02f},
-    }};
-}
-
 void FrmQuestPop::Form_Load()
 {
     scalingPreamble();
@@ -88,138 +109,75 @@ void FrmQuestPop::Form_Load()
                       ". This can be done by using data collected on the number of women screened for "
                       "Chlamydia trachomatis and the percentage of women positive for Chlamydia trachomatis "
                       "at " + region + " over the past year.");
-    for (quest::WrittenText& w : writtenPositivity_)
-        w.forget();
-    if (program.pass().answered(*this))
-        showAnswersInUse();
-}
-
-// Loaded again in a pass that answered it: the figures in use.
-void FrmQuestPop::showAnswersInUse()
-{
-    for (int g = 0; g < 3; ++g) {
-        AgeGroupFields f = groups()[size_t(g)];
-        storeCount(g, f.countValue);
-        storeFraction(g, program.vc.*f.perFem);
+    // Loaded again in a pass that answered it, the form shows the answers in
+    // use; otherwise it asks afresh.
+    if (!program.pass().answered(*this)) {
+        counts.fill(std::nullopt);
+        fractions.fill(std::nullopt);
     }
+    program.fields.refresh();
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
 
-// --- counts ----------------------------------------------------------------------------
+void FrmQuestPop::txtNoFem_GotFocus(int g) { countFields_[size_t(g)]->gotFocus(); }
 
-void FrmQuestPop::txtNoFem_GotFocus(int g) { quest::selectWhole(groups()[size_t(g)].count); }
-
-bool FrmQuestPop::allCountsZero()
+// The counts as they stand, with the one just read for group g.
+bool FrmQuestPop::allCountsZero(int g, std::optional<std::int32_t> read)
 {
-    for (const AgeGroupFields& f : groups())
-        if (quest::countOf(f.count.text()).value_or(0) != 0)
+    for (size_t i = 0; i < 3; ++i)
+        if ((int(i) == g ? read : counts[i]).value_or(0) != 0)
             return false;
+    message(MsgAllZero);
     return true;
 }
 
-void FrmQuestPop::txtNoFem_Validate(int g, bool& cancel)
-{
-    // A count above the limit is refused with the limit's own message.
-    if (!quest::countOf(groups()[size_t(g)].count.text())) {
-        cancel = true;
-        runtime().dialogs().msgBox(quest::countRefusal(groups()[size_t(g)].count.text(), MsgPopulation));
-        txtNoFem_GotFocus(g);
-    }
-    // Only the last field asks for a group above zero, whatever the first check found.
-    if (g == 2 && allCountsZero()) {
-        cancel = true;
-        message(MsgAllZero);
-        txtNoFem_GotFocus(g);
-    }
-}
-
-void FrmQuestPop::storeCount(int g, std::int32_t count)
-{
-    AgeGroupFields f = groups()[size_t(g)];
-    f.countValue = count;
-    f.count.setText(num::formatPattern(count, "##,###,##0"));
-    program.vc.*f.noFem = static_cast<float>(count);
-}
-
-void FrmQuestPop::txtNoFem_LostFocus(int g)
-{
-    if (const std::optional<std::int32_t> count = quest::countOf(groups()[size_t(g)].count.text()))
-        storeCount(g, *count);
-}
-
-// --- positivity -------------------------------------------------------------------------
-
+// A group with no women has no positivity: entering its field offers 0.
 void FrmQuestPop::txtPerFem_GotFocus(int g)
 {
-    AgeGroupFields f = groups()[size_t(g)];
-    quest::selectWhole(f.positivity);
-    const std::optional<std::int32_t> count = quest::countOf(f.count.text());
-    if (count && *count == 0) {
-        f.positivity.setText("0");
-        f.positivity.selectAll();
+    const size_t i = size_t(g);
+    positivityFields_[i]->gotFocus();
+    if (counts[i] == 0) {
+        positivityFields_[i]->box.setText("0");
+        positivityFields_[i]->box.selectAll();
     }
-}
-
-void FrmQuestPop::txtPerFem_Validate(int g, bool& cancel)
-{
-    AgeGroupFields f = groups()[size_t(g)];
-    if (quest::valueWithin(f.positivity.text(), 0, 100))
-        return;
-    if (f.positivity.text().isEmpty()) {
-        f.positivity.setText(f.defaultText);
-        return;
-    }
-    cancel = true;
-    message(MsgPositivity);
-    f.positivity.setText(QString());
-    txtPerFem_GotFocus(g);
-}
-
-void FrmQuestPop::txtPerFem_LostFocus(int g)
-{
-    AgeGroupFields f = groups()[size_t(g)];
-    quest::WrittenText& written = writtenPositivity_[size_t(g)];
-    const std::optional<double> v = quest::valueWithin(f.positivity.text(), 0, 100);
-    if (!v)
-        return;
-    // The fraction this field wrote itself stands as it is: "1" there means 100 %.
-    storeFraction(g, written.shownBy(f.positivity) ? f.fraction : static_cast<float>(*v >= 1 ? *v / 100 : *v));
-}
-
-void FrmQuestPop::storeFraction(int g, float fraction)
-{
-    AgeGroupFields f = groups()[size_t(g)];
-    f.fraction = fraction;
-    f.echo.setCaption(testchars::percentText(fraction));
-    writtenPositivity_[size_t(g)].write(f.positivity, num::generalFormat(fraction));
-    program.vc.*f.perFem = fraction;
 }
 
 // --- commands --------------------------------------------------------------------------
 
+// The answers into the model: the counts, and the positivity of every group,
+// its default where none was given.
+void FrmQuestPop::storeAnswers()
+{
+    for (size_t i = 0; i < 3; ++i) {
+        program.vc.*kGroups[i].noFem = float(*counts[i]);
+        if (!fractions[i])
+            fractions[i] = kGroups[i].defaultFraction;
+        program.vc.*kGroups[i].perFem = *fractions[i];
+    }
+    program.fields.refresh();
+}
+
 void FrmQuestPop::cmdContinue_Click()
 {
-    // Every count is checked and stored from its text, as the fields do, so
-    // no figure of an earlier pass or an unchecked text goes on.
+    // Every count must be given; the field being typed in counts when its
+    // text is accepted.
+    for (size_t i = 0; i < 3; ++i) {
+        countFields_[i]->accept();
+        positivityFields_[i]->accept();
+    }
     for (int g = 0; g < 3; ++g) {
-        if (!quest::countOf(groups()[size_t(g)].count.text())) {
-            runtime().dialogs().msgBox(quest::countRefusal(groups()[size_t(g)].count.text(), MsgPopulation));
+        if (!counts[size_t(g)]) {
+            message(MsgPopulation);
             txtNoFem_GotFocus(g);
             return;
         }
     }
-    if (allCountsZero()) {
-        message(MsgAllZero);
+    if (allCountsZero(-1, std::nullopt)) {
         txtNoFem_GotFocus(2);
         return;
     }
-    for (int g = 0; g < 3; ++g)
-        storeCount(g, *quest::countOf(groups()[size_t(g)].count.text()));
-
-    for (const AgeGroupFields& f : groups())
-        if (f.positivity.text().isEmpty())
-            program.vc.*f.perFem = f.defaultFraction;
+    storeAnswers();
 
     // Opened over a form that waits for it, Continue only ends that showing,
     // once the positivity fits the test it was opened for. A flag left over

@@ -4,6 +4,7 @@
 
 #include "platform/Control.h"
 #include "platform/Menu.h"
+#include "fields/BoundField.h"
 #include "questionnaire/QuestionFields.h"
 #include "shell/Resize.h"
 #include "testchars/PositivityCheck.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 struct VarCon;
@@ -58,18 +60,15 @@ public:
     // for that already.
     void leadToPositivity(testchars::FiguresNow figures, int group);
 
-    // The counts and positivity fractions as last left; they outlive an unload.
-    std::int32_t CountFem18 = 0, CountFem1825 = 0, CountFem25 = 0;
-    float FracFem18 = 0, FracFem1825 = 0, FracFem25 = 0;
+    // The answers of the pass, by age group: none until given. They outlive
+    // an unload within the pass; the fields show them.
+    std::array<std::optional<std::int32_t>, 3> counts;
+    std::array<std::optional<float>, 3> fractions;
 
     void Form_Load() override;
     // g: the age group, 0 under 18, 1 from 18 to 25, 2 over 25.
     void txtNoFem_GotFocus(int g);
-    void txtNoFem_Validate(int g, bool& cancel);
-    void txtNoFem_LostFocus(int g);
     void txtPerFem_GotFocus(int g);
-    void txtPerFem_Validate(int g, bool& cancel);
-    void txtPerFem_LostFocus(int g);
     void cmdContinue_Click();
     void mnuBack_Click();
     void mnuExit_Click();
@@ -81,24 +80,13 @@ public:
     static constexpr const char* MsgPositivity = "Values must be numeric and greater than zero or less than 100";
 
 private:
-    struct AgeGroupFields {
-        platform::TextBox& count;
-        std::int32_t& countValue;
-        float VarCon::*noFem;
-        platform::TextBox& positivity;
-        float& fraction;
-        platform::Label& echo;
-        float VarCon::*perFem;
-        const char* defaultText;
-        float defaultFraction;
-    };
-    std::array<AgeGroupFields, 3> groups();
-    void storeCount(int g, std::int32_t count);
-    void storeFraction(int g, float fraction);
-    void showAnswersInUse();
-    bool allCountsZero();
+    using CountField = fields::Bound<std::optional<std::int32_t>>;
+    using PositivityField = fields::Bound<std::optional<float>>;
+    bool allCountsZero(int g, std::optional<std::int32_t> read);
+    void storeAnswers();
     void message(const char* text);
 
-    std::array<quest::WrittenText, 3> writtenPositivity_;
+    std::array<std::unique_ptr<CountField>, 3> countFields_;
+    std::array<std::unique_ptr<PositivityField>, 3> positivityFields_;
     testchars::FiguresNow positivityMustFit_;
 };

@@ -24,7 +24,7 @@ const char* const kNgzTexts[] = {"None", "PCR on Genprobe", "DFA on EIA", "PCR o
 
 // What each supported pair sets up: the retest rows shown beside the
 // screening test's row on the sensitivity form (GenProbe and EIA show theirs
-// even without a retest), the rows locked by Forward, and the NGZ
+// even without a retest), and the NGZ
 // sensitivity and gray-zone cut-offs put in use (GenProbe without a retest
 // still takes those of PCR on GenProbe, as the results screen shows that row).
 using Rows = std::vector<SenSpecRow>;
@@ -33,7 +33,6 @@ struct Combination {
     ScrTestKind screening;
     NgzTestKind ngz;
     Rows ngzRowsShown;
-    Rows ngzRowsLocked;
     float VarCon::*ngzSens;     // null: SensNgz stays as it is
     void (*grayZone)(VarCon&);  // null: no cut-offs to set up
 };
@@ -42,19 +41,19 @@ const Rows kGenProbeRetests{SenSpecRow::PCRGP};
 const Rows kEiaRetests{SenSpecRow::DFAEIA, SenSpecRow::PCREIA};
 
 const Combination kCombinations[] = {
-    {0, ScrTestKind::GenProbe, NgzTestKind::None, kGenProbeRetests, kGenProbeRetests, &VarCon::SensPCRGP,
+    {0, ScrTestKind::GenProbe, NgzTestKind::None, kGenProbeRetests, &VarCon::SensPCRGP,
      Equations::SetNgzZoneGP},
-    {1, ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, kGenProbeRetests, kGenProbeRetests, &VarCon::SensPCRGP,
+    {1, ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, kGenProbeRetests, &VarCon::SensPCRGP,
      Equations::SetNgzZoneGP},
-    {10, ScrTestKind::EIA, NgzTestKind::None, kEiaRetests, kEiaRetests, nullptr, nullptr},
-    {12, ScrTestKind::EIA, NgzTestKind::DfaOnEia, kEiaRetests, kEiaRetests, &VarCon::SensDFAEIA,
+    {10, ScrTestKind::EIA, NgzTestKind::None, kEiaRetests, nullptr, nullptr},
+    {12, ScrTestKind::EIA, NgzTestKind::DfaOnEia, kEiaRetests, &VarCon::SensDFAEIA,
      Equations::SetNgzZoneDFAEIA},
-    {13, ScrTestKind::EIA, NgzTestKind::PcrOnEia, {SenSpecRow::PCREIA, SenSpecRow::DFAEIA}, kEiaRetests,
+    {13, ScrTestKind::EIA, NgzTestKind::PcrOnEia, {SenSpecRow::PCREIA, SenSpecRow::DFAEIA},
      &VarCon::SensPCREIA, Equations::SetNgzZonePCREIA},
-    {20, ScrTestKind::PCRC, NgzTestKind::None, {}, {}, nullptr, nullptr},
-    {30, ScrTestKind::LCRC, NgzTestKind::None, {}, {}, nullptr, nullptr},
-    {40, ScrTestKind::PCRU, NgzTestKind::None, {}, {}, nullptr, nullptr},
-    {50, ScrTestKind::LCRU, NgzTestKind::None, {}, {}, nullptr, nullptr},
+    {20, ScrTestKind::PCRC, NgzTestKind::None, {}, nullptr, nullptr},
+    {30, ScrTestKind::LCRC, NgzTestKind::None, {}, nullptr, nullptr},
+    {40, ScrTestKind::PCRU, NgzTestKind::None, {}, nullptr, nullptr},
+    {50, ScrTestKind::LCRU, NgzTestKind::None, {}, nullptr, nullptr},
 };
 
 // The sensitivity form's rows of the screening tests follow the model's order.
@@ -292,9 +291,7 @@ void FrmTesting::settleTestsInUse()
     if (!c)
         return;
     ::FrmSenSpec& senSpec = program.FrmSenSpec();
-    senSpec.lockRow(rowOf(c->screening));
-    for (SenSpecRow r : c->ngzRowsLocked)
-        senSpec.lockRow(r);
+    senSpec.lockTestsInUse();
     if (!c->ngzRowsShown.empty())
         senSpec.lblNGZTitle.setVisible(true);
 }

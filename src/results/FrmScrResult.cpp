@@ -444,6 +444,7 @@ void FrmScrResult::reviewTestCharacteristics()
             program.vc.*rate = before.*rate;
         for (Money VarCon::*cost : kReviewedCosts)
             program.vc.*cost = before.*cost;
+        program.fields.refresh();
     }
     review.setCaption(QStringLiteral("Sensitivity and Specificity"));
     if (leftByBack)

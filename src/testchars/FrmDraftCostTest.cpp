@@ -1,10 +1,10 @@
 #include "testchars/FrmDraftCostTest.h"
 
 #include "app/Program.h"
+#include "fields/Figures.h"
 #include "model/Limits.h"
 #include "platform/Dialogs.h"
 #include "shell/HouseStyle.h"
-#include "testchars/FieldChecks.h"
 #include "testchars/FrmTestCost.h"
 
 #include <array>
@@ -12,7 +12,7 @@
 #include <vector>
 
 // A test type of the calculator: its menu items, the questions it asks, its
-// cost operation and the unit-cost boxes that take its result.
+// cost operation and the unit costs that its result becomes.
 struct TestTypeDesign {
     int16_t code;
     const char* name;
@@ -22,7 +22,7 @@ struct TestTypeDesign {
     platform::MenuItem FrmDraftCostTest::*costItem;
     platform::CommandButton FrmDraftCostTest::*button;
     void (FrmDraftCostTest::*operation)();
-    std::vector<platform::TextBox FrmTestCost::*> boxes;
+    std::vector<Money VarCon::*> costs;
     const char* prompt;
 };
 
@@ -30,18 +30,18 @@ namespace {
 
 const std::array<TestTypeDesign, 5> kTypes{{
     {1, "GenProbe", 6, true, &FrmDraftCostTest::mnuTTGP, &FrmDraftCostTest::mnuTCGP, &FrmDraftCostTest::cmdGP,
-     &FrmDraftCostTest::cmdGP_Click, {&FrmTestCost::TxtCostGP}, "Does your Test cost = "},
+     &FrmDraftCostTest::cmdGP_Click, {&VarCon::CostGP}, "Does your Test cost = "},
     {2, "EIA", 6, false, &FrmDraftCostTest::mnuTTEIA, &FrmDraftCostTest::mnuTCEIA, &FrmDraftCostTest::cmdEIA,
-     &FrmDraftCostTest::cmdEIA_Click, {&FrmTestCost::TxtCostEIA}, "Does your Test cost for EIA = "},
+     &FrmDraftCostTest::cmdEIA_Click, {&VarCon::CostEIA}, "Does your Test cost for EIA = "},
     {3, "LCR", 5, false, &FrmDraftCostTest::mnuTTLCR, &FrmDraftCostTest::mnuTCLCR, &FrmDraftCostTest::cmdLcr,
-     &FrmDraftCostTest::cmdLcr_Click, {&FrmTestCost::TxtCostLCRC, &FrmTestCost::TxtCostLCRU},
+     &FrmDraftCostTest::cmdLcr_Click, {&VarCon::CostLCRC, &VarCon::CostLCRU},
      "Does your Test cost for LCR Cervix and LCR Urine = "},
     {4, "PCR", 6, false, &FrmDraftCostTest::mnuTTPCR, &FrmDraftCostTest::mnuTCPCR, &FrmDraftCostTest::cmdPcr,
      &FrmDraftCostTest::cmdPcr_Click,
-     {&FrmTestCost::TxtCostPCRC, &FrmTestCost::TxtCostPCRU, &FrmTestCost::TxtCostPNGZ},
+     {&VarCon::CostPCRC, &VarCon::CostPCRU, &VarCon::CostPNGZ},
      "Does your Test cost for PCR Cervix, PCR Urine, and PCR in the NGZ = "},
     {5, "DFA", 5, false, &FrmDraftCostTest::mnuTTDFA, &FrmDraftCostTest::mnuTCDFA, &FrmDraftCostTest::cmdDfa,
-     &FrmDraftCostTest::cmdDfa_Click, {&FrmTestCost::TxtCostDFA, &FrmTestCost::TxtCostDNGZ},
+     &FrmDraftCostTest::cmdDfa_Click, {&VarCon::CostDFA, &VarCon::CostDNGZ},
      "Does your Test cost for DFA and DFA in the NGZ = "},
 }};
 
@@ -61,20 +61,6 @@ const std::array<Question, 6> kQuestions{{
     {&FrmDraftCostTest::labelTestkits, "What is the cost of the test kits ?", &FrmDraftCostTest::txtTestKits},
     {&FrmDraftCostTest::labelReagTrans, "What is the cost of reagent and transport ?",
      &FrmDraftCostTest::txtReagTrans},
-}};
-
-// The ten test-cost boxes that the forward command stores.
-const std::array<std::pair<platform::TextBox FrmTestCost::*, Money VarCon::*>, 10> kStoredBoxes{{
-    {&FrmTestCost::TxtCostGP, &VarCon::CostGP},
-    {&FrmTestCost::TxtCostEIA, &VarCon::CostEIA},
-    {&FrmTestCost::TxtCostPCRC, &VarCon::CostPCRC},
-    {&FrmTestCost::TxtCostPCRU, &VarCon::CostPCRU},
-    {&FrmTestCost::TxtCostLCRC, &VarCon::CostLCRC},
-    {&FrmTestCost::TxtCostLCRU, &VarCon::CostLCRU},
-    {&FrmTestCost::TxtCostDFA, &VarCon::CostDFA},
-    {&FrmTestCost::TxtCostPCA, &VarCon::CostPCA},
-    {&FrmTestCost::TxtCostDNGZ, &VarCon::CostDNGZ},
-    {&FrmTestCost::TxtCostPNGZ, &VarCon::CostPNGZ},
 }};
 
 const QString kGeneralHelp = QStringLiteral(
@@ -98,17 +84,22 @@ const QString kSelectATest = QStringLiteral(
 const QString kControlsNotBelowTests = QStringLiteral("Controls per batch has to be less than Test per batch");
 const QString kNoBatchesPerDay = QStringLiteral("Batches per day has to be greater than zero");
 
-const testchars::CurrencyRule kAmountRule{testchars::kMustBeNumeric, false};
-const testchars::CurrencyRule kReagentRule{
-    QStringLiteral("Value must be numeric and greater than or equal to zero"), false, true, true};
+const QString kReagentMessage = QStringLiteral("Value must be numeric and greater than or equal to zero");
 
 } // namespace
 
 FrmDraftCostTest::FrmDraftCostTest(Program& p)
     : ScalingForm(p, "FrmDraftCostTest"),
-      labHour_(txtLabHour, LabHour, kAmountRule),
-      testKits_(txtTestKits, TestKits, kAmountRule),
-      reagTrans_(txtReagTrans, ReagTrans, kReagentRule)
+      // A refused figure stays as typed; a figure not given shows as an empty field.
+      tstPerBat_(p.fields, txtTstPerBat, TstPerBat, fields::positiveCountFormat(), fields::OnRefusal::Keep),
+      batPerDay_(p.fields, txtBatPerDay, BatPerDay, fields::positiveCountFormat(), fields::OnRefusal::Keep),
+      contPerBat_(p.fields, txtContPerBat, ContPerBat, fields::positiveCountFormat(), fields::OnRefusal::Keep),
+      labHour_(p.fields, txtLabHour, LabHour, fields::givenCostFormat(fields::kMustBeNumeric),
+               fields::OnRefusal::Keep),
+      testKits_(p.fields, txtTestKits, TestKits, fields::givenCostFormat(fields::kMustBeNumeric),
+                fields::OnRefusal::Keep),
+      reagTrans_(p.fields, txtReagTrans, ReagTrans, fields::givenCostFormat(kReagentMessage, true),
+                 fields::OnRefusal::Keep)
 {
     designCaption("Test Cost Calculator");
     designClientSize(9000, 6600);
@@ -187,6 +178,7 @@ void FrmDraftCostTest::Form_Load()
     program.FrmTestCost().load();
     lblInstruct.setCaption(kGeneralHelp);
     TestType = 0;
+    program.fields.refresh();
 }
 
 void FrmDraftCostTest::Form_MouseMove() { lblInstruct.setCaption(kGeneralHelp); }
@@ -210,7 +202,7 @@ void FrmDraftCostTest::chooseType(const TestTypeDesign& type)
 void FrmDraftCostTest::testCostItem(const TestTypeDesign& type)
 {
     if (TestType == 0)
-        testchars::tell(lblInstruct, kSelectATest);
+        runtime().dialogs().msgBox(kSelectATest);
     else if (TestType == type.code)
         (this->*type.operation)();
     else
@@ -227,7 +219,7 @@ void FrmDraftCostTest::cmdPcr_Click() { computeCost(kTypes[3]); }
 void FrmDraftCostTest::cmdDfa_Click() { computeCost(kTypes[4]); }
 
 // A menu command does not move the focus, so the field being edited is
-// validated and stored here, as leaving it would have done.
+// checked and stored here, as leaving it would have done; the focus stays.
 bool FrmDraftCostTest::storeFocusedField()
 {
     for (const Question& q : kQuestions) {
@@ -236,8 +228,6 @@ bool FrmDraftCostTest::storeFocusedField()
             continue;
         bool cancel = false;
         field.Validate(cancel);
-        if (!cancel)
-            field.LostFocus();
         return !cancel;
     }
     return true;
@@ -248,15 +238,16 @@ bool FrmDraftCostTest::storeFocusedField()
 bool FrmDraftCostTest::figuresMissing()
 {
     if (!(ContPerBat < TstPerBat)) {
-        testchars::tell(lblInstruct, kControlsNotBelowTests);
-        txtTstPerBat.setText({});
-        txtContPerBat.setText({});
+        runtime().dialogs().msgBox(kControlsNotBelowTests);
+        // Both figures go, so no field shows one that is not in use.
+        TstPerBat = ContPerBat = 0;
+        program.fields.refresh();
         refocus(&FrmDraftCostTest::txtTstPerBat_GotFocus);
         return true;
     }
     TstPerDay = float((double(TstPerBat) - double(ContPerBat)) * double(BatPerDay));
     if (!(TstPerDay > 0)) {
-        testchars::tell(lblInstruct, kNoBatchesPerDay);
+        runtime().dialogs().msgBox(kNoBatchesPerDay);
         refocus(&FrmDraftCostTest::txtBatPerDay_GotFocus);
         return true;
     }
@@ -287,20 +278,20 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
         MatPerTestCtl = Money::fromDouble(MatPerTest.toDouble() * withControls);
     }
     const Money total = LaborPerTest + MatPerTestCtl;
-    const QString result = QStringLiteral("The labor and materials cost is: ") + testchars::currencyText(total);
     if (total > Limits::MostUnitCost) {
         // No unit cost above the limit is offered, let alone stored.
-        testchars::tell(lblInstruct, result + "\r\n\r\n" + testchars::unitCostLimitMessage());
+        runtime().dialogs().msgBox(fields::unitCostTooHigh(total));
         return;
     }
     LaborMaterials = total;
-    lblLaborMaterials.setCaption(result);
+    lblLaborMaterials.setCaption(QStringLiteral("The labor and materials cost is: ") +
+                                 fields::currencyText(total));
     offerCost(type);
 }
 
 void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
 {
-    const QString cost = testchars::currencyText(LaborMaterials);
+    const QString cost = fields::currencyText(LaborMaterials);
     const QString answer = runtime().dialogs().inputBox(
         QString::fromUtf8(type.prompt) + cost + "\r\n\r\n" + "If this is your cost then type the letter 'y' ",
         QStringLiteral("Confirm"));
@@ -311,9 +302,8 @@ void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
         cmdReset_Click();
         return;
     }
-    FrmTestCost& unitCosts = program.FrmTestCost();
-    for (platform::TextBox FrmTestCost::*box : type.boxes)
-        unitCosts.writeCost(unitCosts.*box, cost);
+    for (Money VarCon::*unitCost : type.costs)
+        confirmedCosts.emplace_back(unitCost, LaborMaterials);
 }
 
 // --- reset and forward ------------------------------------------------------------------
@@ -327,19 +317,21 @@ void FrmDraftCostTest::cmdReset_Click()
         (this->*q.label).setVisible(false);
     for (const Question& q : kQuestions)
         (this->*q.field).setVisible(false);
-    for (platform::TextBox* f : {&txtBatPerDay, &txtTstPerBat, &txtContPerBat, &txtLabHour, &txtTestKits,
-                                 &txtReagTrans})
-        f->setText({});
     lblLaborMaterials.setCaption({});
     BatPerDay = ContPerBat = TstPerDay = TstPerBat = 0;
     LabHour = LaborPerTest = TestKits = ReagTrans = MatPerTest = MatPerTestCtl = LaborMaterials = Money();
     TestType = 0;
+    // The fields show the figures gone: empty.
+    program.fields.refresh();
 }
 
+// The confirmed costs become the unit costs in use, in the order they were
+// confirmed; every field that shows one of them shows it now.
 void FrmDraftCostTest::cmdNext_Click()
 {
-    FrmTestCost& unitCosts = program.FrmTestCost();
-    for (const auto& [box, cost] : kStoredBoxes)
-        program.vc.*cost = unitCosts.costShown(unitCosts.*box);
+    for (const auto& [unitCost, amount] : confirmedCosts)
+        program.vc.*unitCost = amount;
+    confirmedCosts.clear();
     setVisible(false);
+    program.fields.refresh();
 }

@@ -1,21 +1,22 @@
 #pragma once
 // The test-cost calculator: works out the labour and materials cost of one
-// test from a laboratory's own batch, staffing and kit figures, and writes it
-// into the unit-cost form's boxes of that test when the user confirms it.
+// test from a laboratory's own batch, staffing and kit figures. A cost the
+// user confirms becomes that test's unit cost by the forward command.
 
 #include "model/Money.h"
 #include "platform/Control.h"
 #include "platform/Menu.h"
 #include "shell/Resize.h"
-#include "testchars/CountField.h"
-#include "testchars/CurrencyField.h"
+#include "fields/BoundField.h"
 
 #include <QKeySequence>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct TestTypeDesign;
+struct VarCon;
 
 class FrmDraftCostTest : public ScalingForm {
 public:
@@ -92,6 +93,9 @@ public:
     void cmdDfa_Click();
     void txtTstPerBat_GotFocus() { tstPerBat_.gotFocus(); }
 
+    // The unit costs confirmed since the forward command last stored them.
+    std::vector<std::pair<Money VarCon::*, Money>> confirmedCosts;
+
 private:
     void chooseType(const TestTypeDesign& type);
     void testCostItem(const TestTypeDesign& type);
@@ -102,11 +106,11 @@ private:
     void refocus(void (FrmDraftCostTest::*gotFocus)());
     void txtBatPerDay_GotFocus() { batPerDay_.gotFocus(); }
 
-    testchars::CountField tstPerBat_{txtTstPerBat, TstPerBat};
-    testchars::CountField batPerDay_{txtBatPerDay, BatPerDay};
-    testchars::CountField contPerBat_{txtContPerBat, ContPerBat};
-    testchars::CurrencyField labHour_;
-    testchars::CurrencyField testKits_;
-    testchars::CurrencyField reagTrans_;
+    fields::Bound<float> tstPerBat_;
+    fields::Bound<float> batPerDay_;
+    fields::Bound<float> contPerBat_;
+    fields::Bound<Money> labHour_;
+    fields::Bound<Money> testKits_;
+    fields::Bound<Money> reagTrans_;
     bool skipValidation_ = false;
 };

@@ -4,7 +4,7 @@
 #include "model/Families.h"
 #include "platform/Dialogs.h"
 #include "shell/HouseStyle.h"
-#include "testchars/FieldChecks.h"
+#include "fields/Figures.h"
 #include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmTestCost.h"
 #include "testchars/PositivityCheck.h"
@@ -13,8 +13,6 @@
 
 namespace {
 
-using testchars::RateKind;
-using testchars::RateRule;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -119,19 +117,20 @@ struct RateDesign {
     platform::TextBox FrmSenSpec::*field;
     float VarCon::*rate;
     float defaultValue;
-    RateRule rule;
+    fields::Bound<float>::Format format;
     bool checksPositivity;  // the six screening tests' sensitivities and specificities
 };
 
-RateRule sensitivity(float lowest, float highest)
+fields::Bound<float>::Format sensitivity(float lowest, float highest)
 {
-    return {RateKind::Range, lowest, highest, testchars::kValueOutOfRange};
+    return fields::rateFormat(lowest, highest, fields::kValueOutOfRange);
 }
-RateRule specificity(float lowest, float highest)
+fields::Bound<float>::Format specificity(float lowest, float highest)
 {
-    return {RateKind::Range, lowest, highest, testchars::kValuesOutOfRange};
+    return fields::rateFormat(lowest, highest, fields::kValuesOutOfRange);
 }
-const RateRule kCureRate{RateKind::CureRate, 0, 0, {}};
+// Above 1 the share not cured turns negative.
+const fields::Bound<float>::Format kCureRate = fields::rateFormat(0, 1, fields::kValueOutOfRange);
 
 // In the order the load writes the defaults.
 const std::array<RateDesign, 22> kRates{{
@@ -164,19 +163,18 @@ const std::array<RateDesign, 22> kRates{{
 struct CostDesign {
     platform::TextBox FrmSenSpec::*field;
     Money VarCon::*cost;
-    platform::TextBox FrmTestCost::*unitCostBox;
 };
 
 const std::array<CostDesign, 9> kCosts{{
-    {&FrmSenSpec::txtTestCostGp, &VarCon::CostGP, &FrmTestCost::TxtCostGP},
-    {&FrmSenSpec::txtTestCostEia, &VarCon::CostEIA, &FrmTestCost::TxtCostEIA},
-    {&FrmSenSpec::txtTestCostPCRC, &VarCon::CostPCRC, &FrmTestCost::TxtCostPCRC},
-    {&FrmSenSpec::txtTestCostPCRU, &VarCon::CostPCRU, &FrmTestCost::TxtCostPCRU},
-    {&FrmSenSpec::txtTestCostLCRC, &VarCon::CostLCRC, &FrmTestCost::TxtCostLCRC},
-    {&FrmSenSpec::txtTestCostLCRU, &VarCon::CostLCRU, &FrmTestCost::TxtCostLCRU},
-    {&FrmSenSpec::txtTestCostPCRGP, &VarCon::CostPNGZ, &FrmTestCost::TxtCostPNGZ},
-    {&FrmSenSpec::txtTestCostEIAPCR, &VarCon::CostPNGZ, &FrmTestCost::TxtCostPNGZ},
-    {&FrmSenSpec::txtTestCostEIADFA, &VarCon::CostDNGZ, &FrmTestCost::TxtCostDNGZ},
+    {&FrmSenSpec::txtTestCostGp, &VarCon::CostGP},
+    {&FrmSenSpec::txtTestCostEia, &VarCon::CostEIA},
+    {&FrmSenSpec::txtTestCostPCRC, &VarCon::CostPCRC},
+    {&FrmSenSpec::txtTestCostPCRU, &VarCon::CostPCRU},
+    {&FrmSenSpec::txtTestCostLCRC, &VarCon::CostLCRC},
+    {&FrmSenSpec::txtTestCostLCRU, &VarCon::CostLCRU},
+    {&FrmSenSpec::txtTestCostPCRGP, &VarCon::CostPNGZ},
+    {&FrmSenSpec::txtTestCostEIAPCR, &VarCon::CostPNGZ},
+    {&FrmSenSpec::txtTestCostEIADFA, &VarCon::CostDNGZ},
 }};
 
 constexpr double kFieldWidth = 612;
@@ -215,26 +213,21 @@ FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
     cmdBack.designTabIndex(32);
 
     for (const RateDesign& r : kRates) {
-        auto field = std::make_unique<testchars::RateField>(this->*r.field, program.vc.*r.rate, r.rule);
+        auto field = std::make_unique<fields::Bound<float>>(program.fields, this->*r.field, program.vc.*r.rate,
+                                                            r.format);
         if (r.checksPositivity) {
-            testchars::RateField* f = field.get();
-            f->afterRangeTest = [this, f](float read, bool& cancel) { checkPositivity(*f, read, cancel); };
+            platform::TextBox* box = &field->box;
+            field->refuses = [this, box](float read, bool outOfRange) {
+                return positivityRefuses(*box, read, outOfRange);
+            };
         }
         rates_.push_back(std::move(field));
     }
-    for (const CostDesign& c : kCosts) {
-        auto field = std::make_unique<testchars::CurrencyField>(this->*c.field, program.vc.*c.cost,
-                                                                testchars::CurrencyRule{testchars::kMustBeNumeric});
-        // A cost stored here is the unit-cost form's too, so that form's
-        // forward arrow never puts back the figure it showed before.
-        testchars::CurrencyField* f = field.get();
-        f->box.LostFocus = [this, f, box = c.unitCostBox] {
-            f->lostFocus();
-            FrmTestCost& unitCosts = program.FrmTestCost();
-            unitCosts.writeCost(unitCosts.*box, f->box.text());
-        };
-        costs_.push_back(std::move(field));
-    }
+    // A cost typed here is the unit cost in use, wherever it shows.
+    for (const CostDesign& c : kCosts)
+        costs_.push_back(std::make_unique<fields::Bound<Money>>(program.fields, this->*c.field, program.vc.*c.cost,
+                                                                fields::costFormat(fields::kMustBeNumeric),
+                                                                fields::OnRefusal::PutBack));
 
     fraProb.MouseMove = [this] { fraProb_MouseMove(); };
     fraScrTest.MouseMove = [this] { fraScrTest_MouseMove(); };
@@ -331,25 +324,11 @@ void FrmSenSpec::Form_Load()
     if (firstLoad)
         for (const RateDesign& r : kRates)
             program.vc.*r.rate = r.defaultValue;
-    for (auto& f : rates_)
-        f->show();
-    if (firstLoad)
-        takeUnitCosts();
-    for (auto& f : costs_)
-        f->show();
+    // The unit costs are the unit-cost form's, whose first load of the pass
+    // puts its defaults into the model.
+    program.FrmTestCost().load();
+    program.fields.refresh();
     lblInstruction.setCaption(kGeneralHelp);
-}
-
-void FrmSenSpec::takeUnitCosts()
-{
-    FrmTestCost& unitCosts = program.FrmTestCost();
-    unitCosts.load();
-    for (size_t i = 0; i < kCosts.size(); ++i) {
-        // The two PCR retest fields share one cost, taken once.
-        const bool sharedWithPrevious = i > 0 && kCosts[i].cost == kCosts[i - 1].cost;
-        if (!sharedWithPrevious)
-            costs_[i]->value = unitCosts.costShown(unitCosts.*kCosts[i].unitCostBox);
-    }
 }
 
 void FrmSenSpec::Form_MouseMove() { lblInstruction.setCaption(kGeneralHelp); }
@@ -366,34 +345,33 @@ void FrmSenSpec::Spec_Response(const QString& question)
     strSorryMsg = kSorryMsg;
 }
 
-// The sensitivity or specificity just read, against the positivity of every
-// age group: the specificity plus the positivity must reach 1, and no
-// positivity may exceed the sensitivity. Each field checks its own figure,
-// the one the user can change there.
-void FrmSenSpec::checkPositivity(testchars::RateField& field, float read, bool& cancel)
+// The sensitivity or specificity just read, before it is stored, against the
+// positivity of every age group: the specificity plus the positivity must
+// reach 1, and no positivity may exceed the sensitivity. Each field checks
+// its own figure, the one the user can change there.
+bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool outOfRange)
 {
     SenSpecRow r{};
     bool isSpecificity = false;
     for (size_t i = 0; i < kRows.size(); ++i)
-        if (&(this->*kRows[i].sens) == &field.box || &(this->*kRows[i].spec) == &field.box) {
+        if (&(this->*kRows[i].sens) == &field || &(this->*kRows[i].spec) == &field) {
             r = SenSpecRow(i);
-            isSpecificity = &(this->*kRows[i].spec) == &field.box;
+            isSpecificity = &(this->*kRows[i].spec) == &field;
         }
-    // A sensitivity refused for its range has had its message.
-    if (!isSpecificity && cancel)
-        return;
+    // A sensitivity refused for its range has had its message; a
+    // specificity is checked with the value read all the same.
+    if (!isSpecificity && outOfRange)
+        return false;
     const VarCon& vc = program.vc;
     const auto figures = [&vc, r, isSpecificity, read] {
         testchars::TestFigures f = testchars::figuresInModel(vc, ScrTestKind(r));
         (isSpecificity ? f.specificity : f.sensitivity) = read;
         return f;
     };
-    if (!testchars::refusePositivity(program, figures,
-                                     isSpecificity ? PositivityRule::Sum : PositivityRule::Sensitivity,
-                                     testchars::LeadBack::ChooseFigure))
-        return;
-    cancel = true;
-    field.gotFocus();
+    return testchars::refusePositivity(program, figures,
+                                       isSpecificity ? PositivityRule::Sum : PositivityRule::Sensitivity,
+                                       testchars::LeadBack::ChooseFigure)
+        .has_value();
 }
 
 void FrmSenSpec::showFigure(ScrTestKind test, const PositivityConflict& conflict)
@@ -414,12 +392,12 @@ bool FrmSenSpec::refuseLowSpecificity()
 {
     for (const RowDesign& r : kRows) {
         platform::TextBox& spec = this->*r.spec;
-        testchars::RateField* field = rateField(spec);
-        const testchars::TestFigures specificity{{}, 1, field->value};
+        fields::Bound<float>* field = rateField(spec);
+        const testchars::TestFigures specificity{{}, 1, field->figure};
         if (!spec.visible() || !spec.enabled() ||
             !testchars::positivityConflict(program.vc, specificity, PositivityRule::Sum))
             continue;
-        testchars::tell(spec, strPrevMsg);
+        runtime().dialogs().msgBox(strPrevMsg);
         // A field in a hidden frame cannot take the focus.
         if (fraScrTest.visible())
             field->gotFocus();
@@ -433,24 +411,15 @@ void FrmSenSpec::cmdNext_Click()
     strPrevMsg = kPrevMsg;
     if (refuseLowSpecificity())
         return;
+    // Every field into its figure: the one being typed in, when its text is
+    // accepted; the others show their figures already, and the unit-cost
+    // form's boxes show the same costs.
     for (auto& f : rates_)
-        f->commit();
-    copyCosts();
+        f->accept();
+    for (auto& f : costs_)
+        f->accept();
     setVisible(false);
     program.vc.SpecEntered = -1;
-}
-
-void FrmSenSpec::copyCosts()
-{
-    FrmTestCost& unitCosts = program.FrmTestCost();
-    // Both PCR retest fields first show the shared cost; then each is stored
-    // in turn, so the one left last wins.
-    costField(txtTestCostPCRGP)->show();
-    costField(txtTestCostEIAPCR)->show();
-    for (size_t i = 0; i < kCosts.size(); ++i) {
-        costs_[i]->commit();
-        unitCosts.writeCost(unitCosts.*kCosts[i].unitCostBox, costs_[i]->box.text());
-    }
 }
 
 void FrmSenSpec::cmdBack_Click() { unload(); }
@@ -485,7 +454,27 @@ void FrmSenSpec::lockRow(SenSpecRow r)
     x.cost.setEnabled(false);
 }
 
-testchars::RateField* FrmSenSpec::rateField(platform::TextBox& box)
+void FrmSenSpec::lockTestsInUse()
+{
+    const std::optional<ScrTestKind> test = program.sel.scrTest();
+    if (!test)
+        return;
+    lockRow(SenSpecRow(int(*test)));
+    // The retests of the screening test, whether one is in use or not.
+    if (*test == ScrTestKind::GenProbe)
+        lockRow(SenSpecRow::PCRGP);
+    if (*test == ScrTestKind::EIA) {
+        lockRow(SenSpecRow::DFAEIA);
+        lockRow(SenSpecRow::PCREIA);
+    }
+    // A cost shared with a locked field is locked with it.
+    for (const CostDesign& c : kCosts)
+        for (const CostDesign& other : kCosts)
+            if (c.cost == other.cost && !(this->*other.field).enabled())
+                (this->*c.field).setEnabled(false);
+}
+
+fields::Bound<float>* FrmSenSpec::rateField(platform::TextBox& box)
 {
     for (auto& f : rates_)
         if (&f->box == &box)
@@ -493,8 +482,10 @@ testchars::RateField* FrmSenSpec::rateField(platform::TextBox& box)
     return nullptr;
 }
 
-testchars::CurrencyField* FrmSenSpec::costField(platform::TextBox& box)
+fields::Field* FrmSenSpec::boundField(platform::TextBox& box)
 {
+    if (fields::Field* r = rateField(box))
+        return r;
     for (auto& f : costs_)
         if (&f->box == &box)
             return f.get();
@@ -503,10 +494,8 @@ testchars::CurrencyField* FrmSenSpec::costField(platform::TextBox& box)
 
 void FrmSenSpec::GotFocusOf(platform::TextBox& field)
 {
-    if (testchars::RateField* r = rateField(field))
-        r->gotFocus();
-    else if (testchars::CurrencyField* c = costField(field))
-        c->gotFocus();
+    if (fields::Field* f = boundField(field))
+        f->gotFocus();
 }
 
 void FrmSenSpec::prepareComparisonView()
@@ -516,6 +505,7 @@ void FrmSenSpec::prepareComparisonView()
     lblCost.setVisible(true);
     fraScrTest.setVisible(true);
     fraProb.setVisible(false);
+    program.fields.refresh();
 }
 
 void FrmSenSpec::showProbabilityView()
@@ -523,5 +513,6 @@ void FrmSenSpec::showProbabilityView()
     fraScrTest.setVisible(false);
     fraProb.setVisible(true);
     setCaption("Probability Factors");
+    program.fields.refresh();
     show();
 }

@@ -7,8 +7,8 @@
 
 #include "platform/Control.h"
 #include "shell/Resize.h"
-#include "testchars/CurrencyField.h"
-#include "testchars/RateField.h"
+#include "fields/BoundField.h"
+#include "model/Money.h"
 
 #include <array>
 #include <functional>
@@ -113,6 +113,10 @@ public:
     platform::TextBox& testCostField(SenSpecRow row);
     // Turns on the row's label, then its three fields.
     void showRow(SenSpecRow row);
+    // Disables the fields of the tests in use, as the selection holds them:
+    // the screening test's row and its retests' rows, and any field that
+    // shares a figure with one of them (the two PCR retests share one cost).
+    void lockTestsInUse();
     // Disables the row's sensitivity, specificity and test-cost fields, in that order.
     void lockRow(SenSpecRow row);
     // The GotFocus operation of a rate or test-cost field: its whole text
@@ -140,15 +144,13 @@ private:
         platform::TextBox& cost;
     };
     Row row(SenSpecRow r);
-    testchars::RateField* rateField(platform::TextBox& box);
-    testchars::CurrencyField* costField(platform::TextBox& box);
+    fields::Bound<float>* rateField(platform::TextBox& box);
+    fields::Field* boundField(platform::TextBox& box);
     void designRows();
     void designProbabilities();
-    void takeUnitCosts();
-    void checkPositivity(testchars::RateField& field, float read, bool& cancel);
+    bool positivityRefuses(platform::TextBox& field, float read, bool outOfRange);
     bool refuseLowSpecificity();
-    void copyCosts();
 
-    std::vector<std::unique_ptr<testchars::RateField>> rates_;
-    std::vector<std::unique_ptr<testchars::CurrencyField>> costs_;
+    std::vector<std::unique_ptr<fields::Bound<float>>> rates_;
+    std::vector<std::unique_ptr<fields::Bound<Money>>> costs_;
 };

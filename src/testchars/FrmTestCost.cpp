@@ -1,6 +1,7 @@
 #include "testchars/FrmTestCost.h"
 
 #include "app/Program.h"
+#include "fields/Figures.h"
 #include "shell/HouseStyle.h"
 
 #include <array>
@@ -8,7 +9,7 @@
 
 namespace {
 
-const testchars::CurrencyRule kCostRule{QStringLiteral("Cost value has to be numeric and greater than zero")};
+const QString kCostMessage = QStringLiteral("Cost value has to be numeric and greater than zero");
 
 constexpr double kFirstLineTop = 1200;
 constexpr double kLineStep = 480;
@@ -95,7 +96,9 @@ FrmTestCost::FrmTestCost(Program& p) : ScalingForm(p, "FrmTestCost")
         box.designContainer(FraCosOfTest);
         box.designGeometry(left + kLabelWidth + kBoxGap, top, r.wide ? kWideBoxWidth : kBoxWidth, kBoxHeight);
         box.designVisible(false);
-        fields_.push_back(std::make_unique<testchars::CurrencyField>(box, program.vc.*r.cost, kCostRule));
+        fields_.push_back(std::make_unique<fields::Bound<Money>>(program.fields, box, program.vc.*r.cost,
+                                                                 fields::costFormat(kCostMessage),
+                                                                 fields::OnRefusal::PutBack));
     }
     for (size_t i = 0; i < kTabOrder.size(); ++i)
         (this->*kTabOrder[i]).designTabIndex(int(i));
@@ -105,28 +108,21 @@ FrmTestCost::FrmTestCost(Program& p) : ScalingForm(p, "FrmTestCost")
     cmdNext.designBackColor(Qt::white);
     cmdNext.designTabIndex(int(kTabOrder.size()));
 
-    // The results read the confirmation costs as these two boxes show them,
-    // whoever wrote them last: the user, this form or the calculator.
-    field(TxtCostDFA).changed = [this] { publishConfirmationCost(TxtCostDFA, program.vc.TxtCostDFA); };
-    field(TxtCostPCA).changed = [this] { publishConfirmationCost(TxtCostPCA, program.vc.TxtCostPCA); };
+    // The results read the confirmation costs as these two boxes show them.
+    field(TxtCostDFA).wrote = [this] { program.vc.TxtCostDFA = program.vc.CostDFA; };
+    field(TxtCostPCA).wrote = [this] { program.vc.TxtCostPCA = program.vc.CostPCA; };
 
     cmdNext.Click = [this] { cmdNext_Click(); };
 }
 
 FrmTestCost::~FrmTestCost() = default;
 
-testchars::CurrencyField& FrmTestCost::field(platform::TextBox& box)
+fields::Bound<Money>& FrmTestCost::field(platform::TextBox& box)
 {
     for (auto& f : fields_)
         if (&f->box == &box)
             return *f;
     throw std::logic_error("not a cost box of FrmTestCost");
-}
-
-void FrmTestCost::publishConfirmationCost(platform::TextBox& box, Money& shownAmount)
-{
-    if (const std::optional<Money> amount = field(box).acceptedAmount())
-        shownAmount = *amount;
 }
 
 // The defaults at the pass's first load; a later load shows the costs in use.
@@ -137,21 +133,14 @@ void FrmTestCost::Form_Load()
         for (const CostRow& r : kRows)
             program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
     program.pass().recordLoad(*this);
-    for (auto& f : fields_)
-        f->show();
+    program.fields.refresh();
 }
 
+// Every box goes into its cost: the one being typed in, when its text is
+// accepted; the others show their costs already.
 void FrmTestCost::cmdNext_Click()
 {
     for (auto& f : fields_)
-        f->commit();
+        f->accept();
     setVisible(false);
-}
-
-void FrmTestCost::writeCost(platform::TextBox& box, const QString& text) { field(box).showText(text); }
-
-Money FrmTestCost::costShown(platform::TextBox& box)
-{
-    testchars::CurrencyField& f = field(box);
-    return f.acceptedAmount().value_or(f.value);
 }

@@ -1,13 +1,14 @@
 #pragma once
 // The unit-cost form: the thirteen unit costs of tests, drugs and PID. Its
-// first load of a pass puts the default costs into the model and its boxes, a
-// later load shows the costs in use; its boxes are the store
-// that the sensitivity form and the test-cost calculator share. On the road
+// first load of a pass puts the default costs into the model, a later load
+// shows the costs in use. Each box is bound to its cost in the model, which
+// the sensitivity form and the test-cost calculator change too. On the road
 // through the questions it shows only the confirmation test's row.
 
 #include "platform/Control.h"
 #include "shell/Resize.h"
-#include "testchars/CurrencyField.h"
+#include "fields/BoundField.h"
+#include "model/Money.h"
 
 #include <memory>
 #include <vector>
@@ -60,17 +61,8 @@ public:
     void TxtCostDFA_GotFocus() { field(TxtCostDFA).gotFocus(); }
     void TxtCostPCA_GotFocus() { field(TxtCostPCA).gotFocus(); }
 
-    // Writes an amount that another form worked out or holds into one of the
-    // cost boxes, without storing it; the forward button stores it later.
-    // Other forms write the boxes only this way.
-    void writeCost(platform::TextBox& box, const QString& text);
-
-    // The stored form of a box's amount, as another form reads it.
-    Money costShown(platform::TextBox& box);
-
 private:
-    testchars::CurrencyField& field(platform::TextBox& box);
-    void publishConfirmationCost(platform::TextBox& box, Money& shownAmount);
+    fields::Bound<Money>& field(platform::TextBox& box);
 
-    std::vector<std::unique_ptr<testchars::CurrencyField>> fields_;
+    std::vector<std::unique_ptr<fields::Bound<Money>>> fields_;
 };

@@ -1,8 +1,8 @@
 #include "testchars/PositivityCheck.h"
 
 #include "app/Program.h"
+#include "fields/Figures.h"
 #include "questionnaire/FrmQuestPop.h"
-#include "testchars/FieldChecks.h"
 #include "testchars/FrmSenSpec.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -20,7 +20,7 @@ QString figures(const VarCon& vc, const TestFigures& test, const PositivityConfl
 {
     const float figure = c.aboveSensitivity ? test.sensitivity : test.specificity;
     return QStringLiteral("%1: %2 positive; %3 %4 %5.")
-        .arg(QLatin1String(kGroupNames[c.group]), percentText(positivity(vc, c.group)), test.name,
+        .arg(QLatin1String(kGroupNames[c.group]), fields::percentText(positivity(vc, c.group)), test.name,
              c.aboveSensitivity ? QStringLiteral("sensitivity") : QStringLiteral("specificity"),
              platform::numbers::generalFormat(figure));
 }

@@ -4,6 +4,7 @@
 // what a freshly started program shows when given only the latest figures.
 
 #include "PathFixture.h"
+#include "fields/Figures.h"
 
 #include <QMap>
 #include <QTimer>
@@ -24,6 +25,8 @@ struct Figures {
     QString testCost;       // typed for the screening test on the same row
     QString confirmCost;    // typed on the unit-cost window that the answer Yes opens
     QString reviewEiaSens;  // typed for EIA in the switch step's review
+    QString reviewEiaCost = {};     // typed as EIA's test cost in the review
+    QString reviewPcrEiaCost = {};  // typed as the cost of PCR on EIA in the review, if it takes the focus
 };
 
 const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}};
@@ -168,6 +171,17 @@ protected:
                 enter(review.TxtEIASens);
                 typeAndTab(review.TxtEIASens, fig.reviewEiaSens);
             }
+            if (!fig.reviewEiaCost.isEmpty()) {
+                enter(review.txtTestCostEia);
+                typeAndTab(review.txtTestCostEia, fig.reviewEiaCost);
+            }
+            if (!fig.reviewPcrEiaCost.isEmpty()) {
+                // It shares the cost of the retest in use, so it is locked with it.
+                EXPECT_FALSE(review.txtTestCostEIAPCR.enabled());
+                click(review.txtTestCostEIAPCR);
+                if (review.txtTestCostEIAPCR.hasFocus())
+                    typeAndTab(review.txtTestCostEIAPCR, fig.reviewPcrEiaCost);
+            }
             leave(review);
         });
         clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
@@ -250,9 +264,11 @@ std::vector<WalkCase> LeavingEachForm::walks()
 {
     using L = Leg;
     using T = LeavingEachForm;
-    Figures reviewed = kGenProbe, noConfirmCost = kGenProbe;
+    Figures reviewed = kGenProbe, noConfirmCost = kGenProbe, reviewedCost = kGenProbe, sharedRetestCost = kGenProbe;
     reviewed.reviewEiaSens = "0.6";
     noConfirmCost.confirmCost.clear();
+    reviewedCost.reviewEiaCost = "5.55";
+    sharedRetestCost.reviewPcrEiaCost = "5.55";
     // A new pass starts from the defaults: only its own figures count.
     const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
     const auto nothing = [](T&) {};
@@ -334,6 +350,32 @@ std::vector<WalkCase> LeavingEachForm::walks()
          L::ConfirmForward},
         {"unit_costs_close_box", noConfirmCost, L::TestingForward, unitCostsCloseBox, L::ConfirmForward},
         {"unit_costs_close_box_after_typing", kGenProbe, L::TestingForward, unitCostsCloseBox, L::ConfirmForward},
+        // A text typed and rubbed out again is no figure: the cost stays as it was.
+        {"unit_costs_close_box_after_typing_and_rubbing_out", noConfirmCost, L::TestingForward,
+         [](T& t) {
+             Program& p = t.program();
+             t.answerConfirmation(false);
+             QTest::keyClicks(p.FrmTestCost().TxtCostPCA.widget(), "7.25");
+             for (int i = 0; i < 4; ++i)
+                 QTest::keyClick(p.FrmTestCost().TxtCostPCA.widget(), Qt::Key_Backspace);
+             closeBox(p.FrmTestCost());
+         },
+         L::ConfirmForward},
+        // A specificity refused for the positivity is no figure of the pass,
+        // though the characteristics were closed and another pair chosen.
+        {"refused_specificity_then_another_pair", kPcrCervix, L::ToTestSelection,
+         [](T& t) {
+             Program& p = t.program();
+             t.choosePair("GenProbe", "No NGZ Test");
+             FrmSenSpec& f = p.FrmSenSpec();
+             bringUp(f);
+             t.dialogs.type("2");
+             t.enter(f.TxtGPSpec);
+             typeAndTab(f.TxtGPSpec, "0.95");
+             EXPECT_TRUE(f.TxtGPSpec.hasFocus()) << "0.95 and 2.5 % fall short of 1";
+             closeBox(f);
+         },
+         L::TestView},
         {"unit_costs_escape", kGenProbe, L::TestingForward,
          [](T& t) {
              Program& p = t.program();
@@ -396,11 +438,128 @@ std::vector<WalkCase> LeavingEachForm::walks()
         {"review_close_box_then_a_second_switch_step", reviewed, L::DrugCosts,
          [=](T& t) { reviewLeftThenASecondSwitchStep(t, [](FrmSenSpec& f) { closeBox(f); }); }, L::SwitchStep,
          kGenProbe},
+        // A cost typed in the review left by Back is no figure either, however
+        // far back the user goes before the next switch step.
+        {"review_cost_back_arrow_then_back_to_the_confirmation", reviewedCost, L::DrugCosts,
+         [](T& t) {
+             Program& p = t.program();
+             t.switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdBack); });
+             t.fig.reviewEiaCost.clear();
+             t.key(p.FrmSwitchTo(), Qt::Key_F4);
+             t.clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
+             t.clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+             choose(p.FrmQuestPercent(), p.FrmQuestPercent().mnuBack);
+             t.answerConfirmation(false);
+             t.clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
+             t.run(L::ConfirmForward, L::DrugCosts);
+             t.switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdBack); });
+         },
+         L::Done, kGenProbe},
+        // The review cannot change the cost of the retest in use through the
+        // other row that shares it.
+        {"review_shared_retest_cost", sharedRetestCost, L::SwitchStep, nothing, L::Done, kGenProbe},
     };
 }
 
 INSTANTIATE_TEST_SUITE_P(Walks, LeavingEachForm, ::testing::ValuesIn(LeavingEachForm::walks()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A cost worked out in the calculator, left open since the preview, is the
+// one in use once the calculator's Next has taken it: the characteristics
+// already on screen show it and the results use it. The preview's
+// Probabilities window, left by its forward arrow or left open, changes nothing.
+TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
+{
+    enum class Probabilities { NotOpened, LeftByForward, LeftOpen };
+    for (const Probabilities opened : {Probabilities::NotOpened, Probabilities::LeftByForward, Probabilities::LeftOpen}) {
+        SCOPED_TRACE(int(opened));
+        Figures calculated = kGenProbe;
+        calculated.testCost = "8";
+        const Captions fresh = freshProgramShows(calculated);
+        calculated.testCost.clear();
+        use(calculated);
+        startUpToConsole();
+        Program& p = program();
+        consoleToPreview("Springfield");
+        FrmInitQuest& preview = p.FrmInitQuest();
+        if (opened != Probabilities::NotOpened) {
+            choose(preview, preview.mnuProbabilities);
+            if (opened == Probabilities::LeftByForward)
+                clickThrough(p.FrmSenSpec(), p.FrmSenSpec().cmdNext, {"FrmInitQuest"});
+        }
+        choose(preview, preview.mnuTestCostCalculator);
+        leftOpen = {"FrmDraftCostTest"};
+        if (opened == Probabilities::LeftOpen)
+            leftOpen << "FrmSenSpec";
+        bringUp(preview);
+        previewToPopulation();
+        populationToTesting(prog);
+        // The probabilities window becomes the test view of the pair.
+        leftOpen.removeAll("FrmSenSpec");
+        chooseThePair();
+
+        FrmDraftCostTest& calc = p.FrmDraftCostTest();
+        key(calc, Qt::Key_F1);
+        for (platform::TextBox* f : {&calc.txtTstPerBat, &calc.txtBatPerDay, &calc.txtContPerBat, &calc.txtLabHour,
+                                     &calc.txtTestKits, &calc.txtReagTrans})
+            typeAndTab(*f, f == &calc.txtTstPerBat ? "40" : f == &calc.txtBatPerDay ? "2"
+                               : f == &calc.txtContPerBat                      ? "4"
+                               : f == &calc.txtLabHour                         ? "12"
+                               : f == &calc.txtTestKits                        ? "5"
+                                                                               : "1");
+        dialogs.type("y");
+        key(calc, Qt::Key_F1, Qt::ControlModifier);
+        click(calc.cmdNext);
+        leftOpen.removeAll("FrmDraftCostTest");
+        EXPECT_EQ(p.FrmSenSpec().testCostField(SenSpecRow::GP).text(), "$8.00");
+
+        typeTestFigures();
+        run(Leg::TestViewForward, Leg::SwitchStep);
+        expectOnScreen({"FrmSwitchTo"});
+        expectSameCaptions(resultCaptions(), fresh);
+        restart();
+        leftOpen.clear();
+    }
+}
+
+// A confirmation cost taken in the calculator while the user types in its
+// unit-cost box, a text then dropped by the close box, is the one the
+// agree step charges.
+TEST_F(PassWalk, ACalculatedConfirmationCostOutlivesATextDroppedInItsBox)
+{
+    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}});
+    startUpToConsole();
+    Program& p = program();
+    consoleToPreview("Springfield");
+    choose(p.FrmInitQuest(), p.FrmInitQuest().mnuTestCostCalculator);
+    leftOpen = {"FrmDraftCostTest"};
+    bringUp(p.FrmInitQuest());
+    previewToPopulation();
+    populationToTesting(prog);
+    run(Leg::TestView, Leg::TestingForward);
+    answerYes(p.FrmTestCost().TxtCostDFA, {});
+    QTest::keyClicks(p.FrmTestCost().TxtCostDFA.widget(), "5");
+
+    FrmDraftCostTest& calc = p.FrmDraftCostTest();
+    key(calc, Qt::Key_F5);
+    calc.txtTstPerBat_GotFocus();
+    for (const char* figure : {"40", "2", "4", "12", "5"}) {
+        platform::TextBox* field = dynamic_cast<platform::TextBox*>(calc.activeControl());
+        ASSERT_NE(field, nullptr);
+        typeAndTab(*field, figure);
+    }
+    dialogs.type("y");
+    key(calc, Qt::Key_F5, Qt::ControlModifier);
+    click(calc.cmdNext);
+    leftOpen.clear();
+    ASSERT_EQ(p.vc.CostDFA, calc.LaborMaterials);
+    EXPECT_EQ(p.FrmTestCost().TxtCostDFA.text(), "5") << "the text being typed stays the user's";
+
+    closeBox(p.FrmTestCost());
+    run(Leg::ConfirmForward, Leg::DrugCosts);
+    EXPECT_EQ(p.vc.CostDFA, calc.LaborMaterials);
+    EXPECT_EQ(p.FrmTestCost().TxtCostDFA.text(), fields::currencyText(calc.LaborMaterials));
+}
 
 // Once the results screen has shown the pass's figures, the review may not
 // change the positivity behind them, even when the characteristics were

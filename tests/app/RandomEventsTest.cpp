@@ -1,20 +1,28 @@
 // A seeded storm of what a person can do to the program: keys, clicks
 // anywhere, bad text typed into fields, close boxes, minimise and restore,
 // resizes, and message and input boxes answered at random. It fails on a
-// crash, a hang, a NaN or infinity in the model state, or a moment with no
-// form on screen while the program has not ended.
+// crash, a hang, a NaN or infinity in the model state, a moment with no
+// form on screen while the program has not ended, or a field of a loaded
+// form, other than the one the user is in, that does not show its figure.
 //
 // RANDOM_EVENTS sets the number of events (default 3000), RANDOM_SEED the
 // seed (default 20261207). A failure prints the seed and the last events.
 
 #include "app/Program.h"
 #include "questionnaire/FrmConfirm.h"
+#include "questionnaire/FrmQuestDrugCost.h"
+#include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
 #include "shell/frmSplash.h"
+#include "testchars/FrmDraftCostTest.h"
+#include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
 #include "support/Programmes.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 
@@ -36,6 +44,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -49,6 +58,118 @@ namespace {
 constexpr float VarCon::* kModelFloats[] = {
 #include "VarConFloats.inc"
 };
+
+// --- what every bound field must show ---------------------------------------------------
+
+namespace num = platform::numbers;
+
+QString currency(Money m) { return num::formatCurrency(m.toDouble()); }
+QString general(float v) { return num::generalFormat(v); }
+
+// A field of a form and the text its figure stands for in the field's
+// format, worked out here from the figure alone.
+struct FieldShows {
+    const char* form;
+    std::function<platform::TextBox&(Program&)> box;
+    std::function<QString(Program&)> expected;
+};
+
+std::vector<FieldShows> boundFields()
+{
+    std::vector<FieldShows> all;
+    const auto add = [&all](const char* form, auto formOf, auto box, auto expected) {
+        all.push_back({form, [=](Program& p) -> platform::TextBox& { return (p.*formOf)().*box; },
+                       [=](Program& p) { return expected(p, (p.*formOf)()); }});
+    };
+    const auto cost = [](Money VarCon::*m) { return [m](Program& p, auto&) { return currency(p.vc.*m); }; };
+    const auto rate = [](float VarCon::*v) { return [v](Program& p, auto&) { return general(p.vc.*v); }; };
+
+    const std::pair<platform::TextBox FrmTestCost::*, Money VarCon::*> unitCosts[] = {
+        {&FrmTestCost::TxtCostGP, &VarCon::CostGP},     {&FrmTestCost::TxtCostEIA, &VarCon::CostEIA},
+        {&FrmTestCost::TxtCostPCRC, &VarCon::CostPCRC}, {&FrmTestCost::TxtCostPCRU, &VarCon::CostPCRU},
+        {&FrmTestCost::TxtCostLCRC, &VarCon::CostLCRC}, {&FrmTestCost::TxtCostLCRU, &VarCon::CostLCRU},
+        {&FrmTestCost::TxtCostDFA, &VarCon::CostDFA},   {&FrmTestCost::TxtCostPCA, &VarCon::CostPCA},
+        {&FrmTestCost::TxtCostDox, &VarCon::CostDox},   {&FrmTestCost::TxtCostAzi, &VarCon::CostAzi},
+        {&FrmTestCost::TxtCostDNGZ, &VarCon::CostDNGZ}, {&FrmTestCost::TxtCostPNGZ, &VarCon::CostPNGZ},
+        {&FrmTestCost::TxtCostPID, &VarCon::CostPID}};
+    for (const auto& [box, m] : unitCosts)
+        add("FrmTestCost", &Program::FrmTestCost, box, cost(m));
+
+    const std::pair<platform::TextBox FrmSenSpec::*, Money VarCon::*> testCosts[] = {
+        {&FrmSenSpec::txtTestCostGp, &VarCon::CostGP},       {&FrmSenSpec::txtTestCostEia, &VarCon::CostEIA},
+        {&FrmSenSpec::txtTestCostPCRC, &VarCon::CostPCRC},   {&FrmSenSpec::txtTestCostPCRU, &VarCon::CostPCRU},
+        {&FrmSenSpec::txtTestCostLCRC, &VarCon::CostLCRC},   {&FrmSenSpec::txtTestCostLCRU, &VarCon::CostLCRU},
+        {&FrmSenSpec::txtTestCostPCRGP, &VarCon::CostPNGZ},  {&FrmSenSpec::txtTestCostEIAPCR, &VarCon::CostPNGZ},
+        {&FrmSenSpec::txtTestCostEIADFA, &VarCon::CostDNGZ}};
+    for (const auto& [box, m] : testCosts)
+        add("FrmSenSpec", &Program::FrmSenSpec, box, cost(m));
+    const std::pair<platform::TextBox FrmSenSpec::*, float VarCon::*> rates[] = {
+        {&FrmSenSpec::TxtGPSens, &VarCon::SensGP},           {&FrmSenSpec::TxtGPSpec, &VarCon::SpecGP},
+        {&FrmSenSpec::TxtEIASens, &VarCon::SensEIA},         {&FrmSenSpec::TxtEIASpec, &VarCon::SpecEIA},
+        {&FrmSenSpec::TxtPCRCSens, &VarCon::SensPCRC},       {&FrmSenSpec::TxtPCRCSpec, &VarCon::SpecPCRC},
+        {&FrmSenSpec::TxtPCRUSens, &VarCon::SensPCRU},       {&FrmSenSpec::TxtPCRUSpec, &VarCon::SpecPCRU},
+        {&FrmSenSpec::TxtLCRCSens, &VarCon::SensLCRC},       {&FrmSenSpec::TxtLCRCSpec, &VarCon::SpecLCRC},
+        {&FrmSenSpec::TxtLCRUSens, &VarCon::SensLCRU},       {&FrmSenSpec::TxtLCRUSpec, &VarCon::SpecLCRU},
+        {&FrmSenSpec::txtPCRGPSens, &VarCon::SensPCRGP},     {&FrmSenSpec::txtPCRGPSpec, &VarCon::SpecPCRGP},
+        {&FrmSenSpec::txtDFAEIASens, &VarCon::SensDFAEIA},   {&FrmSenSpec::txtDFAEIASpec, &VarCon::SpecDFAEIA},
+        {&FrmSenSpec::txtPCREIASens, &VarCon::SensPCREIA},   {&FrmSenSpec::txtPCREIASpec, &VarCon::SpecPCREIA},
+        {&FrmSenSpec::txtProbPid, &VarCon::ProbPid},         {&FrmSenSpec::txtProbPidFactor, &VarCon::ProbPidFactor},
+        {&FrmSenSpec::txtCCRateDox, &VarCon::CCRateDox},     {&FrmSenSpec::txtCCRateAzi, &VarCon::CCRateAzi}};
+    for (const auto& [box, v] : rates)
+        add("FrmSenSpec", &Program::FrmSenSpec, box, rate(v));
+
+    // The calculator's own figures; one not given shows as an empty field.
+    const std::pair<platform::TextBox FrmDraftCostTest::*, float FrmDraftCostTest::*> counts[] = {
+        {&FrmDraftCostTest::txtTstPerBat, &FrmDraftCostTest::TstPerBat},
+        {&FrmDraftCostTest::txtBatPerDay, &FrmDraftCostTest::BatPerDay},
+        {&FrmDraftCostTest::txtContPerBat, &FrmDraftCostTest::ContPerBat}};
+    for (const auto& [box, v] : counts)
+        add("FrmDraftCostTest", &Program::FrmDraftCostTest, box,
+            [v](Program&, FrmDraftCostTest& d) { return d.*v == 0 ? QString() : general(d.*v); });
+    const std::pair<platform::TextBox FrmDraftCostTest::*, Money FrmDraftCostTest::*> amounts[] = {
+        {&FrmDraftCostTest::txtLabHour, &FrmDraftCostTest::LabHour},
+        {&FrmDraftCostTest::txtTestKits, &FrmDraftCostTest::TestKits},
+        {&FrmDraftCostTest::txtReagTrans, &FrmDraftCostTest::ReagTrans}};
+    for (const auto& [box, m] : amounts)
+        add("FrmDraftCostTest", &Program::FrmDraftCostTest, box,
+            [m](Program&, FrmDraftCostTest& d) { return (d.*m).ticks() == 0 ? QString() : currency(d.*m); });
+
+    // The population form's answers of the pass; one not given shows empty.
+    platform::TextBox FrmQuestPop::* const popCounts[] = {&FrmQuestPop::txtNoFem18, &FrmQuestPop::txtNoFem1825,
+                                                          &FrmQuestPop::txtNoFem25};
+    platform::TextBox FrmQuestPop::* const popRates[] = {&FrmQuestPop::txtPerFem18, &FrmQuestPop::txtPerFem1825,
+                                                         &FrmQuestPop::txtPerFem25};
+    for (size_t g = 0; g < 3; ++g) {
+        add("FrmQuestPop", &Program::FrmQuestPop, popCounts[g],
+            [g](Program&, FrmQuestPop& f) {
+                return f.counts[g] ? num::formatPattern(std::int64_t(*f.counts[g]), QStringLiteral("##,###,##0"))
+                                   : QString();
+            });
+        add("FrmQuestPop", &Program::FrmQuestPop, popRates[g],
+            [g](Program&, FrmQuestPop& f) { return f.fractions[g] ? general(*f.fractions[g]) : QString(); });
+    }
+
+    // The treatment form's answers: the shares in percent (64 bits), the
+    // return rate as a fraction.
+    const std::pair<platform::TextBox FrmQuestPercent::*, std::optional<double> FrmQuestPercent::*> shares[] = {
+        {&FrmQuestPercent::txtAzi, &FrmQuestPercent::AziPercent},
+        {&FrmQuestPercent::txtDox, &FrmQuestPercent::DoxPercent}};
+    for (const auto& [box, v] : shares)
+        add("FrmQuestPercent", &Program::FrmQuestPercent, box,
+            [v](Program&, FrmQuestPercent& f) { return f.*v ? num::generalFormat(*(f.*v)) : QString(); });
+    add("FrmQuestPercent", &Program::FrmQuestPercent, &FrmQuestPercent::txtPerReturn,
+        [](Program&, FrmQuestPercent& f) { return f.ReturnFrac ? general(*f.ReturnFrac) : QString(); });
+
+    // The drug-cost form's costs, which its agree step stores.
+    const std::pair<platform::TextBox FrmQuestDrugCost::*, Money FrmQuestDrugCost::*> drugCosts[] = {
+        {&FrmQuestDrugCost::txtAzi, &FrmQuestDrugCost::AziDoseCost},
+        {&FrmQuestDrugCost::txtDox, &FrmQuestDrugCost::DoxDoseCost},
+        {&FrmQuestDrugCost::txtPID, &FrmQuestDrugCost::PidCaseCost}};
+    for (const auto& [box, m] : drugCosts)
+        add("FrmQuestDrugCost", &Program::FrmQuestDrugCost, box,
+            [m](Program&, FrmQuestDrugCost& f) { return currency(f.*m); });
+    return all;
+}
 
 // Figures a person would type, so the storm gets deep into the program too.
 const char* const kGoodInputs[] = {
@@ -238,6 +359,8 @@ private:
         program_->FrmConfirm().hide();
         program_->vc = p.vc;
         program_->sel = p.sel;
+        // The figures were set behind the forms' backs.
+        program_->fields.refresh();
         program_->FrmScrResult().show();
         program_->frmSplash().unload();
     }
@@ -383,6 +506,21 @@ private:
             const float v = program_->vc.*member;
             if (!std::isfinite(v))
                 return fail("a value of the model state is not finite: " + std::to_string(v));
+        }
+        // The field that holds the focus of its form may be the user's; every
+        // other field of a loaded form shows its figure.
+        static const std::vector<FieldShows> fields = boundFields();
+        for (const FieldShows& f : fields) {
+            platform::Form* form = program_->runtime().findForm(QString::fromLatin1(f.form));
+            if (!form || !form->isLoaded())
+                continue;
+            platform::TextBox& box = f.box(*program_);
+            if (box.hasFocus())
+                continue;
+            const QString expected = f.expected(*program_);
+            if (box.text() != expected)
+                return fail(std::string(f.form) + "." + box.name().toStdString() + " shows \"" +
+                            box.text().toStdString() + "\", its figure \"" + expected.toStdString() + "\"");
         }
         // A close box ends the program once control is back in the main loop,
         // so the screen may be empty for one turn of it, never for two.

@@ -122,7 +122,7 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
         } else {
             EXPECT_TRUE(dialogs.prompts().empty());
             EXPECT_EQ(program().vc.NoFem18, c.stored);
-            EXPECT_EQ(f.CountFem18, static_cast<int>(c.stored));
+            EXPECT_EQ(f.counts[0], static_cast<int>(c.stored));
         }
         f.unload();
     }
@@ -137,7 +137,10 @@ TEST_F(QuestPopTest, OnlyTheLastCountAsksForAGroupAboveZero)
     };
     const Case cases[] = {
         {"all zero", "0", "0", "0", {FrmQuestPop::MsgAllZero}},
-        {"last empty", "0", "0", "", {FrmQuestPop::MsgPopulation, FrmQuestPop::MsgAllZero}},
+        // A refused text is no figure: its own message alone.
+        {"last empty", "0", "0", "", {FrmQuestPop::MsgPopulation}},
+        {"last above the limit", "0", "0", "10000001",
+         {"Population out of range: not more than 10,000,000 women in an age group"}},
         {"a fraction that rounds to none", "0.4", "0", "0", {FrmQuestPop::MsgAllZero}},
         {"one group", "0", "0", "7", {}},
     };
@@ -166,31 +169,32 @@ TEST_F(QuestPopTest, ContinueStoresTheDefaultsOfUntouchedPositivitiesAndGoesToTh
     EXPECT_EQ((std::vector<float>{vc.NoFem18, vc.NoFem1825, vc.NoFem25}), (std::vector<float>{2500, 4100, 3300}));
     EXPECT_EQ((std::vector<float>{vc.PerFem18, vc.PerFem1825, vc.PerFem25}),
               (std::vector<float>{0.12f, 0.08f, 0.02f}));
-    EXPECT_EQ(f.txtPerFem18.text(), "");
-    EXPECT_EQ(f.lblYV18.caption(), "");
+    EXPECT_EQ(f.txtPerFem18.text(), "0.12") << "the field shows the figure in use";
+    EXPECT_EQ(f.lblYV18.caption(), "12%");
     EXPECT_FALSE(f.isShown());
     EXPECT_TRUE(program().FrmTesting().isShown());
 }
 
-TEST_F(QuestPopTest, ContinueChecksEveryCountItselfAndStoresThemFromTheirTexts)
+// Continue goes on only with every count given and one of them above zero.
+TEST_F(QuestPopTest, ContinueChecksEveryCountItself)
 {
     FrmQuestPop& f = pop();
-    f.txtNoFem1825.setText("1,200");
-    f.txtNoFem25.setText("abc");
     program().vc.NoFem1825 = 55;
-    f.cmdContinue_Click();
+    press(f.cmdContinue);
     EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgPopulation}) << "the empty under-18 count";
     EXPECT_TRUE(f.txtNoFem18.hasFocus());
-    EXPECT_EQ(program().vc.NoFem1825, 55) << "nothing is stored while a count is refused";
-    f.txtNoFem18.setText("0");
-    f.txtNoFem25.setText("0");
-    f.txtNoFem1825.setText("0");
+    EXPECT_EQ(program().vc.NoFem1825, 55);
+    typeAndTab(f.txtNoFem18, "0");
+    typeAndTab(f.txtNoFem1825, "0");
     dialogs.clear();
-    f.cmdContinue_Click();
+    QTest::keyClicks(edit(f.txtNoFem25), "0");
+    press(f.cmdContinue);
     EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmQuestPop::MsgAllZero});
-    f.txtNoFem1825.setText("1,200");
-    f.cmdContinue_Click();
-    EXPECT_EQ(program().vc.NoFem1825, 1200);
+    EXPECT_TRUE(f.txtNoFem25.hasFocus());
+    edit(f.txtNoFem25)->selectAll();
+    QTest::keyClicks(edit(f.txtNoFem25), "1,200");
+    press(f.cmdContinue);
+    EXPECT_EQ(program().vc.NoFem25, 1200);
     EXPECT_TRUE(program().FrmTesting().isShown());
 }
 
@@ -200,8 +204,7 @@ TEST_F(QuestPopTest, ContinueEndsAShowingFromTheSpecificityCheckAndNeverStrandsT
     FrmQuestPop& f = program().FrmQuestPop();
     program().vc.QuestPopFromSenSpec = -1;
     testsupport::whenModal(f, [&] {
-        for (platform::TextBox* t : {&f.txtNoFem18, &f.txtNoFem1825, &f.txtNoFem25})
-            t->setText("10");
+        f.counts = {10, 10, 10};
         f.cmdContinue_Click();
     });
     f.showModal();
@@ -225,7 +228,7 @@ TEST_F(QuestPopTest, BackReturnsToTheConsoleAndAnUnloadEmptiesTheFields)
     EXPECT_FALSE(f.isLoaded());
     EXPECT_TRUE(program().FrmConsole().isShown());
     EXPECT_EQ(program().vc.NoFem25, 300) << "the model keeps what the fields stored";
-    EXPECT_EQ(f.CountFem25, 300);
+    EXPECT_EQ(f.counts[2], 300);
     EXPECT_EQ(f.txtNoFem25.text(), "");
     EXPECT_TRUE(f.Label1.caption().contains("at Lakeside over the past year."));
 }

@@ -142,9 +142,8 @@ TEST_F(TestingTest, ForwardRunsTheSpecificityCheckAgainstThePositivityAsItStands
     FrmQuestPop& pop = program().FrmQuestPop();
     dialogs.type("1");
     testsupport::whenModal(pop, [&] {
-        pop.txtNoFem18.setText("100");
-        pop.txtNoFem1825.setText("100");
-        pop.txtNoFem25.setText("300");
+        pop.counts = {100, 100, 300};
+        program().fields.refresh();
         pop.txtPerFem25.setText("2");
         pop.txtPerFem25.setFocus();
         QTest::keyClick(edit(pop.txtPerFem25), Qt::Key_Tab);

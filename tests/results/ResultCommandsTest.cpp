@@ -158,8 +158,8 @@ TEST_F(ResultCommandsTest, TheReviewKeepsTheUsersFiguresWhenLeftByBack)
     const Case cases[] = {
         {"Back, GenProbe", ScrTestKind::GenProbe, Review::Back, 0.75f},
         {"Back, PCR Cervix", ScrTestKind::PCRC, Review::Back, 0.75f},
-        // Forward stores what the review shows, here the form's own defaults.
-        {"Forward", ScrTestKind::GenProbe, Review::Forward, 0.7f},
+        // Forward stores what the review shows: the figures in use.
+        {"Forward", ScrTestKind::GenProbe, Review::Forward, 0.75f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

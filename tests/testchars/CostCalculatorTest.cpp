@@ -86,10 +86,12 @@ TEST_F(CalculatorTest, WorkedExamples)
         EXPECT_TRUE(box.prompt.endsWith(c.shown + "\r\n\r\nIf this is your cost then type the letter 'y' "));
         EXPECT_EQ(d.LaborMaterials, Money::fromTicks(c.ticks));
         EXPECT_EQ(d.lblLaborMaterials.caption(), "The labor and materials cost is: " + c.shown);
+        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(33500)) << "nothing reaches the model before Next";
+        // Next makes it the unit cost of the test, which the unit-cost boxes show.
+        d.mnuNext.trigger();
         FrmTestCost& unitCosts = p.FrmTestCost();
         for (auto b : c.boxes)
             EXPECT_EQ((unitCosts.*b).text(), c.shown) << (unitCosts.*b).name().toStdString();
-        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(33500)) << "nothing reaches the model before Next";
     }
 }
 
@@ -108,7 +110,8 @@ TEST_F(CalculatorTest, OnlyYAcceptsTheCostCancelKeepsTheAnswersAnythingElseReset
         script.type(answer);  // empty: the box's Cancel
         key(d, Qt::Key_F1, Qt::ControlModifier);
         const bool reset = outcome == Outcome::Reset;
-        EXPECT_EQ(p.FrmTestCost().TxtCostGP.text(), outcome == Outcome::Taken ? "$8.00" : "$3.35");
+        EXPECT_EQ(d.confirmedCosts.size(), outcome == Outcome::Taken ? 1u : 0u);
+        EXPECT_EQ(p.FrmTestCost().TxtCostGP.text(), "$3.35") << "taken only by Next";
         EXPECT_EQ(d.TestType, reset ? 0 : 1);
         EXPECT_EQ(d.txtTstPerBat.visible(), !reset);
         const QStringList shown{d.txtTstPerBat.text(), d.txtBatPerDay.text(), d.txtContPerBat.text(),
@@ -180,7 +183,9 @@ TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
         {"an empty field being edited", Qt::Key_F1, {}, {}, kNumeric, &FrmDraftCostTest::txtTstPerBat},
         // $1,000,000 an hour for one test a day: no such unit cost is offered.
         {"a cost above the largest unit cost", Qt::Key_F1, {"2", "1", "1", "1000000", "5", "1"}, {},
-         "The labor and materials cost is: $8,000,012.00\r\n\r\n" + kCostLimit, nullptr},
+         "The labor and materials cost of $8,000,012.00 is more than the largest unit cost, $1,000,000.00, and is "
+         "not taken.",
+         nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -259,7 +264,8 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
         {&FrmDraftCostTest::txtTstPerBat, "$40", kNumeric, "$40"},
         {&FrmDraftCostTest::txtLabHour, "", kNumeric, ""},
         {&FrmDraftCostTest::txtLabHour, "12.5", {}, "$12.50"},
-        {&FrmDraftCostTest::txtReagTrans, "0", {}, "$0.00"},
+        // No reagent cost shows as the empty field that stands for it.
+        {&FrmDraftCostTest::txtReagTrans, "0", {}, ""},
         // Positive texts that would be stored as 0.
         {&FrmDraftCostTest::txtTstPerBat, "1e-50", kNumeric, "1e-50"},
         {&FrmDraftCostTest::txtLabHour, "0.00004", kNumeric, "0.00004"},
@@ -284,9 +290,9 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
 }
 
 // In every locale, digits beyond the Basic Multilingual Plane too (Chakma,
-// Adlam), the cost worked out and the costs the unit-cost form shows reach
-// the model.
-TEST_F(CalculatorTest, NextStoresTheUnitCostBoxesAndHides)
+// Adlam), the cost worked out reaches the model, and no other cost is put
+// back.
+TEST_F(CalculatorTest, NextStoresTheConfirmedCostsAndHides)
 {
     for (const char* locale : {"ccp_BD", "ff_Adlm_GN", "ar_EG", "de_CH", "en_US"}) {
         SCOPED_TRACE(locale);
@@ -298,11 +304,11 @@ TEST_F(CalculatorTest, NextStoresTheUnitCostBoxesAndHides)
         enter(d, kWorkedFigures);
         script.type("y");
         key(d, Qt::Key_F1, Qt::ControlModifier);
-        p.vc.CostPCA = Money();
+        p.vc.CostPCA = Money::fromTicks(1);
         d.mnuNext.trigger();
         EXPECT_FALSE(d.isShown());
         EXPECT_EQ(p.vc.CostGP, Money::fromTicks(80000));
-        EXPECT_EQ(p.vc.CostPCA, Money::fromTicks(66300));
+        EXPECT_EQ(p.vc.CostPCA, Money::fromTicks(1));
     }
 
     // A new load after an unload starts with no type but keeps the figures.

@@ -80,8 +80,8 @@ TEST_F(TestCostTest, TheFirstLoadOfAPassWritesTheThirteenDefaultsALaterLoadShows
             EXPECT_EQ((f.*c.box).text(), l.defaults ? c.shown : "$12.35");
             EXPECT_FALSE((f.*c.box).visible()) << "every row starts hidden";
         }
-        EXPECT_EQ(vc.TxtCostDFA, l.defaults ? Money::fromTicks(42000) : Money::fromTicks(123500));
-        EXPECT_EQ(vc.TxtCostPCA, l.defaults ? Money::fromTicks(66300) : Money::fromTicks(123500));
+        EXPECT_EQ(vc.TxtCostDFA, l.defaults ? Money::fromTicks(42000) : Money::fromTicks(123450));
+        EXPECT_EQ(vc.TxtCostPCA, l.defaults ? Money::fromTicks(66300) : Money::fromTicks(123450));
     }
 }
 
@@ -153,9 +153,10 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
     }
 }
 
-// What the results take as the confirmation cost is the amount its box shows,
-// whoever put it there, as long as it is an amount above zero.
-TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneItsBoxShows)
+// What the results take as the confirmation cost is the one its box holds
+// accepted: a figure changed elsewhere shows at once, a text being typed
+// counts only once it is left.
+TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneAccepted)
 {
     FrmTestCost& f = form();
     VarCon& vc = program().vc;
@@ -166,18 +167,21 @@ TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneItsBoxShows)
         std::int64_t confirmTicks;
     };
     const Step steps[] = {
-        {"the calculator's figure, written", [&] { f.writeCost(f.TxtCostDFA, "$6.33"); }, "$6.33", 63300},
-        {"entered: the stored cost again", [&] { f.TxtCostDFA_GotFocus(); }, "4.2", 42000},
-        {"typed", [&] { QTest::keyClicks(edit(f.TxtCostDFA), "5.125"); }, "5.125", 51250},
+        {"changed elsewhere", [&] {
+             vc.CostDFA = Money::fromTicks(63300);
+             program().fields.refresh();
+         }, "$6.33", 63300},
+        {"entered: the stored cost", [&] { f.TxtCostDFA_GotFocus(); }, "6.33", 63300},
+        {"typed", [&] { QTest::keyClicks(edit(f.TxtCostDFA), "5.125"); }, "5.125", 63300},
         {"typed over with a refused text", [&] {
              edit(f.TxtCostDFA)->selectAll();
              QTest::keyClicks(edit(f.TxtCostDFA), "0");
-         }, "0", 51250},
+         }, "0", 63300},
         {"typed again and left", [&] {
              edit(f.TxtCostDFA)->selectAll();
              QTest::keyClicks(edit(f.TxtCostDFA), "5.125");
              QTest::keyClick(edit(f.TxtCostDFA), Qt::Key_Tab);
-         }, "$5.13", 51300},
+         }, "$5.13", 51250},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
@@ -191,18 +195,21 @@ TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneItsBoxShows)
     }
 }
 
-TEST_F(TestCostTest, ForwardStoresEveryBoxAsItShowsAndHides)
+// The forward arrow takes the box being typed in; every other box shows its
+// cost already, so no figure of an earlier moment comes back.
+TEST_F(TestCostTest, ForwardTakesTheBoxBeingTypedInAndPutsBackNothing)
 {
     FrmTestCost& f = form();
     typeAndTab(f.TxtCostGP, "4.125");
     ASSERT_EQ(program().vc.CostGP, Money::fromTicks(41250)) << "leaving stores the typed amount";
-    f.writeCost(f.TxtCostEIA, "$3.00");
+    QTest::keyClicks(edit(f.TxtCostEIA), "3");
     program().vc.CostDox = Money::fromTicks(1);
+    program().fields.refresh();
     QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
     EXPECT_FALSE(f.isShown());
-    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(41300)) << "read back from $4.13";
+    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(41250));
     EXPECT_EQ(program().vc.CostEIA, Money::fromTicks(30000));
-    EXPECT_EQ(program().vc.CostDox, Money::fromTicks(20000)) << "the drug boxes are stored too";
+    EXPECT_EQ(program().vc.CostDox, Money::fromTicks(1)) << "a cost changed elsewhere stays";
 }
 
 } // namespace

@@ -1,0 +1,137 @@
+#include "fields/BoundField.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+
+#include <algorithm>
+
+namespace fields {
+
+void Registry::refresh()
+{
+    for (Field* f : fields_)
+        f->show();
+}
+
+Field::Field(Registry& registry, platform::TextBox& box_, OnRefusal onRefusal)
+    : box(box_), registry_(registry), onRefusal_(onRefusal)
+{
+    registry_.fields_.push_back(this);
+    box.GotFocus = [this] { gotFocus(); };
+    box.Validate = [this](bool& cancel) { validate(cancel); };
+    box.LostFocus = [this] { lostFocus(); };
+}
+
+Field::~Field()
+{
+    auto& all = registry_.fields_;
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
+}
+
+// A load starts the box from its design, so what the field wrote before counts
+// only while the box still shows it untouched. An empty field is read as
+// what it stands for (a default, or no figure), never passed over.
+bool Field::typed() { return box.userEdited() || !written_ || box.text() != *written_; }
+
+bool Field::editing() { return box.hasFocus() && typed(); }
+
+// Writing the text the user typed still makes it the field's own.
+void Field::write(const QString& text)
+{
+    if (box.text() != text || box.userEdited())
+        box.setText(text);
+    written_ = text;
+    if (wrote)
+        wrote();
+}
+
+void Field::show()
+{
+    if (!box.form().isLoaded() || editing())
+        return;
+    const bool focused = box.hasFocus();
+    const bool changes = box.text() != figureText(focused);
+    write(figureText(focused));
+    if (focused && changes)
+        box.selectAll();
+}
+
+void Field::drop()
+{
+    if (!box.form().isLoaded())
+        return;
+    write(figureText(box.hasFocus()));
+}
+
+void Field::selectWhole()
+{
+    box.setSelStart(0);
+    box.setSelLength(int(box.text().size()));
+    box.setFocus();
+}
+
+void Field::gotFocus()
+{
+    // Entering the field shows the figure in its editing form; a text the
+    // user typed and did not leave stays.
+    if (!typed())
+        write(figureText(true));
+    selectWhole();
+}
+
+void Field::tell(const QString& message) { box.form().runtime().dialogs().msgBox(message); }
+
+void Field::refused()
+{
+    switch (onRefusal_) {
+    case OnRefusal::Reselect:
+        selectWhole();
+        break;
+    case OnRefusal::PutBack:
+        write(figureText(true));
+        selectWhole();
+        break;
+    case OnRefusal::Keep:
+        break;
+    case OnRefusal::Empty:
+        box.setText({});
+        selectWhole();
+        break;
+    }
+}
+
+void Field::validate(bool& cancel)
+{
+    const bool wasTyped = typed() || box.text().isEmpty();
+    if (!wasTyped ? refusesStanding() : take(box.text(), false)) {
+        cancel = true;
+        refused();
+        return;
+    }
+    if (!wasTyped)
+        return;
+    write(figureText(true));
+    if (taken)
+        taken();
+    registry_.refresh();
+}
+
+// An accepted move has stored the text already; any other leaves it behind.
+void Field::lostFocus() { write(figureText(false)); }
+
+bool Field::accept()
+{
+    if (!box.form().isLoaded() || !(typed() || box.text().isEmpty()))
+        return true;
+    const bool accepted = !take(box.text(), true);
+    drop();
+    if (accepted) {
+        if (taken)
+            taken();
+        registry_.refresh();
+    }
+    return accepted;
+}
+
+} // namespace fields

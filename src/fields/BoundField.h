@@ -1,0 +1,184 @@
+#pragma once
+// A field bound to one figure of the program: the one way every question and
+// setting field shows, checks and takes its figure.
+//
+// The figure (a member of the model state, or a form's own value) is the one
+// copy. The field shows it in the field's format whenever the field is
+// refreshed, unless the user is editing it: the field holds the focus and
+// its text is not the one it wrote. An edit reaches the figure only once it
+// is accepted: its checks pass when the field is left, or the form's forward
+// command accepts it. A refused text never reaches the figure; a text left
+// without either (a close box, Escape, a Back that does not store, a field
+// hidden under the focus) is dropped, and the field shows its figure again.
+//
+// Every bound field of the program is listed in one Registry; whoever
+// changes a figure behind the fields' backs (a load writing defaults, a
+// calculator, a review put back) refreshes them all.
+
+#include "platform/Control.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace fields {
+
+class Field;
+
+class Registry {
+public:
+    // Every loaded field that the user is not editing shows its figure.
+    void refresh();
+
+private:
+    friend class Field;
+    std::vector<Field*> fields_;
+};
+
+// What a field does with a refused text once the user has been told.
+enum class OnRefusal {
+    Reselect,  // the typed text stays, selected
+    PutBack,   // the figure comes back, selected
+    Keep,      // the typed text stays as it is
+    Empty,     // the text is emptied, the focus stays
+};
+
+// How a typed text reads: the figure it stands for, or the refusal's message.
+// A reading may also give the number read before a range refused it, and
+// the text as it was read (a percentage as the fraction it stands for),
+// which the field shows from then on; empty when the text stands as typed.
+template <class T>
+struct Reading {
+    std::optional<T> value;
+    QString refusal;
+    std::optional<T> read;
+    QString readAs;
+    static Reading accept(T v, QString readAs = {}) { return {v, {}, v, std::move(readAs)}; }
+    static Reading refuse(QString message) { return {std::nullopt, std::move(message), std::nullopt, {}}; }
+    static Reading outOfRange(QString message, T read, QString readAs)
+    {
+        return {std::nullopt, std::move(message), read, std::move(readAs)};
+    }
+};
+
+class Field {
+public:
+    Field(const Field&) = delete;
+    Field& operator=(const Field&) = delete;
+    virtual ~Field();
+
+    platform::TextBox& box;
+
+    // The figure in the field's format (its editing form while it holds the
+    // focus), unless the user is editing it.
+    void show();
+    // Whether the field's text is the user's: typed since the field last
+    // wrote its figure, or not the text it wrote.
+    bool typed();
+    bool editing();
+    // The handlers every bound field has.
+    void gotFocus();
+    void validate(bool& cancel);
+    void lostFocus();
+    // The form's forward command: a typed text that passes the checks is
+    // stored, any other is dropped. False when a typed text was refused.
+    bool accept();
+    // The typed text goes; the field shows its figure.
+    void drop();
+    // Selects the whole text and gives the field the focus.
+    void selectWhole();
+
+    // Runs after the field wrote its figure's text.
+    std::function<void()> wrote;
+    // Runs after an edit was accepted and stored in the figure.
+    std::function<void()> taken;
+
+protected:
+    Field(Registry& registry, platform::TextBox& box, OnRefusal onRefusal);
+    // The figure's text: the editing form while the field holds the focus.
+    virtual QString figureText(bool editingForm) = 0;
+    // Reads the text and stores it when every check passes; true when it is
+    // refused, the user told unless quiet. A quiet reading, the forward
+    // command's, leaves the further check to that command's own checks.
+    virtual bool take(const QString& text, bool quiet) = 0;
+    // The checks of a field left untouched, over its figure as it stands;
+    // true when refused, the user told.
+    virtual bool refusesStanding() = 0;
+    void tell(const QString& message);
+
+private:
+    void write(const QString& text);
+    void refused();
+
+    Registry& registry_;
+    OnRefusal onRefusal_;
+    std::optional<QString> written_;
+};
+
+// A field of one figure of type T.
+template <class T>
+class Bound : public Field {
+public:
+    struct Format {
+        std::function<QString(T)> shown;
+        std::function<QString(T)> edited;  // empty: as shown
+        std::function<Reading<T>(const QString&)> read;
+        // The refusal of a figure the field shows but would not take (a
+        // count not given yet); empty: every figure it shows stands.
+        std::function<std::optional<QString>(T)> standing = {};
+    };
+
+    Bound(Registry& registry, platform::TextBox& box, T& figure, Format format,
+          OnRefusal onRefusal = OnRefusal::Reselect)
+        : Field(registry, box, onRefusal), figure(figure), format_(std::move(format))
+    {
+    }
+
+    T& figure;
+
+    // A further check over the number read (also one out of range, then
+    // outOfRange is true), or over the figure when the field is left
+    // untouched. True refuses; the check has told the user itself.
+    std::function<bool(T read, bool outOfRange)> refuses;
+
+    QString textOf(T v) { return format_.shown(v); }
+
+protected:
+    QString figureText(bool editingForm) override
+    {
+        return editingForm && format_.edited ? format_.edited(figure) : format_.shown(figure);
+    }
+
+    bool take(const QString& text, bool quiet) override
+    {
+        const Reading<T> r = format_.read(text);
+        if (quiet && !r.value)
+            return true;
+        if (!r.readAs.isEmpty() && !quiet)
+            box.setText(r.readAs);
+        if (!r.value)
+            tell(r.refusal);
+        const bool further = !quiet && refuses && r.read && refuses(*r.read, !r.value);
+        if (!r.value || further)
+            return true;
+        figure = *r.value;
+        return false;
+    }
+
+    bool refusesStanding() override
+    {
+        if (format_.standing)
+            if (std::optional<QString> message = format_.standing(figure)) {
+                tell(*message);
+                return true;
+            }
+        return refuses && refuses(figure, false);
+    }
+
+private:
+    Format format_;
+};
+
+} // namespace fields
