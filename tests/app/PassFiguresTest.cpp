@@ -61,7 +61,7 @@ std::vector<WalkCase> LeavingEachForm::walks()
     reviewed.reviewEiaSens = "0.6";
     noConfirmCost.confirmCost.clear();
     // A new pass starts from the defaults: only its own figures count.
-    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}, {}};
+    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}, {}, {}, {}};
     const auto nothing = [](T&) {};
     // A menu's "Back/Return to Main", then a new pass with other figures.
     const auto backToMainThen = [](auto form, auto item, const Figures& next) {

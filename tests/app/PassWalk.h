@@ -16,15 +16,17 @@ using testsupport::whenModal;
 // What the user settles on in a pass, beyond the answers of the question forms.
 struct Figures {
     QString programme;      // the acceptance programme answered on the question forms
-    QString sensitivity;    // typed for the screening test on its row of characteristics
-    QString testCost;       // typed for the screening test on the same row
-    QString confirmCost;    // typed on the unit-cost window that the answer Yes opens
-    QString reviewEiaSens;  // typed for EIA in the switch step's review
-    QString reviewEiaCost;  // typed for EIA's test cost in the same review
+    QString sensitivity;       // typed for the screening test on its row of characteristics
+    QString testCost;          // typed for the screening test on the same row
+    QString confirmCost;       // typed on the unit-cost window that the answer Yes opens
+    QString reviewEiaSens;     // typed for EIA in the switch step's review
+    QString reviewEiaCost;     // typed for EIA's test cost in the same review
+    QString specificity;       // typed for the screening test on its row of characteristics
+    QString reviewPcrEiaCost;  // typed for PCR on EIA's cost in the review, where it is not locked
 };
 
-const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}, {}};
-const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}, {}};
+const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}, {}, {}, {}};
+const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}, {}, {}, {}};
 
 using Captions = QMap<QString, QString>;
 
@@ -125,7 +127,9 @@ protected:
         FrmSenSpec& f = program().FrmSenSpec();
         bringUp(f);
         const std::pair<platform::TextBox*, QString> typed[] = {
-            {&f.sensitivityField(screeningRow()), fig.sensitivity}, {&f.testCostField(screeningRow()), fig.testCost}};
+            {&f.sensitivityField(screeningRow()), fig.sensitivity},
+            {&f.specificityField(screeningRow()), fig.specificity},
+            {&f.testCostField(screeningRow()), fig.testCost}};
         for (const auto& [field, text] : typed) {
             if (text.isEmpty())
                 continue;
@@ -161,8 +165,10 @@ protected:
             if (!fig.sensitivity.isEmpty()) {
                 EXPECT_EQ(sens.text(), fig.sensitivity) << "the review shows the sensitivity in use";
             }
-            const std::pair<platform::TextBox*, QString> typed[] = {{&review.TxtEIASens, fig.reviewEiaSens},
-                                                                    {&review.txtTestCostEia, fig.reviewEiaCost}};
+            const std::pair<platform::TextBox*, QString> typed[] = {
+                {&review.TxtEIASens, fig.reviewEiaSens},
+                {&review.txtTestCostEia, fig.reviewEiaCost},
+                {&review.txtTestCostEIAPCR, fig.reviewPcrEiaCost}};
             for (const auto& [field, text] : typed) {
                 if (text.isEmpty())
                     continue;

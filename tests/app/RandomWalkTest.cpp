@@ -8,9 +8,9 @@
 // program; after every switch step the four result screens must show what a
 // freshly started program shows when given only those figures.
 //
-// RANDOM_WALKS sets the number of seeds walked after the fixed ones (default
-// 0), RANDOM_WALK_SEED the first of them (default 1). A failure prints the
-// seed and every step taken.
+// The tests walk a few fixed seeds. RANDOM_WALKS=n walks n more seeds from
+// RANDOM_WALK_SEED (default 1) in SeededWalkOnRequest; a failure prints the
+// seed and every step taken, to be walked again by those two variables.
 
 #include "PassWalk.h"
 #include "support/LocaleScope.h"
@@ -49,7 +49,8 @@ class PassAccount {
 public:
     void newPass(const QString& programme)
     {
-        accepted_ = Figures{programme, {}, {}, {}, {}, {}};
+        accepted_ = Figures{};
+        accepted_.programme = programme;
         review_.reset();
     }
     void accept(QString Figures::*figure, const QString& text) { (review_ ? *review_ : accepted_).*figure = text; }
@@ -88,43 +89,54 @@ struct WalkedField {
     const char* name;
     QString Figures::*figure;
     std::vector<QString> valid, refused;
+    // A refused figure that first asks whether to change the positivity or
+    // this figure; the walk answers 2, this figure.
+    QString asksWhichToChange = {};
+    // Whether the rules lock the field for the programme: nothing typed counts.
+    bool (*locked)(const acceptance::Programme&) = nullptr;
 };
 
 const std::vector<QString> kRefusedCosts{"0", "-3", "abc", "$5", "", "2000000"};
 const WalkedField kSensitivity{"screening sensitivity", &Figures::sensitivity, {"0.92", "0.8", "0.95"},
                                {"abc", "0.5", "0", "-1", ""}};
+const WalkedField kSpecificity{"screening specificity", &Figures::specificity, {"0.99", "0.985"}, {"abc", "0.95"},
+                               "0.95"};
 const WalkedField kTestCost{"screening test cost", &Figures::testCost, {"4.10", "9.10", "12"}, kRefusedCosts};
 const WalkedField kConfirmCost{"confirmation cost", &Figures::confirmCost, {"7.25", "5", "8.5"}, kRefusedCosts};
 const WalkedField kReviewEiaSens{"review EIA sensitivity", &Figures::reviewEiaSens, {"0.6", "0.9", "0.75"},
                                  {"abc", "0.5", "0.98", ""}};
 const WalkedField kReviewEiaCost{"review EIA cost", &Figures::reviewEiaCost, {"5.55", "3"}, kRefusedCosts};
+// One cost for both PCR retests: locked in the review when either is in use.
+const WalkedField kReviewPcrEiaCost{"review PCR on EIA cost", &Figures::reviewPcrEiaCost, {"5.55", "12"},
+                                    kRefusedCosts, {}, [](const acceptance::Programme& p) {
+                                        return p.figures["ngz"].toString().startsWith("PCR");
+                                    }};
 
 // The stages of a pass; each is left by one of the ways of its table.
 enum class Stage { Console, Preview, Population, TestView, Testing, Confirm, Percent, DrugCosts, Results, Comparison };
+const char* const kStageNames[] = {"console",      "preview",   "population", "test characteristics", "test selection",
+                                   "confirmation", "treatment", "drug costs", "results",              "comparison"};
 
 class RandomWalk : public paths::PassWalk {
 public:
-    struct Way {
-        const char* name;
-        std::function<Stage(RandomWalk&)> go;
-        bool (*offered)(RandomWalk&) = nullptr;  // when not every time
-    };
-
-    // Walks `passes` switch steps from start-up, then compares each with a fresh program.
+    // Walks from start-up until `switchSteps` switch steps are done, then
+    // compares each with a fresh program.
     void walk(unsigned seed, int switchSteps)
     {
         rng.seed(seed);
         account = {};
+        pass = {};
         steps.clear();
         snapshots.clear();
         leftOpen.clear();
-        passOpen = populationTyped = percentTyped = drugCostsTyped = calculatorOpen = false;
+        stopped = false;
+        heldAnswer.reset();
         startUpToConsole();
         Stage stage = Stage::Console;
-        for (int step = 0; step < 400 && snapshots.size() < std::size_t(switchSteps) && !HasFatalFailure(); ++step)
+        for (int step = 0; step < 400 && int(snapshots.size()) < switchSteps && !stopped && !HasFatalFailure(); ++step)
             stage = leave(stage);
-        ASSERT_FALSE(HasFatalFailure()) << replay(seed);
-        ASSERT_EQ(snapshots.size(), std::size_t(switchSteps)) << replay(seed);
+        EXPECT_FALSE(stopped || HasFatalFailure()) << replay(seed);
+        EXPECT_TRUE(stopped || int(snapshots.size()) == switchSteps) << replay(seed);
         leftOpen.clear();
         for (const auto& [accepted, walked] : snapshots) {
             const Captions fresh = freshFor(accepted);
@@ -136,157 +148,145 @@ public:
     }
 
 private:
+    using W = RandomWalk;
+
+    // The ways out of the characteristics (the test view and the review)
+    // and of the unit-cost window; Escape leaves none of them, so their
+    // forward arrow follows it.
+    struct FormWay {
+        const char* name;
+        void (*leave)(platform::Form&);
+        bool reviewKeeps;  // whether the review keeps what was typed in it
+    };
+    static void press(platform::Form& f, const char* button)
+    {
+        click(*dynamic_cast<platform::CommandButton*>(testsupport::controlNamed(f, button)));
+    }
+    static inline const FormWay kForward{"forward arrow", [](platform::Form& f) { press(f, "cmdNext"); }, true};
+    static inline const FormWay kBack{"Back arrow", [](platform::Form& f) { press(f, "cmdBack"); }, false};
+    static inline const FormWay kCloseBox{"close box", [](platform::Form& f) { closeBox(f); }, false};
+    static inline const FormWay kEscape{"Escape, then the forward arrow",
+                                        [](platform::Form& f) {
+                                            key(f, Qt::Key_Escape);
+                                            press(f, "cmdNext");
+                                        },
+                                        true};
+    static inline const FormWay kLeftOpen{"left open", nullptr, true};
+    using FormWays = std::vector<const FormWay*>;
+    static inline const FormWays kTestViewWays{&kForward, &kBack, &kCloseBox, &kEscape, &kLeftOpen};
+    static inline const FormWays kReviewWays{&kForward, &kBack, &kCloseBox, &kEscape};
+    static inline const FormWays kUnitCostWays{&kForward, &kCloseBox, &kEscape};
+
+    struct Way {
+        Stage from;
+        const char* name;
+        Stage (*go)(W&);
+        bool (*offered)(W&) = nullptr;  // when not every time
+    };
+
+    // The ways out of each stage; the first of a stage's ways goes on.
+    static const std::vector<Way>& ways()
+    {
+        static const std::vector<Way> table{
+            {Stage::Console, "enter the questionnaire", [](W& w) { return w.enterQuestionnaire(); }},
+            {Stage::Preview, "forward arrow", [](W& w) { return w.previewForward(false); }},
+            {Stage::Preview, "menu Forward", [](W& w) { return w.previewForward(true); }},
+            {Stage::Preview, "calculator: GenProbe worked out, y, its forward arrow",
+             [](W& w) { return w.openCalculator(true); }, [](W& w) { return w.genProbe() && !w.pass.calculatorOpen; }},
+            {Stage::Preview, "calculator opened and left open", [](W& w) { return w.openCalculator(false); },
+             [](W& w) { return !w.pass.calculatorOpen; }},
+            {Stage::Preview, "probabilities left by their forward arrow", [](W& w) { return w.probabilities(true); }},
+            {Stage::Preview, "probabilities left open", [](W& w) { return w.probabilities(false); }},
+            {Stage::Population, "Continue", [](W& w) { return w.populationContinue(); }},
+            {Stage::Population, "Back (F2) to the console, figures kept", [](W& w) { return w.populationBack(); }},
+            {Stage::TestView, "figures typed, then a way out", [](W& w) { return w.testView(); }},
+            {Stage::Testing, "forward arrow", [](W& w) { return w.testingForward(false); }},
+            {Stage::Testing, "menu Forward", [](W& w) { return w.testingForward(true); }},
+            {Stage::Testing, "Back arrow", [](W& w) { return w.testingBack(false); }},
+            {Stage::Testing, "menu Back to Screening Test", [](W& w) { return w.testingBack(true); }},
+            {Stage::Testing, "menu Back to Main", [](W& w) { return w.backToMain(w.program().FrmTesting()); }},
+            {Stage::Confirm, "answered, forward arrow", [](W& w) { return w.confirm(true, true); }},
+            {Stage::Confirm, "answered, Back arrow", [](W& w) { return w.confirm(true, false); }},
+            {Stage::Confirm, "the answer kept, forward arrow", [](W& w) { return w.confirm(false, true); },
+             [](W& w) { return w.heldAnswer == std::optional<bool>(w.confirms()); }},
+            {Stage::Percent, "OK", [](W& w) { return w.percentOk(); }},
+            {Stage::Percent, "menu Back to Confirm Test", [](W& w) { return w.percentBackToConfirm(); }},
+            {Stage::Percent, "menu Back to Main", [](W& w) { return w.backToMain(w.program().FrmQuestPercent()); }},
+            {Stage::DrugCosts, "agree", [](W& w) { return w.drugCostsAgree(); }},
+            {Stage::DrugCosts, "Back arrow", [](W& w) { return w.drugCostsBack(); }},
+            {Stage::Results, "switch step", [](W& w) { return w.switchStep(); }},
+            {Stage::Results, "Back arrow", [](W& w) { return w.resultsBack(); }},
+            {Stage::Results, "Return to Main (Ctrl+R)", [](W& w) { return w.returnToMain(); }},
+            {Stage::Comparison, "F-keys, then Return to Main (Ctrl+R)", [](W& w) { return w.fKeys(), w.returnToMain(); }},
+            {Stage::Comparison, "F-keys, F4, the results' Back arrow",
+             [](W& w) { return w.fKeys(), key(w.current(), Qt::Key_F4), w.resultsBack(); }},
+        };
+        return table;
+    }
+
     std::mt19937 rng;
     PassAccount account;
+    // What the walk has done in this pass, for what the forms show when it comes back.
+    struct PassSteps {
+        bool open = false, populationTyped = false, percentTyped = false, drugCostsTyped = false;
+        bool calculatorOpen = false;
+    } pass;
+    // The confirmation form's answer, kept across passes until the form is unloaded.
+    std::optional<bool> heldAnswer;
     std::vector<std::string> steps;
     std::vector<std::pair<Figures, Captions>> snapshots;
-    bool passOpen = false, populationTyped = false, percentTyped = false, drugCostsTyped = false;
-    bool calculatorOpen = false;
+    bool stopped = false;  // the program went where the rules do not lead
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
     template <typename T> const T& pickFrom(const std::vector<T>& v) { return v[std::size_t(pick(int(v.size())))]; }
     void note(const std::string& s) { steps.push_back(s); }
     bool genProbe() const { return prog.figures["test"].toString() == "GenProbe"; }
+    FrmSenSpec& senSpec() { return program().FrmSenSpec(); }
 
     Stage leave(Stage stage)
     {
         std::vector<const Way*> offered;
-        for (const Way& w : ways().at(stage))
-            if (!w.offered || w.offered(*this))
+        for (const Way& w : ways())
+            if (w.from == stage && (!w.offered || w.offered(*this)))
                 offered.push_back(&w);
-        // The first way of each table, the way on, is taken every other time,
-        // so that a walk reaches the switch step often enough.
+        // The way on every other time, so that a walk reaches the switch step often enough.
         const Way& way = pick(2) ? *offered.front() : *offered[std::size_t(pick(int(offered.size())))];
-        note(std::string(stageName(stage)) + ": " + way.name + "   [on screen: " +
+        note(std::string(kStageNames[int(stage)]) + ": " + way.name + "   [on screen: " +
              formsOnScreen().join(' ').toStdString() + ']');
         return way.go(*this);
     }
 
-    // --- the ways out of each stage -----------------------------------------------------------------
-
-    static const std::map<Stage, std::vector<Way>>& ways()
+    // Whether the way led where the rules lead; the walk stops where it did not.
+    bool reached(platform::Form& form)
     {
-        using W = RandomWalk;
-        static const std::map<Stage, std::vector<Way>> table{
-            {Stage::Console, {{"enter the questionnaire", [](W& w) { return w.enterQuestionnaire(); }}}},
-            {Stage::Preview,
-             {{"forward arrow", [](W& w) { return w.previewForward(false); }},
-              {"menu Forward", [](W& w) { return w.previewForward(true); }},
-              {"calculator: GenProbe worked out, y, its forward arrow",
-               [](W& w) {
-                   w.openCalculator();
-                   w.calculatorTakesGenProbe();
-                   return Stage::Preview;
-               },
-               [](W& w) { return w.genProbe() && !w.calculatorOpen; }},
-              {"calculator opened and left open",
-               [](W& w) {
-                   w.openCalculator();
-                   return Stage::Preview;
-               },
-               [](W& w) { return !w.calculatorOpen; }},
-              {"probabilities left by their forward arrow", [](W& w) { return w.probabilities(true); }},
-              {"probabilities left open", [](W& w) { return w.probabilities(false); }}}},
-            {Stage::Population,
-             {{"Continue", [](W& w) { return w.populationContinue(); }},
-              {"Back (F2) to the console, figures kept", [](W& w) { return w.populationBack(); }}}},
-            {Stage::TestView,
-             {{"forward arrow", [](W& w) { return w.leaveTestView([](W& t) { click(t.senSpec().cmdNext); }); }},
-              {"Back arrow", [](W& w) { return w.leaveTestView([](W& t) { click(t.senSpec().cmdBack); }); }},
-              {"close box", [](W& w) { return w.leaveTestView([](W& t) { closeBox(t.senSpec()); }); }},
-              {"Escape, then the forward arrow",
-               [](W& w) {
-                   return w.leaveTestView([](W& t) {
-                       key(t.senSpec(), Qt::Key_Escape);
-                       click(t.senSpec().cmdNext);
-                   });
-               }},
-              {"left open", [](W& w) { return w.leaveTestView(nullptr); }}}},
-            {Stage::Testing,
-             {{"forward arrow", [](W& w) { return w.testingForward(false); }},
-              {"menu Forward", [](W& w) { return w.testingForward(true); }},
-              {"Back arrow", [](W& w) { return w.testingBack(false); }},
-              {"menu Back to Screening Test", [](W& w) { return w.testingBack(true); }},
-              {"menu Back to Main", [](W& w) { return w.backToMain(w.program().FrmTesting(), w.program().FrmTesting().mnuMain); }}}},
-            {Stage::Confirm,
-             {{"answered, forward arrow", [](W& w) { return w.confirm(true); }},
-              {"answered, Back arrow", [](W& w) { return w.confirm(false); }}}},
-            {Stage::Percent,
-             {{"OK", [](W& w) { return w.percentOk(); }},
-              {"menu Back to Confirm Test", [](W& w) { return w.percentBackToConfirm(); }},
-              {"menu Back to Main",
-               [](W& w) { return w.backToMain(w.program().FrmQuestPercent(), w.program().FrmQuestPercent().mnuMain); }}}},
-            {Stage::DrugCosts,
-             {{"agree", [](W& w) { return w.drugCostsAgree(); }},
-              {"Back arrow", [](W& w) { return w.drugCostsBack(); }}}},
-            {Stage::Results,
-             {{"switch step", [](W& w) { return w.switchStep(); }},
-              {"Back arrow", [](W& w) { return w.resultsBack(); }},
-              {"Return to Main (Ctrl+R)", [](W& w) { return w.returnToMain(w.program().FrmScrResult()); }}}},
-            {Stage::Comparison,
-             {{"F-keys, then Return to Main (Ctrl+R)",
-               [](W& w) {
-                   w.fKeys();
-                   return w.returnToMain(w.current());
-               }},
-              {"F-keys, F4, the results' Back arrow",
-               [](W& w) {
-                   w.fKeys();
-                   key(w.current(), Qt::Key_F4);
-                   return w.resultsBack();
-               }}}},
-        };
-        return table;
-    }
-
-    // The review's ways out, and whether each keeps what was typed in it.
-    struct ReviewWay {
-        const char* name;
-        void (*leave)(FrmSenSpec&);
-        bool keeps;
-    };
-    static constexpr ReviewWay kReviewWays[] = {
-        {"forward arrow", [](FrmSenSpec& f) { click(f.cmdNext); }, true},
-        {"Back arrow", [](FrmSenSpec& f) { click(f.cmdBack); }, false},
-        {"close box", [](FrmSenSpec& f) { closeBox(f); }, false},
-        {"Escape, then the forward arrow",
-         [](FrmSenSpec& f) {
-             key(f, Qt::Key_Escape);
-             click(f.cmdNext);
-         },
-         true},
-    };
-    static constexpr std::size_t kReviewCloseBox = 2;
-
-    static const char* stageName(Stage s)
-    {
-        const char* const names[] = {"console", "preview", "population", "test characteristics", "test selection",
-                                     "confirmation", "treatment", "drug costs", "results", "comparison"};
-        return names[int(s)];
+        if (!form.isShown()) {
+            ADD_FAILURE() << form.name().toStdString() << " should be on screen, and is not";
+            stopped = true;
+        }
+        return !stopped;
     }
 
     // --- typing ----------------------------------------------------------------------------------
 
     // Types into the field by an input kind drawn from the table; returns it.
     // A kind that ends by closing the form leaves the closing to the caller.
-    Input typeInto(platform::TextBox& field, const WalkedField& walked, bool mayClose)
+    Input typeInto(platform::TextBox& field, const WalkedField& walked)
     {
-        Input in = kInputs[pick(int(std::size(kInputs)))];
-        if (closesTheForm(in) && !mayClose)
-            in = Input::Valid;
+        const Input in = kInputs[pick(int(std::size(kInputs)))];
         const QString valid = pickFrom(walked.valid), refused = pickFrom(walked.refused);
         std::ostringstream what;
         what << "  " << walked.name << ": " << kInputNames[int(in)];
-        if (in == Input::Untouched) {
-            note(what.str());
-            return in;
-        }
-        enter(field);
+        if (in != Input::Untouched && walked.locked && walked.locked(prog))
+            return typeIntoLocked(field, walked);
+        if (in != Input::Untouched)
+            enter(field);
         if (in == Input::RefusedThenValid || in == Input::RefusedThenClosed) {
             what << " \"" << refused.toStdString() << '"';
             // Entering the field selected its text: the refused figure, even
             // an empty one, takes its place.
             QTest::keyClick(field.widget(), Qt::Key_Backspace);
+            if (refused == walked.asksWhichToChange)
+                dialogs.type("2");
             QTest::keyClicks(field.widget(), refused);
             QTest::keyClick(field.widget(), Qt::Key_Tab);
             EXPECT_TRUE(field.hasFocus()) << walked.name << " took \"" << refused.toStdString() << '"';
@@ -306,7 +306,40 @@ private:
         return in;
     }
 
-    // A figure of the programme typed into the question form's field, after
+    // A locked field takes no focus; should it take one, what is typed there
+    // does not count.
+    Input typeIntoLocked(platform::TextBox& field, const WalkedField& walked)
+    {
+        click(field);
+        const bool tookFocus = field.hasFocus();
+        note(std::string("  ") + walked.name + (tookFocus ? ": locked, but took \"5.55\"" : ": locked"));
+        if (tookFocus)
+            typeAndTab(field, "5.55");
+        return Input::Untouched;
+    }
+
+    // The fields in turn, then a way out drawn from `waysOut`; a field left
+    // half-typed or refused is left by the close box.
+    const FormWay& typeThenLeave(platform::Form& form,
+                                 std::initializer_list<std::pair<const WalkedField*, platform::TextBox*>> fields,
+                                 const FormWays& waysOut, const char* formName)
+    {
+        const FormWay* way = pickFrom(waysOut);
+        for (const auto& [walked, field] : fields)
+            if (closesTheForm(typeInto(*field, *walked))) {
+                way = &kCloseBox;
+                break;
+            }
+        note(std::string("  ") + formName + ": " + way->name);
+        if (way->leave) {
+            bringUp(form);
+            way->leave(form);
+            QCoreApplication::processEvents();
+        }
+        return *way;
+    }
+
+    // A figure of the programme typed into a question form's field, after
     // a refused one now and then.
     void typeAnswer(platform::TextBox& field, const QString& text, const std::vector<QString>& refused)
     {
@@ -316,21 +349,19 @@ private:
             typeAndTab(field, bad);
             EXPECT_TRUE(field.hasFocus()) << field.name().toStdString() << " took \"" << bad.toStdString() << '"';
         }
-        typeAndTab(field, text);
+        typeAndTab(field, testsupport::localDecimals(text));
     }
 
     // --- the stages ------------------------------------------------------------------------------
 
-    FrmSenSpec& senSpec() { return program().FrmSenSpec(); }
-
     Stage enterQuestionnaire()
     {
-        if (!passOpen) {
+        if (!pass.open) {
             const QString name = pick(2) ? "gp_pcr_confirm" : "pcrc_noconfirm";
-            use(Figures{name, {}, {}, {}, {}, {}});
             account.newPass(name);
+            use(account.accepted());
             note("new pass: " + name.toStdString());
-            passOpen = true;
+            pass.open = true;
         }
         consoleToPreview("Springfield");
         return Stage::Preview;
@@ -344,11 +375,14 @@ private:
         return Stage::Population;
     }
 
-    void openCalculator()
+    Stage openCalculator(bool workOut)
     {
         choose(program().FrmInitQuest(), program().FrmInitQuest().mnuTestCostCalculator);
-        calculatorOpen = true;
+        pass.calculatorOpen = true;
         leftOpen << "FrmDraftCostTest";
+        if (workOut)
+            calculatorTakesGenProbe();
+        return Stage::Preview;
     }
 
     // GenProbe's cost worked out (40 tests and 4 controls per batch, 2
@@ -371,18 +405,18 @@ private:
         bringUp(calc);
         click(calc.cmdNext);
         account.accept(&Figures::testCost, "8");
-        calculatorOpen = false;
+        pass.calculatorOpen = false;
         leftOpen.removeAll("FrmDraftCostTest");
     }
 
     Stage probabilities(bool forward)
     {
         choose(program().FrmInitQuest(), program().FrmInitQuest().mnuProbabilities);
+        leftOpen.removeAll("FrmSenSpec");
         if (forward) {
             bringUp(senSpec());
             click(senSpec().cmdNext);
-            leftOpen.removeAll("FrmSenSpec");
-        } else if (!leftOpen.contains("FrmSenSpec")) {
+        } else {
             leftOpen << "FrmSenSpec";
         }
         return Stage::Preview;
@@ -392,16 +426,16 @@ private:
     {
         FrmQuestPop& pop = program().FrmQuestPop();
         bringUp(pop);
-        if (!populationTyped) {
+        if (!pass.populationTyped) {
             const QJsonArray counts = prog.figures["NoFem"].toArray(), rates = prog.figures["PerFem"].toArray();
             platform::TextBox* const countFields[] = {&pop.txtNoFem18, &pop.txtNoFem1825, &pop.txtNoFem25};
             platform::TextBox* const rateFields[] = {&pop.txtPerFem18, &pop.txtPerFem1825, &pop.txtPerFem25};
             enter(pop.txtNoFem18);
             for (int g = 0; g < 3; ++g)
-                typeAnswer(*countFields[g], testsupport::localDecimals(QString::number(counts[g].toDouble())), {"abc", "-5", "20000000"});
+                typeAnswer(*countFields[g], QString::number(counts[g].toDouble()), {"abc", "-5", "20000000"});
             for (int g = 0; g < 3; ++g)
-                typeAnswer(*rateFields[g], testsupport::localDecimals(QString::number(rates[g].toDouble())), {"abc", "-1"});
-            populationTyped = true;
+                typeAnswer(*rateFields[g], QString::number(rates[g].toDouble()), {"abc", "-1"});
+            pass.populationTyped = true;
         }
         click(pop.cmdContinue);
         return testingChooses();
@@ -413,41 +447,28 @@ private:
         return Stage::Console;
     }
 
-    // The pair chosen on the test selection: its rows of characteristics
-    // come up, where the walk types the screening test's figures.
+    // The pair chosen on the test selection: its rows of characteristics come up.
     Stage testingChooses()
     {
         leftOpen.removeAll("FrmSenSpec");
         chooseThePair();
-        bringUp(senSpec());
         return Stage::TestView;
     }
 
-    Stage leaveTestView(void (*leave)(RandomWalk&))
+    Stage testView()
     {
-        bool closed = false;
-        for (const WalkedField* f : {&kSensitivity, &kTestCost}) {
-            platform::TextBox& field = f == &kSensitivity ? senSpec().sensitivityField(screeningRow())
-                                                          : senSpec().testCostField(screeningRow());
-            if (closesTheForm(typeInto(field, *f, true))) {
-                closed = true;
-                break;
-            }
+        if (pass.calculatorOpen && genProbe()) {
+            note("  the calculator, left open, works out GenProbe while the characteristics are up");
+            calculatorTakesGenProbe();
         }
-        if (calculatorOpen && !closed) {
-            if (genProbe()) {
-                note("  the calculator, left open, works out GenProbe");
-                calculatorTakesGenProbe();
-            }
-        }
-        if (closed) {
-            note("  close box");
-            closeBox(senSpec());
-        } else if (leave) {
-            leave(*this);
-        } else {
+        FrmSenSpec& f = senSpec();
+        const FormWay& way = typeThenLeave(f,
+                                           {{&kSensitivity, &f.sensitivityField(screeningRow())},
+                                            {&kSpecificity, &f.specificityField(screeningRow())},
+                                            {&kTestCost, &f.testCostField(screeningRow())}},
+                                           kTestViewWays, "characteristics");
+        if (&way == &kLeftOpen)
             leftOpen << "FrmSenSpec";
-        }
         return Stage::Testing;
     }
 
@@ -456,6 +477,7 @@ private:
         FrmTesting& testing = program().FrmTesting();
         bringUp(testing);
         menu ? choose(testing, testing.mnuForward) : click(testing.cmdNext);
+        reached(program().FrmConfirm());
         return Stage::Confirm;
     }
 
@@ -469,15 +491,16 @@ private:
         return testingChooses();
     }
 
-    Stage backToMain(platform::Form& form, platform::MenuItem& item)
+    // "Back to Main" from the form's menu, or "Return to Main" from a result screen.
+    template <typename Form> Stage backToMain(Form& form)
     {
-        choose(form, item);
+        choose(form, form.mnuMain);
         return passEnds();
     }
 
-    Stage returnToMain(platform::Form& form)
+    Stage returnToMain()
     {
-        key(form, Qt::Key_R, Qt::ControlModifier);
+        key(current(), Qt::Key_R, Qt::ControlModifier);
         return passEnds();
     }
 
@@ -485,42 +508,27 @@ private:
     {
         leftOpen.clear();
         expectOnScreen({"FrmConsole"});
-        passOpen = populationTyped = percentTyped = drugCostsTyped = calculatorOpen = false;
+        pass = {};
         return Stage::Console;
     }
 
-    // The answer of the programme; Yes brings the unit-cost window with the
-    // focus in the confirmation box.
-    Stage confirm(bool forward)
+    // The programme's answer, clicked or kept; Yes clicked brings the
+    // unit-cost window with the focus in the confirmation box.
+    Stage confirm(bool answer, bool forward)
     {
         Program& p = program();
-        if (confirms()) {
+        if (answer && confirms()) {
             answerYes(confirmationBox(), {});
-            FrmTestCost& costs = p.FrmTestCost();
-            const Input in = typeInto(confirmationBox(), kConfirmCost, true);
-            if (closesTheForm(in)) {
-                note("  unit costs: close box");
-                closeBox(costs);
-            } else {
-                const int way = pick(3);
-                note(way == 0 ? "  unit costs: close box" : way == 1 ? "  unit costs: Escape, forward arrow"
-                                                                     : "  unit costs: forward arrow");
-                if (way == 0) {
-                    closeBox(costs);
-                } else {
-                    if (way == 1)
-                        key(costs, Qt::Key_Escape);
-                    bringUp(costs);
-                    click(costs.cmdNext);
-                }
-            }
-        } else {
+            typeThenLeave(p.FrmTestCost(), {{&kConfirmCost, &confirmationBox()}}, kUnitCostWays, "unit costs");
+        } else if (answer) {
             answerConfirmation(false);
         }
+        heldAnswer = confirms();
         FrmConfirm& question = p.FrmConfirm();
         bringUp(question);
         if (!forward) {
             click(question.cmdBack);
+            heldAnswer.reset();
             return Stage::Testing;
         }
         click(question.cmdForward);
@@ -529,12 +537,11 @@ private:
 
     Stage percentOk()
     {
-        if (!percentTyped) {
+        if (!pass.percentTyped)
             percentToDrugCosts(prog);
-            percentTyped = true;
-        } else {
+        else
             clickThrough(program().FrmQuestPercent(), program().FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
-        }
+        pass.percentTyped = true;
         return Stage::DrugCosts;
     }
 
@@ -548,16 +555,15 @@ private:
     {
         FrmQuestDrugCost& drugs = program().FrmQuestDrugCost();
         bringUp(drugs);
-        if (!drugCostsTyped) {
-            const QJsonObject& in = prog.figures;
+        if (!pass.drugCostsTyped) {
             enter(drugs.txtAzi);
-            const std::vector<QString> refused{"abc", "0", "-3"};
-            typeAnswer(drugs.txtAzi, testsupport::localDecimals(in["CostAzi"].toString()), refused);
-            typeAnswer(drugs.txtDox, testsupport::localDecimals(in["CostDox"].toString()), refused);
-            typeAnswer(drugs.txtPID, testsupport::localDecimals(in["CostPID"].toString()), refused);
-            drugCostsTyped = true;
+            for (const auto& [field, figure] : {std::pair{&drugs.txtAzi, "CostAzi"}, std::pair{&drugs.txtDox, "CostDox"},
+                                                std::pair{&drugs.txtPID, "CostPID"}})
+                typeAnswer(*field, prog.figures[figure].toString(), {"abc", "0", "-3"});
+            pass.drugCostsTyped = true;
         }
         click(drugs.cmdAgree);
+        reached(program().FrmScrResult());
         return Stage::Results;
     }
 
@@ -569,9 +575,7 @@ private:
 
     Stage resultsBack()
     {
-        FrmScrResult& results = program().FrmScrResult();
-        bringUp(results);
-        click(results.cmdBack);
+        clickThrough(program().FrmScrResult(), program().FrmScrResult().cmdBack, {"FrmQuestDrugCost"});
         return Stage::DrugCosts;
     }
 
@@ -584,26 +588,16 @@ private:
         account.reviewOpens();
         FrmSenSpec& review = senSpec();
         whenModal(review, [this, &review] {
-            bringUp(review);
-            std::size_t way = std::size_t(pick(int(std::size(kReviewWays))));
-            for (const WalkedField* f : {&kReviewEiaSens, &kReviewEiaCost}) {
-                platform::TextBox& field = f == &kReviewEiaSens ? review.TxtEIASens : review.txtTestCostEia;
-                if (closesTheForm(typeInto(field, *f, true))) {
-                    way = kReviewCloseBox;
-                    break;
-                }
-            }
-            note(std::string("  review: ") + kReviewWays[way].name);
-            account.reviewCloses(kReviewWays[way].keeps);
-            kReviewWays[way].leave(review);
+            const FormWay& way = typeThenLeave(review,
+                                               {{&kReviewEiaSens, &review.TxtEIASens},
+                                                {&kReviewEiaCost, &review.txtTestCostEia},
+                                                {&kReviewPcrEiaCost, &review.txtTestCostEIAPCR}},
+                                               kReviewWays, "review");
+            account.reviewCloses(way.reviewKeeps);
         });
-        FrmScrResult& results = program().FrmScrResult();
-        bringUp(results);
-        click(results.cmdSwitchTo);
-        if (!program().FrmSwitchTo().isShown()) {
-            ADD_FAILURE() << "no comparison after the switch step";
+        clickThrough(program().FrmScrResult(), program().FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+        if (!reached(program().FrmSwitchTo()))
             return Stage::Results;
-        }
         snapshots.emplace_back(account.accepted(), resultCaptions());
         note("  compared: " + describe(account.accepted()));
         return Stage::Comparison;
@@ -630,9 +624,15 @@ private:
     static std::string describe(const Figures& f)
     {
         std::ostringstream s;
-        s << f.programme.toStdString() << " sens=" << f.sensitivity.toStdString()
-          << " cost=" << f.testCost.toStdString() << " confirm=" << f.confirmCost.toStdString()
-          << " reviewEiaSens=" << f.reviewEiaSens.toStdString() << " reviewEiaCost=" << f.reviewEiaCost.toStdString();
+        s << f.programme.toStdString();
+        const std::pair<const char*, QString Figures::*> named[] = {
+            {"sens", &Figures::sensitivity},          {"spec", &Figures::specificity},
+            {"cost", &Figures::testCost},             {"confirm", &Figures::confirmCost},
+            {"reviewEiaSens", &Figures::reviewEiaSens}, {"reviewEiaCost", &Figures::reviewEiaCost},
+            {"reviewPcrEiaCost", &Figures::reviewPcrEiaCost}};
+        for (const auto& [name, figure] : named)
+            if (!(f.*figure).isEmpty())
+                s << ' ' << name << '=' << (f.*figure).toStdString();
         return s.str();
     }
 
@@ -653,31 +653,35 @@ struct Seed {
     const char* knownFault = nullptr;
 };
 const Seed kSeeds[] = {
-    {1},
-    {3},
-    {6},
-    {8},
+    {4},
     {9},
+    {10},
+    {11},
+    {17},
     {2, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
-    {16, "issue 21, fault 2: a GenProbe cost taken in the calculator is written over by the characteristics' "
-         "stale row"},
+    {36, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the characteristics' stale row"},
+    {1, "issue 21, fault 4: the review takes a cost for PCR on EIA, which shares the cost of the retest in use"},
+    {6, "issue 21, fault 5: a specificity refused on the characteristics reaches the model, and the test "
+        "selection's forward arrow refuses to go on"},
 };
 
-class RandomWalkSeed : public RandomWalk, public ::testing::WithParamInterface<Seed> {};
+void PrintTo(const Seed& s, std::ostream* os) { *os << "seed " << s.seed; }
 
-TEST_P(RandomWalkSeed, TheResultScreensShowWhatAFreshProgramShowsForTheAcceptedFigures)
+class SeededWalk : public RandomWalk, public ::testing::WithParamInterface<Seed> {};
+
+TEST_P(SeededWalk, TheResultScreensShowWhatAFreshProgramShowsForTheAcceptedFigures)
 {
     if (GetParam().knownFault)
         GTEST_SKIP() << GetParam().knownFault;
     walk(GetParam().seed, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalkSeed, ::testing::ValuesIn(kSeeds),
+INSTANTIATE_TEST_SUITE_P(Seeds, SeededWalk, ::testing::ValuesIn(kSeeds),
                          [](const auto& info) { return "seed_" + std::to_string(info.param.seed); });
 
-class RandomWalkOnRequest : public RandomWalk {};
+class SeededWalkOnRequest : public RandomWalk {};
 
-TEST_F(RandomWalkOnRequest, MoreSeeds)
+TEST_F(SeededWalkOnRequest, MoreSeeds)
 {
     const char* count = std::getenv("RANDOM_WALKS");
     const char* first = std::getenv("RANDOM_WALK_SEED");
