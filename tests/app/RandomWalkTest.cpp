@@ -220,6 +220,12 @@ private:
             {Stage::Comparison, "F-keys, then Return to Main (Ctrl+R)", [](W& w) { return w.fKeys(), w.returnToMain(); }},
             {Stage::Comparison, "F-keys, F4, the results' Back arrow",
              [](W& w) { return w.fKeys(), key(w.current(), Qt::Key_F4), w.resultsBack(); }},
+            {Stage::Comparison, "F4, Back through the results, drug costs and treatment", [](W& w) {
+                 key(w.current(), Qt::Key_F4);
+                 w.resultsBack();
+                 w.drugCostsBack();
+                 return w.percentBackToConfirm();
+             }},
         };
         return table;
     }
@@ -658,8 +664,8 @@ const Seed kSeeds[] = {
     {10},
     {11},
     {17},
-    {2, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
-    {36, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the characteristics' stale row"},
+    {30, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
+    {74, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the characteristics' stale row"},
     {1, "issue 21, fault 4: the review takes a cost for PCR on EIA, which shares the cost of the retest in use"},
     {6, "issue 21, fault 5: a specificity refused on the characteristics reaches the model, and the test "
         "selection's forward arrow refuses to go on"},
