@@ -135,16 +135,18 @@ public:
         Stage stage = Stage::Console;
         for (int step = 0; step < 400 && int(snapshots.size()) < switchSteps && !stopped && !HasFatalFailure(); ++step)
             stage = leave(stage);
-        EXPECT_FALSE(stopped || HasFatalFailure()) << replay(seed);
-        EXPECT_TRUE(stopped || int(snapshots.size()) == switchSteps) << replay(seed);
+        EXPECT_FALSE(stopped || HasFatalFailure());
+        EXPECT_TRUE(stopped || int(snapshots.size()) == switchSteps);
         leftOpen.clear();
         for (const auto& [accepted, walked] : snapshots) {
             const Captions fresh = freshFor(accepted);
             if (fresh.isEmpty() || walked != fresh) {
                 expectSameCaptions(walked, fresh);
-                ADD_FAILURE() << "accepted: " << describe(accepted) << '\n' << replay(seed);
+                ADD_FAILURE() << "the walk accepted: " << describe(accepted);
             }
         }
+        if (HasFailure())
+            ADD_FAILURE() << replay(seed);
     }
 
 private:
@@ -192,8 +194,10 @@ private:
             {Stage::Preview, "forward arrow", [](W& w) { return w.previewForward(false); }},
             {Stage::Preview, "menu Forward", [](W& w) { return w.previewForward(true); }},
             {Stage::Preview, "calculator: GenProbe worked out, y, its forward arrow",
-             [](W& w) { return w.openCalculator(true); }, [](W& w) { return w.genProbe() && !w.pass.calculatorOpen; }},
-            {Stage::Preview, "calculator opened and left open", [](W& w) { return w.openCalculator(false); },
+             [](W& w) { return w.openCalculator("y"); }, [](W& w) { return w.genProbe() && !w.pass.calculatorOpen; }},
+            {Stage::Preview, "calculator: GenProbe worked out, \"yes\" (not taken), its forward arrow",
+             [](W& w) { return w.openCalculator("yes"); }, [](W& w) { return !w.pass.calculatorOpen; }},
+            {Stage::Preview, "calculator opened and left open", [](W& w) { return w.openCalculator(nullptr); },
              [](W& w) { return !w.pass.calculatorOpen; }},
             {Stage::Preview, "probabilities left by their forward arrow", [](W& w) { return w.probabilities(true); }},
             {Stage::Preview, "probabilities left open", [](W& w) { return w.probabilities(false); }},
@@ -259,7 +263,9 @@ private:
         const Way& way = pick(2) ? *offered.front() : *offered[std::size_t(pick(int(offered.size())))];
         note(std::string(kStageNames[int(stage)]) + ": " + way.name + "   [on screen: " +
              formsOnScreen().join(' ').toStdString() + ']');
-        return way.go(*this);
+        const Stage next = way.go(*this);
+        EXPECT_EQ(dialogs.unusedInputs(), 0u) << "an answer the walk gave was never asked for";
+        return next;
     }
 
     // Whether the way led where the rules lead; the walk stops where it did not.
@@ -286,15 +292,22 @@ private:
             return typeIntoLocked(field, walked);
         if (in != Input::Untouched)
             enter(field);
+        if (in != Input::Untouched && !field.hasFocus()) {
+            ADD_FAILURE() << walked.name << " takes no focus: the field left before keeps it";
+            stopped = true;
+            return Input::Untouched;
+        }
         if (in == Input::RefusedThenValid || in == Input::RefusedThenClosed) {
             what << " \"" << refused.toStdString() << '"';
             // Entering the field selected its text: the refused figure, even
             // an empty one, takes its place.
             QTest::keyClick(field.widget(), Qt::Key_Backspace);
-            if (refused == walked.asksWhichToChange)
+            if (!walked.asksWhichToChange.isEmpty() && refused == walked.asksWhichToChange)
                 dialogs.type("2");
             QTest::keyClicks(field.widget(), refused);
             QTest::keyClick(field.widget(), Qt::Key_Tab);
+            EXPECT_EQ(dialogs.unusedInputs(), 0u) << walked.name << ": \"" << refused.toStdString()
+                                                  << "\" did not ask which figure to change";
             EXPECT_TRUE(field.hasFocus()) << walked.name << " took \"" << refused.toStdString() << '"';
         }
         if (in == Input::Valid || in == Input::RefusedThenValid) {
@@ -331,11 +344,15 @@ private:
                                  const FormWays& waysOut, const char* formName)
     {
         const FormWay* way = pickFrom(waysOut);
-        for (const auto& [walked, field] : fields)
-            if (closesTheForm(typeInto(*field, *walked))) {
+        for (const auto& [walked, field] : fields) {
+            const bool closing = closesTheForm(typeInto(*field, *walked));
+            if (closing)
                 way = &kCloseBox;
+            if (closing || stopped)
                 break;
-            }
+        }
+        if (stopped)
+            return *way;
         note(std::string("  ") + formName + ": " + way->name);
         if (way->leave) {
             bringUp(form);
@@ -381,20 +398,22 @@ private:
         return Stage::Population;
     }
 
-    Stage openCalculator(bool workOut)
+    // The calculator opened from the preview; with an answer, GenProbe's cost
+    // is worked out and the calculator left by its forward arrow.
+    Stage openCalculator(const char* answer)
     {
         choose(program().FrmInitQuest(), program().FrmInitQuest().mnuTestCostCalculator);
         pass.calculatorOpen = true;
         leftOpen << "FrmDraftCostTest";
-        if (workOut)
-            calculatorTakesGenProbe();
+        if (answer)
+            calculatorWorksOutGenProbe(answer);
         return Stage::Preview;
     }
 
     // GenProbe's cost worked out (40 tests and 4 controls per batch, 2
-    // batches a day, $12 an hour, kits $5, reagent $1: $8.00), confirmed
-    // with "y" and taken by the calculator's forward arrow.
-    void calculatorTakesGenProbe()
+    // batches a day, $12 an hour, kits $5, reagent $1: $8.00), the question
+    // answered, and the calculator's forward arrow: only "y" (or "Y") takes it.
+    void calculatorWorksOutGenProbe(const char* answer)
     {
         FrmDraftCostTest& calc = program().FrmDraftCostTest();
         key(calc, Qt::Key_F1);
@@ -406,11 +425,16 @@ private:
             enter(*field);
             typeAndTab(*field, QString::fromLatin1(text));
         }
-        dialogs.type("y");
+        dialogs.type(QString::fromLatin1(answer));
+        const std::size_t boxes = dialogs.shown().size();
         key(calc, Qt::Key_F1, Qt::ControlModifier);
+        EXPECT_TRUE(dialogs.shown().size() > boxes && dialogs.shown().back().isInputBox)
+            << "the calculator did not ask to confirm its cost; last box: "
+            << (dialogs.shown().empty() ? std::string("none") : dialogs.shown().back().prompt.toStdString());
         bringUp(calc);
         click(calc.cmdNext);
-        account.accept(&Figures::testCost, "8");
+        if (QString::fromLatin1(answer) == "y")
+            account.accept(&Figures::testCost, "8");
         pass.calculatorOpen = false;
         leftOpen.removeAll("FrmDraftCostTest");
     }
@@ -465,7 +489,7 @@ private:
     {
         if (pass.calculatorOpen && genProbe()) {
             note("  the calculator, left open, works out GenProbe while the characteristics are up");
-            calculatorTakesGenProbe();
+            calculatorWorksOutGenProbe("y");
         }
         FrmSenSpec& f = senSpec();
         const FormWay& way = typeThenLeave(f,
@@ -659,16 +683,17 @@ struct Seed {
     const char* knownFault = nullptr;
 };
 const Seed kSeeds[] = {
-    {4},
+    {5},
     {9},
     {10},
     {11},
-    {17},
+    {16},
     {30, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
-    {74, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the characteristics' stale row"},
     {1, "issue 21, fault 4: the review takes a cost for PCR on EIA, which shares the cost of the retest in use"},
     {6, "issue 21, fault 5: a specificity refused on the characteristics reaches the model, and the test "
         "selection's forward arrow refuses to go on"},
+    {202, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the probabilities window's stale "
+          "row; and fault 3"},
 };
 
 void PrintTo(const Seed& s, std::ostream* os) { *os << "seed " << s.seed; }
