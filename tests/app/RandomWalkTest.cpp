@@ -135,8 +135,8 @@ public:
         Stage stage = Stage::Console;
         for (int step = 0; step < 400 && int(snapshots.size()) < switchSteps && !stopped && !HasFatalFailure(); ++step)
             stage = leave(stage);
-        EXPECT_FALSE(stopped || HasFatalFailure());
-        EXPECT_TRUE(stopped || int(snapshots.size()) == switchSteps);
+        EXPECT_TRUE(stopped || HasFatalFailure() || int(snapshots.size()) == switchSteps)
+            << "the walk did not come to " << switchSteps << " switch steps";
         leftOpen.clear();
         for (const auto& [accepted, walked] : snapshots) {
             const Captions fresh = freshFor(accepted);
@@ -221,15 +221,18 @@ private:
             {Stage::Results, "switch step", [](W& w) { return w.switchStep(); }},
             {Stage::Results, "Back arrow", [](W& w) { return w.resultsBack(); }},
             {Stage::Results, "Return to Main (Ctrl+R)", [](W& w) { return w.returnToMain(); }},
-            {Stage::Comparison, "F-keys, then Return to Main (Ctrl+R)", [](W& w) { return w.fKeys(), w.returnToMain(); }},
-            {Stage::Comparison, "F-keys, F4, the results' Back arrow",
-             [](W& w) { return w.fKeys(), key(w.current(), Qt::Key_F4), w.resultsBack(); }},
-            {Stage::Comparison, "F4, Back through the results, drug costs and treatment", [](W& w) {
+            // After a comparison the pass goes on most often: the copies a
+            // second switch step meets are where stale figures hide.
+            {Stage::Comparison, "F-keys, F4, Back through the results, drug costs and treatment", [](W& w) {
+                 w.fKeys();
                  key(w.current(), Qt::Key_F4);
                  w.resultsBack();
                  w.drugCostsBack();
                  return w.percentBackToConfirm();
              }},
+            {Stage::Comparison, "F-keys, F4, the results' Back arrow",
+             [](W& w) { return w.fKeys(), key(w.current(), Qt::Key_F4), w.resultsBack(); }},
+            {Stage::Comparison, "F-keys, then Return to Main (Ctrl+R)", [](W& w) { return w.fKeys(), w.returnToMain(); }},
         };
         return table;
     }
@@ -683,17 +686,17 @@ struct Seed {
     const char* knownFault = nullptr;
 };
 const Seed kSeeds[] = {
-    {5},
+    {4},
+    {8},
     {9},
     {10},
     {11},
-    {16},
-    {30, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
+    {5, "issue 21, fault 3: a half-typed confirmation cost, dropped by the unit-cost window's close box, is charged"},
     {1, "issue 21, fault 4: the review takes a cost for PCR on EIA, which shares the cost of the retest in use"},
-    {6, "issue 21, fault 5: a specificity refused on the characteristics reaches the model, and the test "
+    {3, "issue 21, fault 5: a specificity refused on the characteristics reaches the model, and the test "
         "selection's forward arrow refuses to go on"},
-    {202, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to the probabilities window's stale "
-          "row; and fault 3"},
+    {80, "issue 21, fault 2: a GenProbe cost taken in the calculator is lost to a stale row of the "
+         "characteristics; and fault 4"},
 };
 
 void PrintTo(const Seed& s, std::ostream* os) { *os << "seed " << s.seed; }
