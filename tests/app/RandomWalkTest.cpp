@@ -41,7 +41,9 @@ using testsupport::whenModal;
 // - the review of the switch step keeps what was typed in it only when it is
 //   left by its forward arrow; its Back and close box take it all back;
 // - a cost worked out in the calculator and confirmed with "y" is taken by
-//   the calculator's forward arrow;
+//   the calculator's forward arrow; any other answer takes nothing;
+// - nothing typed into a field that the rules lock counts (the review locks
+//   the PCR retest cost, shared by both PCR rows, when either is in use);
 // - the population form's Back to the console keeps its figures, and the
 //   confirmation form keeps its answer; "Back/Return to Main" ends the pass,
 //   and the next one starts from the defaults.
