@@ -3,229 +3,23 @@
 // often it comes back, the four result screens after the switch step show
 // what a freshly started program shows when given only the latest figures.
 
-#include "PathFixture.h"
+#include "PassWalk.h"
 #include "fields/Figures.h"
 
-#include <QMap>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
-using paths::PathTest;
+using paths::Captions;
+using paths::Figures;
+using paths::Leg;
+using paths::PassWalk;
+using paths::kGenProbe;
+using paths::kPcrCervix;
 using testsupport::whenModal;
 
 namespace {
-
-// What the user settles on in a pass, beyond the answers of the question forms.
-struct Figures {
-    QString programme;      // the acceptance programme answered on the question forms
-    QString sensitivity;    // typed for the screening test on its row of characteristics
-    QString testCost;       // typed for the screening test on the same row
-    QString confirmCost;    // typed on the unit-cost window that the answer Yes opens
-    QString reviewEiaSens;  // typed for EIA in the switch step's review
-    QString reviewEiaCost = {};     // typed as EIA's test cost in the review
-    QString reviewPcrEiaCost = {};  // typed as the cost of PCR on EIA in the review, if it takes the focus
-};
-
-const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}};
-const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}};
-
-using Captions = QMap<QString, QString>;
-
-// The stretches of a pass, in order, from the console to the comparison.
-enum class Leg {
-    ToTestSelection,  // preview, population, the test selection on screen
-    TestView,         // the pair chosen, the screening test's figures typed on its row
-    TestViewForward,
-    TestingForward,
-    Confirmation,     // the answer, and with Yes the unit-cost window's forward arrow
-    ConfirmForward,
-    Treatment,        // on to the drug costs
-    DrugCosts,        // typed and agreed: the results screen
-    SwitchStep,       // the review left by its forward arrow: the comparison
-    Done,
-};
-
-class PassWalk : public PathTest {
-protected:
-    Figures fig;
-    acceptance::Programme prog;
-
-    void use(const Figures& f)
-    {
-        fig = f;
-        prog = programme(f.programme);
-    }
-
-    bool confirms() const { return prog.figures["confirm"].toBool(); }
-
-    SenSpecRow screeningRow() const
-    {
-        const QString test = prog.figures["test"].toString();
-        return test == "GenProbe" ? SenSpecRow::GP : test == "EIA" ? SenSpecRow::EIA : SenSpecRow::PCRC;
-    }
-
-    platform::TextBox& confirmationBox()
-    {
-        FrmTestCost& costs = program().FrmTestCost();
-        return prog.figures["test"].toString() == "GenProbe" ? costs.TxtCostPCA : costs.TxtCostDFA;
-    }
-
-    void run(Leg from, Leg to)
-    {
-        for (int leg = int(from); leg <= int(to) && !HasFatalFailure(); ++leg)
-            walk(Leg(leg));
-    }
-
-    void walk(Leg leg)
-    {
-        Program& p = program();
-        switch (leg) {
-        case Leg::ToTestSelection:
-            consoleToPreview("Springfield");
-            previewToPopulation();
-            populationToTesting(prog);
-            return;
-        case Leg::TestView:
-            chooseThePair();
-            typeTestFigures();
-            return;
-        case Leg::TestViewForward:
-            clickThrough(p.FrmSenSpec(), p.FrmSenSpec().cmdNext, {"FrmTesting"});
-            return;
-        case Leg::TestingForward:
-            clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
-            return;
-        case Leg::Confirmation:
-            answerConfirmation(true);
-            if (confirms())
-                clickThrough(p.FrmTestCost(), p.FrmTestCost().cmdNext, {"FrmConfirm"});
-            return;
-        case Leg::ConfirmForward:
-            clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
-            return;
-        case Leg::Treatment:
-            percentToDrugCosts(prog);
-            return;
-        case Leg::DrugCosts:
-            drugCostsTo(prog, "FrmScrResult");
-            return;
-        case Leg::SwitchStep:
-            switchStepLeavingReviewBy([](FrmSenSpec& f) { click(f.cmdNext); });
-            return;
-        case Leg::Done:
-            return;
-        }
-    }
-
-    void chooseThePair()
-    {
-        choosePair(prog.figures["test"].toString(), prog.figures["ngz"].toString());
-        expectOnScreen({"FrmTesting", "FrmSenSpec"});
-    }
-
-    void typeTestFigures()
-    {
-        FrmSenSpec& f = program().FrmSenSpec();
-        bringUp(f);
-        const std::pair<platform::TextBox*, QString> typed[] = {
-            {&f.sensitivityField(screeningRow()), fig.sensitivity}, {&f.testCostField(screeningRow()), fig.testCost}};
-        for (const auto& [field, text] : typed) {
-            if (text.isEmpty())
-                continue;
-            enter(*field);
-            typeAndTab(*field, text);
-        }
-    }
-
-    // The answer the programme gives; Yes brings the unit-cost window, where
-    // the confirmation cost is typed when `type` says so.
-    void answerConfirmation(bool type)
-    {
-        if (confirms()) {
-            answerYes(confirmationBox(), type ? fig.confirmCost : QString());
-            return;
-        }
-        bringUp(program().FrmConfirm());
-        click(program().FrmConfirm().optConfirm[1]);
-    }
-
-    // The results screen's forward arrow; in the review the EIA sensitivity
-    // is typed when the figures say so, and the review is left by `leave`.
-    // The review shows the screening test's figures in use, locked.
-    void switchStepLeavingReviewBy(std::function<void(FrmSenSpec&)> leave)
-    {
-        Program& p = program();
-        FrmSenSpec& review = p.FrmSenSpec();
-        whenModal(review, [&] {
-            bringUp(review);
-            platform::TextBox& sens = review.sensitivityField(screeningRow());
-            EXPECT_FALSE(sens.enabled()) << "the current test's figures are shown but locked";
-            EXPECT_EQ(review.lblNGZTitle.visible(), prog.figures["ngz"].toString() != "No NGZ Test");
-            if (!fig.sensitivity.isEmpty()) {
-                EXPECT_EQ(sens.text(), fig.sensitivity) << "the review shows the sensitivity in use";
-            }
-            if (!fig.reviewEiaSens.isEmpty()) {
-                enter(review.TxtEIASens);
-                typeAndTab(review.TxtEIASens, fig.reviewEiaSens);
-            }
-            if (!fig.reviewEiaCost.isEmpty()) {
-                enter(review.txtTestCostEia);
-                typeAndTab(review.txtTestCostEia, fig.reviewEiaCost);
-            }
-            if (!fig.reviewPcrEiaCost.isEmpty()) {
-                // It shares the cost of the retest in use, so it is locked with it.
-                EXPECT_FALSE(review.txtTestCostEIAPCR.enabled());
-                click(review.txtTestCostEIAPCR);
-                if (review.txtTestCostEIAPCR.hasFocus())
-                    typeAndTab(review.txtTestCostEIAPCR, fig.reviewPcrEiaCost);
-            }
-            leave(review);
-        });
-        clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
-    }
-
-    // Every caption of the four result screens.
-    Captions resultCaptions()
-    {
-        Captions captions;
-        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
-            platform::Form* form = program().runtime().findForm(QString::fromLatin1(name));
-            EXPECT_TRUE(form && form->isLoaded()) << name;
-            if (!form)
-                continue;
-            for (platform::Control* c : form->controls())
-                if (auto* label = dynamic_cast<platform::Label*>(c))
-                    captions[QString::fromLatin1(name) + '.' + label->name()] = label->caption();
-        }
-        return captions;
-    }
-
-    // A program started afresh, given the figures along the forward arrows.
-    Captions freshProgramShows(const Figures& latest)
-    {
-        restart();
-        use(latest);
-        startUpToConsole();
-        run(Leg::ToTestSelection, Leg::SwitchStep);
-        const Captions captions = resultCaptions();
-        restart();
-        return captions;
-    }
-
-    void expectSameCaptions(const Captions& walked, const Captions& fresh)
-    {
-        ASSERT_FALSE(fresh.isEmpty());
-        int differing = 0;
-        for (auto it = fresh.begin(); it != fresh.end(); ++it)
-            if (walked.value(it.key()) != it.value() && ++differing <= 8)
-                ADD_FAILURE() << it.key().toStdString() << " shows \"" << walked.value(it.key()).toStdString()
-                              << "\", a fresh program \"" << it.value().toStdString() << '"';
-        EXPECT_EQ(differing, 0) << "captions differ from a fresh program's";
-    }
-};
 
 class LeavingEachForm;
 
@@ -270,7 +64,7 @@ std::vector<WalkCase> LeavingEachForm::walks()
     reviewedCost.reviewEiaCost = "5.55";
     sharedRetestCost.reviewPcrEiaCost = "5.55";
     // A new pass starts from the defaults: only its own figures count.
-    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}};
+    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}, {}, {}, {}};
     const auto nothing = [](T&) {};
     // A menu's "Back/Return to Main", then a new pass with other figures.
     const auto backToMainThen = [](auto form, auto item, const Figures& next) {
@@ -527,7 +321,7 @@ TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
 // agree step charges.
 TEST_F(PassWalk, ACalculatedConfirmationCostOutlivesATextDroppedInItsBox)
 {
-    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}});
+    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}, {}, {}, {}});
     startUpToConsole();
     Program& p = program();
     consoleToPreview("Springfield");

@@ -44,6 +44,8 @@ public:
     const std::vector<RecordedDialog>& shown() const { return shown_; }
     // Prompts of every message box shown, in order.
     std::vector<QString> prompts() const;
+    // Answers queued for input boxes that have not come up yet.
+    std::size_t unusedInputs() const { return inputs_.size(); }
     // A Yes/No box or input box came up that the script had no answer for.
     bool ranOutOfAnswers() const { return ranOut_; }
     void clear() { shown_.clear(); }
