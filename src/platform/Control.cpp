@@ -147,7 +147,11 @@ void Control::create(QWidget* parent)
     widget_->setVisible(state_.visible);
 }
 
-void Control::destroy() { widget_ = nullptr; }
+void Control::destroy()
+{
+    widget_ = nullptr;
+    fitPending_ = false;
+}
 
 QRect Control::boxPixels() const
 {
@@ -173,7 +177,7 @@ void Control::applyGeometry()
     if (!widget_)
         return;
     widget_->setGeometry(boxPixels());
-    boxOrFontChanged();
+    refit();
 }
 
 void Control::applyFont()
@@ -184,7 +188,15 @@ void Control::applyFont()
     if (kind_ == ControlKind::ComboBox)
         applyGeometry();
     else
-        boxOrFontChanged();
+        refit();
+}
+
+void Control::refit()
+{
+    if (!widget_)
+        return;
+    fitPending_ = true;
+    form_.fitWhenSettled();
 }
 
 void Control::applyColors()

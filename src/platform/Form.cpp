@@ -210,11 +210,41 @@ QWidget* Form::containerWidget(Control* c)
     return window_->client();
 }
 
-void Form::refitContents()
+Form::Settling::Settling(Form& form) : form_(form) { ++form_.settling_; }
+
+Form::Settling::~Settling()
 {
-    for (Control* c : controls_)
-        if (c->widget())
-            c->boxOrFontChanged();
+    if (--form_.settling_ == 0)
+        form_.fitWaiting();
+}
+
+void Form::fitWhenSettled()
+{
+    if (settling_ == 0)
+        fitWaiting();
+}
+
+void Form::fitWaiting()
+{
+    const bool fitting = runtime_.fitsCaptions();
+    for (Control* c : controls_) {
+        if (!c->fitPending_)
+            continue;
+        c->fitPending_ = false;
+        if (c->widget() && fitting) {
+            ++fitsSinceLoad_;
+            c->fitContent();
+        }
+    }
+}
+
+void Form::settleLayout()
+{
+    // A chart lays itself out on posted requests, and fitting its captions
+    // to the plot it was given may ask for one more.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    fitWaiting();
 }
 
 void Form::load()
@@ -223,7 +253,11 @@ void Form::load()
         return;
     loaded_ = true;
     shown_ = false;
+    fitsSinceLoad_ = 0;
     focus_->reset();
+    // Nothing is fitted while the controls are made and the load handler
+    // scales and fills them: each is fitted once, when the load is done.
+    Settling settling(*this);
     window_ = new FormWindow(*this);
     window_->setObjectName(name_);
     window_->setAccessibleName(name_);
@@ -254,7 +288,6 @@ void Form::load()
     for (Control* c : controls_)
         if (c->widget())
             window_->watch(c->widget(), c);
-    refitContents();
     const int menuHeight = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
     resizeWindow(QSize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
                        int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight));
@@ -295,6 +328,7 @@ void Form::show()
     if (!loaded_ || runtime_.ended())
         return;
     shown_ = true;
+    fitWaiting();
     focus_->giveInitialFocus();
     window_->show();
     focus_->windowShown();
@@ -473,9 +507,7 @@ void Form::setWindowState(WindowState s)
 QImage Form::grabImage()
 {
     load();
-    // Controls such as charts lay themselves out on posted requests: a
-    // picture taken before those are handled shows them empty.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    settleLayout();
     return window_->client()->grab().toImage();
 }
 

@@ -49,10 +49,23 @@ public:
     void load();
     void unload();
     bool isLoaded() const { return loaded_; }
-    // Fits every control's content to its box again, once many boxes have
-    // moved at once: a caption that grew into free space looks at the boxes
-    // beside it as they now stand.
-    void refitContents();
+    // While a form's geometry settles (it loads, or many of its boxes and
+    // fonts change at once), its captions and fields wait, and each is fitted
+    // once when the last such change is done: a caption that grows into free
+    // space then sees the boxes beside it as they stand. Showing or picturing
+    // the form fits what waits first.
+    class Settling {
+    public:
+        explicit Settling(Form& form);
+        ~Settling();
+        Settling(const Settling&) = delete;
+        Settling& operator=(const Settling&) = delete;
+
+    private:
+        Form& form_;
+    };
+    // How many times a control's content was fitted since the form last loaded.
+    int fitsSinceLoad() const { return fitsSinceLoad_; }
     void show();
     // Shows the form and waits in a nested event loop until it is hidden or
     // unloaded. A form already in a modal showing is only brought up: the
@@ -137,6 +150,12 @@ private:
     void buildMenus();
     void resizeWindow(QSize size);
     void finishModal();
+    // Fits the controls whose content waits, unless the form is settling.
+    void fitWhenSettled();
+    void fitWaiting();
+    // Lays out what Qt lays out on posted requests (charts) and fits what
+    // waits, so what is shown or pictured next is the settled form.
+    void settleLayout();
 
     FocusEngine& focus() { return *focus_; }
 
@@ -148,6 +167,8 @@ private:
     FormWindow* window_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
+    int settling_ = 0;
+    int fitsSinceLoad_ = 0;
     std::unique_ptr<FocusEngine> focus_;
     QEventLoop* modalLoop_ = nullptr;
 };
