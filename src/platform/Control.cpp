@@ -193,7 +193,7 @@ void Control::applyFont()
 
 void Control::refit()
 {
-    if (!widget_)
+    if (!widget_ || !fitsText())
         return;
     fitPending_ = true;
     form_.fitWhenSettled();

@@ -136,8 +136,10 @@ protected:
     // The widget has taken a new box, font or text: its content is fitted
     // to them at once, or, while its form is settling, once it has settled.
     void refit();
-    // Fits the content to the widget's box and font, for a kind that shrinks
-    // or grows rather than cut a text short; the form calls it.
+    // Whether the control fits its text to its box and font, shrinking or
+    // growing rather than cutting it short, and the fit itself; the form
+    // calls it.
+    virtual bool fitsText() const { return false; }
     virtual void fitContent() {}
     // The font of the control's run-time state (its scaled size).
     QFont stateFont() const;

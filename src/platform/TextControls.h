@@ -23,6 +23,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override { caption_ = designCaption_; }
     void applyState() override;
+    bool fitsText() const override { return true; }
     void fitContent() override;
     bool growsToFit(Qt::Orientation) const override { return true; }
 
@@ -64,6 +65,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override;
     void applyState() override;
+    bool fitsText() const override { return !multiLine_; }
     void fitContent() override;
     bool growsToFit(Qt::Orientation direction) const override { return !multiLine_ && direction == Qt::Horizontal; }
 

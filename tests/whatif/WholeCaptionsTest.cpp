@@ -1,7 +1,7 @@
 // Every label and one-line field of every form shows its whole text, clear of
-// every other caption, at every
-// screen size the forms scale to and maximised, for the acceptance programmes
-// and for the largest figures the inputs allow.
+// every other caption and field and never below the floor, at every screen
+// size the forms scale to and maximised, for the acceptance programmes and
+// for the largest figures the inputs allow.
 #include "WhatIfScreens.h"
 #include "results/ResultScreens.h"
 #include "support/WholeText.h"
@@ -22,6 +22,10 @@
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
 
+#include "platform/FontFit.h"
+#include "platform/Numbers.h"
+
+#include <QLineEdit>
 #include <QMainWindow>
 
 namespace {
@@ -71,6 +75,16 @@ std::vector<testsupport::Programme> Programmes()
 
 class WholeCaptions : public WhatIfTest, public ::testing::WithParamInterface<ScreenSize> {
 protected:
+    // Every one-line field on screen, enabled or not, shows the widest figure
+    // the limits allow: a unit cost of $1,000,000, wider than any count.
+    static void showLargestFigures(platform::Form& f)
+    {
+        for (platform::Control* c : f.controls())
+            if (auto* field = dynamic_cast<platform::TextBox*>(c);
+                field && qobject_cast<QLineEdit*>(c->widget()) && c->widget()->isVisibleTo(c->widget()->window()))
+                field->setText(platform::numbers::formatCurrency(1'000'000));
+    }
+
     // Every form of the program on screen over the programme's result screens.
     std::vector<platform::Form*> everyForm(Program& p)
     {
@@ -99,14 +113,19 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
         for (platform::Form* f : everyForm(p)) {
             if (!f->isLoaded())
                 f->load();
+            if (f == &p.FrmSenSpec())
+                p.FrmSenSpec().prepareComparisonView();  // every test's row
             f->show();
             if (size.maximised)
                 f->window()->setGeometry(0, 0, size.widthPx, size.heightPx);
             QCoreApplication::processEvents();
+            showLargestFigures(*f);
             const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
             const QStringList over = testsupport::overlappingCaptions(*f);
             EXPECT_TRUE(over.isEmpty()) << over.join(QLatin1Char('\n')).toStdString();
+            const QStringList small = testsupport::captionsBelow(*f, platform::smallestLegiblePoints(screen));
+            EXPECT_TRUE(small.isEmpty()) << small.join(QLatin1Char('\n')).toStdString();
             f->hide();
         }
         p.unloadForms({"FrmGraph", "FrmGraphResponse", "FrmConsole", "FrmInstruct", "FrmInstructSwitch",
