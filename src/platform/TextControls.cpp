@@ -5,6 +5,7 @@
 #include "platform/Runtime.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QStyle>
 #include <QRegularExpression>
@@ -113,12 +114,40 @@ bool fitsOnOneLine(const QLabel& l, const QRect& area, const QFont& font)
            metrics.horizontalAdvance(l.text() + QLatin1Char(' ')) <= area.width();
 }
 
+// Measuring a text is most of what fitting costs, and forms show the same
+// captions at the same sizes load after load: each verdict is kept.
+struct Measure {
+    QString text;
+    QFont font;
+    QSize room;
+    int flags;
+    bool operator==(const Measure&) const = default;
+};
+
+size_t qHash(const Measure& m, size_t seed)
+{
+    return qHashMulti(seed, m.text, m.font, m.room.width(), m.room.height(), m.flags);
+}
+
+template <class Measuring>
+bool remembered(const Measure& m, Measuring measure)
+{
+    static QHash<Measure, bool> verdicts;
+    if (const auto known = verdicts.constFind(m); known != verdicts.cend())
+        return *known;
+    constexpr qsizetype kMostKept = 20000;
+    if (verdicts.size() >= kMostKept)
+        verdicts.clear();
+    return *verdicts.insert(m, measure());
+}
+
 bool fitsAt(const QLabel& l, const QRect& geometry, const QFont& font)
 {
     const QRect area = textArea(l, geometry, font);
-    if (fitsOnOneLine(l, area, font))
-        return true;
-    return area.contains(textExtent(l, area, font)) && overflowAcross(l, area, font) == 0;
+    return remembered({l.text(), font, area.size(), int(l.alignment()) | (l.wordWrap() ? Qt::TextWordWrap : 0)}, [&] {
+        return fitsOnOneLine(l, area, font) ||
+               (area.contains(textExtent(l, area, font)) && overflowAcross(l, area, font) == 0);
+    });
 }
 
 // How far a box may grow to each side before it meets its container's edge
@@ -249,7 +278,9 @@ int lineRoom(const QLineEdit& e, int width)
 // Whether the field's text shows whole at this font in a box of this width.
 bool showsWholeAt(const QLineEdit& e, const QRect& box, const QFont& font)
 {
-    return QFontMetrics(font).horizontalAdvance(e.text()) <= lineRoom(e, box.width());
+    const int room = lineRoom(e, box.width());
+    return remembered({e.text(), font, QSize(room, 0), 0},
+                      [&] { return QFontMetrics(font).horizontalAdvance(e.text()) <= room; });
 }
 
 void showText(QWidget* w, const QString& t)
