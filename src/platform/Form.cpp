@@ -2,6 +2,7 @@
 
 #include "platform/FocusEngine.h"
 #include "platform/Menu.h"
+#include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
 
@@ -240,10 +241,9 @@ void Form::fitWaiting()
 
 void Form::settleLayout()
 {
-    // A chart lays itself out on posted requests, and fitting its captions
-    // to the plot it was given may ask for one more.
-    for (int round = 0; round < 3; ++round)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // A chart lays itself out on a posted request (and, once its captions
+    // are fitted to the plot that gave it, again at once).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     fitWaiting();
 }
 
@@ -509,6 +509,13 @@ QImage Form::grabImage()
     load();
     settleLayout();
     return window_->client()->grab().toImage();
+}
+
+void Form::printForm()
+{
+    load();
+    settleLayout();
+    runtime_.printer().printWidget(*window_->client());
 }
 
 void Form::Form_CloseBox()

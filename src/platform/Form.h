@@ -104,8 +104,12 @@ public:
     // The window while loaded, else null (asking does not load).
     QMainWindow* window() const;
     // What the form's client area looks like now, without title or menu
-    // bar, as printing the form prints it. Pending layout is done first.
+    // bar, as printing the form prints it. Pending layout and fitting are
+    // done first, so both show what the screen shows.
     QImage grabImage();
+    // Prints the client area as it looks now, its texts as text, alone on a
+    // page of the printer's job.
+    void printForm();
 
     // --- handlers a form overrides -------------------------------------------------------
     virtual void Form_Load() {}

@@ -6,6 +6,7 @@
 #include "whatif/FrmGraphResponse.h"
 #include "support/ProgramFixture.h"
 
+#include <QImage>
 #include <QTest>
 
 using testsupport::ProgramTest;
@@ -38,11 +39,11 @@ bool buttonsVisible(FrmGraph& g) { return g.cmdResume.visible() && g.cmdNext.vis
 class ChartPrinter : public testsupport::JobPrinter {
 public:
     using JobPrinter::JobPrinter;
-    void printImage(const QImage& image) override
+    void printWidget(QWidget& widget) override
     {
         if (onImage)
-            onImage(image);
-        JobPrinter::printImage(image);
+            onImage(widget.grab().toImage());
+        JobPrinter::printWidget(widget);
     }
     bool endDoc() override
     {

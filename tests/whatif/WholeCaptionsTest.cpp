@@ -4,6 +4,7 @@
 // for the largest figures the inputs allow.
 #include "WhatIfScreens.h"
 #include "results/ResultScreens.h"
+#include "support/PdfText.h"
 #include "support/WholeText.h"
 
 #include "questionnaire/FrmConfirm.h"
@@ -27,6 +28,8 @@
 
 #include <QLineEdit>
 #include <QMainWindow>
+
+#include <map>
 
 namespace {
 
@@ -132,6 +135,56 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
                        "FrmInitQuest", "FrmQuestPop", "FrmTesting", "FrmConfirm", "FrmQuestPercent",
                        "FrmQuestDrugCost", "FrmSenSpec", "FrmTestCost", "FrmDraftCostTest"});
     }
+}
+
+// The words of each page of a PDF file, counted.
+std::vector<std::map<QString, int>> wordsOfPages(const QString& pdf)
+{
+    std::vector<std::map<QString, int>> pages;
+    for (const QStringList& page : pdftest::pages(pdf)) {
+        std::map<QString, int> words;
+        for (const QString& line : page)
+            for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                ++words[word];
+        pages.push_back(words);
+    }
+    return pages;
+}
+
+// A printed chart is the chart as the screen shows it once laid out: with
+// the largest programme, every bar's label and value reaches the paper, as
+// text, on the page of its chart.
+TEST_P(WholeCaptions, APrintedChartShowsEveryBarCaption)
+{
+    const ScreenSize& size = GetParam();
+    screen.setSize(size.widthPx, size.heightPx);
+    testsupport::Programme largest = Default(ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, Largest);
+    largest.confirm = true;
+    Program& p = switched(largest);
+    FrmGraph& g = p.FrmGraph();
+    g.show();
+    if (size.maximised)
+        g.window()->setGeometry(0, 0, size.widthPx, size.heightPx);
+    QCoreApplication::processEvents();
+    dialogs.type("4");
+    g.mnuPrint_Click();
+    ASSERT_TRUE(dialogs.prompts().empty()) << dialogs.prompts().front().toStdString();
+    const std::vector<std::map<QString, int>> pages = wordsOfPages(pdf());
+    platform::Chart* const printed[] = {&g.chrNoWomen, &g.chrPerPos, &g.chrCost};  // the order of "all"
+    ASSERT_EQ(pages.size(), std::size(printed));
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        SCOPED_TRACE(printed[page]->name().toStdString());
+        std::map<QString, int> expected;
+        for (const platform::ChartRow& row : printed[page]->data().rows)
+            for (const QString& line : platform::Chart::rowCaption(row).split(QLatin1Char('\n')))
+                ++expected[line];
+        ASSERT_GE(expected.size(), 10u);
+        for (const auto& [caption, times] : expected) {
+            const auto found = pages[page].find(caption);
+            EXPECT_GE(found == pages[page].end() ? 0 : found->second, times) << caption.toStdString();
+        }
+    }
+    g.hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WholeCaptions, ::testing::ValuesIn(kSizes),
