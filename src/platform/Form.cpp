@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -228,6 +229,10 @@ void Form::fitWhenSettled()
 void Form::fitWaiting()
 {
     const bool fitting = runtime_.fitsCaptions();
+    // A caption may grow as far as the form's edge: the client area takes the
+    // window's size first, shown or not.
+    if (window_)
+        window_->layout()->activate();
     for (Control* c : controls_) {
         if (!c->fitPending_)
             continue;
