@@ -44,33 +44,20 @@ public:
     TextBox txtCost{*this, "txtCost"};
 };
 
-// A note whose design caption needs more room than its box: all of the
-// form below it is free.
-class NoteForm : public Form {
-public:
-    explicit NoteForm(Runtime& rt) : Form(rt, "NoteForm")
-    {
-        designClientSize(6000, 4000);
-        designFont("Arial", 10);
-        lblNote.designGeometry(3000, 1500, 2800, 300);
-        lblNote.designCaption("A long note that takes several lines at any font that can still be read, so it "
-                              "needs the room below its box: the facility's name, the figures it asks for and "
-                              "where they come from, and what to do when no such records are at hand.");
-    }
-    Label lblNote{*this, "lblNote"};
-};
-
 using LabelFit = OnScreen;
 
-// A load fits each caption once, when the form has its size, so a caption
-// grows as far as the form's edge before the form is first shown.
+// A load fits each caption and field once, when the form has its size, so a
+// caption grows into the room below it before the form is first shown.
 TEST_F(LabelFit, ALoadFitsEachCaptionOnceToTheFormsOwnSize)
 {
-    NoteForm f(runtime);
+    CellForm f(runtime);
+    f.lblNote.designCaption("A long note that takes several lines at any font that can still be read, so it "
+                            "needs the room below its box: the facility's name, the figures it asks for and "
+                            "where they come from, and what to do when no such records are at hand.");
     f.load();
     const auto* l = static_cast<const QLabel*>(f.lblNote.widget());
-    EXPECT_EQ(f.fitsSinceLoad(), 1);
-    EXPECT_GT(l->height(), 20) << "grown down";
+    EXPECT_EQ(f.fitsSinceLoad(), 6) << "four labels and two fields";
+    EXPECT_GT(l->height(), 30) << "grown down";
     EXPECT_TRUE(testsupport::showsWholeText(*l)) << l->font().pointSizeF() << " pt in " << l->width() << "x" << l->height();
 }
 
