@@ -107,7 +107,7 @@ public:
     // Whether the control may grow across or down into the free space around
     // it to show its text whole, so a neighbour that grows too leaves it half
     // the gap.
-    virtual bool growsToFit(Qt::Orientation direction) const { (void)direction; return false; }
+    virtual bool growsToFit(Qt::Orientation) const { return false; }
 
     // --- events ----------------------------------------------------------------------
     std::function<void()> Click;
