@@ -1,7 +1,9 @@
 #include "platform/Chart.h"
 
 #include "platform/FontFit.h"
+#include "platform/Form.h"
 #include "platform/Numbers.h"
+#include "platform/Runtime.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -10,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -60,7 +63,8 @@ QStringList axisCategories(const std::vector<ChartRow>& rows)
 // where the chart's own title would cut it short.
 class ChartWidget : public QWidget {
 public:
-    explicit ChartWidget(QWidget* parent) : QWidget(parent), title_(new QLabel(this)), view_(new QChartView(this))
+    ChartWidget(QWidget* parent, Chart& control)
+        : QWidget(parent), control_(control), title_(new QLabel(this)), view_(new QChartView(this))
     {
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
@@ -177,15 +181,17 @@ private:
 
     // The captions under the bars are never cut: where the widest of them is
     // wider than its bar's share of the plot, they are all lettered smaller.
+    // The chart lays itself out again for the new lettering at once, so a
+    // picture taken next shows what the screen shows.
     void fitCategories()
     {
         const auto axes = view_->chart()->axes(Qt::Horizontal);
-        if (axes.isEmpty() || captions_.isEmpty())
+        if (axes.isEmpty() || captions_.isEmpty() || fitting_)
             return;
         QAbstractAxis* axis = axes.front();
         axis->setTruncateLabels(false);
-        const double room = view_->chart()->plotArea().width() / captions_.size() - kCaptionMargin;
-        if (room <= 0)
+        const QRect share(0, 0, int(view_->chart()->plotArea().width() / captions_.size() - kCaptionMargin), 1);
+        if (share.width() <= 0 || !control_.form().runtime().fitsCaptions())
             return;
         const auto widest = [this](const QFont& f) {
             const QFontMetricsF metrics(f);
@@ -195,15 +201,28 @@ private:
                     w = std::max(w, metrics.horizontalAdvance(line));
             return w;
         };
-        const QFont fitted = largestFitting(font(), std::min(font().pointSizeF(), kLeastCaptionPoints),
-                                           [&](const QFont& f) { return widest(f) <= room; });
-        if (axis->labelsFont() != fitted)
-            axis->setLabelsFont(fitted);
+        const auto fits = [&](const QFont& f, const QRect& room) { return widest(f) <= room.width(); };
+        QFont fitted = fitText(font(), share, smallestLegiblePoints(control_.form().runtime().screen()), fits).font;
+        // Where even the smallest lettering is wider than a bar's share, the
+        // captions stand upright under their bars, at the chart's own size:
+        // the axis would otherwise leave out the first and last of them and
+        // draw the others over each other.
+        const int angle = fits(fitted, share) ? 0 : -90;
+        if (angle != 0)
+            fitted = font();
+        if (axis->labelsFont() == fitted && axis->labelsAngle() == angle)
+            return;
+        fitting_ = true;
+        axis->setLabelsFont(fitted);
+        axis->setLabelsAngle(angle);
+        view_->chart()->layout()->activate();
+        fitting_ = false;
     }
 
     static constexpr double kCaptionMargin = 4;  // pixels between neighbouring captions
-    static constexpr double kLeastCaptionPoints = 4;
 
+    Chart& control_;
+    bool fitting_ = false;
     QLabel* title_;
     QChartView* view_;
     QStringList captions_;  // under each bar: its row's label and value
@@ -266,7 +285,7 @@ void Chart::setData(ChartData data)
         viewOf(widget())->draw(data_);
 }
 
-QWidget* Chart::createWidget(QWidget* parent) { return new ChartWidget(parent); }
+QWidget* Chart::createWidget(QWidget* parent) { return new ChartWidget(parent, *this); }
 
 void Chart::resetState()
 {

@@ -126,7 +126,11 @@ void Control::create(QWidget* parent)
     widget_->setVisible(state_.visible);
 }
 
-void Control::destroy() { widget_ = nullptr; }
+void Control::destroy()
+{
+    widget_ = nullptr;
+    fitPending_ = false;
+}
 
 QRect Control::boxPixels() const
 {
@@ -152,7 +156,7 @@ void Control::applyGeometry()
     if (!widget_)
         return;
     widget_->setGeometry(boxPixels());
-    boxOrFontChanged();
+    refit();
 }
 
 void Control::applyFont()
@@ -163,7 +167,15 @@ void Control::applyFont()
     if (kind_ == ControlKind::ComboBox)
         applyGeometry();
     else
-        boxOrFontChanged();
+        refit();
+}
+
+void Control::refit()
+{
+    if (!widget_ || !fitsText())
+        return;
+    fitPending_ = true;
+    form_.fitWhenSettled();
 }
 
 void Control::applyColors()

@@ -102,6 +102,12 @@ public:
 
     // The widget while the form is loaded, else null (asking does not load).
     QWidget* widget() const { return widget_; }
+    // The box the control's position and size give, in pixels of its container.
+    QRect boxPixels() const;
+    // Whether the control may grow across or down into the free space around
+    // it to show its text whole, so a neighbour that grows too leaves it half
+    // the gap.
+    virtual bool growsToFit(Qt::Orientation) const { return false; }
 
     // --- events ----------------------------------------------------------------------
     std::function<void()> Click;
@@ -127,11 +133,14 @@ protected:
     // Pushes the kind's own state into a freshly made widget.
     virtual void applyState() {}
     void ensureLoaded();
-    // Called once the widget has taken a new box or font, for a kind that
-    // fits its content to them.
-    virtual void boxOrFontChanged() {}
-    // The box the control's position and size give, in pixels of its container.
-    QRect boxPixels() const;
+    // The widget has taken a new box, font or text: its content is fitted
+    // to them at once, or, while its form is settling, once it has settled.
+    void refit();
+    // Whether the control fits its text to its box and font, shrinking or
+    // growing rather than cutting it short, and the fit itself; the form
+    // calls it.
+    virtual bool fitsText() const { return false; }
+    virtual void fitContent() {}
     // The font of the control's run-time state (its scaled size).
     QFont stateFont() const;
     double twipsPerPixelX() const;
@@ -163,6 +172,7 @@ private:
     Props state_;
     Frame* container_ = nullptr;
     QWidget* widget_ = nullptr;
+    bool fitPending_ = false;
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/FocusEngine.h"
 #include "platform/Menu.h"
 #include "platform/Palette.h"
+#include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
 
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -211,11 +213,44 @@ QWidget* Form::containerWidget(Control* c)
     return window_->client();
 }
 
-void Form::refitContents()
+Form::Settling::Settling(Form& form) : form_(form) { ++form_.settling_; }
+
+Form::Settling::~Settling()
 {
-    for (Control* c : controls_)
-        if (c->widget())
-            c->boxOrFontChanged();
+    if (--form_.settling_ == 0)
+        form_.fitWaiting();
+}
+
+void Form::fitWhenSettled()
+{
+    if (settling_ == 0)
+        fitWaiting();
+}
+
+void Form::fitWaiting()
+{
+    const bool fitting = runtime_.fitsCaptions();
+    // A caption may grow as far as the form's edge: the client area takes the
+    // window's size first, shown or not.
+    if (window_)
+        window_->layout()->activate();
+    for (Control* c : controls_) {
+        if (!c->fitPending_)
+            continue;
+        c->fitPending_ = false;
+        if (c->widget() && fitting) {
+            ++fitsSinceLoad_;
+            c->fitContent();
+        }
+    }
+}
+
+void Form::settleLayout()
+{
+    // A chart lays itself out on a posted request (and, once its captions
+    // are fitted to the plot that gave it, again at once).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    fitWaiting();
 }
 
 void Form::load()
@@ -224,7 +259,11 @@ void Form::load()
         return;
     loaded_ = true;
     shown_ = false;
+    fitsSinceLoad_ = 0;
     focus_->reset();
+    // Nothing is fitted while the controls are made and the load handler
+    // scales and fills them: each is fitted once, when the load is done.
+    Settling settling(*this);
     window_ = new FormWindow(*this);
     window_->setObjectName(name_);
     window_->setAccessibleName(name_);
@@ -255,7 +294,6 @@ void Form::load()
     for (Control* c : controls_)
         if (c->widget())
             window_->watch(c->widget(), c);
-    refitContents();
     const int menuHeight = menuItems_.empty() ? 0 : window_->menuBar()->sizeHint().height();
     resizeWindow(QSize(int(std::lround(design_.clientWidth / twipsPerPixelX())),
                        int(std::lround(design_.clientHeight / twipsPerPixelY())) + menuHeight));
@@ -296,6 +334,7 @@ void Form::show()
     if (!loaded_ || runtime_.ended())
         return;
     shown_ = true;
+    fitWaiting();
     focus_->giveInitialFocus();
     window_->show();
     focus_->windowShown();
@@ -474,10 +513,15 @@ void Form::setWindowState(WindowState s)
 QImage Form::grabImage()
 {
     load();
-    // Controls such as charts lay themselves out on posted requests: a
-    // picture taken before those are handled shows them empty.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    settleLayout();
     return window_->client()->grab().toImage();
+}
+
+void Form::printForm()
+{
+    load();
+    settleLayout();
+    runtime_.printer().printWidget(*window_->client());
 }
 
 void Form::Form_CloseBox()

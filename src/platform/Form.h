@@ -49,10 +49,23 @@ public:
     void load();
     void unload();
     bool isLoaded() const { return loaded_; }
-    // Fits every control's content to its box again, once many boxes have
-    // moved at once: a caption that grew into free space looks at the boxes
-    // beside it as they now stand.
-    void refitContents();
+    // While a form's geometry settles (it loads, or many of its boxes and
+    // fonts change at once), its captions and fields wait, and each is fitted
+    // once when the last such change is done: a caption that grows into free
+    // space then sees the boxes beside it as they stand. Showing or picturing
+    // the form fits what waits first.
+    class Settling {
+    public:
+        explicit Settling(Form& form);
+        ~Settling();
+        Settling(const Settling&) = delete;
+        Settling& operator=(const Settling&) = delete;
+
+    private:
+        Form& form_;
+    };
+    // How many times a control's content was fitted since the form last loaded.
+    int fitsSinceLoad() const { return fitsSinceLoad_; }
     void show();
     // Shows the form and waits in a nested event loop until it is hidden or
     // unloaded. A form already in a modal showing is only brought up: the
@@ -91,8 +104,12 @@ public:
     // The window while loaded, else null (asking does not load).
     QMainWindow* window() const;
     // What the form's client area looks like now, without title or menu
-    // bar, as printing the form prints it. Pending layout is done first.
+    // bar, as printing the form prints it. Pending layout and fitting are
+    // done first, so both show what the screen shows.
     QImage grabImage();
+    // Prints the client area as it looks now, its texts as text, alone on a
+    // page of the printer's job.
+    void printForm();
 
     // --- handlers a form overrides -------------------------------------------------------
     virtual void Form_Load() {}
@@ -137,6 +154,12 @@ private:
     void buildMenus();
     void resizeWindow(QSize size);
     void finishModal();
+    // Fits the controls whose content waits, unless the form is settling.
+    void fitWhenSettled();
+    void fitWaiting();
+    // Lays out what Qt lays out on posted requests (charts) and fits what
+    // waits, so what is shown or pictured next is the settled form.
+    void settleLayout();
 
     FocusEngine& focus() { return *focus_; }
 
@@ -148,6 +171,8 @@ private:
     FormWindow* window_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
+    int settling_ = 0;
+    int fitsSinceLoad_ = 0;
     std::unique_ptr<FocusEngine> focus_;
     QEventLoop* modalLoop_ = nullptr;
 };

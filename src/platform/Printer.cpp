@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWidget>
 
 #include <cmath>
 
@@ -44,6 +45,8 @@ QFont textFont(double points, bool bold)
 // Files we write have no printer driver to impose an unprintable border, so
 // give them the margin a typical printer would.
 constexpr double pdfMarginMm = 12.7;
+// Dots per inch of a PDF file, as a printer at its high resolution.
+constexpr int kPdfResolution = 1200;
 
 std::unique_ptr<QPrinter> openDefaultPrinter()
 {
@@ -114,8 +117,12 @@ Destination Destination::pdf(QString path)
 }
 
 struct Printer::Job {
-    std::unique_ptr<QPrinter> device;
+    // A PDF file is written by a PDF writer rather than a printer set to PDF:
+    // a form printed on it keeps its texts as text, where a printer gets a
+    // picture of them.
+    std::unique_ptr<QPagedPaintDevice> device;
     QPainter painter; // declared after device: it must end before the device goes
+    QString printerName; // of the system printer the job goes to
     QString pdfPath; // empty when the job goes to a printer
     bool fileTouched = false; // we created or truncated pdfPath
     bool fallback = false; // written as a PDF because no printer could be used
@@ -157,11 +164,11 @@ Printer::Job* Printer::activeJob()
 
 bool Printer::openPdf(Job& job, const QString& path)
 {
-    job.device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    job.device->setOutputFormat(QPrinter::PdfFormat);
-    job.device->setOutputFileName(path);
-    job.device->setPageMargins(QMarginsF(pdfMarginMm, pdfMarginMm, pdfMarginMm, pdfMarginMm),
-                               QPageLayout::Millimeter);
+    auto writer = std::make_unique<QPdfWriter>(path);
+    writer->setResolution(kPdfResolution);
+    writer->setPageSize(QPageSize(QPageSize::A4));
+    writer->setPageMargins(QMarginsF(pdfMarginMm, pdfMarginMm, pdfMarginMm, pdfMarginMm), QPageLayout::Millimeter);
+    job.device = std::move(writer);
     job.pdfPath = path;
     if (!job.painter.begin(job.device.get()))
         return false;
@@ -183,10 +190,11 @@ bool Printer::openJob()
         const auto& openSystem = destination_.openSystemPrinter ? destination_.openSystemPrinter
                                                                 : openDefaultPrinter;
         if (std::unique_ptr<QPrinter> device = openSystem()) {
+            job.printerName = device->printerName();
             job.device = std::move(device);
             opened = job.painter.begin(job.device.get());
             if (!opened) {
-                job.unusablePrinter = job.device->printerName();
+                job.unusablePrinter = job.printerName;
                 job.device.reset();
             }
         }
@@ -285,12 +293,13 @@ void Printer::newPage()
         breakPage(*job);
 }
 
-void Printer::printImage(const QImage& image)
+void Printer::printWidget(QWidget& widget)
 {
     Job* job = activeJob();
     if (!job)
         return;
-    if (image.isNull()) {
+    const QSize bounds = widget.size();
+    if (bounds.isEmpty()) {
         fail(tr("The document could not be printed: the picture to print is empty."));
         return;
     }
@@ -299,11 +308,13 @@ void Printer::printImage(const QImage& image)
         if (job->failed)
             return;
     }
-    const QSizeF size = QSizeF(image.size()).scaled(job->page.size(), Qt::KeepAspectRatio);
-    const QRectF target(job->page.left() + (job->page.width() - size.width()) / 2,
-                        job->page.top(), size.width(), size.height());
-    job->painter.drawImage(target, image);
-    job->y = job->page.height(); // the page is the image's alone
+    const QSizeF size = QSizeF(bounds).scaled(job->page.size(), Qt::KeepAspectRatio);
+    job->painter.save();
+    job->painter.translate(job->page.left() + (job->page.width() - size.width()) / 2, job->page.top());
+    job->painter.scale(size.width() / bounds.width(), size.height() / bounds.height());
+    widget.render(&job->painter);
+    job->painter.restore();
+    job->y = job->page.height(); // the page is the widget's alone
 }
 
 namespace {
@@ -399,7 +410,7 @@ bool Printer::endDoc()
     if (!done) {
         fail(job_->pdfPath.isEmpty()
                  ? tr("The document could not be printed on the printer \"%1\".")
-                       .arg(job_->device->printerName())
+                       .arg(job_->printerName)
                  : tr("The document could not be saved as a PDF file:\n%1")
                        .arg(shown(job_->pdfPath)));
         job_.reset();

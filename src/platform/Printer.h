@@ -15,9 +15,9 @@
 #include <functional>
 #include <memory>
 
-class QImage;
 class QPrinter;
 class QTextDocument;
+class QWidget;
 
 namespace platform {
 
@@ -72,9 +72,10 @@ public:
     // the job was delivered; false when it failed (the user has been told).
     virtual bool endDoc();
 
-    // Prints the image alone on a page, scaled to the printable area keeping
-    // its aspect; the next output starts a new page.
-    virtual void printImage(const QImage& image);
+    // Prints what the widget shows, alone on a page, scaled to the printable
+    // area keeping its aspect, its texts as text; the next output starts a
+    // new page.
+    virtual void printWidget(QWidget& widget);
     // Finishes any open job, then prints the document with its formatting as
     // a job of its own. Returns what endDoc() would.
     virtual bool printDocument(const QTextDocument& document);

@@ -59,6 +59,13 @@ public:
     void enterModal(QEventLoop& loop);
     void leaveModal(QEventLoop& loop);
 
+    // Whether captions, fields and charts fit their texts to their boxes (on
+    // unless switched off). Off, every text is drawn at its control's font
+    // in its control's box, cut where it does not fit: the benchmark uses it
+    // to time what fitting costs.
+    bool fitsCaptions() const { return fitsCaptions_; }
+    void setFitsCaptions(bool on) { fitsCaptions_ = on; }
+
 private:
     class CountingDialogs;
 
@@ -77,6 +84,7 @@ private:
     std::function<void()> endProgram_;
     std::vector<Form*> forms_;
     bool ended_ = false;
+    bool fitsCaptions_ = true;
 };
 
 } // namespace platform

@@ -1,8 +1,11 @@
 #include "platform/TextControls.h"
 
 #include "platform/FontFit.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QStyle>
 #include <QRegularExpression>
@@ -36,7 +39,7 @@ QWidget* Label::createWidget(QWidget* parent)
 void Label::applyState()
 {
     static_cast<QLabel*>(widget())->setText(caption_);
-    boxOrFontChanged();
+    refit();
 }
 
 QString Label::caption() { ensureLoaded(); return caption_; }
@@ -44,10 +47,12 @@ QString Label::caption() { ensureLoaded(); return caption_; }
 void Label::setCaption(const QString& c)
 {
     ensureLoaded();
+    if (c == caption_)
+        return;
     caption_ = c;
     if (auto* l = static_cast<QLabel*>(widget())) {
         l->setText(c);
-        boxOrFontChanged();
+        refit();
     }
 }
 
@@ -100,36 +105,57 @@ int overflowAcross(const QLabel& l, const QRect& area, const QFont& font)
     return std::max({0, textExtent(l, area, font).width() - area.width(), widestRun(l, font) - area.width()});
 }
 
+// Whether a caption on one line, with a blank's margin, fits the area: the
+// one measure most captions cost.
+bool fitsOnOneLine(const QLabel& l, const QRect& area, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return !l.text().contains(QLatin1Char('\n')) && metrics.height() <= area.height() &&
+           metrics.horizontalAdvance(l.text() + QLatin1Char(' ')) <= area.width();
+}
+
+// Measuring a text is most of what fitting costs, and forms show the same
+// captions at the same sizes load after load: each verdict is kept.
+struct Measure {
+    QString text;
+    QFont font;
+    QSize room;
+    int flags;
+    bool operator==(const Measure&) const = default;
+};
+
+size_t qHash(const Measure& m, size_t seed)
+{
+    return qHashMulti(seed, m.text, m.font, m.room.width(), m.room.height(), m.flags);
+}
+
+template <class Measuring>
+bool remembered(const Measure& m, Measuring measure)
+{
+    static QHash<Measure, bool> verdicts;
+    if (const auto known = verdicts.constFind(m); known != verdicts.cend())
+        return *known;
+    constexpr qsizetype kMostKept = 20000;
+    if (verdicts.size() >= kMostKept)
+        verdicts.clear();
+    return *verdicts.insert(m, measure());
+}
+
 bool fitsAt(const QLabel& l, const QRect& geometry, const QFont& font)
 {
     const QRect area = textArea(l, geometry, font);
-    return area.contains(textExtent(l, area, font)) && overflowAcross(l, area, font) == 0;
-}
-
-// The last resort of a caption with no room to grow.
-constexpr double kLeastPoints = 1.0;
-
-QFont largestFitting(const QLabel& l, const QRect& geometry, const QFont& font, double smallest)
-{
-    return platform::largestFitting(font, smallest, [&](const QFont& f) { return fitsAt(l, geometry, f); });
-}
-
-// A label widget keeps the box its control gives it, apart from the
-// geometry it grew to, so the labels beside it grow towards that box only.
-const char* const kBoxProperty = "captionBox";
-
-QRect boxOf(const QWidget& w)
-{
-    const QVariant box = w.property(kBoxProperty);
-    return box.isValid() ? box.toRect() : w.geometry();
+    return remembered({l.text(), font, area.size(), int(l.alignment()) | (l.wordWrap() ? Qt::TextWordWrap : 0)}, [&] {
+        return fitsOnOneLine(l, area, font) ||
+               (area.contains(textExtent(l, area, font)) && overflowAcross(l, area, font) == 0);
+    });
 }
 
 // How far a box may grow to each side before it meets its container's edge
 // or the box of another control: nearly all the way to a control that stays
-// as it is, half way to a label that may grow towards it too. A backdrop behind
-// it does not stop it, and a hidden control keeps its
-// place, so the labels grow the same whatever was shown first. Only controls
-// beside the span [from, to] count.
+// as it is, half way to one that may grow towards it too. A backdrop behind
+// it does not stop it, and a hidden control keeps its place, so the controls
+// grow the same whatever was shown first. Only controls beside the span
+// [from, to] count.
 struct Room {
     int before, after;
 };
@@ -139,9 +165,9 @@ struct Room {
 constexpr int kClearance = 3;
 
 // Whether `other` stands beside the box in that direction. A box behind the
-// label's middle is a backdrop; one that overlaps the label's edge more along
-// the edge than across it (a cell that touches it, once the form's scaling has
-// rounded both) is a neighbour all the same, so the label stops at its edge.
+// control's middle is a backdrop; one that overlaps its edge more along the
+// edge than across it (a cell that touches it, once the form's scaling has
+// rounded both) is a neighbour all the same, so the control stops at its edge.
 bool besideIn(Qt::Orientation direction, const QRect& box, const QRect& other)
 {
     if (!other.intersects(box))
@@ -152,23 +178,22 @@ bool besideIn(Qt::Orientation direction, const QRect& box, const QRect& other)
     return direction == Qt::Horizontal ? common.width() < common.height() : common.height() < common.width();
 }
 
-Room roomAcross(const QLabel& l, const QRect& box, Qt::Orientation direction, int from, int to)
+Room roomAcross(Control& self, const QRect& box, Qt::Orientation direction, int from, int to)
 {
-    const QWidget* container = l.parentWidget();
+    const QWidget* container = self.widget()->parentWidget();
     const bool horizontal = direction == Qt::Horizontal;
     const int low = horizontal ? box.left() : box.top(), high = horizontal ? box.right() : box.bottom();
     Room room{low, (horizontal ? container->width() : container->height()) - 1 - high};
-    for (const QObject* o : container->children()) {
-        const auto* other = qobject_cast<const QWidget*>(o);
-        if (!other || other == &l || other->isWindow())
+    for (Control* other : self.form().controls()) {
+        if (other == &self || other->container() != self.container() || !other->widget())
             continue;
-        const QRect g = boxOf(*other);
+        const bool grows = other->growsToFit(direction);
+        const QRect g = grows ? other->boxPixels() : other->widget()->geometry();
         const int spanLow = horizontal ? g.top() : g.left(), spanHigh = horizontal ? g.bottom() : g.right();
         if (spanHigh < from || spanLow > to || !besideIn(direction, box, g))
             continue;
         const int otherLow = horizontal ? g.left() : g.top(), otherHigh = horizontal ? g.right() : g.bottom();
-        const bool label = other->property(kBoxProperty).isValid();
-        const auto roomTo = [label](int gap) { return label ? gap / 2 : gap - kClearance; };
+        const auto roomTo = [grows](int gap) { return grows ? gap / 2 : gap - kClearance; };
         const int centre = horizontal ? box.center().x() : box.center().y();
         const int otherCentre = horizontal ? g.center().x() : g.center().y();
         if (otherCentre > centre)
@@ -192,48 +217,44 @@ std::pair<int, int> spread(int extra, const Room& room, double shareBefore)
     return {before, after};
 }
 
-// The box grown into the free space around it to hold the text at this
-// font: wider where a word does not fit, then taller where the lines do not.
-QRect grownBox(const QLabel& l, const QRect& box, const QFont& font)
+// The box widened into the free space beside it by `extra` pixels, as far as
+// the room goes, on the side the alignment points away from.
+QRect widened(Control& self, const QRect& box, int extra, Qt::Alignment a)
 {
-    if (!l.parentWidget())
+    if (extra <= 0)
         return box;
-    const Qt::Alignment a = l.alignment();
-    const QRect area = textArea(l, box, font);
-    const int extraWidth = overflowAcross(l, area, font);
     const double leftShare = a & Qt::AlignRight ? 1.0 : a & Qt::AlignHCenter ? 0.5 : 0.0;
-    const auto [left, right] =
-        spread(extraWidth, roomAcross(l, box, Qt::Horizontal, box.top(), box.bottom()), leftShare);
-    const QRect wide = box.adjusted(-left, 0, right, 0);
+    const auto [left, right] = spread(extra, roomAcross(self, box, Qt::Horizontal, box.top(), box.bottom()), leftShare);
+    return box.adjusted(-left, 0, right, 0);
+}
 
+// The box grown into the free space around it to hold the caption at this
+// font: wider where a word does not fit, then taller where the lines do not.
+QRect grownBox(Control& self, const QLabel& l, const QRect& box, const QFont& font)
+{
+    const Qt::Alignment a = l.alignment();
+    const QRect wide = widened(self, box, overflowAcross(l, textArea(l, box, font), font), a);
     const QRect wideArea = textArea(l, wide, font);
     const int extraHeight = std::max(0, textExtent(l, wideArea, font).height() - wideArea.height());
     const double upShare = a & Qt::AlignBottom ? 1.0 : a & Qt::AlignVCenter ? 0.5 : 0.0;
     const auto [up, down] =
-        spread(extraHeight, roomAcross(l, box, Qt::Vertical, wide.left(), wide.right()), upShare);
+        spread(extraHeight, roomAcross(self, box, Qt::Vertical, wide.left(), wide.right()), upShare);
     return wide.adjusted(0, -up, 0, down);
 }
 
+double floorOf(Control& c) { return smallestLegiblePoints(c.form().runtime().screen()); }
+
 } // namespace
 
-void Label::boxOrFontChanged()
+void Label::fitContent()
 {
     auto* l = static_cast<QLabel*>(widget());
-    if (!l)
-        return;
-    const QRect box = boxPixels();
-    const QFont own = stateFont();
-    QFont font = largestFitting(*l, box, own, smallestFitPoints(own.pointSizeF()));
-    QRect geometry = box;
-    if (!fitsAt(*l, box, font)) {
-        geometry = grownBox(*l, box, font);
-        // Where there is not room enough around it, a whole caption in a
-        // small font still beats a cut one.
-        font = largestFitting(*l, geometry, font, kLeastPoints);
-    }
-    l->setProperty(kBoxProperty, box);
-    l->setFont(font);
-    l->setGeometry(geometry);
+    const FittedText fitted =
+        fitText(stateFont(), boxPixels(), floorOf(*this),
+                [l](const QFont& f, const QRect& box) { return fitsAt(*l, box, f); },
+                [this, l](const QFont& f) { return grownBox(*this, *l, boxPixels(), f); });
+    l->setFont(fitted.font);
+    l->setGeometry(fitted.box);
 }
 
 // --- TextBox -------------------------------------------------------------------------
@@ -246,19 +267,20 @@ QPlainTextEdit* textEdit(QWidget* w) { return qobject_cast<QPlainTextEdit*>(w); 
 
 // The room a line edit gives its text: its width less the frame and the
 // margin QLineEdit keeps either side, and room for the caret.
-int lineRoom(const QLineEdit& e)
+int lineRoom(const QLineEdit& e, int width)
 {
     const int frame = e.hasFrame() ? e.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &e) : 0;
     const QMargins margins = e.textMargins();
     constexpr int kLineEditMargin = 2;
-    return e.width() - 2 * frame - 2 * kLineEditMargin - margins.left() - margins.right() - 1;
+    return width - 2 * frame - 2 * kLineEditMargin - margins.left() - margins.right() - 1;
 }
 
-QFont largestShowingWhole(const QLineEdit& e, const QFont& font, double smallest)
+// Whether the field's text shows whole at this font in a box of this width.
+bool showsWholeAt(const QLineEdit& e, const QRect& box, const QFont& font)
 {
-    const int room = lineRoom(e);
-    return platform::largestFitting(font, smallest,
-                          [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(e.text()) <= room; });
+    const int room = lineRoom(e, box.width());
+    return remembered({e.text(), font, QSize(room, 0), 0},
+                      [&] { return QFontMetrics(font).horizontalAdvance(e.text()) <= room; });
 }
 
 void showText(QWidget* w, const QString& t)
@@ -315,7 +337,7 @@ QWidget* TextBox::createWidget(QWidget* parent)
     }
     auto* e = new QLineEdit(parent);
     e->setAlignment(designAlign_);
-    QObject::connect(e, &QLineEdit::textChanged, e, [this] { boxOrFontChanged(); });
+    QObject::connect(e, &QLineEdit::textChanged, e, [this] { refit(); });
     // Only the user's edits reach here: the program writes with signals blocked.
     QObject::connect(e, &QLineEdit::textEdited, e, [this] { userEdited_ = true; });
     QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& t) { edited(t); });
@@ -338,19 +360,27 @@ void TextBox::resetState()
     locked_ = designLocked_;
 }
 
-void TextBox::boxOrFontChanged()
+void TextBox::fitContent()
 {
     auto* e = lineEdit(widget());
     if (!e)
         return;
-    const QFont own = stateFont();
-    e->setFont(largestShowingWhole(*e, own, std::min(own.pointSizeF(), 6.0)));
+    const FittedText fitted = fitText(
+        stateFont(), boxPixels(), floorOf(*this),
+        [e](const QFont& f, const QRect& box) { return showsWholeAt(*e, box, f); },
+        [this, e](const QFont& f) {
+            const QRect box = boxPixels();
+            const int extra = QFontMetrics(f).horizontalAdvance(e->text()) - lineRoom(*e, box.width());
+            return widened(*this, box, extra, e->alignment());
+        });
+    e->setFont(fitted.font);
+    e->setGeometry(fitted.box);
 }
 
 void TextBox::applyState()
 {
     showText(widget(), text_);
-    boxOrFontChanged();
+    refit();
     setLocked(locked_);
     select(widget(), 0, 0);
 }
@@ -364,7 +394,7 @@ void TextBox::setText(const QString& t)
     text_ = t;
     userEdited_ = false;
     showText(widget(), t);
-    boxOrFontChanged();
+    refit();
     if (changed && Change)
         Change();
 }

@@ -3,15 +3,12 @@
 
 #include "platform/ControlBase.h"
 
-#include <algorithm>
-
 namespace platform {
 
 // A label: a caption that wraps at word boundaries. A caption never shows
-// cut: when it does not fit the label's box at the label's font, it is drawn
-// at the largest smaller font that fits, down to smallestFitPoints; past
-// that the box grows into the free space around it, and where even that is
-// not enough the font shrinks further. Nothing is elided.
+// cut: where it does not fit the label's box at the label's font, it is
+// fitted as fitText() fits every text, growing into the free space around
+// the box and never lettered below the floor. Nothing is elided.
 class Label : public Control {
 public:
     Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
@@ -22,15 +19,13 @@ public:
     QString caption();
     void setCaption(const QString& c);
 
-    // How far a caption shrinks before its box grows instead: three quarters
-    // of its own size, but never below 6 points (nor above its own size).
-    static double smallestFitPoints(double ownPoints) { return std::min(ownPoints, std::max(6.0, ownPoints * 0.75)); }
-
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override { caption_ = designCaption_; }
     void applyState() override;
-    void boxOrFontChanged() override;
+    bool fitsText() const override { return true; }
+    void fitContent() override;
+    bool growsToFit(Qt::Orientation) const override { return true; }
 
 private:
     QString designCaption_, caption_;
@@ -40,8 +35,9 @@ private:
 };
 
 // A text box: one line, or with designMultiLine() several lines that wrap.
-// A one-line box whose text is wider than the box draws it in a smaller
-// font, down to 6 points, so a figure shows whole; longer texts scroll.
+// A one-line box whose text is wider than the box is fitted as a label is
+// (smaller, then wider into the free space beside it, never below the
+// floor), so a figure shows whole; a text too long even for that scrolls.
 class TextBox : public Control {
 public:
     TextBox(Form& f, QString name) : Control(f, std::move(name), ControlKind::TextBox) {}
@@ -69,7 +65,9 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void resetState() override;
     void applyState() override;
-    void boxOrFontChanged() override;
+    bool fitsText() const override { return !multiLine_; }
+    void fitContent() override;
+    bool growsToFit(Qt::Orientation direction) const override { return !multiLine_ && direction == Qt::Horizontal; }
 
 private:
     void edited(const QString& t);

@@ -23,6 +23,8 @@ bool usable(double v) { return std::isfinite(v) && v >= 0; }
 
 void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& module)
 {
+    // Every caption is fitted once, to the boxes, fonts and form as they end up.
+    const platform::Form::Settling settling(frm);
     auto& [sinceDesignX, sinceDesignY] = module.ScaleSinceDesign[&frm];
     if (module.FirstResize) {
         // The first scaling after a load starts from the design.
@@ -56,7 +58,6 @@ void ResizeForm(float ScaleX, float ScaleY, platform::Form& frm, ResizeModule& m
                 c->setFontSize(size);
         }
     }
-    frm.refitContents();
     if (module.FirstResize) {
         const double w = frm.width() * ScaleX, h = frm.height() * ScaleY;
         if (usable(w) && usable(h) && w > 0 && h > 0)

@@ -263,7 +263,7 @@ void FrmGraph::printGraphs(const std::vector<Graph>& graphs)
     setButtonsVisible(false);
     for (Graph g : graphs) {
         draw(g);
-        runtime().printer().printImage(grabImage());
+        printForm();
     }
     setButtonsVisible(true);
 }

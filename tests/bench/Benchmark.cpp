@@ -1,12 +1,16 @@
-// How long the program takes for what a user waits on: one whole switch step,
+// How long the program takes for what a user waits on: its start, from
+// nothing to the first instruction page on screen; one whole switch step,
 // from the agree command on the drug-cost form to the projected PID screen
-// loaded and on screen, and one headless pass of the model over the same
-// programme. Runs offscreen many times and prints the medians.
+// loaded and on screen; and one headless pass of the model over the same
+// programme. Runs offscreen many times and prints the medians. The start and
+// the switch step are timed with captions fitted and with fitting switched
+// off, taking turns in one run, so what fitting costs is their ratio.
 //
 //   ./build/benchmark [runs]      (default 200)
 
 #include "app/Program.h"
 #include "platform/Printer.h"
+#include "platform/Runtime.h"
 #include "platform/Screen.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestDrugCost.h"
@@ -14,6 +18,8 @@
 #include "results/CurrentStrategy.h"
 #include "results/FrmScrResult.h"
 #include "results/ResultScreens.h"
+#include "shell/FrmInstructSwitch.h"
+#include "shell/frmSplash.h"
 #include "support/Programmes.h"
 #include "support/ScriptedDialogs.h"
 #include "switchto/SwitchToComparison.h"
@@ -77,10 +83,12 @@ double modelPass()
 // One switch step in a fresh program: the questionnaire's answers stand in
 // the model state, the drug-cost form is on screen, and the clock runs from
 // its agree command until the projection screen is shown.
-double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& screen, platform::Printer& printer)
+double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& screen, platform::Printer& printer,
+                  bool fitting)
 {
     dialogs.answer(platform::Answer::No);
     Program program(dialogs, screen, &printer, [] {});
+    program.runtime().setFitsCaptions(fitting);
     program.FrmTesting().lstScreenTest.setListIndex(0);
     program.FrmConfirm().optConfirm[programme().confirm ? 0 : 1].setValue(true);
     program.vc = programme().vc;
@@ -111,6 +119,43 @@ double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& scree
     return took;
 }
 
+// The program's start: the splash up (its question answered No), then the
+// first instruction page a key on the splash leads to.
+double startUp(testsupport::ScriptedDialogs& dialogs, platform::Screen& screen, platform::Printer& printer,
+               bool fitting)
+{
+    dialogs.answer(platform::Answer::No);
+    const Clock::time_point start = Clock::now();
+    Program program(dialogs, screen, &printer, [] {});
+    program.runtime().setFitsCaptions(fitting);
+    program.start();
+    QApplication::processEvents();
+    program.frmSplash().Form_KeyPress(' ');
+    QApplication::processEvents();
+    const double took = microsecondsSince(start);
+    if (!program.FrmInstructSwitch().isShown())
+        std::fprintf(stderr, "the instructions are not on screen\n");
+    return took;
+}
+
+// Times `run` with fitting on and off by turns, each first in every other round.
+template <class Run>
+std::pair<std::vector<double>, std::vector<double>> withAndWithoutFitting(int runs, Run run)
+{
+    std::vector<double> fitted, unfitted;
+    for (int i = 0; i < runs; ++i)
+        for (const bool fitting : {i % 2 == 0, i % 2 != 0})
+            (fitting ? fitted : unfitted).push_back(run(fitting));
+    return {fitted, unfitted};
+}
+
+void report(const char* what, const std::pair<std::vector<double>, std::vector<double>>& times, const char* span)
+{
+    const double fitted = median(times.first) / 1000.0, unfitted = median(times.second) / 1000.0;
+    std::printf("%s median %.2f ms fitted, %.2f ms with fitting off, ratio %.3f, over %d runs each (%s)\n", what,
+                fitted, unfitted, fitted / unfitted, int(times.first.size()), span);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -125,14 +170,14 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     platform::Printer printer(dialogs, platform::Destination::pdf(folder.path() + QStringLiteral("/bench.pdf")));
 
-    std::vector<double> model, step;
+    std::vector<double> model;
     for (int i = 0; i < runs * 10; ++i)
         model.push_back(modelPass());
-    for (int i = 0; i < runs; ++i)
-        step.push_back(switchStep(dialogs, screen, printer));
+    const auto start = withAndWithoutFitting(runs, [&](bool fitting) { return startUp(dialogs, screen, printer, fitting); });
+    const auto step = withAndWithoutFitting(runs, [&](bool fitting) { return switchStep(dialogs, screen, printer, fitting); });
 
     std::printf("model pass:  median %.1f us over %d runs\n", median(model), int(model.size()));
-    std::printf("switch step: median %.2f ms over %d runs (agree command to the projection screen shown)\n",
-                median(step) / 1000.0, int(step.size()));
+    report("start-up:   ", start, "to the first instruction page shown");
+    report("switch step:", step, "agree command to the projection screen shown");
     return 0;
 }

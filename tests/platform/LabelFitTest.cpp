@@ -2,6 +2,7 @@
 // then grows into the free space beside it, and shrinks further only where
 // there is none.
 #include "PlatformFixture.h"
+#include "platform/FontFit.h"
 #include "platform/TextControls.h"
 #include "support/WholeText.h"
 
@@ -45,52 +46,73 @@ public:
 
 using LabelFit = OnScreen;
 
+// A load fits each caption and field once, when the form has its size, so a
+// caption grows into the room below it before the form is first shown.
+TEST_F(LabelFit, ALoadFitsEachCaptionOnceToTheFormsOwnSize)
+{
+    CellForm f(runtime);
+    f.lblNote.designCaption("A long note that takes several lines at any font that can still be read, so it "
+                            "needs the room below its box: the facility's name, the figures it asks for and "
+                            "where they come from, and what to do when no such records are at hand.");
+    f.load();
+    const auto* l = static_cast<const QLabel*>(f.lblNote.widget());
+    EXPECT_EQ(f.fitsSinceLoad(), 6) << "four labels and two fields";
+    EXPECT_GT(l->height(), 30) << "grown down";
+    EXPECT_TRUE(testsupport::showsWholeText(*l)) << l->font().pointSizeF() << " pt in " << l->width() << "x" << l->height();
+}
+
 TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
 {
-    enum class Font { Own, BetweenFloorAndOwn, Floor, BelowFloor };
+    enum class Font { Own, Smaller, Floor };
     enum class Box { Own, GrownLeft, GrownDown, GrownRight };
     struct Case {
         const char* caption;
         Label CellForm::*label;
         Font font;
         Box box;
+        bool whole;
     };
     const Case cases[] = {
-        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own},
-        {"$83,825,146.00", &CellForm::lblCell, Font::BetweenFloorAndOwn, Box::Own},
-        {"$300,000,000,000.00", &CellForm::lblCell, Font::Floor, Box::GrownLeft},
-        {"$30,000,000,000,000,000,000,000,000,000.00", &CellForm::lblCell, Font::BelowFloor, Box::GrownLeft},
-        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own},  // and back, when the figure shrinks again
+        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own, true},
+        {"$83,825,146.00", &CellForm::lblCell, Font::Smaller, Box::Own, true},
+        {"$300,000,000,000.00", &CellForm::lblCell, Font::Smaller, Box::GrownLeft, true},
+        {"$30,000,000,000,000,000,000.00", &CellForm::lblCell, Font::Floor, Box::GrownLeft, true},
+        // Past all the room there is, a caption stays at the floor, its
+        // letters narrowed, and is cut rather than drawn too small to read.
+        {"$30,000,000,000,000,000,000,000,000,000.00", &CellForm::lblCell, Font::Floor, Box::GrownLeft, false},
+        {"$12.00", &CellForm::lblCell, Font::Own, Box::Own, true},  // and back, when the figure shrinks again
         {"A long note that takes several lines at any font that can still be read, so it needs the room "
          "below its box: the facility's name, the figures it asks for and where they come from, the "
          "past year's records of the women screened and of those found positive, and what to do "
          "when no such records are at hand.",
-         &CellForm::lblNote, Font::Floor, Box::GrownDown},
+         &CellForm::lblNote, Font::Smaller, Box::GrownDown, true},
         // Room for two lines, but a figure is not split at a group separator
         // (the line breaker finds a break in "2.200.000,00 $" as written under de_DE).
-        {"2.200.000.000.000,00\u00a0$", &CellForm::lblTall, Font::Floor, Box::GrownRight},
+        {"2.200.000.000.000,00\u00a0$", &CellForm::lblTall, Font::Smaller, Box::GrownRight, true},
     };
+    const double floor = smallestLegiblePoints(screen);
     CellForm f(runtime);
     showActive(f);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         Label& label = f.*c.label;
+        const int fitsBefore = f.fitsSinceLoad();
         label.setCaption(c.caption);
+        EXPECT_EQ(f.fitsSinceLoad(), fitsBefore + 1) << "a new caption is fitted once";
         const auto* l = static_cast<const QLabel*>(label.widget());
         const auto px = [](double twips) { return int(std::lround(twips / 15)); };
         const QRect box(px(label.left()), px(label.top()), px(label.width()), px(label.height()));
-        EXPECT_TRUE(testsupport::showsWholeText(*l)) << l->font().pointSizeF() << " pt in " << l->width();
+        EXPECT_EQ(testsupport::showsWholeText(*l), c.whole) << l->font().pointSizeF() << " pt in " << l->width();
         // The font the label is given stays its own; only the drawing fits.
         EXPECT_DOUBLE_EQ(label.fontSize(), 10);
         const double drawn = l->font().pointSizeF();
         switch (c.font) {
         case Font::Own: EXPECT_DOUBLE_EQ(drawn, 10); break;
-        case Font::BetweenFloorAndOwn:
+        case Font::Smaller:
             EXPECT_LT(drawn, 10);
-            EXPECT_GT(drawn, Label::smallestFitPoints(10));
+            EXPECT_GT(drawn, floor);
             break;
-        case Font::Floor: EXPECT_DOUBLE_EQ(drawn, Label::smallestFitPoints(10)); break;
-        case Font::BelowFloor: EXPECT_LT(drawn, Label::smallestFitPoints(10)); break;
+        case Font::Floor: EXPECT_DOUBLE_EQ(drawn, floor); break;
         }
         const QRect head = f.lblHead.widget()->geometry(), next = f.cmdNext.widget()->geometry();
         switch (c.box) {
@@ -117,28 +139,35 @@ TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
             break;
         }
     }
+    const int fitsBefore = f.fitsSinceLoad();
+    f.lblCell.setCaption("$12.00");
+    EXPECT_EQ(f.fitsSinceLoad(), fitsBefore) << "the same caption again costs nothing";
 }
 
-// A one-line field shows a figure whole in a smaller font, whether the
-// program wrote it or the user typed it; a text too long even at 6 points
-// scrolls as before.
-TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFont)
+// A one-line field shows a figure whole in a smaller font, and where the
+// floor is not small enough, in a box grown into the free space beside it,
+// whether the program wrote it or the user typed it.
+TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFontOrAWiderBox)
 {
     struct Case {
         const char* text;
         bool typed;
-        bool shrunk, whole;
+        bool shrunk, grown;
     };
     const Case cases[] = {
-        {"9,50 $", false, false, true},
+        {"9,50 $", false, false, false},
         {"1.000.000,00 $", false, true, true},
-        {"1000000", true, false, true},
-        {"1000000000", true, true, true},
-        {"Springfield County Department of Public Health", true, true, false},
+        {"1000000", true, false, false},
+        {"1000000000", true, true, false},
+        {"1.000.000.000.000,00 $", false, true, true},
+        {"Springfield County Department of Public Health", true, true, true},
+        {"9,50 $", false, false, false},
     };
+    const double floor = smallestLegiblePoints(screen);
     CellForm f(runtime);
     showActive(f);
     auto* e = static_cast<QLineEdit*>(f.txtCost.widget());
+    const QRect box = e->geometry();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         f.txtCost.setText("");
@@ -151,8 +180,10 @@ TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFont)
         ASSERT_EQ(e->text(), c.text);
         const double drawn = e->font().pointSizeF();
         EXPECT_EQ(drawn < 10, c.shrunk) << drawn;
-        EXPECT_GE(drawn, 6);
-        EXPECT_EQ(testsupport::showsWholeText(*e), c.whole) << drawn;
+        EXPECT_GE(drawn, floor);
+        EXPECT_EQ(e->width() > box.width(), c.grown) << e->width();
+        EXPECT_EQ(e->y(), box.y());
+        EXPECT_TRUE(testsupport::showsWholeText(*e)) << drawn;
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 namespace numbers = platform::numbers;
@@ -83,6 +85,22 @@ TEST_F(ResultScreenTest, ShowsTheRowsAndPartsOfEachCombination)
                     EXPECT_EQ(control->visible(), shown) << control->name().toStdString();
             f.unload();
         }
+    }
+}
+
+// A load of the screen fits each caption once, after the screen has been
+// scaled and filled, not while its labels are made and filled one by one.
+TEST_F(ResultScreenTest, OneLoadFitsEachCaptionAtMostOnce)
+{
+    for (testsupport::Programme& p : testsupport::programmes()) {
+        SCOPED_TRACE(p.name);
+        FrmScrResult& f = resultsOf(p);
+        const auto labels = std::count_if(f.controls().begin(), f.controls().end(), [](platform::Control* c) {
+            return c->kind() == platform::ControlKind::Label;
+        });
+        EXPECT_GT(f.fitsSinceLoad(), 0);
+        EXPECT_LE(f.fitsSinceLoad(), labels);
+        f.unload();
     }
 }
 

@@ -74,16 +74,35 @@ inline QStringList cutCaptions(platform::Form& form)
     return cut;
 }
 
-// Whether a label's caption is drawn on each pixel of `area` (in its
-// window's coordinates), its background left out.
-inline QImage captionInk(const QLabel& l, const QRect& area)
+// The labels and one-line fields of the form on screen whose text is
+// lettered below `floor` points, as "form.name: text at size".
+inline QStringList captionsBelow(platform::Form& form, double floor)
+{
+    QStringList small;
+    for (platform::Control* c : form.controls()) {
+        QWidget* w = c->widget();
+        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(w) : nullptr;
+        const auto* e = qobject_cast<const QLineEdit*>(w);
+        const QString text = l ? l->text() : e ? e->text() : QString();
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(w->window()) || w->font().pointSizeF() >= floor)
+            continue;
+        small << QStringLiteral("%1.%2: \"%3\" at %4 pt").arg(form.name(), c->name(), text).arg(w->font().pointSizeF());
+    }
+    return small;
+}
+
+// Whether a caption or field is drawn on each pixel of `area` (in its
+// window's coordinates), a label's background left out.
+inline QImage captionInk(const QWidget& l, const QRect& area)
 {
     QImage ink(area.size(), QImage::Format_ARGB32);
     ink.fill(Qt::transparent);
-    const_cast<QLabel&>(l).render(&ink, l.mapTo(l.window(), QPoint()) - area.topLeft(), QRegion(),
+    const_cast<QWidget&>(l).render(&ink, l.mapTo(l.window(), QPoint()) - area.topLeft(), QRegion(),
                                   QWidget::RenderFlags());
     // A label that fills its background: only what differs from it is ink.
-    const QRgb fill = l.autoFillBackground() ? l.palette().color(l.backgroundRole()).rgba() : 0;
+    const QRgb fill = qobject_cast<const QLabel*>(&l) && l.autoFillBackground()
+                          ? l.palette().color(l.backgroundRole()).rgba()
+                          : 0;
     for (int y = 0; y < ink.height(); ++y)
         for (int x = 0; x < ink.width(); ++x)
             if (ink.pixel(x, y) == fill)
@@ -91,21 +110,29 @@ inline QImage captionInk(const QLabel& l, const QRect& area)
     return ink;
 }
 
-// The pairs of captions on the form on screen that are drawn over each other,
-// as "form.a / form.b".
+// The pairs of captions and one-line fields on the form on screen that are
+// drawn over each other, as "form.a / form.b". A field's ink is all of it,
+// its frame and panel too.
 inline QStringList overlappingCaptions(platform::Form& form)
 {
-    std::vector<std::pair<QString, const QLabel*>> shown;
+    std::vector<std::pair<QString, const QWidget*>> shown;
     for (platform::Control* c : form.controls()) {
         const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
+        const auto* e = qobject_cast<const QLineEdit*>(c->widget());
         if (l && l->isVisibleTo(l->window()) && !l->text().trimmed().isEmpty())
             shown.emplace_back(c->name(), l);
+        if (e && e->isVisibleTo(e->window()))
+            shown.emplace_back(c->name(), e);
     }
-    const auto placed = [](const QLabel& l) { return QRect(l.mapTo(l.window(), QPoint()), l.size()); };
+    const auto placed = [](const QWidget& l) { return QRect(l.mapTo(l.window(), QPoint()), l.size()); };
+    const auto textOf = [](const QWidget& w) {
+        const auto* l = qobject_cast<const QLabel*>(&w);
+        return l ? l->text() : static_cast<const QLineEdit&>(w).text();
+    };
     QStringList over;
     for (size_t i = 0; i < shown.size(); ++i)
         for (size_t j = i + 1; j < shown.size(); ++j) {
-            const QLabel &a = *shown[i].second, &b = *shown[j].second;
+            const QWidget &a = *shown[i].second, &b = *shown[j].second;
             const QRect common = placed(a).intersected(placed(b));
             if (common.isEmpty())
                 continue;
@@ -116,7 +143,7 @@ inline QStringList overlappingCaptions(platform::Form& form)
                     clash = qAlpha(inkA.pixel(x, y)) > 0 && qAlpha(inkB.pixel(x, y)) > 0;
             if (clash)
                 over << QStringLiteral("%1.%2 \"%3\" / %1.%4 \"%5\"")
-                            .arg(form.name(), shown[i].first, a.text(), shown[j].first, b.text());
+                            .arg(form.name(), shown[i].first, textOf(a), shown[j].first, textOf(b));
         }
     return over;
 }

@@ -10,6 +10,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QImage>
 #include <QTest>
 
 using testsupport::ProgramTest;
@@ -42,11 +43,11 @@ bool buttonsVisible(FrmGraph& g) { return g.cmdResume.visible() && g.cmdNext.vis
 class ChartPrinter : public testsupport::JobPrinter {
 public:
     using JobPrinter::JobPrinter;
-    void printImage(const QImage& image) override
+    void printWidget(QWidget& widget) override
     {
         if (onImage)
-            onImage(image);
-        JobPrinter::printImage(image);
+            onImage(widget.grab().toImage());
+        JobPrinter::printWidget(widget);
     }
     bool endDoc() override
     {

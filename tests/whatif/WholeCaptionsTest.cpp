@@ -1,9 +1,10 @@
 // Every label and one-line field of every form shows its whole text, clear of
-// every other caption, at every
-// screen size the forms scale to and maximised, for the acceptance programmes
-// and for the largest figures the inputs allow.
+// every other caption and field and never below the floor, at every screen
+// size the forms scale to and maximised, for the acceptance programmes and
+// for the largest figures the inputs allow.
 #include "WhatIfScreens.h"
 #include "results/ResultScreens.h"
+#include "support/PdfText.h"
 #include "support/WholeText.h"
 
 #include "questionnaire/FrmConfirm.h"
@@ -22,7 +23,13 @@
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
 
+#include "platform/FontFit.h"
+#include "platform/Numbers.h"
+
+#include <QLineEdit>
 #include <QMainWindow>
+
+#include <map>
 
 namespace {
 
@@ -71,6 +78,16 @@ std::vector<testsupport::Programme> Programmes()
 
 class WholeCaptions : public WhatIfTest, public ::testing::WithParamInterface<ScreenSize> {
 protected:
+    // Every one-line field on screen, enabled or not, shows the widest figure
+    // the limits allow: a unit cost of $1,000,000, wider than any count.
+    static void showLargestFigures(platform::Form& f)
+    {
+        for (platform::Control* c : f.controls())
+            if (auto* field = dynamic_cast<platform::TextBox*>(c);
+                field && qobject_cast<QLineEdit*>(c->widget()) && c->widget()->isVisibleTo(c->widget()->window()))
+                field->setText(platform::numbers::formatCurrency(1'000'000));
+    }
+
     // Every form of the program on screen over the programme's result screens.
     std::vector<platform::Form*> everyForm(Program& p)
     {
@@ -99,20 +116,75 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
         for (platform::Form* f : everyForm(p)) {
             if (!f->isLoaded())
                 f->load();
+            if (f == &p.FrmSenSpec())
+                p.FrmSenSpec().prepareComparisonView();  // every test's row
             f->show();
             if (size.maximised)
                 f->window()->setGeometry(0, 0, size.widthPx, size.heightPx);
             QCoreApplication::processEvents();
+            showLargestFigures(*f);
             const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
             const QStringList over = testsupport::overlappingCaptions(*f);
             EXPECT_TRUE(over.isEmpty()) << over.join(QLatin1Char('\n')).toStdString();
+            const QStringList small = testsupport::captionsBelow(*f, platform::smallestLegiblePoints(screen));
+            EXPECT_TRUE(small.isEmpty()) << small.join(QLatin1Char('\n')).toStdString();
             f->hide();
         }
         p.unloadForms({"FrmGraph", "FrmGraphResponse", "FrmConsole", "FrmInstruct", "FrmInstructSwitch",
                        "FrmInitQuest", "FrmQuestPop", "FrmTesting", "FrmConfirm", "FrmQuestPercent",
                        "FrmQuestDrugCost", "FrmSenSpec", "FrmTestCost", "FrmDraftCostTest"});
     }
+}
+
+// The words of each page of a PDF file, counted.
+std::vector<std::map<QString, int>> wordsOfPages(const QString& pdf)
+{
+    std::vector<std::map<QString, int>> pages;
+    for (const QStringList& page : pdftest::pages(pdf)) {
+        std::map<QString, int> words;
+        for (const QString& line : page)
+            for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                ++words[word];
+        pages.push_back(words);
+    }
+    return pages;
+}
+
+// A printed chart is the chart as the screen shows it once laid out: with
+// the largest programme, every bar's label and value reaches the paper, as
+// text, on the page of its chart.
+TEST_P(WholeCaptions, APrintedChartShowsEveryBarCaption)
+{
+    const ScreenSize& size = GetParam();
+    screen.setSize(size.widthPx, size.heightPx);
+    testsupport::Programme largest = Default(ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, Largest);
+    largest.confirm = true;
+    Program& p = switched(largest);
+    FrmGraph& g = p.FrmGraph();
+    g.show();
+    if (size.maximised)
+        g.window()->setGeometry(0, 0, size.widthPx, size.heightPx);
+    QCoreApplication::processEvents();
+    dialogs.type("4");
+    g.mnuPrint_Click();
+    ASSERT_TRUE(dialogs.prompts().empty()) << dialogs.prompts().front().toStdString();
+    const std::vector<std::map<QString, int>> pages = wordsOfPages(pdf());
+    platform::Chart* const printed[] = {&g.chrNoWomen, &g.chrPerPos, &g.chrCost};  // the order of "all"
+    ASSERT_EQ(pages.size(), std::size(printed));
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        SCOPED_TRACE(printed[page]->name().toStdString());
+        std::map<QString, int> expected;
+        for (const platform::ChartRow& row : printed[page]->data().rows)
+            for (const QString& line : platform::Chart::rowCaption(row).split(QLatin1Char('\n')))
+                ++expected[line];
+        ASSERT_GE(expected.size(), 10u);
+        for (const auto& [caption, times] : expected) {
+            const auto found = pages[page].find(caption);
+            EXPECT_GE(found == pages[page].end() ? 0 : found->second, times) << caption.toStdString();
+        }
+    }
+    g.hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WholeCaptions, ::testing::ValuesIn(kSizes),
