@@ -28,6 +28,19 @@ QString asciiDigits(const QString& text)
     return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
 }
 
+QString withLocaleDecimals(const QString& text)
+{
+    const QString point = QLocale().decimalPoint();
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool betweenDigits = text[i] == u'.' && i > 0 && i + 1 < text.size() && text[i - 1].isDigit() &&
+                                   text[i + 1].isDigit();
+        out += betweenDigits ? point : QString(text[i]);
+    }
+    return out;
+}
+
 namespace {
 
 // A number read from text, kept as its decimal digits so that money can be

@@ -124,6 +124,11 @@ QString formatCurrency(double value);
 // program's own text.
 QString asciiDigits(const QString& text);
 
+// A fixed text's decimal fractions ("may not exceed 0.95.") written with the
+// locale's decimal sign, so the figures an instruction names read as the
+// fields write them and take them.
+QString withLocaleDecimals(const QString& text);
+
 // The locale the program writes and reads numbers in: the one the
 // environment names for numbers, looked up as POSIX orders it (LC_ALL, else
 // LC_NUMERIC, else LANG; an empty variable counts as unset), such as

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "model/Families.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "fields/Figures.h"
 #include "questionnaire/FrmQuestPop.h"
@@ -62,6 +63,12 @@ QString rangeHelp()
                        " EIADFA   0.75 through 0.999       0.759 through 0.999",
                        " EIAPCR   0.75 through 0.999       0.759 through 0.999"}
         .join(kCrLf);
+}
+
+// The figures a help text names are written as the fields write them.
+void showHelp(platform::Label& instruction, const QString& text)
+{
+    instruction.setCaption(platform::numbers::withLocaleDecimals(text));
 }
 
 const QString kPrevMsg = QStringLiteral(
@@ -328,14 +335,14 @@ void FrmSenSpec::Form_Load()
     // puts its defaults into the model.
     program.FrmTestCost().load();
     program.fields.refresh();
-    lblInstruction.setCaption(kGeneralHelp);
+    showHelp(lblInstruction, kGeneralHelp);
 }
 
-void FrmSenSpec::Form_MouseMove() { lblInstruction.setCaption(kGeneralHelp); }
+void FrmSenSpec::Form_MouseMove() { showHelp(lblInstruction, kGeneralHelp); }
 
-void FrmSenSpec::fraProb_MouseMove() { lblInstruction.setCaption(probabilityHelp()); }
+void FrmSenSpec::fraProb_MouseMove() { showHelp(lblInstruction, probabilityHelp()); }
 
-void FrmSenSpec::fraScrTest_MouseMove() { lblInstruction.setCaption(rangeHelp()); }
+void FrmSenSpec::fraScrTest_MouseMove() { showHelp(lblInstruction, rangeHelp()); }
 
 // --- the positivity checks of a screening test's fields -------------------------------------
 

@@ -445,6 +445,12 @@ TEST_F(SenSpecTest, HoverHelpFollowsTheMouse)
         EXPECT_TRUE(f.lblInstruction.caption().startsWith(c.startsWith)) << f.lblInstruction.caption().toStdString();
         EXPECT_TRUE(f.lblInstruction.caption().endsWith(c.endsWith));
     }
+    // With a decimal comma the ranges read as the fields write and take them.
+    testsupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    testchars_test::moveOver(f.fraProb.widget());
+    testchars_test::moveOver(f.fraScrTest.widget());
+    EXPECT_TRUE(f.lblInstruction.caption().endsWith(" EIAPCR   0,75 through 0,999       0,759 through 0,999"))
+        << f.lblInstruction.caption().toStdString();
 }
 
 } // namespace
