@@ -15,8 +15,11 @@
 
 namespace platform::numbers {
 
-// Taken by code point, so that digits beyond the Basic Multilingual Plane
-// (Chakma, Adlam) count as well.
+namespace {
+
+// The text with the digits of every script written as 0-9, all else as it
+// stands. Taken by code point, so that digits beyond the Basic Multilingual
+// Plane (Chakma, Adlam) count as well.
 QString asciiDigits(const QString& text)
 {
     std::u32string codePoints;
@@ -27,6 +30,8 @@ QString asciiDigits(const QString& text)
     }
     return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
 }
+
+} // namespace
 
 QString withLocaleDecimals(const QString& text)
 {

@@ -119,11 +119,6 @@ QString formatPattern(T value, const QString& pattern)
 // saturate, shows "out of range" rather than a cut-off figure.
 QString formatCurrency(double value);
 
-// The text with the digits of every script written as 0-9, all else as it
-// stands: a figure the user typed in the locale's own digits, kept as the
-// program's own text.
-QString asciiDigits(const QString& text);
-
 // A fixed text's decimal fractions ("may not exceed 0.95.") written with the
 // locale's decimal sign, so the figures an instruction names read as the
 // fields write them and take them.

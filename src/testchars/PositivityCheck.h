@@ -12,7 +12,6 @@
 #include <optional>
 
 class Program;
-class Selection;
 
 namespace testchars {
 

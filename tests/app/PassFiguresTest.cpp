@@ -294,13 +294,11 @@ TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
 
         FrmDraftCostTest& calc = p.FrmDraftCostTest();
         key(calc, Qt::Key_F1);
-        for (platform::TextBox* f : {&calc.txtTstPerBat, &calc.txtBatPerDay, &calc.txtContPerBat, &calc.txtLabHour,
-                                     &calc.txtTestKits, &calc.txtReagTrans})
-            typeAndTab(*f, f == &calc.txtTstPerBat ? "40" : f == &calc.txtBatPerDay ? "2"
-                               : f == &calc.txtContPerBat                      ? "4"
-                               : f == &calc.txtLabHour                         ? "12"
-                               : f == &calc.txtTestKits                        ? "5"
-                                                                               : "1");
+        const std::pair<platform::TextBox*, const char*> worked[] = {
+            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
+            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
+        for (const auto& [field, text] : worked)
+            typeAndTab(*field, text);
         dialogs.type("y");
         key(calc, Qt::Key_F1, Qt::ControlModifier);
         click(calc.cmdNext);
