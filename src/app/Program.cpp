@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "model/Equations.h"
+
 #include "shell/FrmConsole.h"
 #include "shell/FrmInstruct.h"
 #include "shell/FrmInstructSwitch.h"
@@ -34,6 +36,27 @@ Program::Program(platform::Dialogs& dialogs, platform::Screen& screen, platform:
                  std::function<void()> endProgram)
     : runtime_(dialogs, screen, printer, std::move(endProgram))
 {
+    fields.listen([this] { showResultsInUse(); });
+}
+
+// The result screens of the pass, shown or waiting to be brought back, are
+// computed again in the order the agree step and the switch step compute
+// them: the current strategy first, whose computation puts the tests in use
+// back into the working figures that the comparison screens then read.
+void Program::showResultsInUse()
+{
+    if (!FrmScrResult_ || !FrmScrResult_->isLoaded())
+        return;
+    Equations::SetUnitCostsInUse(vc, sel);
+    FrmScrResult_->showFiguresInUse();
+    if (FrmSwitchTo_ && FrmSwitchTo_->isLoaded())
+        FrmSwitchTo_->showFiguresInUse();
+    if (FrmSwitchToCost_ && FrmSwitchToCost_->isLoaded())
+        FrmSwitchToCost_->showFiguresInUse();
+    if (FrmSwitchToAnaly_ && FrmSwitchToAnaly_->isLoaded())
+        FrmSwitchToAnaly_->showFiguresInUse();
+    if (FrmGraph_)
+        FrmGraph_->chartLatestFigures();
 }
 
 Program::~Program() = default;
@@ -68,6 +91,7 @@ void Program::returnToConsole(std::initializer_list<const char*> unloadOrder)
     FrmConsole().setVisible(true);
     unloadForms(unloadOrder);
     pass_.end();
+    figuresChanged();
 }
 
 void Program::clearQuestionnaireFlags()

@@ -61,9 +61,15 @@ public:
 
     VarCon vc;
     Selection sel;
-    // Every bound field of every form; refreshed after a figure changes
-    // behind the fields' backs.
+    // Every bound field of every form, and the one change notice.
     fields::Registry fields;
+    // The one notice that a figure of the model changed: every bound field
+    // the user is not editing shows its figure, and every result screen of
+    // the pass shows what its computation gives from the figures in use.
+    void figuresChanged() { fields.changed(); }
+    // What the notice does to the result screens: those of the pass are
+    // computed again from the figures in use.
+    void showResultsInUse();
     ResizeModule resize;
 
     ::frmSplash& frmSplash();

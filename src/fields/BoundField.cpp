@@ -8,10 +8,42 @@
 
 namespace fields {
 
+// Walked by index, as a field's showing may load a form whose new fields
+// join the list; a field that goes meanwhile leaves a hole, closed after.
 void Registry::refresh()
 {
-    for (Field* f : fields_)
-        f->show();
+    ++walking_;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (Field* f = fields_[i])
+            f->show();
+    if (--walking_ == 0)
+        std::erase(fields_, nullptr);
+}
+
+void Registry::changed()
+{
+    if (walking_ > 0) {
+        again_ = true;
+        return;
+    }
+    do {
+        again_ = false;
+        refresh();
+        ++walking_;
+        for (std::size_t i = 0; i < listeners_.size(); ++i)
+            listeners_[i]();
+        --walking_;
+    } while (again_);
+}
+
+void Registry::listen(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+
+void Registry::remove(Field* field)
+{
+    if (walking_ > 0)
+        std::replace(fields_.begin(), fields_.end(), field, static_cast<Field*>(nullptr));
+    else
+        std::erase(fields_, field);
 }
 
 Field::Field(Registry& registry, platform::TextBox& box_, OnRefusal onRefusal)
@@ -23,11 +55,7 @@ Field::Field(Registry& registry, platform::TextBox& box_, OnRefusal onRefusal)
     box.LostFocus = [this] { lostFocus(); };
 }
 
-Field::~Field()
-{
-    auto& all = registry_.fields_;
-    all.erase(std::remove(all.begin(), all.end(), this), all.end());
-}
+Field::~Field() { registry_.remove(this); }
 
 // A load starts the box from its design, so what the field wrote before counts
 // only while the box still shows it untouched. An empty field is read as
@@ -114,7 +142,7 @@ void Field::validate(bool& cancel)
     write(figureText(true));
     if (taken)
         taken();
-    registry_.refresh();
+    registry_.changed();
 }
 
 // An accepted move has stored the text already; any other leaves it behind.
@@ -129,7 +157,7 @@ bool Field::accept()
     if (accepted) {
         if (taken)
             taken();
-        registry_.refresh();
+        registry_.changed();
     }
     return accepted;
 }

@@ -11,9 +11,11 @@
 // without either (a close box, Escape, a Back that does not store, a field
 // hidden under the focus) is dropped, and the field shows its figure again.
 //
-// Every bound field of the program is listed in one Registry; whoever
-// changes a figure behind the fields' backs (a load writing defaults, a
-// calculator, a review put back) refreshes them all.
+// Every bound field of the program is listed in one Registry, which also
+// carries the one change notice: whoever changes a figure (an accepted edit,
+// a load writing defaults, a calculator's confirmation, a review put back)
+// says so once through it, and every field and every listener then shows
+// the figures in use.
 
 #include "platform/Control.h"
 
@@ -29,12 +31,22 @@ class Field;
 
 class Registry {
 public:
-    // Every loaded field that the user is not editing shows its figure.
-    void refresh();
+    // A figure changed: every loaded field that the user is not editing
+    // shows its figure, then every listener runs, in the order they came.
+    // A field made or a listener added meanwhile takes part in this notice;
+    // a notice given during another is carried out once that one is done.
+    void changed();
+    void listen(std::function<void()> listener);
 
 private:
     friend class Field;
+    void refresh();
+    void remove(Field* field);
+
     std::vector<Field*> fields_;
+    std::vector<std::function<void()>> listeners_;
+    int walking_ = 0;
+    bool again_ = false;
 };
 
 // What a field does with a refused text once the user has been told.

@@ -20,6 +20,9 @@ namespace Equations {
 void SetCostScrTest(VarCon& vc, const Selection& sel);
 void SetCostNgz(VarCon& vc, const Selection& sel);
 void SetCostConfirm(VarCon& vc);
+// The unit costs the results are computed with: the confirmation costs in
+// use, the NGZ retest's and the screening test's.
+void SetUnitCostsInUse(VarCon& vc, const Selection& sel);
 
 // ---- outcome chain ------------------------------------------------
 float CalcNoPos(float n, float r);

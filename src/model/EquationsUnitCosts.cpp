@@ -27,4 +27,15 @@ void SetCostConfirm(VarCon& vc)
     vc.CostPCA = vc.TxtCostPCA;
 }
 
+// The confirmation boxes stand for the costs in use; a text being typed
+// there is no figure yet.
+void SetUnitCostsInUse(VarCon& vc, const Selection& sel)
+{
+    vc.TxtCostDFA = vc.CostDFA;
+    vc.TxtCostPCA = vc.CostPCA;
+    SetCostConfirm(vc);
+    SetCostNgz(vc, sel);
+    SetCostScrTest(vc, sel);
+}
+
 } // namespace Equations

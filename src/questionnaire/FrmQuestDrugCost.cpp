@@ -76,7 +76,7 @@ void FrmQuestDrugCost::Form_Load()
     // Each pass starts from the costs the model holds now.
     for (const auto& [c, model] : kStored)
         costs_[c]->figure = program.vc.*model;
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 void FrmQuestDrugCost::cmdAgree_Click()
@@ -104,14 +104,8 @@ void FrmQuestDrugCost::cmdAgree_Click()
     VarCon& vc = program.vc;
     for (const auto& [c, model] : kStored)
         vc.*model = costs_[c]->figure;
-    program.fields.refresh();
-    // The confirmation boxes stand for the costs in use; a text being typed
-    // there is no figure yet.
-    vc.TxtCostDFA = vc.CostDFA;
-    vc.TxtCostPCA = vc.CostPCA;
-    Equations::SetCostConfirm(vc);
-    Equations::SetCostNgz(vc, program.sel);
-    Equations::SetCostScrTest(vc, program.sel);
+    Equations::SetUnitCostsInUse(vc, program.sel);
+    program.figuresChanged();
     program.FrmScrResult().show();
     hide();
 }

@@ -73,7 +73,7 @@ FrmQuestPercent::FrmQuestPercent(Program& p)
     for (size_t d = 0; d < 2; ++d) {
         shares_[d].taken = [this, d, other = percents[1 - d], own = percents[d]] {
             *other = 100 - **own;
-            program.fields.refresh();
+            program.figuresChanged();
         };
         shares_[d].wrote = [this, d, echo = echoes[d]] {
             echo->setCaption(shares_[d].figure ? shares_[d].box.text() + "%" : QString());
@@ -110,7 +110,7 @@ void FrmQuestPercent::Form_Load()
     AziPercent = answered ? std::optional<double>(vc.PerAzi) : std::nullopt;
     DoxPercent = answered ? std::optional<double>(vc.PerDox) : std::nullopt;
     ReturnFrac = answered ? std::optional<float>(vc.PerReturn) : std::nullopt;
-    program.fields.refresh();
+    program.figuresChanged();
     if (answered)
         offerOk();
 }
@@ -146,7 +146,7 @@ void FrmQuestPercent::cmdOk_Click()
     program.vc.PerAzi = *azi;
     program.vc.PerDox = *dox;
     program.vc.PerReturn = *ReturnFrac;
-    program.fields.refresh();
+    program.figuresChanged();
     program.pass().recordAnswered(*this);
     hide();
     program.FrmQuestDrugCost().show();

@@ -115,7 +115,7 @@ void FrmQuestPop::Form_Load()
         counts.fill(std::nullopt);
         fractions.fill(std::nullopt);
     }
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
@@ -155,7 +155,7 @@ void FrmQuestPop::storeAnswers()
             fractions[i] = kGroups[i].defaultFraction;
         program.vc.*kGroups[i].perFem = *fractions[i];
     }
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 void FrmQuestPop::cmdContinue_Click()

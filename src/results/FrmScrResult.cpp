@@ -41,10 +41,10 @@ void hideAtDesign(std::initializer_list<platform::Control*> controls)
         c->designVisible(false);
 }
 
-void makeVisible(std::initializer_list<platform::Control*> controls)
+void showWhere(bool shown, std::initializer_list<platform::Control*> controls)
 {
     for (platform::Control* c : controls)
-        c->setVisible(true);
+        c->setVisible(shown);
 }
 
 // Counts show as whole numbers, grouped, with all their digits; the 64-bit
@@ -290,21 +290,27 @@ void FrmScrResult::designButtons()
 void FrmScrResult::Form_Load()
 {
     scalingPreamble(Centring::Raised);
+    showFiguresInUse();
+    program.pass().recordResultsShown();
+}
+
+// Every part the figures call for is shown, and every other hidden, so the
+// screen computed again after a change holds no row of the figures before.
+void FrmScrResult::showFiguresInUse()
+{
     const CurrentStrategyFigures f = ComputeCurrentStrategy(program.vc, program.sel, program.FrmConfirm().confirmsPositives());
     showOutcome(f);
     showCosts(f);
     showPid(f);
     showNgzHeadings(f.ngzRows);
-    program.pass().recordResultsShown();
-    if (f.row1)
-        showNgzRow(*f.row1, {&lblNgzTest, &lblAddInf, &lblInfMis, &lblAdFaPo, &lblNGZScrTest, &lblAddCost,
-                             &lblTotalCost, &lblScrTest4, &lblNoPID3, &lblPIDCost3});
-    if (f.row2) {
-        // The second row's cost labels wait hidden until there is a second row.
-        makeVisible({&lblNgzScrTest2, &lblAddCost2, &lblTotalCost2});
-        showNgzRow(*f.row2, {&lblNgzTest2, &lblAddInf2, &lblInfMis2, &lblAdFaPo2, &lblNgzScrTest2, &lblAddCost2,
-                             &lblTotalCost2, &lblNgzscrTest5, &lblNoPid5, &lblPidCost5});
-    }
+    const NgzRowLabels first{&lblNgzTest,    &lblAddInf,    &lblInfMis,   &lblAdFaPo, &lblNGZScrTest,
+                             &lblAddCost,    &lblTotalCost, &lblScrTest4, &lblNoPID3, &lblPIDCost3};
+    const NgzRowLabels second{&lblNgzTest2,    &lblAddInf2,     &lblInfMis2, &lblAdFaPo2, &lblNgzScrTest2,
+                              &lblAddCost2,    &lblTotalCost2,  &lblNgzscrTest5, &lblNoPid5, &lblPidCost5};
+    showNgzRow(f.row1, first);
+    // The second row's cost labels wait hidden until there is a second row.
+    showWhere(f.row2.has_value(), {&lblNgzScrTest2, &lblAddCost2, &lblTotalCost2});
+    showNgzRow(f.row2, second);
 }
 
 void FrmScrResult::showOutcome(const CurrentStrategyFigures& f)
@@ -334,8 +340,8 @@ void FrmScrResult::showCosts(const CurrentStrategyFigures& f)
     lblCostScr.setCaption(money(f.costScr));
     lblCostTx.setCaption(money(f.costTx));
     lblCostTxScr.setCaption(money(f.costTxScr));
+    showWhere(f.confirmation.has_value(), {&Label28, &Label22, &lblcc, &lblsct});
     if (f.confirmation) {
-        makeVisible({&Label28, &Label22, &lblcc, &lblsct});
         lblcc.setCaption(numbers::formatCurrency(f.confirmation->costConfirmTotal));
         lblsct.setCaption(money(f.confirmation->costScrConfTx));
     }
@@ -354,26 +360,26 @@ void FrmScrResult::showPid(const CurrentStrategyFigures& f)
 
 void FrmScrResult::showNgzHeadings(NgzRows rows)
 {
-    if (rows == NgzRows::None)
-        return;
-    makeVisible({&Shape10, &Shape12, &Shape13, &fraNGZtest, &labelFNgz, &labelAdd, &labelTotal, &labelPPNGZ,
-          &labelPPNGZtest, &labelPPNoWom, &labelPPCOP});
-    if (rows != NgzRows::PcrOnGenProbe)
-        makeVisible({&labelNgz, &labelNow, &labelCop});
+    showWhere(rows != NgzRows::None, {&Shape10, &Shape12, &Shape13, &fraNGZtest, &labelFNgz, &labelAdd, &labelTotal,
+                                      &labelPPNGZ, &labelPPNGZtest, &labelPPNoWom, &labelPPCOP});
+    showWhere(rows != NgzRows::None && rows != NgzRows::PcrOnGenProbe, {&labelNgz, &labelNow, &labelCop});
 }
 
-void FrmScrResult::showNgzRow(const NgzRowFigures& r, const NgzRowLabels& l)
+// A row the figures have not is left empty.
+void FrmScrResult::showNgzRow(const std::optional<NgzRowFigures>& r, const NgzRowLabels& l)
 {
-    const QString name = text(r.test);
+    const auto show = [&r](Label* label, auto caption) { label->setCaption(r ? caption(*r) : QString()); };
     for (Label* nameLabel : {l.outcomeName, l.costName, l.pidName})
-        nameLabel->setCaption(name);
-    l.addInfected->setCaption(count(r.addInfected));
-    l.stillMissed->setCaption(count(r.stillMissed));
-    l.addFalsePositives->setCaption(numbers::formatPattern(r.addFalsePositives, QStringLiteral("##0.#")));
-    l.addCost->setCaption(money(r.addCost));
-    l.totalCost->setCaption(money(r.totalCost));
-    l.pidCount->setCaption(count(r.pidCount));
-    l.pidCost->setCaption(money(r.pidCost));
+        show(nameLabel, [](const NgzRowFigures& x) { return text(x.test); });
+    show(l.addInfected, [](const NgzRowFigures& x) { return count(x.addInfected); });
+    show(l.stillMissed, [](const NgzRowFigures& x) { return count(x.stillMissed); });
+    show(l.addFalsePositives, [](const NgzRowFigures& x) {
+        return numbers::formatPattern(x.addFalsePositives, QStringLiteral("##0.#"));
+    });
+    show(l.addCost, [](const NgzRowFigures& x) { return money(x.addCost); });
+    show(l.totalCost, [](const NgzRowFigures& x) { return money(x.totalCost); });
+    show(l.pidCount, [](const NgzRowFigures& x) { return count(x.pidCount); });
+    show(l.pidCost, [](const NgzRowFigures& x) { return money(x.pidCost); });
 }
 
 float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }
@@ -444,7 +450,7 @@ void FrmScrResult::reviewTestCharacteristics()
             program.vc.*rate = before.*rate;
         for (Money VarCon::*cost : kReviewedCosts)
             program.vc.*cost = before.*cost;
-        program.fields.refresh();
+        program.figuresChanged();
     }
     review.setCaption(QStringLiteral("Sensitivity and Specificity"));
     if (leftByBack)

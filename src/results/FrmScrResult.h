@@ -119,6 +119,8 @@ public:
     float PidCountPcrEia() const;
 
     void Form_Load() override;
+    // Computes the current strategy from the figures in use and shows it.
+    void showFiguresInUse();
     void cmdBack_Click();
     void cmdPrint_Click();
     void cmdResume_Click();
@@ -145,7 +147,7 @@ private:
         platform::Label *costName, *addCost, *totalCost;
         platform::Label *pidName, *pidCount, *pidCost;
     };
-    void showNgzRow(const NgzRowFigures& row, const NgzRowLabels& labels);
+    void showNgzRow(const std::optional<NgzRowFigures>& row, const NgzRowLabels& labels);
     void reviewTestCharacteristics();
 
     // Headings no code reads or changes.

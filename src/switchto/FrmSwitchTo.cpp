@@ -85,12 +85,12 @@ void fillTestRow(TestRowCells& row, const switchto::TestFigures& figures)
     row.FP.setCaption(platform::numbers::countText(figures.falsePositives));
 }
 
-void showRow(NgzRowCells& row)
+void showRow(NgzRowCells& row, bool shown)
 {
-    row.name.setVisible(true);
+    row.name.setVisible(shown);
     for (int i = 0; i < 4; ++i) {
-        row.ID[i].setVisible(true);
-        row.PM[i].setVisible(true);
+        row.ID[i].setVisible(shown);
+        row.PM[i].setVisible(shown);
     }
 }
 
@@ -276,7 +276,12 @@ TestRowCells& FrmSwitchTo::testRow(int slot)
 void FrmSwitchTo::Form_Load()
 {
     scalingPreamble(Centring::Raised);
-    // The public values start from 0 at every load, like the captions.
+    showFiguresInUse();
+}
+
+void FrmSwitchTo::showFiguresInUse()
+{
+    // The public values start from 0 at every computation, like the captions.
     SAT1PM18 = SAT1PM182 = SAT1PM25 = 0;
     program.vc.CTNPMTot = 0;
     for (float VarCon::*missed : Slot::SATPMTot)
@@ -306,22 +311,18 @@ void FrmSwitchTo::fill(const switchto::Comparison& comparison)
     showNgzRows(static_cast<int>(comparison.ngzRows.size()));
 }
 
+// The rows the comparison has are shown, the others hidden.
 void FrmSwitchTo::showNgzRows(int rows)
 {
-    if (rows == 0)
-        return;
-    labelNgz.setVisible(true);
-    showRow(NGZ1);
+    labelNgz.setVisible(rows > 0);
+    showRow(NGZ1, rows > 0);
     for (int n : {26, 27, 33, 36, 37, 38})
-        shape(n).setVisible(true);
-    if (rows == 1) {
-        shape(39).setVisible(true);
-        shape(40).setVisible(true);
-        return;
-    }
-    showRow(NGZ2);
+        shape(n).setVisible(rows > 0);
+    shape(39).setVisible(rows == 1);
+    shape(40).setVisible(rows == 1);
+    showRow(NGZ2, rows > 1);
     for (int n : {25, 34, 41, 42, 43, 44, 45, 46})
-        shape(n).setVisible(true);
+        shape(n).setVisible(rows > 1);
 }
 
 void FrmSwitchTo::cmdCost_Click() { goToResultScreen(program, *this, ResultScreen::SwitchToCost); }

@@ -106,6 +106,8 @@ public:
     TestRowCells& testRow(int slot);
 
     void Form_Load() override;
+    // Compares the tests over the figures in use and shows the comparison.
+    void showFiguresInUse();
     void cmdCost_Click();
     void cmdCSSR_Click();
     void cmdGraph_Click();

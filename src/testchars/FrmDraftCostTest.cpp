@@ -178,7 +178,7 @@ void FrmDraftCostTest::Form_Load()
     program.FrmTestCost().load();
     lblInstruct.setCaption(kGeneralHelp);
     TestType = 0;
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 void FrmDraftCostTest::Form_MouseMove() { lblInstruct.setCaption(kGeneralHelp); }
@@ -241,7 +241,7 @@ bool FrmDraftCostTest::figuresMissing()
         runtime().dialogs().msgBox(kControlsNotBelowTests);
         // Both figures go, so no field shows one that is not in use.
         TstPerBat = ContPerBat = 0;
-        program.fields.refresh();
+        program.figuresChanged();
         refocus(&FrmDraftCostTest::txtTstPerBat_GotFocus);
         return true;
     }
@@ -302,8 +302,11 @@ void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
         cmdReset_Click();
         return;
     }
+    // The confirmed cost is the test's unit cost from now on, in every box
+    // and on every result screen that shows it.
     for (Money VarCon::*unitCost : type.costs)
-        confirmedCosts.emplace_back(unitCost, LaborMaterials);
+        program.vc.*unitCost = LaborMaterials;
+    program.figuresChanged();
 }
 
 // --- reset and forward ------------------------------------------------------------------
@@ -322,16 +325,8 @@ void FrmDraftCostTest::cmdReset_Click()
     LabHour = LaborPerTest = TestKits = ReagTrans = MatPerTest = MatPerTestCtl = LaborMaterials = Money();
     TestType = 0;
     // The fields show the figures gone: empty.
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
-// The confirmed costs become the unit costs in use, in the order they were
-// confirmed; every field that shows one of them shows it now.
-void FrmDraftCostTest::cmdNext_Click()
-{
-    for (const auto& [unitCost, amount] : confirmedCosts)
-        program.vc.*unitCost = amount;
-    confirmedCosts.clear();
-    setVisible(false);
-    program.fields.refresh();
-}
+// A confirmed cost is in use already: the forward command only steps aside.
+void FrmDraftCostTest::cmdNext_Click() { setVisible(false); }

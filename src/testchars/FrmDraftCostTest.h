@@ -1,7 +1,7 @@
 #pragma once
 // The test-cost calculator: works out the labour and materials cost of one
 // test from a laboratory's own batch, staffing and kit figures. A cost the
-// user confirms becomes that test's unit cost by the forward command.
+// user confirms becomes that test's unit cost at once.
 
 #include "model/Money.h"
 #include "platform/Control.h"
@@ -92,9 +92,6 @@ public:
     void cmdPcr_Click();
     void cmdDfa_Click();
     void txtTstPerBat_GotFocus() { tstPerBat_.gotFocus(); }
-
-    // The unit costs confirmed since the forward command last stored them.
-    std::vector<std::pair<Money VarCon::*, Money>> confirmedCosts;
 
 private:
     void chooseType(const TestTypeDesign& type);

@@ -334,7 +334,7 @@ void FrmSenSpec::Form_Load()
     // The unit costs are the unit-cost form's, whose first load of the pass
     // puts its defaults into the model.
     program.FrmTestCost().load();
-    program.fields.refresh();
+    program.figuresChanged();
     showHelp(lblInstruction, kGeneralHelp);
 }
 
@@ -512,7 +512,7 @@ void FrmSenSpec::prepareComparisonView()
     lblCost.setVisible(true);
     fraScrTest.setVisible(true);
     fraProb.setVisible(false);
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 void FrmSenSpec::showProbabilityView()
@@ -520,6 +520,6 @@ void FrmSenSpec::showProbabilityView()
     fraScrTest.setVisible(false);
     fraProb.setVisible(true);
     setCaption("Probability Factors");
-    program.fields.refresh();
+    program.figuresChanged();
     show();
 }

@@ -133,7 +133,7 @@ void FrmTestCost::Form_Load()
         for (const CostRow& r : kRows)
             program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
     program.pass().recordLoad(*this);
-    program.fields.refresh();
+    program.figuresChanged();
 }
 
 // Every box goes into its cost: the one being typed in, when its text is

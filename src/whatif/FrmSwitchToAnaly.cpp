@@ -105,8 +105,15 @@ std::vector<platform::Control*> FrmSwitchToAnaly::ngzRows()
 void FrmSwitchToAnaly::Form_Load()
 {
     scalingPreamble(Centring::Raised);
+    showFiguresInUse();
+}
+
+void FrmSwitchToAnaly::showFiguresInUse()
+{
     const PidProjection projection = ProjectPid(program.vc, program.sel);
     showTests(projection);
+    for (platform::Control* c : ngzRows())
+        c->setVisible(projection.ngzProjected);
     if (projection.ngzProjected)
         showNgzOptions(projection);
     showNoScreening();
@@ -122,8 +129,6 @@ void FrmSwitchToAnaly::showTests(const PidProjection& projection)
 
 void FrmSwitchToAnaly::showNgzOptions(const PidProjection& projection)
 {
-    for (platform::Control* c : ngzRows())
-        c->setVisible(true);
     for (int row = 0; row < NgzOptionCount; ++row) {
         ngzNames[row]->setCaption(NgzOptionName[row]);
         ngzCases[row]->setCaption(CountCell(projection.ngz[row].cases));

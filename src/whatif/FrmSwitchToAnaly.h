@@ -62,6 +62,8 @@ public:
     ResultScreenMenus menus;
 
     void Form_Load() override;
+    // Projects the PID cases over the figures in use and shows them.
+    void showFiguresInUse();
     void cmdCost_Click();
     void cmdTest_Click();
     void cmdCSSR_Click();

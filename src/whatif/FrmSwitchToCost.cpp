@@ -155,8 +155,15 @@ std::vector<platform::Control*> FrmSwitchToCost::ngzTable()
 void FrmSwitchToCost::Form_Load()
 {
     scalingPreamble(Centring::Raised);
+    showFiguresInUse();
+}
+
+void FrmSwitchToCost::showFiguresInUse()
+{
     const CostComparison costs = CompareCosts(program.vc, program.sel);
     showTests(costs);
+    for (platform::Control* c : ngzTable())
+        c->setVisible(costs.ngzCosted);
     if (costs.ngzCosted)
         showNgzOptions(costs);
 }
@@ -179,8 +186,6 @@ void FrmSwitchToCost::showTests(const CostComparison& costs)
 
 void FrmSwitchToCost::showNgzOptions(const CostComparison& costs)
 {
-    for (platform::Control* c : ngzTable())
-        c->setVisible(true);
     const auto& n = costs.ngz;
     for (int row = 0; row < NgzOptionCount; ++row)
         ngzNames[row]->setCaption(NgzOptionName[row]);

@@ -75,6 +75,8 @@ public:
     ResultScreenMenus menus;
 
     void Form_Load() override;
+    // Compares the costs over the figures in use and shows them.
+    void showFiguresInUse();
     void cmdTest_Click();
     void cmdProject_Click();
     void cmdCSSR_Click();

@@ -2,8 +2,10 @@
 // anywhere, bad text typed into fields, close boxes, minimise and restore,
 // resizes, and message and input boxes answered at random. It fails on a
 // crash, a hang, a NaN or infinity in the model state, a moment with no
-// form on screen while the program has not ended, or a field of a loaded
-// form, other than the one the user is in, that does not show its figure.
+// form on screen while the program has not ended, a field of a loaded
+// form, other than the one the user is in, that does not show its figure,
+// or a result screen on screen that does not show what its computation
+// gives from the figures in use.
 //
 // RANDOM_EVENTS sets the number of events (default 3000), RANDOM_SEED the
 // seed (default 20261207). A failure prints the seed and the last events.
@@ -47,6 +49,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -360,7 +363,7 @@ private:
         program_->vc = p.vc;
         program_->sel = p.sel;
         // The figures were set behind the forms' backs.
-        program_->fields.refresh();
+        program_->figuresChanged();
         program_->FrmScrResult().show();
         program_->frmSplash().unload();
     }
@@ -522,6 +525,8 @@ private:
                 return fail(std::string(f.form) + "." + box.name().toStdString() + " shows \"" +
                             box.text().toStdString() + "\", its figure \"" + expected.toStdString() + "\"");
         }
+        if (const std::optional<std::string> stale = staleResultCaption())
+            return fail(*stale);
         // A close box ends the program once control is back in the main loop,
         // so the screen may be empty for one turn of it, never for two.
         if (program_->runtime().anyFormVisible() || QApplication::activeModalWidget() != nullptr) {
@@ -530,6 +535,29 @@ private:
         }
         if (++emptyTurns_ > 1)
             return fail("no form is on screen and the program has not ended");
+    }
+
+    // Every result screen on screen shows what its computation gives from
+    // the figures as they are now: computed again, no caption changes.
+    std::optional<std::string> staleResultCaption()
+    {
+        std::vector<std::pair<platform::Label*, QString>> shown;
+        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
+            platform::Form* form = program_->runtime().findForm(QString::fromLatin1(name));
+            if (!form || !form->isShown())
+                continue;
+            for (platform::Control* c : form->controls())
+                if (auto* label = dynamic_cast<platform::Label*>(c))
+                    shown.emplace_back(label, label->caption());
+        }
+        if (shown.empty())
+            return std::nullopt;
+        program_->showResultsInUse();
+        for (const auto& [label, caption] : shown)
+            if (label->caption() != caption)
+                return label->form().name().toStdString() + "." + label->name().toStdString() + " shows \"" +
+                       caption.toStdString() + "\", its figures in use \"" + label->caption().toStdString() + "\"";
+        return std::nullopt;
     }
 
     void fail(const std::string& why)

@@ -174,7 +174,7 @@ TEST_F(QuestPercentTest, OkRefusesSharesThatDoNotAddUpToOneHundred)
     FrmQuestPercent& f = withShares("30", "50");
     ASSERT_EQ(f.txtAzi.text(), "50") << "leaving Doxycycline puts Azithromycin right";
     f.AziPercent = 45;
-    program().fields.refresh();
+    program().figuresChanged();
     f.cmdOk_Click();
     ASSERT_FALSE(dialogs.prompts().empty());
     EXPECT_EQ(dialogs.prompts().back(), FrmQuestPercent::MsgSum);

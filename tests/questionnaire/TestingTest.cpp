@@ -143,7 +143,7 @@ TEST_F(TestingTest, ForwardRunsTheSpecificityCheckAgainstThePositivityAsItStands
     dialogs.type("1");
     testsupport::whenModal(pop, [&] {
         pop.counts = {100, 100, 300};
-        program().fields.refresh();
+        program().figuresChanged();
         pop.txtPerFem25.setText("2");
         pop.txtPerFem25.setFocus();
         QTest::keyClick(edit(pop.txtPerFem25), Qt::Key_Tab);

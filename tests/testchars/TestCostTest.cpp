@@ -169,7 +169,7 @@ TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneAccepted)
     const Step steps[] = {
         {"changed elsewhere", [&] {
              vc.CostDFA = Money::fromTicks(63300);
-             program().fields.refresh();
+             program().figuresChanged();
          }, "$6.33", 63300},
         {"entered: the stored cost", [&] { f.TxtCostDFA_GotFocus(); }, "6.33", 63300},
         {"typed", [&] { QTest::keyClicks(edit(f.TxtCostDFA), "5.125"); }, "5.125", 63300},
@@ -204,7 +204,7 @@ TEST_F(TestCostTest, ForwardTakesTheBoxBeingTypedInAndPutsBackNothing)
     ASSERT_EQ(program().vc.CostGP, Money::fromTicks(41250)) << "leaving stores the typed amount";
     QTest::keyClicks(edit(f.TxtCostEIA), "3");
     program().vc.CostDox = Money::fromTicks(1);
-    program().fields.refresh();
+    program().figuresChanged();
     QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
     EXPECT_FALSE(f.isShown());
     EXPECT_EQ(program().vc.CostGP, Money::fromTicks(41250));

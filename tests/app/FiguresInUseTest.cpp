@@ -1,0 +1,162 @@
+// Windows that stay open beside the result screens (the test-cost
+// calculator, the unit-cost window) change a figure the screens were
+// computed from: every result screen then shows what a freshly started
+// program shows when given the figures in use.
+
+#include "PassWalk.h"
+
+using paths::Captions;
+using paths::Figures;
+using paths::Leg;
+using paths::PassWalk;
+using paths::kGenProbe;
+
+namespace {
+
+class FiguresInUse : public PassWalk {
+public:
+    // GenProbe worked out on the calculator, on screen with the focus in it:
+    // 40 tests a batch, 2 batches a day, 4 controls, $12 an hour, $5 kits,
+    // $1 reagents give $8.00 a test.
+    void workOutGenProbe(bool confirm)
+    {
+        FrmDraftCostTest& calc = program().FrmDraftCostTest();
+        bringUp(calc);
+        key(calc, Qt::Key_F1);
+        const std::pair<platform::TextBox*, const char*> worked[] = {
+            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
+            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
+        for (const auto& [field, text] : worked)
+            typeAndTab(*field, text);
+        dialogs.type(confirm ? "y" : "");
+        key(calc, Qt::Key_F1, Qt::ControlModifier);
+    }
+
+    void openCalculatorFromThePreview()
+    {
+        FrmInitQuest& preview = program().FrmInitQuest();
+        choose(preview, preview.mnuTestCostCalculator);
+        leftOpen << "FrmDraftCostTest";
+        bringUp(preview);
+    }
+
+    // A confirmed cost is taken at "y"; the calculator closed, that pass
+    // finished and a new one begun, a Next with no new "y" takes nothing.
+    void confirmedCostAndANextInTheNextPass()
+    {
+        consoleToPreview("Springfield");
+        openCalculatorFromThePreview();
+        workOutGenProbe(true);
+        closeBox(program().FrmDraftCostTest());
+        leftOpen.clear();
+        bringUp(program().FrmInitQuest());
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::DrugCosts);
+        returnToConsole(program().FrmScrResult());
+
+        consoleToPreview("Springfield");
+        openCalculatorFromThePreview();
+        click(program().FrmDraftCostTest().cmdNext);
+        leftOpen.clear();
+        bringUp(program().FrmInitQuest());
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::SwitchStep);
+    }
+
+    // The calculator opened from the preview and left open through a pass
+    // with the cost typed; with the comparison on screen, GenProbe worked
+    // out, "y" and Next.
+    void calculatorLeftOpenBesideTheResults()
+    {
+        consoleToPreview("Springfield");
+        openCalculatorFromThePreview();
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::SwitchStep);
+        workOutGenProbe(true);
+        click(program().FrmDraftCostTest().cmdNext);
+        leftOpen.clear();
+    }
+
+    // The same, the cost worked out but the confirmation cancelled.
+    void calculatorCancelledBesideTheResults()
+    {
+        consoleToPreview("Springfield");
+        openCalculatorFromThePreview();
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::SwitchStep);
+        workOutGenProbe(false);
+        click(program().FrmDraftCostTest().cmdNext);
+        leftOpen.clear();
+    }
+
+    // The unit-cost window that the confirmation's Yes opens stays beside
+    // the rest of the pass; with the comparison on screen 9 is typed in the
+    // PCA box and the Tab leaves it.
+    void unitCostWindowLeftOpenBesideTheResults()
+    {
+        run(Leg::ToTestSelection, Leg::TestingForward);
+        answerConfirmation(true);
+        leftOpen << "FrmTestCost";
+        run(Leg::ConfirmForward, Leg::SwitchStep);
+        FrmTestCost& costs = program().FrmTestCost();
+        bringUp(costs);
+        enter(costs.TxtCostPCA);
+        typeAndTab(costs.TxtCostPCA, "9");
+        leftOpen.clear();
+    }
+};
+
+struct Case {
+    const char* name;
+    void (FiguresInUse::*walk)();
+    Figures walked;  // the figures typed on the forms along the way
+    Figures fresh;   // what a fresh program is given
+    // A caption that must show at the end, on the results screen.
+    const char* label = nullptr;
+    const char* caption = nullptr;
+};
+
+Figures with(Figures f, QString Figures::*figure, const char* text)
+{
+    f.*figure = QString::fromLatin1(text);
+    return f;
+}
+
+const Figures kDefaultCost = with(kGenProbe, &Figures::testCost, "");
+
+const Case kCases[] = {
+    {"a confirmed cost does not come back at a later pass's Next", &FiguresInUse::confirmedCostAndANextInTheNextPass,
+     kDefaultCost, kDefaultCost, "lblCostTest", "$3.35"},
+    {"the calculator left open works out the cost of the test in use",
+     &FiguresInUse::calculatorLeftOpenBesideTheResults, kGenProbe, with(kGenProbe, &Figures::testCost, "8"),
+     "lblCostTest", "$8.00"},
+    {"a cost worked out and not confirmed changes nothing", &FiguresInUse::calculatorCancelledBesideTheResults,
+     kGenProbe, kGenProbe, "lblCostTest", "$4.10"},
+    {"the unit-cost window left open changes the confirmation cost",
+     &FiguresInUse::unitCostWindowLeftOpenBesideTheResults, kGenProbe, with(kGenProbe, &Figures::confirmCost, "9"),
+     "lblcc", "$6,246.00"},
+};
+
+} // namespace
+
+TEST_F(FiguresInUse, EveryResultScreenFollowsAFigureChangedBesideIt)
+{
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const Captions fresh = freshProgramShows(c.fresh);
+        use(c.walked);
+        startUpToConsole();
+        (this->*c.walk)();
+        if (HasFatalFailure())
+            return;
+        const Captions walked = resultCaptions();
+        EXPECT_EQ(walked.value(QStringLiteral("FrmScrResult.") + c.label), QString::fromLatin1(c.caption));
+        expectSameCaptions(walked, fresh);
+        restart();
+        leftOpen.clear();
+    }
+}
