@@ -53,6 +53,7 @@ Field::Field(Registry& registry, platform::TextBox& box_, OnRefusal onRefusal)
     box.GotFocus = [this] { gotFocus(); };
     box.Validate = [this](bool& cancel) { validate(cancel); };
     box.LostFocus = [this] { lostFocus(); };
+    box.Loaded = [this] { show(); };
 }
 
 Field::~Field() { registry_.remove(this); }

@@ -3,8 +3,8 @@
 // setting field shows, checks and takes its figure.
 //
 // The figure (a member of the model state, or a form's own value) is the one
-// copy. The field shows it in the field's format whenever the field is
-// refreshed, unless the user is editing it: the field holds the focus and
+// copy. The field shows it in the field's format once its form has loaded
+// and after every change notice, unless the user is editing it: the field holds the focus and
 // its text is not the one it wrote. An edit reaches the figure only once it
 // is accepted: its checks pass when the field is left, or the form's forward
 // command accepts it. A refused text never reaches the figure; a text left

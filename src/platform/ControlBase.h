@@ -115,6 +115,9 @@ public:
     std::function<void()> LostFocus;
     std::function<void()> MouseMove;
     std::function<void(bool& cancel)> Validate;
+    // Once the form's load handler is done: what the control shows may
+    // depend on what the handler set.
+    std::function<void()> Loaded;
 
     // Whether the control can hold the focus at all (labels, frames and
     // pictures cannot).

@@ -301,6 +301,9 @@ void Form::load()
     const double sw = runtime_.screen().widthTwips(), sh = runtime_.screen().heightTwips();
     move((sw - width()) / 2, (sh - height()) / 2);
     Form_Load();
+    for (std::size_t i = 0; i < controls_.size() && loaded_; ++i)
+        if (controls_[i]->Loaded)
+            controls_[i]->Loaded();
 }
 
 void Form::unload()

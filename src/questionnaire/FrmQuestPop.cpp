@@ -114,8 +114,8 @@ void FrmQuestPop::Form_Load()
     if (!program.pass().answered(*this)) {
         counts.fill(std::nullopt);
         fractions.fill(std::nullopt);
+        program.figuresChanged();
     }
-    program.figuresChanged();
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }

@@ -178,7 +178,6 @@ void FrmDraftCostTest::Form_Load()
     program.FrmTestCost().load();
     lblInstruct.setCaption(kGeneralHelp);
     TestType = 0;
-    program.figuresChanged();
 }
 
 void FrmDraftCostTest::Form_MouseMove() { lblInstruct.setCaption(kGeneralHelp); }

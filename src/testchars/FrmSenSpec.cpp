@@ -328,13 +328,14 @@ void FrmSenSpec::Form_Load()
     scalingPreamble();
     const bool firstLoad = !program.pass().loadedBefore(*this);
     program.pass().recordLoad(*this);
-    if (firstLoad)
-        for (const RateDesign& r : kRates)
-            program.vc.*r.rate = r.defaultValue;
     // The unit costs are the unit-cost form's, whose first load of the pass
     // puts its defaults into the model.
     program.FrmTestCost().load();
-    program.figuresChanged();
+    if (firstLoad) {
+        for (const RateDesign& r : kRates)
+            program.vc.*r.rate = r.defaultValue;
+        program.figuresChanged();
+    }
     showHelp(lblInstruction, kGeneralHelp);
 }
 
@@ -512,7 +513,6 @@ void FrmSenSpec::prepareComparisonView()
     lblCost.setVisible(true);
     fraScrTest.setVisible(true);
     fraProb.setVisible(false);
-    program.figuresChanged();
 }
 
 void FrmSenSpec::showProbabilityView()
@@ -520,6 +520,5 @@ void FrmSenSpec::showProbabilityView()
     fraScrTest.setVisible(false);
     fraProb.setVisible(true);
     setCaption("Probability Factors");
-    program.figuresChanged();
     show();
 }

@@ -129,11 +129,13 @@ fields::Bound<Money>& FrmTestCost::field(platform::TextBox& box)
 void FrmTestCost::Form_Load()
 {
     scalingPreamble();
-    if (!program.pass().loadedBefore(*this))
+    const bool firstLoad = !program.pass().loadedBefore(*this);
+    program.pass().recordLoad(*this);
+    if (firstLoad) {
         for (const CostRow& r : kRows)
             program.vc.*r.cost = Money::fromTicks(r.defaultTicks);
-    program.pass().recordLoad(*this);
-    program.figuresChanged();
+        program.figuresChanged();
+    }
 }
 
 // Every box goes into its cost: the one being typed in, when its text is
