@@ -146,25 +146,60 @@ std::optional<double> toDoubleValue(const DecimalText& number)
     return number.negative ? -value : value;
 }
 
+// The most digits a sample number has: 10^17 still fits a 64-bit integer.
+constexpr int kSampleDigits = 18;
+
+// The digit counts of the groups in the locale's text of a number, most
+// significant first; empty when the text is not grouped.
+std::vector<int> groupsOf(const QString& text)
+{
+    std::vector<int> groups(1, 0);
+    for (QChar c : readableText(text)) {
+        if (c.isDigit())
+            ++groups.back();
+        else if (groups.back() > 0)
+            groups.push_back(0);
+    }
+    if (groups.back() == 0)
+        groups.pop_back();
+    return groups.size() > 1 ? groups : std::vector<int>{};
+}
+
+// Groups for more digits than a sample holds: the lowest group as the locale
+// writes it, every higher one as long as the next group of the sample.
+std::vector<int> extendedGroups(const std::vector<int>& sample, int digits)
+{
+    if (sample.size() < 2)
+        return {};
+    const int lowest = sample.back();
+    const int higher = sample[sample.size() - 2];
+    std::vector<int> groups{lowest};
+    int rest = digits - lowest;
+    for (; rest > higher; rest -= higher)
+        groups.push_back(higher);
+    groups.push_back(rest);
+    std::reverse(groups.begin(), groups.end());
+    return groups;
+}
+
 // The digit counts of the groups a locale writes a whole number of `digits`
 // digits in, most significant first ({1, 3, 3} for 1,234,567 in en_US; {2, 2,
 // 3} for 12,34,567 in en_IN); empty when it would not group that many.
 std::vector<int> localeGroups(const QLocale& locale, int digits)
 {
-    if (digits < 2 || digits > 18)
+    if (digits < 2)
         return {};
+    const int sampleDigits = std::min(digits, kSampleDigits);
     qlonglong number = 1;
-    for (int i = 1; i < digits; ++i)
+    for (int i = 1; i < sampleDigits; ++i)
         number *= 10;
-    const QString text = readableText(locale.toString(number));
-    std::vector<int> groups(1, 0);
-    for (QChar c : text) {
-        if (c.isDigit())
-            ++groups.back();
-        else
-            groups.push_back(0);
-    }
-    return groups.size() > 1 ? groups : std::vector<int>{};
+    const std::vector<int> groups = groupsOf(locale.toString(number));
+    if (digits > kSampleDigits)
+        return extendedGroups(groups, digits);
+    int total = 0;
+    for (int g : groups)
+        total += g;
+    return total == digits ? groups : std::vector<int>{};
 }
 
 // Grouped digits mean one number only when every group after the first has
@@ -551,14 +586,22 @@ DigitPattern parsePattern(const QString& pattern)
     return result;
 }
 
-QString groupThousands(const std::string& digits)
+// The integer digits grouped as the locale groups a whole number of that
+// many digits: 1,234,567 in en_US, 12,34,567 in en_IN.
+QString groupDigits(const std::string& digits)
 {
-    const QString separator = QLocale().groupSeparator();
+    const QLocale locale;
+    const std::vector<int> groups = localeGroups(locale, static_cast<int>(digits.size()));
+    if (groups.empty())
+        return QString::fromLatin1(digits);
+    const QString separator = locale.groupSeparator();
     QString out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
+    std::size_t pos = 0;
+    for (int g : groups) {
+        if (pos > 0)
             out += separator;
-        out += QChar::fromLatin1(digits[i]);
+        out += QString::fromLatin1(digits.substr(pos, static_cast<std::size_t>(g)));
+        pos += static_cast<std::size_t>(g);
     }
     return out;
 }
@@ -577,7 +620,7 @@ QString applyPattern(SignificantDigits number, const QString& patternText)
     QString text = pattern.prefix;
     if (negative)
         text += u'-';
-    text += pattern.grouped ? groupThousands(whole) : QString::fromLatin1(whole);
+    text += pattern.grouped ? groupDigits(whole) : QString::fromLatin1(whole);
     if (pattern.hasPoint)
         text += QLocale().decimalPoint() + QString::fromLatin1(fraction);
     return text + pattern.suffix;

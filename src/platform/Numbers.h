@@ -88,8 +88,10 @@ QString generalFormat(float value);
 QString generalFormat(double value);
 
 // A custom digit pattern of '#' (optional digit), '0' (digit always shown),
-// ',' (group the integer part by thousands, the locale's separator) and '.'
-// (the locale's decimal point), as in "###,###,##0", "##,###,##0", "##0.#".
+// ',' (group the integer part as the locale groups its numbers, with its
+// separator: 30,000,000 in en_US, 3,00,00,000 in en_IN, 30.000.000 in de_DE)
+// and '.' (the locale's decimal point), as in "###,###,##0", "##,###,##0",
+// "##0.#".
 // The value is first reduced to its significant digits (15 for a double, 7 for
 // a float) and then rounded half away from zero to the pattern's decimals.
 // The integer part always shows all its digits, however few placeholders the
@@ -135,7 +137,8 @@ QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QStr
 QLocale programLocale();
 
 // Whole-number captions of counts: the value rounded half to even to a 64-bit
-// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0";
+// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0"
+// (the locale's grouping);
 // "out of range" at the end of the 64-bit range, where the count saturates.
 QString countText(double value);
 QString groupedCountText(double value);

@@ -400,6 +400,50 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
     }
 }
 
+// A grouped figure is grouped as the locale groups its own numbers, so counts
+// and amounts on one screen agree; a figure grouped by three reads as well.
+TEST(Numbers, GroupedFiguresFollowTheLocalesGrouping)
+{
+    struct Row {
+        const char* locale;
+        const char* pattern;
+        double value;
+        const char* expected;
+        const char* byThree;  // the same figure grouped by three, as typed
+    };
+    const Row rows[] = {
+        {"en_US", "##,###,##0", 30000000, "30,000,000", "30,000,000"},
+        {"en_US", "###,###,##0", 1e20, "100,000,000,000,000,000,000", "100,000,000,000,000,000,000"},
+        {"en_IN", "##,###,##0", 30000000, "3,00,00,000", "30,000,000"},
+        {"en_IN", "##,###,##0", 400000, "4,00,000", "400,000"},
+        {"en_IN", "##,###,##0", 1234, "1,234", "1,234"},
+        {"en_IN", "##,###,##0", -1340000, "-13,40,000", "-1,340,000"},
+        {"en_IN", "###,###,##0.##", 1234567.25, "12,34,567.25", "1,234,567.25"},
+        {"en_IN", "###,###,##0", 1e20, "10,00,00,00,00,00,00,00,00,000", "100,000,000,000,000,000,000"},
+        {"en_IN", "#,##0 women", 10000000, "1,00,00,000 women", nullptr},
+        {"de_DE", "##,###,##0", 30000000, "30.000.000", "30.000.000"},
+        {"fr_FR", "##,###,##0", 30000000, "30\u202f000\u202f000", "30 000 000"},
+        {"ar_EG", "##,###,##0", 30000000, "30\u066c000\u066c000", "30\u066c000\u066c000"},
+    };
+    for (const Row& row : rows) {
+        LocaleScope scope(QLocale(QString::fromLatin1(row.locale)));
+        SCOPED_TRACE(std::string(row.locale) + " " + row.expected);
+        const QString written = numbers::formatPattern(row.value, QString::fromUtf8(row.pattern));
+        EXPECT_EQ(written, QString::fromUtf8(row.expected));
+        if (!row.byThree)
+            continue;
+        EXPECT_EQ(numbers::toDouble(written), row.value);
+        EXPECT_EQ(numbers::toDouble(QString::fromUtf8(row.byThree)), row.value);
+    }
+    const std::vector<std::pair<const char*, const char*>> counts = {
+        {"en_US", "400,000"}, {"en_IN", "4,00,000"}, {"de_DE", "400.000"}, {"ar_EG", "400\u066c000"},
+    };
+    for (const auto& [locale, expected] : counts) {
+        LocaleScope scope(QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(numbers::groupedCountText(400000.4), QString::fromUtf8(expected)) << locale;
+    }
+}
+
 // The locale for numbers comes from the environment as POSIX ranks it.
 TEST(Numbers, TheProgramsLocaleFollowsTheNumericSetting)
 {

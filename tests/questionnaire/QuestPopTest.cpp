@@ -128,6 +128,38 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
     }
 }
 
+// Where the locale groups its own way (en_IN: 1,00,00,000), a count shows in
+// that grouping and so does the limit its message names; a count grouped by
+// three is taken too.
+TEST_F(QuestPopTest, ACountAndItsLimitFollowTheLocalesGrouping)
+{
+    testsupport::LocaleScope scope(QLocale(QStringLiteral("en_IN")));
+    struct Case {
+        QString typed;
+        float stored;  // -1: refused
+        QString text;
+        QString message = {};
+    };
+    const Case cases[] = {
+        {"400000", 400000, "4,00,000"},
+        {"1,340,000", 1340000, "13,40,000"},
+        {"13,40,000", 1340000, "13,40,000"},
+        {"10000000", 10'000'000, "1,00,00,000"},
+        {"10000001", -1, "10000001", "Population out of range: not more than 1,00,00,000 women in an age group"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        FrmQuestPop& f = pop();
+        program().vc.NoFem18 = -9;
+        dialogs.clear();
+        typeAndTab(f.txtNoFem18, c.typed);
+        EXPECT_EQ(f.txtNoFem18.text(), c.text);
+        EXPECT_EQ(program().vc.NoFem18, c.stored < 0 ? -9 : c.stored);
+        EXPECT_EQ(dialogs.prompts(), c.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.message});
+        f.unload();
+    }
+}
+
 TEST_F(QuestPopTest, OnlyTheLastCountAsksForAGroupAboveZero)
 {
     struct Case {
