@@ -1,6 +1,6 @@
 #include "app/Program.h"
+#include "app/ProgramLocale.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 
@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLocale::setDefault(platform::numbers::programLocale());
+    QLocale::setDefault(programLocale());
     // The pictures live in the forms' static library, which nothing else
     // would pull them in from.
     Q_INIT_RESOURCE(resources);

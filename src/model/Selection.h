@@ -22,8 +22,8 @@ public:
     // of the program checks it; the cost equations read it.
     int16_t chkConfirPos = 0;
 
-    // Selecting an option from code runs its click handler, as on the original
-    // form. They return the message box text to show, if any; the form layer
+    // Selecting an option from code runs its click handler, as a click on the
+    // option does. They return the message box text to show, if any; the form layer
     // shows it. A refused NGZ choice stays selected.
     std::optional<std::string> selectScrTest(VarCon& vc, ScrTestKind test);
     std::optional<std::string> selectNgzTest(VarCon& vc, NgzTestKind test);

@@ -18,8 +18,8 @@ namespace platform {
 
 namespace {
 // A push button whose caption wraps at word boundaries when it does not fit
-// on one line, as the old runtime's buttons do. The caption stays the
-// button's text; only the drawing differs.
+// on one line, so a long caption shows whole in its button. The caption
+// stays the button's text; only the drawing differs.
 class WrappingButton : public QPushButton {
 public:
     using QPushButton::QPushButton;

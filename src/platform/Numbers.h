@@ -1,12 +1,12 @@
 #pragma once
-// Number text as the old BASIC runtime read and wrote it: its locale-aware
-// numeric test and conversion, the leading value (Val), banker's rounding to
-// whole numbers, the general number format, custom digit patterns such as
-// "###,###,##0" and the currency format.
+// Number text as the program reads and writes it: the locale-aware numeric
+// test and conversion, the leading value, banker's rounding to whole numbers,
+// the general number format, custom digit patterns such as "###,###,##0" and
+// the currency format.
 //
-// Everything uses the default QLocale (the program sets it from the user's
-// locale, see programLocale; tests set en_US and may switch it), the leading
-// value included, so a field reads back every number it writes. Amounts are
+// Everything uses the default QLocale (the program chooses it at start; tests
+// set en_US and may switch it), the leading value included, so a field reads
+// back every number it writes. Amounts are
 // dollars in every locale: "$" with the locale's separators.
 //
 // Every text written here has the digits 0-9, with the locale's decimal sign
@@ -62,8 +62,8 @@ std::optional<float> toFloat(const QString& text);
 
 // Nearest whole number, an exact half going to the even neighbour (12.5 -> 12,
 // 13.5 -> 14, -2.5 -> -2). NaN gives 0; values beyond the 64-bit range
-// saturate. Counts are shown through this 64-bit conversion rather than the
-// 16-bit one of the old screens, so 40,000 women never overflow.
+// saturate. Counts are shown through this 64-bit conversion, so no count of
+// women is too large to show.
 std::int64_t roundHalfEven(double value);
 
 // The 16- and 32-bit whole-number conversions: nearest, halves to even;
@@ -88,13 +88,15 @@ QString generalFormat(float value);
 QString generalFormat(double value);
 
 // A custom digit pattern of '#' (optional digit), '0' (digit always shown),
-// ',' (group the integer part by thousands, the locale's separator) and '.'
-// (the locale's decimal point), as in "###,###,##0", "##,###,##0", "##0.#".
+// ',' (group the integer part as the locale groups its numbers, with its
+// separator: 30,000,000 in en_US, 3,00,00,000 in en_IN, 30.000.000 in de_DE)
+// and '.' (the locale's decimal point), as in "###,###,##0", "##,###,##0",
+// "##0.#".
 // The value is first reduced to its significant digits (15 for a double, 7 for
 // a float) and then rounded half away from zero to the pattern's decimals.
 // The integer part always shows all its digits, however few placeholders the
 // pattern has. A decimal point in the pattern is always written, even when no
-// decimal digit follows (12 in "##0.#" is "12."), as the old runtime did. A
+// decimal digit follows (12 in "##0.#" is "12."). A
 // value that rounds to zero is written without its sign ("0.", not "-0.").
 // Other characters before the first or after the last placeholder are copied
 // as they stand. Patterns this format does not know (sections ";", percent,
@@ -124,18 +126,9 @@ QString formatCurrency(double value);
 // fields write them and take them.
 QString withLocaleDecimals(const QString& text);
 
-// The locale the program writes and reads numbers in: the one the
-// environment names for numbers, looked up as POSIX orders it (LC_ALL, else
-// LC_NUMERIC, else LANG; an empty variable counts as unset), such as
-// "de_DE.UTF-8"; where none is set, the system's locale. The plain C/POSIX
-// locale, which knows no currency and no grouping, and a name no locale
-// answers to are written as US English.
-QLocale programLocale(const QString& lcAll, const QString& lcNumeric, const QString& lang, const QLocale& system);
-// The same from the process's environment and the system's settings.
-QLocale programLocale();
-
 // Whole-number captions of counts: the value rounded half to even to a 64-bit
-// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0";
+// integer, written plain ("1234", "0", "-3") or grouped with "###,###,##0"
+// (the locale's grouping);
 // "out of range" at the end of the 64-bit range, where the count saturates.
 QString countText(double value);
 QString groupedCountText(double value);

@@ -137,7 +137,7 @@ Printer::Printer(Dialogs& dialogs, Destination destination)
 {
 }
 
-// Like the old runtime, a job left open when the program ends is still sent.
+// A job left open when the program ends is still sent.
 Printer::~Printer()
 {
     if (job_)

@@ -1,14 +1,14 @@
 #pragma once
-// The printer of the old runtime: lines of text in a font size and weight,
-// page breaks, end of document, a window's image and a rich-text document.
+// The program's printer: lines of text in a font size and weight, page
+// breaks, end of document, a window's image and a rich-text document.
 //
 // A job starts with the first output and ends with endDoc(). It goes to the
 // system's default printer; where there is none (or it cannot be opened) the
 // job is written as a PDF file and the user is told where. A failure is always
 // reported to the user and endDoc() returns false: a print must never look
-// done when it was not. A job still open when the program ends is sent, as
-// the old runtime sent it: ending the program calls endDoc() before anything
-// else, and destroying the printer ends it too.
+// done when it was not. A job still open when the program ends is sent, not
+// dropped: ending the program calls endDoc() before anything else, and
+// destroying the printer ends it too.
 
 #include <QString>
 

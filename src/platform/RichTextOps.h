@@ -1,6 +1,6 @@
 #pragma once
-// The rich-text box operations of the old runtime on a QTextEdit: replace the
-// text, place the caret, find a word, emphasise the selection, print.
+// The operations of a rich-text box on a QTextEdit: replace the text, place
+// the caret, find a word, emphasise the selection, print.
 //
 // Positions are those of the QTextDocument: a line break between paragraphs
 // counts as one character.

@@ -70,7 +70,7 @@ void Runtime::endProgram()
     if (ended_)
         return;
     ended_ = true;
-    // The old runtime sent a document still open when the program ended.
+    // A document still open when the program ends is sent, not dropped.
     if (printer_)
         printer_->endDoc();
     for (auto it = modalLoops_.rbegin(); it != modalLoops_.rend(); ++it)

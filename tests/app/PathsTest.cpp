@@ -4,6 +4,7 @@
 
 #include "PathFixture.h"
 
+#include "app/ProgramLocale.h"
 #include "shell/InstructionPages.h"
 #include "platform/Chart.h"
 #include "platform/Numbers.h"
@@ -859,7 +860,7 @@ TEST_P(LocalePath, TypedFiguresGiveTheSameResultsInTheLocalesNotation)
 {
     const LocaleCase& c = GetParam();
     testsupport::EnvironmentScope environment(c.environment);
-    testsupport::LocaleScope scope(platform::numbers::programLocale());
+    testsupport::LocaleScope scope(programLocale());
     ASSERT_EQ(QLocale().name(), c.locale);
     writeFigure = [&c](const QString& f) { return testsupport::written(f, c.writing); };
     pasteFigures = c.paste;

@@ -35,7 +35,7 @@ struct TextReading {
 };
 
 // Fields test the full conversion for "numeric" and the leading value for
-// their range, so the two readings must differ exactly where the old runtime's did.
+// their range: the two readings differ where a text goes on past its number.
 TEST(Numbers, NumericTestConversionAndLeadingValue)
 {
     const std::vector<TextReading> table = {
@@ -353,7 +353,6 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
          {"1\u2e41234\u2e41567.5", "\U0001e951\u2e41\U0001e952\U0001e953\U0001e954\u2e41\U0001e955\U0001e956\U0001e957.\U0001e955"},
          {"1\u2e415"}},
         {QLocale(QStringLiteral("mr_IN")), "$12,34,567.50", {"12,34,567.5", "\u0967\u0968,\u0969\u096a,\u096b\u096c\u096d.\u096b"}, {"1,5"}},
-        {numbers::programLocale({}, {}, QStringLiteral("C.UTF-8"), QLocale::system()), "$1,234,567.50", {"1,234,567.5"}, {"1,5"}},
     };
     for (const Row& row : rows) {
         LocaleScope scope(row.locale);
@@ -400,33 +399,47 @@ TEST(Numbers, EveryLocaleReadsWhatItWritesAndRefusesAmbiguousGrouping)
     }
 }
 
-// The locale for numbers comes from the environment as POSIX ranks it.
-TEST(Numbers, TheProgramsLocaleFollowsTheNumericSetting)
+// A grouped figure is grouped as the locale groups its own numbers, so counts
+// and amounts on one screen agree; a figure grouped by three reads as well.
+TEST(Numbers, GroupedFiguresFollowTheLocalesGrouping)
 {
     struct Row {
-        const char *lcAll, *lcNumeric, *lang, *locale;
-        QLocale system = QLocale::c();
+        const char* locale;
+        const char* pattern;
+        double value;
+        const char* expected;
+        const char* byThree;  // the same figure grouped by three, as typed
     };
     const Row rows[] = {
-        {"", "", "", "en_US"},
-        {"", "", "", "de_CH", QLocale(QLocale::German, QLocale::Switzerland)},
-        {"", "", "fr_FR.UTF-8", "fr_FR", QLocale(QLocale::German, QLocale::Switzerland)},
-        {"", "", "C.UTF-8", "en_US"},
-        {"", "", "POSIX", "en_US"},
-        {"", "", "de_DE.UTF-8", "de_DE"},
-        {"", "de_DE.UTF-8", "C.UTF-8", "de_DE"},
-        {"", "de_CH.UTF-8", "fr_FR.UTF-8", "de_CH"},
-        {"fr_FR.UTF-8", "de_DE.UTF-8", "C", "fr_FR"},
-        {"C", "de_DE.UTF-8", "de_DE.UTF-8", "en_US"},
-        {"", "", "ar_EG.UTF-8", "ar_EG"},
-        {"", "xx_YY", "de_DE", "en_US"},
+        {"en_US", "##,###,##0", 30000000, "30,000,000", "30,000,000"},
+        {"en_US", "###,###,##0", 1e20, "100,000,000,000,000,000,000", "100,000,000,000,000,000,000"},
+        {"en_IN", "##,###,##0", 30000000, "3,00,00,000", "30,000,000"},
+        {"en_IN", "##,###,##0", 400000, "4,00,000", "400,000"},
+        {"en_IN", "##,###,##0", 1234, "1,234", "1,234"},
+        {"en_IN", "##,###,##0", -1340000, "-13,40,000", "-1,340,000"},
+        {"en_IN", "###,###,##0.##", 1234567.25, "12,34,567.25", "1,234,567.25"},
+        {"en_IN", "###,###,##0", 1e20, "10,00,00,00,00,00,00,00,00,000", "100,000,000,000,000,000,000"},
+        {"en_IN", "#,##0 women", 10000000, "1,00,00,000 women", nullptr},
+        {"de_DE", "##,###,##0", 30000000, "30.000.000", "30.000.000"},
+        {"fr_FR", "##,###,##0", 30000000, "30\u202f000\u202f000", "30 000 000"},
+        {"ar_EG", "##,###,##0", 30000000, "30\u066c000\u066c000", "30\u066c000\u066c000"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.lcAll) + "|" + row.lcNumeric + "|" + row.lang);
-        EXPECT_EQ(numbers::programLocale(QString::fromLatin1(row.lcAll), QString::fromLatin1(row.lcNumeric),
-                                         QString::fromLatin1(row.lang), row.system)
-                      .name(),
-                  QString::fromLatin1(row.locale));
+        LocaleScope scope(QLocale(QString::fromLatin1(row.locale)));
+        SCOPED_TRACE(std::string(row.locale) + " " + row.expected);
+        const QString written = numbers::formatPattern(row.value, QString::fromUtf8(row.pattern));
+        EXPECT_EQ(written, QString::fromUtf8(row.expected));
+        if (!row.byThree)
+            continue;
+        EXPECT_EQ(numbers::toDouble(written), row.value);
+        EXPECT_EQ(numbers::toDouble(QString::fromUtf8(row.byThree)), row.value);
+    }
+    const std::vector<std::pair<const char*, const char*>> counts = {
+        {"en_US", "400,000"}, {"en_IN", "4,00,000"}, {"de_DE", "400.000"}, {"ar_EG", "400\u066c000"},
+    };
+    for (const auto& [locale, expected] : counts) {
+        LocaleScope scope(QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(numbers::groupedCountText(400000.4), QString::fromUtf8(expected)) << locale;
     }
 }
 
@@ -456,24 +469,41 @@ TEST(Numbers, CountCaptionsRoundHalfToEvenWithoutOverflow)
 
 }  // namespace
 
-// Whatever passes a field's numeric test converts: no hole between "test,
-// then convert" for a form to plug.
-TEST(Numbers, ATextThatPassesAFieldsTestConverts)
+// A field's numeric test passes exactly the texts its kind converts: a float
+// field refuses what no float holds, a money field what no amount holds.
+TEST(Numbers, AFieldsNumericTestFollowsItsKindsRange)
 {
     using numbers::NumberKind;
-    const char* texts[] = {"4e38", "-4e38", "3.4e38", "1e20", "1e-50", "922337203685477.5807",
-                           "922337203685477.5808", "$1,234.50", "(5)", "12%", "", "1e400"};
-    for (const char* raw : texts) {
-        SCOPED_TRACE(raw);
-        const QString text = QString::fromUtf8(raw);
-        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Double), numbers::toDouble(text).has_value());
-        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Float), numbers::toFloat(text).has_value());
-        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Currency), numbers::toCurrencyTicks(text).has_value());
+    struct Row {
+        const char* text;
+        std::optional<double> asDouble;
+        std::optional<float> asFloat;
+        std::optional<std::int64_t> ticks;
+    };
+    const Row rows[] = {
+        {"4e38", 4e38, std::nullopt, std::nullopt},
+        {"-4e38", -4e38, std::nullopt, std::nullopt},
+        {"3.4e38", 3.4e38, 3.4e38f, std::nullopt},
+        {"1e20", 1e20, 1e20f, std::nullopt},
+        {"1e-50", 1e-50, 0.0f, 0},
+        {"922337203685477.5807", 922337203685477.5807, 922337203685477.5807f, kMaxTicks},
+        {"922337203685477.5808", 922337203685477.5808, 922337203685477.5808f, std::nullopt},
+        {"$1,234.50", 1234.5, 1234.5f, 12345000},
+        {"(5)", -5, -5.0f, -50000},
+        {"12%", std::nullopt, std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt, std::nullopt},
+        {"1e400", std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Double), row.asDouble.has_value());
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Float), row.asFloat.has_value());
+        EXPECT_EQ(numbers::isNumeric(text, NumberKind::Currency), row.ticks.has_value());
+        EXPECT_EQ(numbers::toDouble(text), row.asDouble);
+        EXPECT_EQ(numbers::toFloat(text), row.asFloat);
+        EXPECT_EQ(numbers::toCurrencyTicks(text), row.ticks);
     }
-    EXPECT_TRUE(numbers::isNumeric(QStringLiteral("4e38")));
-    EXPECT_FALSE(numbers::isNumeric(QStringLiteral("4e38"), NumberKind::Float));
-    EXPECT_TRUE(numbers::isNumeric(QStringLiteral("1e20"), NumberKind::Float));
-    EXPECT_FALSE(numbers::isNumeric(QStringLiteral("1e20"), NumberKind::Currency));
 }
 
 TEST(Numbers, PatternsTheFormatDoesNotKnowAreRefused)

@@ -91,6 +91,9 @@ TEST_F(QuestPopTest, LeavingAPositivityAgainKeepsWhatTheFieldWrote)
     }
 }
 
+// A count shows grouped as the locale groups its numbers (en_IN: 1,00,00,000),
+// and so does the limit its message names; a count grouped by three is taken
+// in every locale.
 TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
 {
     struct Case {
@@ -98,8 +101,11 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
         float stored;   // -1: refused
         QString text;
         QString message = FrmQuestPop::MsgPopulation;  // when refused
+        QString locale = QStringLiteral("en_US");
     };
     const QString limit = "Population out of range: not more than 10,000,000 women in an age group";
+    const QString limitIn = "Population out of range: not more than 1,00,00,000 women in an age group";
+    const QString in = QStringLiteral("en_IN");
     const Case cases[] = {
         {"12.5", 12, "12"},        {"13.5", 14, "14"},    {"1,500", 1500, "1,500"}, {"2500", 2500, "2,500"},
         {"0", 0, "0"},             {"-3", -1, "-3"},      {"abc", -1, "abc"},       {"", -1, ""},
@@ -107,9 +113,13 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
         {"10000000", 10'000'000, "10,000,000"},           {"10000000.5", 10'000'000, "10,000,000"},
         {"10000001", -1, "10000001", limit},             {"3000000000", -1, "3000000000", limit},
         {"1e300", -1, "1e300", limit},
+        {"400000", 400000, "4,00,000", {}, in},          {"1,340,000", 1340000, "13,40,000", {}, in},
+        {"13,40,000", 1340000, "13,40,000", {}, in},     {"10000000", 10'000'000, "1,00,00,000", {}, in},
+        {"10000001", -1, "10000001", limitIn, in},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+        SCOPED_TRACE((c.locale + " " + c.typed).toStdString());
+        testsupport::LocaleScope scope{QLocale(c.locale)};
         FrmQuestPop& f = pop();
         program().vc.NoFem18 = -9;
         dialogs.clear();
