@@ -3,6 +3,9 @@
 #include "model/Limits.h"
 #include "platform/Numbers.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace fields {
 
 namespace num = platform::numbers;
@@ -80,9 +83,16 @@ QString costRefusal(const QString& text, const QString& message, const QString& 
     return aboveUnitCostLimit(text) ? unitCostLimit(outOfRange) : message;
 }
 
-QString unitCostTooHigh(Money amount)
+std::optional<QString> workedOutCostRefusal(Money amount)
 {
-    return QStringLiteral("The labor and materials cost of ") + currencyText(amount) +
+    if (amount.ticks() <= 0)
+        return QStringLiteral("The labor and materials cost of ") + currencyText(amount) +
+               QStringLiteral(" is not more than zero, and is not taken.");
+    if (amount <= Limits::MostUnitCost)
+        return std::nullopt;
+    // An amount at the end of the range has no figure to name.
+    const bool named = amount.ticks() < std::numeric_limits<std::int64_t>::max();
+    return QStringLiteral("The labor and materials cost") + (named ? " of " + currencyText(amount) : QString()) +
            QStringLiteral(" is more than the largest unit cost, ") + currencyText(Limits::MostUnitCost) +
            QStringLiteral(", and is not taken.");
 }
@@ -131,7 +141,7 @@ Bound<float>::Format rateFormat(float lowest, float highest, const QString& rang
 
 Bound<float>::Format positiveCountFormat()
 {
-    return {[](float v) { return v == 0.0f ? QString() : num::generalFormat(v); }, {}, [](const QString& text) {
+    return {[](float v) { return v == 0.0f ? QString() : num::fullFloatText(v); }, {}, [](const QString& text) {
                 const std::optional<float> f = positiveFloat(text);
                 if (!f)
                     return Reading<float>::refuse(kMustBeNumeric);

@@ -37,8 +37,9 @@ std::optional<Money> amountOf(const QString& text, bool zeroAllowed = false);
 // field's own message.
 QString countRefusal(const QString& text, const QString& message);
 QString costRefusal(const QString& text, const QString& message, const QString& outOfRange = kValueOutOfRange);
-// The calculator's result above the largest unit cost, said once.
-QString unitCostTooHigh(Money amount);
+// Why the calculator does not offer the cost it worked out: none above the
+// largest unit cost, nor one no unit-cost field takes (zero); said once.
+std::optional<QString> workedOutCostRefusal(Money amount);
 
 // --- text forms --------------------------------------------------------------------------
 

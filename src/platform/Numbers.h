@@ -133,4 +133,9 @@ QString withLocaleDecimals(const QString& text);
 QString countText(double value);
 QString groupedCountText(double value);
 
+// A float written out in full: the shortest decimal that reads back to the
+// same float, with no exponent, in the locale's grouping and decimal sign
+// (12,345,678; 0.5; 2.25). What it shows is the figure in use.
+QString fullFloatText(float value);
+
 }  // namespace platform::numbers

@@ -241,6 +241,22 @@ QString groupDigits(const std::string& digits)
     return out;
 }
 
+QString fullFloatDigits(float value)
+{
+    char buffer[64];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, r.ec == std::errc() ? r.ptr : buffer);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t point = text.find('.');
+    QString out = negative ? QStringLiteral("-") : QString();
+    out += groupDigits(text.substr(0, point));
+    if (point != std::string::npos)
+        out += QLocale().decimalPoint() + QString::fromLatin1(text.substr(point + 1));
+    return out;
+}
+
 QString applyPattern(SignificantDigits number, const QString& patternText)
 {
     const DigitPattern pattern = parsePattern(patternText);
@@ -281,6 +297,13 @@ QString withLocaleDecimals(const QString& text)
         out += betweenDigits ? point : QString(text[i]);
     }
     return out;
+}
+
+QString fullFloatText(float value)
+{
+    if (!std::isfinite(value))
+        return generalFormat(value);
+    return fullFloatDigits(value);
 }
 
 QString generalFormat(float value)

@@ -277,9 +277,9 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
         MatPerTestCtl = Money::fromDouble(MatPerTest.toDouble() * withControls);
     }
     const Money total = LaborPerTest + MatPerTestCtl;
-    if (total > Limits::MostUnitCost) {
-        // No unit cost above the limit is offered, let alone stored.
-        runtime().dialogs().msgBox(fields::unitCostTooHigh(total));
+    if (const std::optional<QString> refusal = fields::workedOutCostRefusal(total)) {
+        // A cost no unit-cost field would take is not offered, let alone stored.
+        runtime().dialogs().msgBox(*refusal);
         return;
     }
     LaborMaterials = total;

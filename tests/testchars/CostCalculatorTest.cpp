@@ -190,6 +190,13 @@ TEST_F(CalculatorTest, MissingFiguresAreNamedAndNothingIsComputed)
          "The labor and materials cost of $8,000,012.00 is more than the largest unit cost, $1,000,000.00, and is "
          "not taken.",
          nullptr},
+        // No unit-cost field takes a cost of zero.
+        {"a cost of zero", Qt::Key_F1, {"40", "2"}, "4",
+         "The labor and materials cost of $0.00 is not more than zero, and is not taken.", nullptr},
+        // A cost beyond every amount: no figure to name.
+        {"a cost beyond every amount", Qt::Key_F1, {"40", "1e-40", "4", "12", "5", "1"}, {},
+         "The labor and materials cost is more than the largest unit cost, $1,000,000.00, and is not taken.",
+         nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -277,6 +284,12 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
         {&FrmDraftCostTest::txtTestKits, "1000000.01", kCostLimit, "1000000.01"},
         {&FrmDraftCostTest::txtReagTrans, "1e20", kCostLimit, "1e20"},
         {&FrmDraftCostTest::txtReagTrans, "-1", "Value must be numeric and greater than or equal to zero", "-1"},
+        // Counts are written out in full, as the figure in use.
+        {&FrmDraftCostTest::txtTstPerBat, "10000000", {}, "10,000,000"},
+        {&FrmDraftCostTest::txtBatPerDay, "12345678", {}, "12,345,678"},
+        {&FrmDraftCostTest::txtBatPerDay, "123456789", {}, "123,456,792"},
+        {&FrmDraftCostTest::txtBatPerDay, "2.5", {}, "2.5"},
+        {&FrmDraftCostTest::txtBatPerDay, "1e-7", {}, "0.0000001"},
     };
     for (const Case& c : cases) {
         testsupport::ScriptedDialogs script;
