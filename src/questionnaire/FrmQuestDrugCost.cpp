@@ -1,7 +1,6 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 
 #include "app/Program.h"
-#include "results/FrmScrResult.h"
 #include "model/Equations.h"
 #include "platform/Dialogs.h"
 #include "model/Families.h"
@@ -112,7 +111,7 @@ void FrmQuestDrugCost::cmdAgree_Click()
     Equations::SetCostConfirm(vc);
     Equations::SetCostNgz(vc, program.sel);
     Equations::SetCostScrTest(vc, program.sel);
-    program.FrmScrResult().show();
+    program.showResults();
     hide();
 }
 
