@@ -16,6 +16,7 @@
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
+#include "results/ResultScreens.h"
 #include "whatif/FrmSwitchToAnaly.h"
 #include "whatif/FrmSwitchToCost.h"
 #include "testchars/FrmDraftCostTest.h"
@@ -67,6 +68,40 @@ bool Program::startQuestionnaire()
 {
     FrmInitQuest().show();
     return FrmInitQuest().isShown();
+}
+
+void Program::showResults() { FrmScrResult().show(); }
+
+void Program::showPopulationToFit(FiguresNow figures) { FrmQuestPop().showToFit(std::move(figures)); }
+
+void Program::leadToPositivity(FiguresNow figures, int group)
+{
+    FrmQuestPop().leadToPositivity(std::move(figures), group);
+}
+
+platform::Form& Program::resultScreen(ResultScreen screen)
+{
+    switch (screen) {
+    case ResultScreen::SwitchToTest:
+        return FrmSwitchTo();
+    case ResultScreen::SwitchToCost:
+        return FrmSwitchToCost();
+    case ResultScreen::SwitchToAnalysis:
+        return FrmSwitchToAnaly();
+    case ResultScreen::CurrentStrategy:
+        break;
+    }
+    return FrmScrResult();
+}
+
+platform::Form& Program::graphScreen() { return FrmGraph(); }
+
+void Program::loadComparisonScreens()
+{
+    for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
+        resultScreen(s).load();
+    // A graph screen left open meanwhile charts the new figures.
+    FrmGraph().chartLatestFigures();
 }
 
 void Program::unloadForms(std::initializer_list<const char*> names)

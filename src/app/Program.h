@@ -5,6 +5,7 @@
 
 #include "app/Pass.h"
 #include "fields/BoundField.h"
+#include "model/Positivity.h"
 #include "model/Selection.h"
 #include "model/VarCon.h"
 #include "platform/Runtime.h"
@@ -40,6 +41,7 @@ class FrmSwitchToAnaly;
 class FrmSenSpec;
 class FrmTestCost;
 class FrmDraftCostTest;
+enum class ResultScreen;
 
 class Program {
 public:
@@ -55,6 +57,24 @@ public:
     // Leads from the console into the questionnaire; true when the
     // questionnaire's first form is on screen, so the console may step aside.
     bool startQuestionnaire();
+    // Leads from the questionnaire's last form to the results screen.
+    void showResults();
+
+    // Steps into the forms of another subsystem, for a form that does not
+    // know their classes: two subsystems never know each other's forms both
+    // ways.
+    // The population form, brought up over the form that asks until the
+    // positivity fits the test, or back at a group's positivity after a
+    // refusal.
+    void showPopulationToFit(FiguresNow figures);
+    void leadToPositivity(FiguresNow figures, int group);
+    // A result screen, or the graph over them, as a form to show or hide.
+    platform::Form& resultScreen(ResultScreen screen);
+    platform::Form& graphScreen();
+    // Loads the comparison, cost and projection screens in this order: each
+    // load computes its table, and the later two read what the first has
+    // just produced.
+    void loadComparisonScreens();
 
     platform::Runtime& runtime() { return runtime_; }
     void end() { runtime_.endProgram(); }

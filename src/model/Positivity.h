@@ -5,9 +5,22 @@
 // specificity plus the positivity falls short of 1, above 1 when the
 // positivity exceeds the sensitivity. Neither may reach the results.
 
+#include <functional>
 #include <optional>
+#include <string>
 
 struct VarCon;
+
+// A screening test as a positivity is checked against it, with the name a
+// refusal gives it.
+struct PositivityTest {
+    std::string name;
+    float sensitivity = 1;
+    float specificity = 1;
+};
+// The test as it stands at the moment of asking: a population form that comes
+// up to fit it asks again after every change of the positivity.
+using FiguresNow = std::function<PositivityTest()>;
 
 struct PositivityConflict {
     int group = 0;                  // 0 under 18, 1 from 18 to 25, 2 over 25

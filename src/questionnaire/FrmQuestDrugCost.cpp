@@ -1,7 +1,6 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 
 #include "app/Program.h"
-#include "results/FrmScrResult.h"
 #include "model/Equations.h"
 #include "platform/Dialogs.h"
 #include "model/Families.h"
@@ -106,7 +105,7 @@ void FrmQuestDrugCost::cmdAgree_Click()
         vc.*model = costs_[c]->figure;
     Equations::SetUnitCostsInUse(vc, program.sel);
     program.figuresChanged();
-    program.FrmScrResult().show();
+    program.showResults();
     hide();
 }
 

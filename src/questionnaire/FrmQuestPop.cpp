@@ -196,7 +196,7 @@ void FrmQuestPop::cmdContinue_Click()
     hide();
 }
 
-void FrmQuestPop::showToFit(testchars::FiguresNow figures, std::optional<int> group)
+void FrmQuestPop::showToFit(FiguresNow figures, std::optional<int> group)
 {
     positivityMustFit_ = std::move(figures);
     if (group) {
@@ -211,7 +211,7 @@ void FrmQuestPop::showToFit(testchars::FiguresNow figures, std::optional<int> gr
     positivityMustFit_ = nullptr;
 }
 
-void FrmQuestPop::leadToPositivity(testchars::FiguresNow figures, int group)
+void FrmQuestPop::leadToPositivity(FiguresNow figures, int group)
 {
     if (isModal())
         txtPerFem_GotFocus(group);

@@ -5,9 +5,9 @@
 #include "platform/Control.h"
 #include "platform/Menu.h"
 #include "fields/BoundField.h"
+#include "model/Positivity.h"
 #include "questionnaire/QuestionFields.h"
 #include "shell/Resize.h"
-#include "testchars/PositivityCheck.h"
 
 #include <QKeySequence>
 
@@ -54,11 +54,11 @@ public:
     // Shows the form modally over the one that asks, until its positivity
     // fits the test's figures (Continue refuses any other) or the user gives
     // up on it. With a group, that group's positivity is in focus.
-    void showToFit(testchars::FiguresNow figures, std::optional<int> group = std::nullopt);
+    void showToFit(FiguresNow figures, std::optional<int> group = std::nullopt);
     // The way back to a positivity that does not fit: the group's positivity
     // in focus, on this form brought up to fit the figures unless it is up
     // for that already.
-    void leadToPositivity(testchars::FiguresNow figures, int group);
+    void leadToPositivity(FiguresNow figures, int group);
 
     // The answers of the pass, by age group: none until given. They outlive
     // an unload within the pass; the fields show them.
@@ -88,5 +88,5 @@ private:
 
     std::array<std::unique_ptr<CountField>, 3> countFields_;
     std::array<std::unique_ptr<PositivityField>, 3> positivityFields_;
-    testchars::FiguresNow positivityMustFit_;
+    FiguresNow positivityMustFit_;
 };

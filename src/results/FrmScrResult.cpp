@@ -5,7 +5,6 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"
-#include "whatif/FrmGraph.h"
 #include "model/Rounding.h"
 #include "platform/Numbers.h"
 #include "results/CurrentStrategyReport.h"
@@ -401,7 +400,7 @@ void FrmScrResult::mnuBack_Click()
     program.FrmQuestDrugCost().show();
     // A graph left open charts the screens that go now; it stays loaded, out
     // of sight, until the user opens it from the next pass's screens.
-    program.FrmGraph().hide();
+    program.graphScreen().hide();
     program.unloadForms({"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"});
 }
 
@@ -410,8 +409,8 @@ void FrmScrResult::cmdSwitchTo_Click()
     reviewTestCharacteristics();
     if (runtime().ended())
         return;
-    loadComparisonScreens(program);
-    resultScreenForm(program, ResultScreen::SwitchToTest).show();
+    program.loadComparisonScreens();
+    program.resultScreen(ResultScreen::SwitchToTest).show();
     menus.screens->setEnabled(true);
     cmdResume.setVisible(true);
 }

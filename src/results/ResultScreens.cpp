@@ -2,33 +2,14 @@
 
 #include "app/Program.h"
 #include "results/FrmScrResult.h"
-#include "switchto/FrmSwitchTo.h"
-#include "whatif/FrmGraph.h"
-#include "whatif/FrmSwitchToAnaly.h"
-#include "whatif/FrmSwitchToCost.h"
 
 #include <QKeySequence>
 
 #include <array>
 
-platform::Form& resultScreenForm(Program& program, ResultScreen screen)
-{
-    switch (screen) {
-    case ResultScreen::SwitchToTest:
-        return program.FrmSwitchTo();
-    case ResultScreen::SwitchToCost:
-        return program.FrmSwitchToCost();
-    case ResultScreen::SwitchToAnalysis:
-        return program.FrmSwitchToAnaly();
-    case ResultScreen::CurrentStrategy:
-        break;
-    }
-    return program.FrmScrResult();
-}
-
 void goToResultScreen(Program& program, platform::Form& from, ResultScreen to)
 {
-    platform::Form& target = resultScreenForm(program, to);
+    platform::Form& target = program.resultScreen(to);
     if (&target == &from)
         return;
     target.show();
@@ -39,14 +20,6 @@ void showCurrentStrategy(Program& program, platform::Form& from)
 {
     goToResultScreen(program, from, ResultScreen::CurrentStrategy);
     program.FrmScrResult().cmdSwitchTo.setVisible(false);
-}
-
-void loadComparisonScreens(Program& program)
-{
-    for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
-        resultScreenForm(program, s).load();
-    // A graph screen left open meanwhile charts the new figures.
-    program.FrmGraph().chartLatestFigures();
 }
 
 ResultScreenMenus::ResultScreenMenus(Program& program, platform::Form& form, const ResultMenuDesign& d)

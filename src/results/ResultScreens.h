@@ -1,7 +1,7 @@
 #pragma once
-// What the results screen and the three what-if screens share: which form is
-// which screen, moving between them, loading the comparison screens, and the
-// menus ("Return to Main" runs the program's return to the console).
+// What the results screen and the three what-if screens share: moving between
+// them (the program knows which form is which screen) and the menus ("Return
+// to Main" runs the program's return to the console).
 
 #include "platform/Form.h"
 #include "platform/Menu.h"
@@ -15,19 +15,12 @@ class Program;
 // In the order of the function keys F1..F4.
 enum class ResultScreen { SwitchToTest, SwitchToCost, SwitchToAnalysis, CurrentStrategy };
 
-// The form of a result screen.
-platform::Form& resultScreenForm(Program& program, ResultScreen screen);
-
 // Shows the target screen, then hides `from` (nothing when they are one).
 void goToResultScreen(Program& program, platform::Form& from, ResultScreen to);
 
 // Back to the current strategy from a what-if screen: the results screen then
 // offers to resume the comparison, no longer to switch.
 void showCurrentStrategy(Program& program, platform::Form& from);
-
-// Loads the comparison, cost and projection screens in this order: each load
-// computes its table, and the later two read what the first has just produced.
-void loadComparisonScreens(Program& program);
 
 // The menus of a result screen: "&File" (Print, [Back,] Return to Main, Exit),
 // the result screens on F1..F4 and, on the what-if screens, "&Graph". Items

@@ -6,7 +6,6 @@
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "fields/Figures.h"
-#include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmTestCost.h"
 #include "testchars/PositivityCheck.h"
 
@@ -372,7 +371,7 @@ bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool ou
         return false;
     const VarCon& vc = program.vc;
     const auto figures = [&vc, r, isSpecificity, read] {
-        testchars::TestFigures f = testchars::figuresInModel(vc, ScrTestKind(r));
+        PositivityTest f = testchars::figuresInModel(vc, ScrTestKind(r));
         (isSpecificity ? f.specificity : f.sensitivity) = read;
         return f;
     };
@@ -401,7 +400,7 @@ bool FrmSenSpec::refuseLowSpecificity()
     for (const RowDesign& r : kRows) {
         platform::TextBox& spec = this->*r.spec;
         fields::Bound<float>* field = rateField(spec);
-        const testchars::TestFigures specificity{{}, 1, field->figure};
+        const PositivityTest specificity{{}, 1, field->figure};
         if (!spec.visible() || !spec.enabled() ||
             !testchars::positivityConflict(program.vc, specificity, PositivityRule::Sum))
             continue;

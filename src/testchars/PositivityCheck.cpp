@@ -2,7 +2,6 @@
 
 #include "app/Program.h"
 #include "fields/Figures.h"
-#include "questionnaire/FrmQuestPop.h"
 #include "testchars/FrmSenSpec.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -16,11 +15,12 @@ const char* const kGroupNames[AgeGroupCount] = {"Females Under 18", "Females 18 
 float positivity(const VarCon& vc, int group) { return vc.*Age::PerFem[size_t(group)]; }
 
 // "Females over 25: 0.5% positive; GenProbe specificity 0.987."
-QString figures(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
+QString figures(const VarCon& vc, const PositivityTest& test, const PositivityConflict& c)
 {
     const float figure = c.aboveSensitivity ? test.sensitivity : test.specificity;
     return QStringLiteral("%1: %2 positive; %3 %4 %5.")
-        .arg(QLatin1String(kGroupNames[c.group]), fields::percentText(positivity(vc, c.group)), test.name,
+        .arg(QLatin1String(kGroupNames[c.group]), fields::percentText(positivity(vc, c.group)),
+             QString::fromStdString(test.name),
              c.aboveSensitivity ? QStringLiteral("sensitivity") : QStringLiteral("specificity"),
              platform::numbers::generalFormat(figure));
 }
@@ -54,7 +54,7 @@ void askWhichFigure(Program& program, const FiguresNow& figures, const Positivit
         dialogs.msgBox(senSpec.strSorryMsg);
     } else if (senSpec.strResponse == QLatin1String("1")) {
         program.vc.QuestPopFromSenSpec = -1;
-        program.FrmQuestPop().showToFit(figures);
+        program.showPopulationToFit(figures);
         // However the population form went away, its next showing is a normal one.
         program.vc.QuestPopFromSenSpec = 0;
     } else if (senSpec.strResponse != QLatin1String("2")) {
@@ -64,28 +64,28 @@ void askWhichFigure(Program& program, const FiguresNow& figures, const Positivit
 
 } // namespace
 
-TestFigures figuresInModel(const VarCon& vc, ScrTestKind test)
+PositivityTest figuresInModel(const VarCon& vc, ScrTestKind test)
 {
     const size_t i = size_t(test);
-    return {QString::fromLatin1(PerTest::Name[i]), vc.*PerTest::Sens[i], vc.*PerTest::Spec[i]};
+    return {PerTest::Name[i], vc.*PerTest::Sens[i], vc.*PerTest::Spec[i]};
 }
 
-TestFigures figuresInUse(const VarCon& vc, ScrTestKind test)
+PositivityTest figuresInUse(const VarCon& vc, ScrTestKind test)
 {
-    return {QString::fromLatin1(PerTest::Name[size_t(test)]), vc.SensScr, vc.SpecScr};
+    return {PerTest::Name[size_t(test)], vc.SensScr, vc.SpecScr};
 }
 
-std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test, PositivityRule rule)
+std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const PositivityTest& test, PositivityRule rule)
 {
     return ::positivityConflict(vc, test.sensitivity, test.specificity, rule);
 }
 
-QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
+QString conflictMessage(const VarCon& vc, const PositivityTest& test, const PositivityConflict& c)
 {
     return (c.aboveSensitivity ? kAboveSensitivity : kSumShort) + figures(vc, test, c);
 }
 
-QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& c)
+QString conflictQuestion(const VarCon& vc, const PositivityTest& test, const PositivityConflict& c)
 {
     if (!c.aboveSensitivity)
         return kSumShort + choice(QStringLiteral("specificity"));
@@ -95,7 +95,7 @@ QString conflictQuestion(const VarCon& vc, const TestFigures& test, const Positi
 std::optional<PositivityConflict> refusePositivity(Program& program, const FiguresNow& figures, PositivityRule rule,
                                                    LeadBack way)
 {
-    const TestFigures test = figures();
+    const PositivityTest test = figures();
     const std::optional<PositivityConflict> conflict = positivityConflict(program.vc, test, rule);
     if (!conflict)
         return std::nullopt;
@@ -103,7 +103,7 @@ std::optional<PositivityConflict> refusePositivity(Program& program, const Figur
         askWhichFigure(program, figures, *conflict);
     } else {
         program.runtime().dialogs().msgBox(conflictMessage(program.vc, test, *conflict));
-        program.FrmQuestPop().leadToPositivity(figures, conflict->group);
+        program.leadToPositivity(figures, conflict->group);
     }
     return conflict;
 }

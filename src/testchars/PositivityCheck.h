@@ -8,38 +8,26 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class Program;
 
 namespace testchars {
 
-// A test's figures as they stand when the check runs, with the name a
-// refusal gives the test.
-struct TestFigures {
-    QString name;
-    float sensitivity = 1;
-    float specificity = 1;
-};
-// The figures as they stand at the moment of asking: a population form that
-// comes up to fit them asks again after every change of the positivity.
-using FiguresNow = std::function<TestFigures()>;
-
 // A screening test's figures as the model holds them.
-TestFigures figuresInModel(const VarCon& vc, ScrTestKind test);
+PositivityTest figuresInModel(const VarCon& vc, ScrTestKind test);
 // The screening test's figures in use (SensScr, SpecScr).
-TestFigures figuresInUse(const VarCon& vc, ScrTestKind test);
+PositivityTest figuresInUse(const VarCon& vc, ScrTestKind test);
 
-std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const TestFigures& test,
+std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const PositivityTest& test,
                                                      PositivityRule rule = PositivityRule::Both);
 
 // The refusal, naming the group and both figures.
-QString conflictMessage(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
+QString conflictMessage(const VarCon& vc, const PositivityTest& test, const PositivityConflict& conflict);
 
 // The question for a conflict, the specificity's or the sensitivity's: 1 to
 // change the positivity, 2 the test's figure.
-QString conflictQuestion(const VarCon& vc, const TestFigures& test, const PositivityConflict& conflict);
+QString conflictQuestion(const VarCon& vc, const PositivityTest& test, const PositivityConflict& conflict);
 
 // Where a refusal leads the user.
 enum class LeadBack {

@@ -110,8 +110,8 @@ double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& scree
     review.start();
     program.FrmScrResult().cmdSwitchTo_Click();
     review.stop();
-    platform::Form& projection = resultScreenForm(program, ResultScreen::SwitchToAnalysis);
-    goToResultScreen(program, resultScreenForm(program, ResultScreen::SwitchToTest), ResultScreen::SwitchToAnalysis);
+    platform::Form& projection = program.resultScreen(ResultScreen::SwitchToAnalysis);
+    goToResultScreen(program, program.resultScreen(ResultScreen::SwitchToTest), ResultScreen::SwitchToAnalysis);
     QApplication::processEvents();
     const double took = microsecondsSince(start);
     if (!projection.isShown())

@@ -116,7 +116,7 @@ TEST_F(ResultCommandsTest, TheSwitchStepOpensTheComparisonAndTheWaysBackToIt)
         SCOPED_TRACE(c.name);
         FrmScrResult& f = results();
         FrmSwitchTo& comparison = program().FrmSwitchTo();
-        platform::Form& target = resultScreenForm(program(), c.target);
+        platform::Form& target = program().resultScreen(c.target);
         auto currentTest = [&] { return testsupport::captionOf(comparison, "lblCTSTest"); };
         switchStep(f);
         ASSERT_TRUE(comparison.isShown());

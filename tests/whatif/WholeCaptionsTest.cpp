@@ -111,7 +111,7 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
             // show, which a test that sets the model state has not typed.
             Largest(p.vc);
             p.unloadForms({"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"});
-            loadComparisonScreens(p);
+            p.loadComparisonScreens();
         }
         for (platform::Form* f : everyForm(p)) {
             if (!f->isLoaded())
