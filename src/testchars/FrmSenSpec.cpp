@@ -454,9 +454,10 @@ void FrmSenSpec::showRow(SenSpecRow r)
 {
     Row x = row(r);
     x.label.setVisible(true);
-    x.sens.setVisible(true);
-    x.spec.setVisible(true);
-    x.cost.setVisible(true);
+    for (platform::TextBox* field : {&x.sens, &x.spec, &x.cost}) {
+        field->setVisible(true);
+        field->setEnabled(true);
+    }
 }
 
 void FrmSenSpec::lockRow(SenSpecRow r)

@@ -111,7 +111,8 @@ public:
     platform::TextBox& sensitivityField(SenSpecRow row);
     platform::TextBox& specificityField(SenSpecRow row);
     platform::TextBox& testCostField(SenSpecRow row);
-    // Turns on the row's label, then its three fields.
+    // Turns on the row's label, then its three fields, open to change (a
+    // view that locks the tests in use locks them after).
     void showRow(SenSpecRow row);
     // Disables the fields of the tests in use, as the selection holds them:
     // the screening test's row and its retests' rows, and any field that
