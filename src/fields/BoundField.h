@@ -8,8 +8,10 @@
 // its text is not the one it wrote. An edit reaches the figure only once it
 // is accepted: its checks pass when the field is left, or the form's forward
 // command accepts it. A refused text never reaches the figure; a text left
-// without either (a close box, Escape, a Back that does not store, a field
-// hidden under the focus) is dropped, and the field shows its figure again.
+// without either (a close box, a Back that does not store, a field hidden
+// under the focus) is dropped, and the field shows its figure again. Escape
+// leaves no form that has fields: the text being typed stays, to be taken or
+// dropped by whichever of these ways follows.
 //
 // Every bound field of the program is listed in one Registry, which also
 // carries the one change notice: whoever changes a figure (an accepted edit,

@@ -23,18 +23,19 @@ std::optional<double> numberWithin(const QString& text, double low, double high,
 
 namespace {
 
+// Also a count beyond what a double holds (thousands of pasted digits).
 bool aboveCountLimit(const QString& text)
 {
-    const std::optional<double> v = num::toDouble(text);
+    const std::optional<double> v = num::toDoubleUnbounded(text);
     return v && num::roundHalfEven(*v) > Limits::MostWomenPerGroup;
 }
 
-// Also an amount beyond what any amount can hold ("1e20").
+// Also an amount beyond what any amount can hold ("1e20"), or a double.
 bool aboveUnitCostLimit(const QString& text)
 {
     if (const std::optional<std::int64_t> ticks = num::toCurrencyTicks(text))
         return *ticks > Limits::MostUnitCost.ticks();
-    return num::isNumeric(text) && num::leadingValue(text) > 0;
+    return num::toDoubleUnbounded(text).has_value() && num::leadingValue(text) > 0;
 }
 
 // A number above zero, also as the 32-bit figure it is stored as.

@@ -94,6 +94,7 @@ void Control::designTabIndex(int index, bool tabStop)
 void Control::designVisible(bool visible) { design_.visible = visible; }
 void Control::designEnabled(bool enabled) { design_.enabled = enabled; }
 void Control::designContainer(Frame& frame) { container_ = &frame; }
+void Control::designCausesValidation(bool causes) { design_.causesValidation = causes; }
 
 // --- life with the form -----------------------------------------------------------------
 

@@ -58,6 +58,10 @@ public:
     void designVisible(bool visible);
     void designEnabled(bool enabled);
     void designContainer(Frame& frame);
+    // Whether the focus coming here first validates the control that has it
+    // (by default it does). A button that leaves a form without taking what
+    // is typed, such as a back arrow, need not wait for it to pass.
+    void designCausesValidation(bool causes);
 
     // --- run-time properties ------------------------------------------------------
     // Positions and sizes in twips, relative to the form's client area or to
@@ -94,6 +98,7 @@ public:
 
     int tabIndex() const { return design_.tabIndex; }
     bool tabStop() const { return design_.tabStop; }
+    bool causesValidation() const { return design_.causesValidation; }
     Frame* container() const { return container_; }
 
     // Moves the focus here, validating the control that has it.
@@ -160,6 +165,7 @@ private:
         std::optional<QColor> fore;
         int tabIndex = -1;
         bool tabStop = true;
+        bool causesValidation = true;
     };
 
     void create(QWidget* parent);

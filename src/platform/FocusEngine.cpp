@@ -140,7 +140,7 @@ bool FocusEngine::moveTo(Control* target, bool validate, std::function<void()> d
             deliver();
         return true;
     }
-    if (validate && active_ && active_->Validate) {
+    if (validate && target->causesValidation() && active_ && active_->Validate) {
         Control* from = active_;
         bool cancel = false;
         {

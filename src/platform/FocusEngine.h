@@ -7,8 +7,9 @@
 // disables or focuses a control.
 //
 // A move to another control of the form first asks the control that has the
-// focus to Validate; a cancelled Validate keeps the focus where it is and
-// swallows the key or click that asked for the move. LostFocus and GotFocus
+// focus to Validate, unless the target is designed not to cause validation;
+// a cancelled Validate keeps the focus where it is and swallows the key or
+// click that asked for the move. LostFocus and GotFocus
 // follow an accepted move. When code takes the focused control away (hides or
 // disables it), the focus moves on to the next tab stop without Validate.
 

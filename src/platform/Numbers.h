@@ -59,6 +59,11 @@ double leadingValue(const QString& text);
 std::optional<double> toDouble(const QString& text);
 // The same, rounded to the nearest float; nullopt also beyond the float range.
 std::optional<float> toFloat(const QString& text);
+// The conversion with no end to its range: a number written as the locale
+// writes it but beyond the double range (a pasted run of thousands of
+// digits) is +/-infinity, so a caller can tell a figure too large from a
+// text that is no number at all; nullopt for what isNumeric refuses otherwise.
+std::optional<double> toDoubleUnbounded(const QString& text);
 
 // Nearest whole number, an exact half going to the even neighbour (12.5 -> 12,
 // 13.5 -> 14, -2.5 -> -2). NaN gives 0; values beyond the 64-bit range

@@ -317,6 +317,16 @@ std::optional<double> toDouble(const QString& text)
     return toDoubleValue(*number);
 }
 
+std::optional<double> toDoubleUnbounded(const QString& text)
+{
+    const std::optional<DecimalText> number = readLocaleNumber(text);
+    if (!number)
+        return std::nullopt;
+    if (const std::optional<double> value = toDoubleValue(*number))
+        return value;
+    return number->negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+}
+
 std::optional<float> toFloat(const QString& text)
 {
     const std::optional<double> value = toDouble(text);

@@ -217,6 +217,9 @@ FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
     cmdBack.designPicture(":/arrow_left.png");
     cmdBack.designBackColor(Qt::white);
     cmdBack.designTabIndex(32);
+    // Back leaves with the figures in use: the field being left is not
+    // checked first, and what was typed in it is dropped.
+    cmdBack.designCausesValidation(false);
 
     for (const RateDesign& r : kRates) {
         auto field = std::make_unique<fields::Bound<float>>(program.fields, this->*r.field, program.vc.*r.rate,
@@ -355,7 +358,9 @@ void FrmSenSpec::Spec_Response(const QString& question)
 // The sensitivity or specificity just read, before it is stored, against the
 // positivity of every age group: the specificity plus the positivity must
 // reach 1, and no positivity may exceed the sensitivity. Each field checks
-// its own figure, the one the user can change there.
+// its own figure, the one the user can change there. A figure refused for
+// its range never comes into use, so the check, and the population form it
+// may lead to, read the figure in use instead.
 bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool outOfRange)
 {
     SenSpecRow r{};
@@ -366,13 +371,14 @@ bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool ou
             isSpecificity = &(this->*kRows[i].spec) == &field;
         }
     // A sensitivity refused for its range has had its message; a
-    // specificity is checked with the value read all the same.
+    // specificity is checked all the same.
     if (!isSpecificity && outOfRange)
         return false;
     const VarCon& vc = program.vc;
-    const auto figures = [&vc, r, isSpecificity, read] {
+    const auto figures = [&vc, r, isSpecificity, read, outOfRange] {
         PositivityTest f = testchars::figuresInModel(vc, ScrTestKind(r));
-        (isSpecificity ? f.specificity : f.sensitivity) = read;
+        if (!outOfRange)
+            (isSpecificity ? f.specificity : f.sensitivity) = read;
         return f;
     };
     return testchars::refusePositivity(program, figures,
@@ -448,9 +454,10 @@ void FrmSenSpec::showRow(SenSpecRow r)
 {
     Row x = row(r);
     x.label.setVisible(true);
-    x.sens.setVisible(true);
-    x.spec.setVisible(true);
-    x.cost.setVisible(true);
+    for (platform::TextBox* field : {&x.sens, &x.spec, &x.cost}) {
+        field->setVisible(true);
+        field->setEnabled(true);
+    }
 }
 
 void FrmSenSpec::lockRow(SenSpecRow r)
@@ -463,6 +470,10 @@ void FrmSenSpec::lockRow(SenSpecRow r)
 
 void FrmSenSpec::lockTestsInUse()
 {
+    // A test chosen before another pair took its place is open again.
+    for (const RowDesign& r : kRows)
+        for (platform::TextBox FrmSenSpec::*field : {r.sens, r.spec, r.cost})
+            (this->*field).setEnabled(true);
     const std::optional<ScrTestKind> test = program.sel.scrTest();
     if (!test)
         return;
@@ -510,6 +521,7 @@ void FrmSenSpec::prepareComparisonView()
     for (int r = 0; r < int(kRows.size()); ++r)
         showRow(SenSpecRow(r));
     lblCost.setVisible(true);
+    lockTestsInUse();
     fraScrTest.setVisible(true);
     fraProb.setVisible(false);
 }

@@ -111,11 +111,13 @@ public:
     platform::TextBox& sensitivityField(SenSpecRow row);
     platform::TextBox& specificityField(SenSpecRow row);
     platform::TextBox& testCostField(SenSpecRow row);
-    // Turns on the row's label, then its three fields.
+    // Turns on the row's label, then its three fields, open to change (a
+    // view that locks the tests in use locks them after).
     void showRow(SenSpecRow row);
     // Disables the fields of the tests in use, as the selection holds them:
     // the screening test's row and its retests' rows, and any field that
     // shares a figure with one of them (the two PCR retests share one cost).
+    // Every other row's fields are enabled.
     void lockTestsInUse();
     // Disables the row's sensitivity, specificity and test-cost fields, in that order.
     void lockRow(SenSpecRow row);
@@ -129,9 +131,9 @@ public:
     void TxtLCRCSens_GotFocus() { GotFocusOf(TxtLCRCSens); }
     void TxtLCRUSens_GotFocus() { GotFocusOf(TxtLCRUSens); }
     // The comparison view of the results screen's switch step: every row and
-    // the cost heading on (fields the test selection locked stay locked), the
-    // test frame shown, the probability frame hidden. The caller then shows
-    // the form modally.
+    // the cost heading on, the fields of the tests in use locked and no
+    // others, the test frame shown, the probability frame hidden. The caller
+    // then shows the form modally.
     void prepareComparisonView();
     // The probability view of the question preview, shown without waiting.
     void showProbabilityView();

@@ -812,6 +812,113 @@ TEST_F(Paths, TheSwitchStepGoesOnHoweverItsReviewIsLeftAndItsChangesDoNotOutlive
 }
 
 
+// A pair taken forward and then given up for another at the test selection
+// leaves no lock behind: the chosen test's figures are open to change, and
+// the review locks the fields of the tests in use (and the PCR retest cost
+// they share) and no others.
+TEST_F(Paths, TheReviewLocksTheTestsInUseAloneAfterAnotherPairWasTakenForwardFirst)
+{
+    const QStringList genProbeLocked{"TxtGPSens",         "TxtGPSpec",     "txtPCRGPSens",    "txtPCRGPSpec",
+                                     "txtTestCostEIAPCR", "txtTestCostGp", "txtTestCostPCRGP"};
+    struct Case {
+        const char* first[2];  // the pair taken forward first
+        QString programme;
+        platform::TextBox FrmSenSpec::*chosen;  // the sensitivity of the test in use
+        QStringList locked;
+    };
+    const Case cases[] = {
+        {{"GenProbe", "PCR on GenProbe"}, kPcrCervix, &FrmSenSpec::TxtPCRCSens,
+         {"TxtPCRCSens", "TxtPCRCSpec", "txtTestCostPCRC"}},
+        {{"PCR Cervix", "No NGZ Test"}, kGenProbe, &FrmSenSpec::TxtGPSens, genProbeLocked},
+        // The same screening test with another retest.
+        {{"GenProbe", "No NGZ Test"}, kGenProbe, &FrmSenSpec::TxtGPSens, genProbeLocked},
+    };
+    startUpToConsole();
+    Program& p = program();
+    FrmSenSpec& review = p.FrmSenSpec();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.programme.toStdString() + " after " + c.first[0] + ", " + c.first[1]);
+        const acceptance::Programme prog = programme(c.programme);
+        consoleToPreview("Springfield");
+        previewToPopulation();
+        populationToTesting(prog);
+        choosePair(c.first[0], c.first[1]);
+        clickThrough(review, review.cmdNext, {"FrmTesting"});
+        clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+        clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdBack, {"FrmTesting"});
+        choosePair(prog.figures["test"].toString(), prog.figures["ngz"].toString());
+        expectOnScreen({"FrmTesting", "FrmSenSpec"});
+        EXPECT_TRUE((review.*c.chosen).hasFocus()) << "the chosen test's figures are open to change";
+        clickThrough(review, review.cmdNext, {"FrmTesting"});
+        clickThrough(p.FrmTesting(), p.FrmTesting().cmdNext, {"FrmConfirm"});
+        confirmToPercent(prog);
+        percentToDrugCosts(prog);
+        ASSERT_NO_FATAL_FAILURE(drugCostsToResults(prog));
+
+        QStringList locked;
+        whenModal(review, [&] {
+            for (platform::Control* f : review.controls())
+                if (f->kind() == platform::ControlKind::TextBox && f->widget()->isVisible() &&
+                    !f->widget()->isEnabled())
+                    locked << f->name();
+            click(review.cmdNext);
+        });
+        clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+        locked.sort();
+        EXPECT_EQ(locked, c.locked);
+        expectWhatIfScreens(prog);
+        returnToConsole(current());
+    }
+}
+
+// After the review's forward arrow refused a specificity too low for the
+// positivity, the user may still leave the review without changing it: the
+// field it put in focus is not checked again, and the switch step goes on.
+TEST_F(Paths, TheReviewRefusedByItsForwardArrowIsLeftWithoutAnotherCheck)
+{
+    struct Case {
+        const char* how;
+        std::function<void(FrmSenSpec&)> leave;
+    };
+    const Case cases[] = {
+        {"back arrow", [](FrmSenSpec& f) { click(f.cmdBack); }},
+        {"close box", [](FrmSenSpec& f) { closeBox(f); }},
+    };
+    // PCR Cervix holds with an over-25 positivity of 0.5 %; GenProbe's 0.987 does not.
+    acceptance::Programme prog = programme(kPcrCervix);
+    QJsonArray rates = prog.figures["PerFem"].toArray();
+    rates[2] = "0.005";
+    prog.figures["PerFem"] = rates;
+    startUpToConsole();
+    Program& p = program();
+    FrmSenSpec& review = p.FrmSenSpec();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        consoleToPreview("Springfield");
+        previewToPopulation();
+        populationToTesting(prog);
+        testingToConfirm(prog);
+        confirmToPercent(prog);
+        percentToDrugCosts(prog);
+        drugCostsTo(prog, "FrmScrResult");
+
+        bool refused = false;
+        whenModal(review, [&] {
+            bringUp(review);
+            click(review.cmdNext);
+            refused = review.isModal() && review.TxtGPSpec.hasFocus();
+            dialogs.clear();
+            c.leave(review);
+        });
+        clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
+        EXPECT_TRUE(refused) << "GenProbe's specificity and 0.5 % fall short of 1";
+        EXPECT_TRUE(dialogs.prompts().empty()) << "leaving asks nothing";
+        EXPECT_EQ(p.vc.SpecGP, 0.987f);
+        returnToConsole(current());
+    }
+}
+
+
 TEST_F(Paths, UnitCostsTypedOnTheWayReachEveryResultScreen)
 {
     startUpToConsole();

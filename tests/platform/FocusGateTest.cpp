@@ -217,6 +217,27 @@ TEST_F(FocusGate, AccessKeysValidateAndPressAndAFramesGoesToItsChosenOption)
     EXPECT_EQ(f.activeControl(), &f.opt[2]);  // the chosen one is the group's tab stop
 }
 
+// A button designed to cause no validation (a back arrow) is pressed while the
+// field left would refuse: the field is not asked, and loses the focus.
+TEST_F(FocusGate, AButtonThatCausesNoValidationIsPressedWithoutAskingTheFieldLeft)
+{
+    const std::pair<const char*, void (*)(GateForm&)> presses[] = {
+        {"click", [](GateForm& f) { QTest::mouseClick(f.cmdGo.widget(), Qt::LeftButton); }},
+        {"access key", [](GateForm& f) { QTest::keyClick(f.txtA.widget(), Qt::Key_G, Qt::AltModifier); }},
+    };
+    for (const auto& [how, press] : presses) {
+        SCOPED_TRACE(how);
+        GateForm f(runtime);
+        f.cmdGo.designCausesValidation(false);
+        showActive(f);
+        f.refuse = true;
+        f.log.clear();
+        press(f);
+        EXPECT_EQ(f.log, (Log{"A.LostFocus", "Go.GotFocus", "Go.Click"}));
+        EXPECT_TRUE(dialogs.prompts().empty());
+    }
+}
+
 TEST_F(FocusGate, EnterAndSpacePressTheFocusedButtonOnce)
 {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {

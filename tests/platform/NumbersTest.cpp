@@ -99,6 +99,21 @@ TEST(Numbers, NumericTestConversionAndLeadingValue)
     }
 }
 
+// Beyond the double range a number still reads as one, signed infinity, and
+// what is no number stays none.
+TEST(Numbers, TheUnboundedConversionTellsATooLargeNumberFromNoNumber)
+{
+    const std::pair<QString, std::optional<double>> table[] = {
+        {"1e400", kInf},        {"-1e400", -kInf},     {QString(400, u'9'), kInf},
+        {"(1e400)", -kInf},     {"1e5", 100000},       {"1e-400", 0},
+        {"9" + QString(400, u'9') + "x", std::nullopt}, {"1e400.5", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [text, value] : table) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        EXPECT_EQ(numbers::toDoubleUnbounded(text), value);
+    }
+}
+
 TEST(Numbers, FloatConversionRoundsToNearestFloatAndRefusesOverflow)
 {
     EXPECT_EQ(numbers::toFloat(QStringLiteral("0.15574962")), 0.15574962f);

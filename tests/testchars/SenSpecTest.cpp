@@ -10,6 +10,7 @@
 #include "support/LocaleScope.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
 using testchars_test::edit;
@@ -326,16 +327,56 @@ TEST_F(SenSpecTest, AnsweringOneOpensThePopulationFormAndChecksAgainstWhatItStor
     EXPECT_FALSE(f.TxtGPSpec.hasFocus());
 }
 
-TEST_F(SenSpecTest, AnOutOfRangeSpecificityIsCheckedWithItsRefusedValue)
+// A specificity refused for its range never comes into use: the check that
+// follows the range message reads the figure in use, and so does the
+// population form that answer 1 brings up.
+TEST_F(SenSpecTest, AnOutOfRangeSpecificityIsCheckedWithTheFigureInUse)
 {
-    FrmSenSpec& f = form();
-    positivity(0, 0, 0.1f);
-    dialogs.type("2");
-    typeAndTab(f.TxtGPSpec, "50");
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].prompt, kSpecRange);
-    EXPECT_TRUE(dialogs.shown()[1].isInputBox) << "0.5 + 10 % is below 1";
-    EXPECT_EQ(program().vc.SpecGP, 0.987f);
+    struct Case {
+        const char* name;
+        std::array<float, 3> positivity;
+        QString named;  // what the population form's Continue refuses; empty: no question
+    };
+    const Case cases[] = {
+        {"the figure in use fits", {0.12f, 0.08f, 0.1f}, {}},
+        {"the figure in use falls short too", {0, 0.08f, 0.1f},
+         "Females Under 18: 0% positive; GenProbe specificity 0.987."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedDialogs script;
+        Program p(script, screen, &printer, [] {});
+        const auto [p18, p1825, p25] = c.positivity;
+        p.vc.PerFem18 = p18, p.vc.PerFem1825 = p1825, p.vc.PerFem25 = p25;
+        p.vc.NoFem18 = p.vc.NoFem1825 = p.vc.NoFem25 = 100;
+        FrmSenSpec& f = allRows(p);
+        FrmQuestPop& pop = p.FrmQuestPop();
+        QString refusal;
+        if (!c.named.isEmpty())
+            testsupport::whenModal(pop, [&] {
+                activate(pop);
+                for (platform::TextBox* count : {&pop.txtNoFem18, &pop.txtNoFem1825, &pop.txtNoFem25})
+                    typeAndTab(*count, "100");
+                for (auto [field, share] : {std::pair{&pop.txtPerFem18, p18}, {&pop.txtPerFem1825, p1825},
+                                            {&pop.txtPerFem25, p25}})
+                    typeAndTab(*field, platform::numbers::generalFormat(share));
+                QTest::mouseClick(pop.cmdContinue.widget(), Qt::LeftButton);
+                refusal = script.shown().back().prompt;
+                pop.window()->close();
+            });
+        // Without a conflict in use, a question would be answered 2.
+        script.type(c.named.isEmpty() ? "2" : "1");
+        typeAndTab(f.TxtGPSpec, "50");
+        ASSERT_FALSE(script.shown().empty());
+        EXPECT_EQ(script.shown()[0].prompt, kSpecRange);
+        EXPECT_EQ(script.shown().size(), c.named.isEmpty() ? 1u : 3u);
+        if (!c.named.isEmpty()) {
+            EXPECT_TRUE(script.shown()[1].isInputBox);
+            EXPECT_TRUE(refusal.endsWith(c.named)) << refusal.toStdString();
+        }
+        EXPECT_TRUE(f.TxtGPSpec.hasFocus());
+        EXPECT_EQ(p.vc.SpecGP, 0.987f);
+    }
 }
 
 // The forward button's own check: the first visible, enabled specificity

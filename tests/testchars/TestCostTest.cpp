@@ -128,6 +128,7 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
         {"$5", {}, {}},            {"ten", {}, {}},
         {"0.00004", {}, {}},  // above zero, but no ten-thousandth of a dollar
         {"1000000", 10'000'000'000, "$1,000,000.00"}, {"1000000.01", {}, limit}, {"1e20", {}, limit},
+        {"1e400", {}, limit},  // beyond what a double holds
     };
     for (const Field& fd : fields) {
         for (const Case& c : cases) {
