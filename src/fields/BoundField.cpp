@@ -56,7 +56,16 @@ Field::Field(Registry& registry, platform::TextBox& box_, OnRefusal onRefusal)
     box.Loaded = [this] { show(); };
 }
 
-Field::~Field() { registry_.remove(this); }
+// The box outlives its field (a form declares its boxes first); it keeps no
+// handler of a field that is gone.
+Field::~Field()
+{
+    registry_.remove(this);
+    box.GotFocus = nullptr;
+    box.Validate = nullptr;
+    box.LostFocus = nullptr;
+    box.Loaded = nullptr;
+}
 
 // A load starts the box from its design, so what the field wrote before counts
 // only while the box still shows it untouched. An empty field is read as
