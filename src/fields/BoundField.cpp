@@ -142,7 +142,8 @@ void Field::refused()
 void Field::validate(bool& cancel)
 {
     const bool wasTyped = typed() || box.text().isEmpty();
-    if (!wasTyped ? refusesStanding() : take(box.text(), false)) {
+    const Verdict verdict = wasTyped ? take(box.text(), false) : judgeStanding();
+    if (verdict == Verdict::Refused) {
         cancel = true;
         refused();
         return;
@@ -162,7 +163,7 @@ bool Field::accept()
 {
     if (!box.form().isLoaded() || !(typed() || box.text().isEmpty()))
         return true;
-    const bool accepted = !take(box.text(), true);
+    const bool accepted = take(box.text(), true) == Verdict::Accepted;
     drop();
     if (accepted) {
         if (taken)

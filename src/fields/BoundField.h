@@ -51,6 +51,10 @@ private:
     bool again_ = false;
 };
 
+// What a check made of a figure or a text. A refused one has told the user
+// why, unless the check was asked to be quiet.
+enum class Verdict { Accepted, Refused };
+
 // What a field does with a refused text once the user has been told.
 enum class OnRefusal {
     Reselect,  // the typed text stays, selected
@@ -113,13 +117,12 @@ protected:
     Field(Registry& registry, platform::TextBox& box, OnRefusal onRefusal);
     // The figure's text: the editing form while the field holds the focus.
     virtual QString figureText(bool editingForm) = 0;
-    // Reads the text and stores it when every check passes; true when it is
-    // refused, the user told unless quiet. A quiet reading, the forward
-    // command's, leaves the further check to that command's own checks.
-    virtual bool take(const QString& text, bool quiet) = 0;
-    // The checks of a field left untouched, over its figure as it stands;
-    // true when refused, the user told.
-    virtual bool refusesStanding() = 0;
+    // Reads the text and stores it when every check passes, the user told
+    // of a refusal unless quiet. A quiet reading, the forward command's,
+    // leaves the further check to that command's own checks.
+    virtual Verdict take(const QString& text, bool quiet) = 0;
+    // The checks of a field left untouched, over its figure as it stands.
+    virtual Verdict judgeStanding() = 0;
     void tell(const QString& message);
 
 private:
@@ -154,8 +157,8 @@ public:
 
     // A further check over the number read (also one out of range, then
     // outOfRange is true), or over the figure when the field is left
-    // untouched. True refuses; the check has told the user itself.
-    std::function<bool(T read, bool outOfRange)> refuses;
+    // untouched. A refusing check has told the user itself.
+    std::function<Verdict(T read, bool outOfRange)> check;
 
     QString textOf(T v) { return format_.shown(v); }
 
@@ -165,30 +168,30 @@ protected:
         return editingForm && format_.edited ? format_.edited(figure) : format_.shown(figure);
     }
 
-    bool take(const QString& text, bool quiet) override
+    Verdict take(const QString& text, bool quiet) override
     {
         const Reading<T> r = format_.read(text);
         if (quiet && !r.value)
-            return true;
+            return Verdict::Refused;
         if (!r.readAs.isEmpty() && !quiet)
             box.setText(r.readAs);
         if (!r.value)
             tell(r.refusal);
-        const bool further = !quiet && refuses && r.read && refuses(*r.read, !r.value);
-        if (!r.value || further)
-            return true;
+        const bool furtherRefuses = !quiet && check && r.read && check(*r.read, !r.value) == Verdict::Refused;
+        if (!r.value || furtherRefuses)
+            return Verdict::Refused;
         figure = *r.value;
-        return false;
+        return Verdict::Accepted;
     }
 
-    bool refusesStanding() override
+    Verdict judgeStanding() override
     {
         if (format_.standing)
             if (std::optional<QString> message = format_.standing(figure)) {
                 tell(*message);
-                return true;
+                return Verdict::Refused;
             }
-        return refuses && refuses(figure, false);
+        return check ? check(figure, false) : Verdict::Accepted;
     }
 
 private:

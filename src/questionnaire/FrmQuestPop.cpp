@@ -76,8 +76,8 @@ FrmQuestPop::FrmQuestPop(Program& p) : ScalingForm(p, "FrmQuestPop")
         // Only the last field asks for a group above zero; a refused count is
         // no figure, so its own message is the only one.
         if (g == 2)
-            countFields_[i]->refuses = [this, g](std::optional<std::int32_t> read, bool) {
-                return allCountsZero(g, read);
+            countFields_[i]->check = [this, g](std::optional<std::int32_t> read, bool) {
+                return allCountsZero(g, read) ? fields::Verdict::Refused : fields::Verdict::Accepted;
             };
 
         positivityFields_[i] = std::make_unique<PositivityField>(

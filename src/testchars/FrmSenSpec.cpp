@@ -226,9 +226,7 @@ FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
                                                             r.format);
         if (r.checksPositivity) {
             platform::TextBox* box = &field->box;
-            field->refuses = [this, box](float read, bool outOfRange) {
-                return positivityRefuses(*box, read, outOfRange);
-            };
+            field->check = [this, box](float read, bool outOfRange) { return checkPositivity(*box, read, outOfRange); };
         }
         rates_.push_back(std::move(field));
     }
@@ -361,7 +359,7 @@ void FrmSenSpec::Spec_Response(const QString& question)
 // its own figure, the one the user can change there. A figure refused for
 // its range never comes into use, so the check, and the population form it
 // may lead to, read the figure in use instead.
-bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool outOfRange)
+fields::Verdict FrmSenSpec::checkPositivity(platform::TextBox& field, float read, bool outOfRange)
 {
     SenSpecRow r{};
     bool isSpecificity = false;
@@ -373,7 +371,7 @@ bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool ou
     // A sensitivity refused for its range has had its message; a
     // specificity is checked all the same.
     if (!isSpecificity && outOfRange)
-        return false;
+        return fields::Verdict::Accepted;
     const VarCon& vc = program.vc;
     const auto figures = [&vc, r, isSpecificity, read, outOfRange] {
         PositivityTest f = testchars::figuresInModel(vc, ScrTestKind(r));
@@ -381,10 +379,11 @@ bool FrmSenSpec::positivityRefuses(platform::TextBox& field, float read, bool ou
             (isSpecificity ? f.specificity : f.sensitivity) = read;
         return f;
     };
-    return testchars::refusePositivity(program, figures,
-                                       isSpecificity ? PositivityRule::Sum : PositivityRule::Sensitivity,
-                                       testchars::LeadBack::ChooseFigure)
-        .has_value();
+    const bool refused = testchars::refusePositivity(program, figures,
+                                                     isSpecificity ? PositivityRule::Sum : PositivityRule::Sensitivity,
+                                                     testchars::LeadBack::ChooseFigure)
+                             .has_value();
+    return refused ? fields::Verdict::Refused : fields::Verdict::Accepted;
 }
 
 void FrmSenSpec::showFigure(ScrTestKind test, const PositivityConflict& conflict)
@@ -401,7 +400,7 @@ void FrmSenSpec::showFigure(ScrTestKind test, const PositivityConflict& conflict
 
 // The first visible, enabled specificity that is too low for a positivity
 // gets the message and the focus.
-bool FrmSenSpec::refuseLowSpecificity()
+fields::Verdict FrmSenSpec::checkLowSpecificities()
 {
     for (const RowDesign& r : kRows) {
         platform::TextBox& spec = this->*r.spec;
@@ -414,15 +413,15 @@ bool FrmSenSpec::refuseLowSpecificity()
         // A field in a hidden frame cannot take the focus.
         if (fraScrTest.visible())
             field->gotFocus();
-        return true;
+        return fields::Verdict::Refused;
     }
-    return false;
+    return fields::Verdict::Accepted;
 }
 
 void FrmSenSpec::cmdNext_Click()
 {
     strPrevMsg = kPrevMsg;
-    if (refuseLowSpecificity())
+    if (checkLowSpecificities() == fields::Verdict::Refused)
         return;
     // Every field into its figure: the one being typed in, when its text is
     // accepted; the others show their figures already, and the unit-cost

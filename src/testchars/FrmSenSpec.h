@@ -150,8 +150,8 @@ private:
     fields::Field* boundField(platform::TextBox& box);
     void designRows();
     void designProbabilities();
-    bool positivityRefuses(platform::TextBox& field, float read, bool outOfRange);
-    bool refuseLowSpecificity();
+    fields::Verdict checkPositivity(platform::TextBox& field, float read, bool outOfRange);
+    fields::Verdict checkLowSpecificities();
 
     std::vector<std::unique_ptr<fields::Bound<float>>> rates_;
     std::vector<std::unique_ptr<fields::Bound<Money>>> costs_;
