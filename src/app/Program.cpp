@@ -37,7 +37,27 @@ Program::Program(platform::Dialogs& dialogs, platform::Screen& screen, platform:
                  std::function<void()> endProgram)
     : runtime_(dialogs, screen, printer, std::move(endProgram))
 {
-    fields.listen([this] { showResultsInUse(); });
+    // Result screens out of sight (behind the review, say) wait until one
+    // of them is brought back, so a change costs them nothing meanwhile.
+    fields.listen([this] {
+        if (resultScreenOnScreen())
+            showResultsInUse();
+        else
+            resultsWaiting_ = true;
+    });
+}
+
+bool Program::resultScreenOnScreen() const
+{
+    const auto shown = [](const auto& form) { return form && form->isShown(); };
+    return shown(FrmScrResult_) || shown(FrmSwitchTo_) || shown(FrmSwitchToCost_) || shown(FrmSwitchToAnaly_) ||
+           shown(FrmGraph_);
+}
+
+void Program::bringResultsUpToDate()
+{
+    if (resultsWaiting_)
+        showResultsInUse();
 }
 
 // The result screens of the pass, shown or waiting to be brought back, are
@@ -46,6 +66,7 @@ Program::Program(platform::Dialogs& dialogs, platform::Screen& screen, platform:
 // back into the working figures that the comparison screens then read.
 void Program::showResultsInUse()
 {
+    resultsWaiting_ = false;
     if (!FrmScrResult_ || !FrmScrResult_->isLoaded())
         return;
     Equations::SetUnitCostsInUse(vc, sel);
@@ -70,7 +91,11 @@ bool Program::startQuestionnaire()
     return FrmInitQuest().isShown();
 }
 
-void Program::showResults() { FrmScrResult().show(); }
+void Program::showResults()
+{
+    bringResultsUpToDate();
+    FrmScrResult().show();
+}
 
 void Program::showPopulationToFit(FiguresNow figures) { FrmQuestPop().showToFit(std::move(figures)); }
 
@@ -98,6 +123,7 @@ platform::Form& Program::graphScreen() { return FrmGraph(); }
 
 void Program::loadComparisonScreens()
 {
+    bringResultsUpToDate();
     for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
         resultScreen(s).load();
     // A graph screen left open meanwhile charts the new figures.

@@ -90,6 +90,9 @@ public:
     // What the notice does to the result screens: those of the pass are
     // computed again from the figures in use.
     void showResultsInUse();
+    // A result screen is about to come on screen: the result screens that
+    // waited out of sight through a change are computed again first.
+    void bringResultsUpToDate();
     ResizeModule resize;
 
     ::frmSplash& frmSplash();
@@ -132,6 +135,8 @@ public:
     ::FrmDraftCostTest& FrmDraftCostTest();
 
 private:
+    bool resultScreenOnScreen() const;
+    bool resultsWaiting_ = false;
     ::Pass pass_;
     platform::Runtime runtime_;
     std::unique_ptr<::frmSplash> frmSplash_;

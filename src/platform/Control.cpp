@@ -15,40 +15,10 @@ namespace platform {
 namespace {
 int px(double twips, double tpp) { return int(std::lround(twips / tpp)); }
 
-void setBackground(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Button, c);
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 bool isField(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::RichTextBox;
-}
-
-// A field shows its own colour, not the fill of the frame it lies in, and its
-// text stays readable when it is disabled.
-void setFieldColours(QWidget* w, const QColor& field)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, field);
-    const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
-    p.setColor(QPalette::Disabled, QPalette::Text, readableDisabledText(greyed, field));
-    w->setPalette(p);
-}
-
-void setForeground(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
 }
 } // namespace
 
@@ -179,16 +149,30 @@ void Control::refit()
     form_.fitWhenSettled();
 }
 
+// One palette for the control's colours, set once. A field shows its own
+// colour, not the fill of the frame it lies in, and its greyed text, when
+// disabled, stays readable on that colour.
 void Control::applyColors()
 {
-    if (!widget_)
+    const bool field = isField(kind_);
+    if (!widget_ || (!state_.back && !state_.fore && !field))
         return;
+    QPalette p = widget_->palette();
     if (state_.back)
-        setBackground(widget_, *state_.back);
+        for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Button, QPalette::Base})
+            p.setColor(ground, *state_.back);
     if (state_.fore)
-        setForeground(widget_, *state_.fore);
-    if (isField(kind_))
-        setFieldColours(widget_, state_.back.value_or(QApplication::palette().color(QPalette::Active, QPalette::Base)));
+        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(text, *state_.fore);
+    if (field) {
+        const QColor ground = state_.back.value_or(QApplication::palette().color(QPalette::Active, QPalette::Base));
+        p.setColor(QPalette::Base, ground);
+        const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        p.setColor(QPalette::Disabled, QPalette::Text, readableDisabledText(greyed, ground));
+    }
+    widget_->setPalette(p);
+    if (state_.back)
+        widget_->setAutoFillBackground(true);
 }
 
 bool Control::isFocusTarget() const

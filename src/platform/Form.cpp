@@ -221,9 +221,11 @@ Form::Settling::~Settling()
         form_.fitWaiting();
 }
 
+// A form out of sight fits what waits when it is shown or pictured: figures
+// that change again meanwhile cost no fitting.
 void Form::fitWhenSettled()
 {
-    if (settling_ == 0)
+    if (settling_ == 0 && shown_)
         fitWaiting();
 }
 

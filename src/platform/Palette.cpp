@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace platform {
 
@@ -19,12 +21,18 @@ double contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// Every field of a kind asks with the same two colours: the answer is kept.
 QColor readableDisabledText(QColor text, const QColor& field)
 {
+    static std::map<std::pair<QRgb, QRgb>, QColor> known;
+    const std::pair<QRgb, QRgb> key{text.rgba(), field.rgba()};
+    if (const auto it = known.find(key); it != known.end())
+        return it->second;
     const QColor toward = field.lightnessF() >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
     for (int step = 0; step < 20 && contrast(text, field) < 4.5; ++step)
         text = QColor::fromRgbF(text.redF() * 0.9f + toward.redF() * 0.1f, text.greenF() * 0.9f + toward.greenF() * 0.1f,
                                 text.blueF() * 0.9f + toward.blueF() * 0.1f);
+    known.emplace(key, text);
     return text;
 }
 

@@ -12,6 +12,7 @@ void goToResultScreen(Program& program, platform::Form& from, ResultScreen to)
     platform::Form& target = program.resultScreen(to);
     if (&target == &from)
         return;
+    program.bringResultsUpToDate();
     target.show();
     from.hide();
 }

@@ -126,7 +126,10 @@ void FrmGraph::Form_Load()
     scalingPreamble(Centring::Centred);
     cmdNoWomen_Click();
     // Whoever shows the screen again, it charts the figures as they are then.
-    window()->installEventFilter(new OnShow(window(), [this] { chartLatestFigures(); }));
+    window()->installEventFilter(new OnShow(window(), [this] {
+        program.bringResultsUpToDate();
+        chartLatestFigures();
+    }));
 }
 
 void FrmGraph::chartLatestFigures()
