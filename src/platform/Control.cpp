@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <optional>
+#include <tuple>
 
 namespace platform {
 
@@ -149,28 +152,43 @@ void Control::refit()
     form_.fitWhenSettled();
 }
 
-// One palette for the control's colours, set once. A field shows its own
-// colour, not the fill of the frame it lies in, and its greyed text, when
-// disabled, stays readable on that colour.
+namespace {
+
+// The palette of a control's own colours: only the roles it sets, so the
+// rest comes from where it lies. A field shows its own colour, not the fill
+// of the frame it lies in, and its greyed text, when disabled, stays readable
+// on that colour. Many controls share their colours: each palette is made once.
+const QPalette& colourPalette(const std::optional<QColor>& back, const std::optional<QColor>& fore, bool field)
+{
+    using Key = std::tuple<QRgb, QRgb, int>;
+    static std::map<Key, QPalette> made;
+    const Key key{back ? back->rgba() : 0, fore ? fore->rgba() : 0, (back ? 1 : 0) | (fore ? 2 : 0) | (field ? 4 : 0)};
+    if (const auto it = made.find(key); it != made.end())
+        return it->second;
+    QPalette p;
+    if (back)
+        for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Button, QPalette::Base})
+            p.setColor(ground, *back);
+    if (fore)
+        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(text, *fore);
+    if (field) {
+        const QColor ground = back.value_or(QApplication::palette().color(QPalette::Active, QPalette::Base));
+        p.setColor(QPalette::Base, ground);
+        const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        p.setColor(QPalette::Disabled, QPalette::Text, readableDisabledText(greyed, ground));
+    }
+    return made.emplace(key, p).first->second;
+}
+
+} // namespace
+
 void Control::applyColors()
 {
     const bool field = isField(kind_);
     if (!widget_ || (!state_.back && !state_.fore && !field))
         return;
-    QPalette p = widget_->palette();
-    if (state_.back)
-        for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Button, QPalette::Base})
-            p.setColor(ground, *state_.back);
-    if (state_.fore)
-        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            p.setColor(text, *state_.fore);
-    if (field) {
-        const QColor ground = state_.back.value_or(QApplication::palette().color(QPalette::Active, QPalette::Base));
-        p.setColor(QPalette::Base, ground);
-        const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
-        p.setColor(QPalette::Disabled, QPalette::Text, readableDisabledText(greyed, ground));
-    }
-    widget_->setPalette(p);
+    widget_->setPalette(colourPalette(state_.back, state_.fore, field));
     if (state_.back)
         widget_->setAutoFillBackground(true);
 }
