@@ -21,14 +21,14 @@
 #include <map>
 #include <string>
 
+namespace paths_test {
+
 using paths::PathTest;
 using testsupport::whenModal;
 
-namespace paths_test {
-
-const QString kGenProbe = QStringLiteral("gp_pcr_confirm");
-const QString kPcrCervix = QStringLiteral("pcrc_noconfirm");
-const char* const kResultScreens[] = {"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly", "FrmScrResult"};
+inline const QString kGenProbe = QStringLiteral("gp_pcr_confirm");
+inline const QString kPcrCervix = QStringLiteral("pcrc_noconfirm");
+inline const char* const kResultScreens[] = {"FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly", "FrmScrResult"};
 
 class Paths : public PathTest {
 protected:
