@@ -186,6 +186,22 @@ protected:
         clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
     }
 
+    // GenProbe worked out on the calculator, which has the focus: 40 tests a
+    // batch, 2 batches a day, 4 controls, $12 an hour, $5 kits, $1 reagents
+    // give $8.00 a test; `answer` is typed in the box that offers it.
+    void workOutGenProbe(const QString& answer)
+    {
+        FrmDraftCostTest& calc = program().FrmDraftCostTest();
+        key(calc, Qt::Key_F1);
+        const std::pair<platform::TextBox*, const char*> worked[] = {
+            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
+            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
+        for (const auto& [field, text] : worked)
+            typeAndTab(*field, text);
+        dialogs.type(answer);
+        key(calc, Qt::Key_F1, Qt::ControlModifier);
+    }
+
     // Every caption of the four result screens.
     Captions resultCaptions()
     {
