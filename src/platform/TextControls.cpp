@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QVariant>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -178,12 +179,34 @@ bool besideIn(Qt::Orientation direction, const QRect& box, const QRect& other)
     return direction == Qt::Horizontal ? common.width() < common.height() : common.height() < common.width();
 }
 
-Room roomAcross(Control& self, const QRect& box, Qt::Orientation direction, int from, int to)
+// The part of the control's container that can be seen, in the container's
+// pixels: a frame that reaches past the window's client area shows only what
+// lies inside it, and so does everything on it.
+QRect seenRoom(Control& self)
 {
     const QWidget* container = self.widget()->parentWidget();
+    const QWidget* client = self.form().window() ? self.form().window()->centralWidget() : nullptr;
+    QRect seen = container->rect();
+    for (const QWidget* outer = container; outer != client && outer->parentWidget() && !outer->isWindow();) {
+        outer = outer->parentWidget();
+        seen &= QRect(container->mapFrom(outer, QPoint(0, 0)), outer->size());
+    }
+    return seen;
+}
+
+// The control's box as far as it can be seen; the whole box where none of it can.
+QRect seenBox(Control& self)
+{
+    const QRect seen = self.boxPixels() & seenRoom(self);
+    return seen.isEmpty() ? self.boxPixels() : seen;
+}
+
+Room roomAcross(Control& self, const QRect& box, Qt::Orientation direction, int from, int to)
+{
+    const QRect seen = seenRoom(self);
     const bool horizontal = direction == Qt::Horizontal;
     const int low = horizontal ? box.left() : box.top(), high = horizontal ? box.right() : box.bottom();
-    Room room{low, (horizontal ? container->width() : container->height()) - 1 - high};
+    Room room{low - (horizontal ? seen.left() : seen.top()), (horizontal ? seen.right() : seen.bottom()) - high};
     for (Control* other : self.form().controls()) {
         if (other == &self || other->container() != self.container() || !other->widget())
             continue;
@@ -249,10 +272,11 @@ double floorOf(Control& c) { return smallestLegiblePoints(c.form().runtime().scr
 void Label::fitContent()
 {
     auto* l = static_cast<QLabel*>(widget());
+    const QRect box = seenBox(*this);
     const FittedText fitted =
-        fitText(stateFont(), boxPixels(), floorOf(*this),
-                [l](const QFont& f, const QRect& box) { return fitsAt(*l, box, f); },
-                [this, l](const QFont& f) { return grownBox(*this, *l, boxPixels(), f); });
+        fitText(stateFont(), box, floorOf(*this),
+                [l](const QFont& f, const QRect& room) { return fitsAt(*l, room, f); },
+                [this, l, box](const QFont& f) { return grownBox(*this, *l, box, f); });
     l->setFont(fitted.font);
     l->setGeometry(fitted.box);
 }
@@ -365,11 +389,11 @@ void TextBox::fitContent()
     auto* e = lineEdit(widget());
     if (!e)
         return;
+    const QRect box = seenBox(*this);
     const FittedText fitted = fitText(
-        stateFont(), boxPixels(), floorOf(*this),
-        [e](const QFont& f, const QRect& box) { return showsWholeAt(*e, box, f); },
-        [this, e](const QFont& f) {
-            const QRect box = boxPixels();
+        stateFont(), box, floorOf(*this),
+        [e](const QFont& f, const QRect& room) { return showsWholeAt(*e, room, f); },
+        [this, e, box](const QFont& f) {
             const int extra = QFontMetrics(f).horizontalAdvance(e->text()) - lineRoom(*e, box.width());
             return widened(*this, box, extra, e->alignment());
         });

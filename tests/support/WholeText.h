@@ -2,8 +2,9 @@
 // Whether a label shows its whole caption, measured with the font it draws
 // with: the caption laid out as QLabel lays it out (wrapped at word
 // boundaries, a framed label's text indented) must lie inside the label, the
-// label inside its container, and no run between blanks (a figure such as
-// "2.200.000,00 $") may be split over two lines.
+// label inside its container and its window's client area, and no run
+// between blanks (a figure such as "2.200.000,00 $") may be split over two
+// lines.
 
 #include "platform/Form.h"
 #include "platform/TextControls.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -33,11 +35,22 @@ inline QRect captionArea(const QLabel& l)
     return area;
 }
 
+// Whether the widget lies inside its window's client area, where it can be
+// seen: a frame that reaches past the window's edge does not take its
+// captions with it.
+inline bool insideClientArea(const QWidget& w)
+{
+    const auto* window = qobject_cast<const QMainWindow*>(w.window());
+    const QWidget* client = window ? window->centralWidget() : nullptr;
+    return !client || !client->isAncestorOf(&w) || client->rect().contains(QRect(w.mapTo(client, QPoint()), w.size()));
+}
+
 inline bool showsWholeText(const QLabel& l)
 {
     const QRect area = captionArea(l);
     const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const bool insideContainer = !l.parentWidget() || l.parentWidget()->rect().contains(l.geometry());
+    const bool insideContainer =
+        (!l.parentWidget() || l.parentWidget()->rect().contains(l.geometry())) && insideClientArea(l);
     for (const QString& run : l.text().split(QRegularExpression("[ \\t\\n]+"), Qt::SkipEmptyParts))
         if (l.fontMetrics().horizontalAdvance(run) > area.width())
             return false;
@@ -48,7 +61,7 @@ inline bool showsWholeText(const QLabel& l)
 // gives it, its frame and a margin of 2 pixels either side.
 inline bool showsWholeText(const QLineEdit& e)
 {
-    return e.fontMetrics().horizontalAdvance(e.text()) <= e.contentsRect().width() - 4;
+    return e.fontMetrics().horizontalAdvance(e.text()) <= e.contentsRect().width() - 4 && insideClientArea(e);
 }
 
 // The labels and one-line fields of the form on screen whose text shows cut,
