@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
@@ -60,10 +61,12 @@ void Label::setCaption(const QString& c)
 namespace {
 
 // The rectangle a label of this geometry lays its text out in, as QLabel
-// does: its contents, less the indent it gives a framed label's text.
+// does: its contents within the frame, less the indent it gives a framed
+// label's text (and before any drop to the baseline of its row).
 QRect textArea(const QLabel& l, const QRect& geometry, const QFont& font)
 {
-    const QMargins frame = l.contentsMargins();
+    const int frameWidth = l.frameWidth();
+    const QMargins frame(frameWidth, frameWidth, frameWidth, frameWidth);
     QRect r = QRect(QPoint(0, 0), geometry.size()).marginsRemoved(frame);
     int indent = l.indent();
     if (indent < 0 && l.frameWidth() > 0)
@@ -130,10 +133,10 @@ size_t qHash(const Measure& m, size_t seed)
     return qHashMulti(seed, m.text, m.font, m.room.width(), m.room.height(), m.flags);
 }
 
-template <class Measuring>
-bool remembered(const Measure& m, Measuring measure)
+template <class Result = bool, class Measuring>
+Result remembered(const Measure& m, Measuring measure)
 {
-    static QHash<Measure, bool> verdicts;
+    static QHash<Measure, Result> verdicts;
     if (const auto known = verdicts.constFind(m); known != verdicts.cend())
         return *known;
     constexpr qsizetype kMostKept = 20000;
@@ -267,7 +270,72 @@ QRect grownBox(Control& self, const QLabel& l, const QRect& box, const QFont& fo
 
 double floorOf(Control& c) { return smallestLegiblePoints(c.form().runtime().screen()); }
 
+// Where a top-aligned caption's first line can stand, in its container's
+// pixels: from its baseline at the top of its text area down as far as the
+// room below its lines allows.
+struct BaselineSpan {
+    int top, bottom;
+};
+
+BaselineSpan baselineSpan(const QLabel& l)
+{
+    const QRect area = textArea(l, l.geometry(), l.font());
+    const int top = l.y() + area.top() + QFontMetrics(l.font()).ascent();
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int height = remembered<int>({l.text(), l.font(), area.size(), flags},
+                                       [&] { return textExtent(l, area, l.font()).height(); });
+    return {top, top + std::max(0, area.height() - height)};
+}
+
+// Whether `a` is lettered smaller than `b`: a smaller size, or at one size narrower.
+bool smallerLettering(const QFont& a, const QFont& b)
+{
+    const auto stretch = [](const QFont& f) { return f.stretch() == QFont::AnyStretch ? 100 : f.stretch(); };
+    return a.pointSizeF() != b.pointSizeF() ? a.pointSizeF() < b.pointSizeF() : stretch(a) < stretch(b);
+}
+
 } // namespace
+
+std::vector<Label*> Label::lineOf(Qt::Orientation direction)
+{
+    const QRect own = boxPixels();
+    std::vector<Label*> cells;
+    for (Control* c : form().controls())
+        if (auto* other = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
+            other && other->fitFont_ && other->widget() && other->container() == container() && sameFont(*other)) {
+            const QRect box = other->boxPixels();
+            if (direction == Qt::Horizontal ? box.top() == own.top() && box.height() == own.height()
+                                            : box.left() == own.left() && box.size() == own.size())
+                cells.push_back(other);
+        }
+    return cells;
+}
+
+void Label::alignRow()
+{
+    // The row's baseline is its own font's, as near as every cell can come to it.
+    const std::vector<Label*> row = lineOf(Qt::Horizontal);
+    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    for (Label* cell : row) {
+        auto* l = static_cast<QLabel*>(cell->widget());
+        if (l->alignment() & Qt::AlignTop) {
+            const BaselineSpan span = baselineSpan(*l);
+            lowest = std::max(lowest, span.top);
+            highest = std::min(highest, span.bottom);
+        }
+    }
+    const QRect box = boxPixels();
+    auto* self = static_cast<QLabel*>(widget());
+    const int own = box.top() + textArea(*self, box, stateFont()).top() + QFontMetrics(stateFont()).ascent();
+    const int baseline = std::max(lowest, std::min(own, highest));
+    for (Label* cell : row) {
+        auto* l = static_cast<QLabel*>(cell->widget());
+        const int frame = l->frameWidth();
+        const BaselineSpan span = baselineSpan(*l);
+        const int drop = l->alignment() & Qt::AlignTop ? std::clamp(baseline - span.top, 0, span.bottom - span.top) : 0;
+        l->setContentsMargins(frame, frame + drop, frame, frame);
+    }
+}
 
 void Label::fitContent()
 {
@@ -277,8 +345,24 @@ void Label::fitContent()
         fitText(stateFont(), box, floorOf(*this),
                 [l](const QFont& f, const QRect& room) { return fitsAt(*l, room, f); },
                 [this, l, box](const QFont& f) { return grownBox(*this, *l, box, f); });
-    l->setFont(fitted.font);
-    l->setGeometry(fitted.box);
+    fitFont_ = fitted.font;
+    fitBox_ = fitted.box;
+    // A smaller lettering fits a cell wherever a larger one does: the column
+    // takes the smallest its cells' own fits gave, and the row of each cell
+    // stands on one baseline again.
+    const std::vector<Label*> column = lineOf(Qt::Vertical);
+    QFont shared = fitted.font;
+    for (Label* cell : column)
+        if (smallerLettering(*cell->fitFont_, shared))
+            shared = *cell->fitFont_;
+    for (Label* cell : column) {
+        QWidget* w = cell->widget();
+        if (cell == this || w->font() != shared || w->geometry() != cell->fitBox_) {
+            w->setFont(shared);
+            w->setGeometry(cell->fitBox_);
+            cell->alignRow();
+        }
+    }
 }
 
 // --- TextBox -------------------------------------------------------------------------

@@ -3,12 +3,18 @@
 
 #include "platform/ControlBase.h"
 
+#include <vector>
+
 namespace platform {
 
 // A label: a caption that wraps at word boundaries. A caption never shows
 // cut: where it does not fit the label's box at the label's font, it is
 // fitted as fitText() fits every text, growing into the free space around
-// the box and never lettered below the floor. Nothing is elided.
+// the box and never lettered below the floor. Nothing is elided. A caption
+// lettered smaller than its own font keeps the baseline it has at that font,
+// so a shrunk figure stays on the line of its row. The cells of a table's
+// column (the labels of one container with boxes of one left edge and size,
+// and one font) share the lettering the most crowded of them needs.
 class Label : public Control {
 public:
     Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
@@ -21,14 +27,28 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    void resetState() override { caption_ = designCaption_; }
+    void resetState() override
+    {
+        caption_ = designCaption_;
+        fitFont_.reset();
+    }
     void applyState() override;
     bool fitsText() const override { return true; }
     void fitContent() override;
     bool growsToFit(Qt::Orientation) const override { return true; }
 
 private:
+    // The fitted labels of this one's row (Qt::Horizontal: boxes of one top
+    // and height) or column (Qt::Vertical: of one left edge and size) in its
+    // container, at its font; itself among them once fitted.
+    std::vector<Label*> lineOf(Qt::Orientation direction);
+    // Stands the first lines of the row's top-aligned captions on one baseline.
+    void alignRow();
+
     QString designCaption_, caption_;
+    // The font and box the caption's own fit gave, before its column shared one.
+    std::optional<QFont> fitFont_;
+    QRect fitBox_;
     Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignTop;
     bool designTransparent_ = false;
     bool designBorder_ = false;

@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace testsupport {
@@ -102,6 +104,67 @@ inline QStringList captionsBelow(platform::Form& form, double floor)
         small << QStringLiteral("%1.%2: \"%3\" at %4 pt").arg(form.name(), c->name(), text).arg(w->font().pointSizeF());
     }
     return small;
+}
+
+// The baseline of a label's first line as QLabel draws it, in its window's coordinates.
+inline int baselineOf(const QLabel& l)
+{
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = l.fontMetrics().boundingRect(captionArea(l), flags, l.text());
+    return l.mapTo(l.window(), QPoint(0, text.top() + l.fontMetrics().ascent())).y();
+}
+
+// The captions on screen grouped by what they share: a row's cells share the
+// top and height of their boxes, a column's their left, width and height;
+// both share their container, font and alignment.
+enum class Line { Row, Column };
+inline std::vector<std::vector<std::pair<platform::Control*, const QLabel*>>> linesOf(platform::Form& form, Line line)
+{
+    std::map<std::tuple<const void*, double, double, double, bool, int>,
+             std::vector<std::pair<platform::Control*, const QLabel*>>>
+        lines;
+    for (platform::Control* c : form.controls()) {
+        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
+        if (!l || !l->isVisibleTo(l->window()) || l->text().trimmed().isEmpty())
+            continue;
+        const double across = line == Line::Row ? c->top() : c->left() * 1e6 + c->width();
+        lines[{c->container(), across, c->height(), c->fontSize(), c->fontBold(), int(l->alignment())}].emplace_back(c, l);
+    }
+    std::vector<std::vector<std::pair<platform::Control*, const QLabel*>>> out;
+    for (auto& [key, cells] : lines)
+        if (cells.size() > 1)
+            out.push_back(cells);
+    return out;
+}
+
+// The captions on screen that do not stand on the baseline of their row, as
+// "form.a / form.b at y and y'".
+inline QStringList offTheirRow(platform::Form& form)
+{
+    QStringList off;
+    for (const auto& row : linesOf(form, Line::Row))
+        for (const auto& [c, l] : row)
+            if (baselineOf(*l) != baselineOf(*row.front().second))
+                off << QStringLiteral("%1.%2 / %1.%3 at %4 and %5")
+                           .arg(form.name(), row.front().first->name(), c->name())
+                           .arg(baselineOf(*row.front().second))
+                           .arg(baselineOf(*l));
+    return off;
+}
+
+// The captions on screen lettered otherwise than the other cells of their
+// column, as "form.a / form.b at size and size'".
+inline QStringList unevenColumns(platform::Form& form)
+{
+    QStringList uneven;
+    for (const auto& column : linesOf(form, Line::Column))
+        for (const auto& [c, l] : column)
+            if (l->font() != column.front().second->font())
+                uneven << QStringLiteral("%1.%2 / %1.%3 at %4 and %5 pt")
+                              .arg(form.name(), column.front().first->name(), c->name())
+                              .arg(column.front().second->font().pointSizeF())
+                              .arg(l->font().pointSizeF());
+    return uneven;
 }
 
 // Whether a caption or field is drawn on each pixel of `area` (in its

@@ -138,6 +138,10 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
             const QStringList over = testsupport::overlappingCaptions(*f);
             EXPECT_TRUE(over.isEmpty()) << over.join(QLatin1Char('\n')).toStdString();
+            const QStringList raised = testsupport::offTheirRow(*f);
+            EXPECT_TRUE(raised.isEmpty()) << raised.join(QLatin1Char('\n')).toStdString();
+            const QStringList uneven = testsupport::unevenColumns(*f);
+            EXPECT_TRUE(uneven.isEmpty()) << uneven.join(QLatin1Char('\n')).toStdString();
             const QStringList small = testsupport::captionsBelow(*f, platform::smallestLegiblePoints(screen));
             EXPECT_TRUE(small.isEmpty()) << small.join(QLatin1Char('\n')).toStdString();
             f->hide();
