@@ -296,47 +296,6 @@ bool smallerLettering(const QFont& a, const QFont& b)
 
 } // namespace
 
-std::vector<Label*> Label::lineOf(Qt::Orientation direction)
-{
-    const QRect own = boxPixels();
-    std::vector<Label*> cells;
-    for (Control* c : form().controls())
-        if (auto* other = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
-            other && other->fitFont_ && other->widget() && other->container() == container() && sameFont(*other)) {
-            const QRect box = other->boxPixels();
-            if (direction == Qt::Horizontal ? box.top() == own.top() && box.height() == own.height()
-                                            : box.left() == own.left() && box.size() == own.size())
-                cells.push_back(other);
-        }
-    return cells;
-}
-
-void Label::alignRow()
-{
-    // The row's baseline is its own font's, as near as every cell can come to it.
-    const std::vector<Label*> row = lineOf(Qt::Horizontal);
-    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
-    for (Label* cell : row) {
-        auto* l = static_cast<QLabel*>(cell->widget());
-        if (l->alignment() & Qt::AlignTop) {
-            const BaselineSpan span = baselineSpan(*l);
-            lowest = std::max(lowest, span.top);
-            highest = std::min(highest, span.bottom);
-        }
-    }
-    const QRect box = boxPixels();
-    auto* self = static_cast<QLabel*>(widget());
-    const int own = box.top() + textArea(*self, box, stateFont()).top() + QFontMetrics(stateFont()).ascent();
-    const int baseline = std::max(lowest, std::min(own, highest));
-    for (Label* cell : row) {
-        auto* l = static_cast<QLabel*>(cell->widget());
-        const int frame = l->frameWidth();
-        const BaselineSpan span = baselineSpan(*l);
-        const int drop = l->alignment() & Qt::AlignTop ? std::clamp(baseline - span.top, 0, span.bottom - span.top) : 0;
-        l->setContentsMargins(frame, frame + drop, frame, frame);
-    }
-}
-
 void Label::fitContent()
 {
     auto* l = static_cast<QLabel*>(widget());
@@ -347,21 +306,105 @@ void Label::fitContent()
                 [this, l, box](const QFont& f) { return grownBox(*this, *l, box, f); });
     fitFont_ = fitted.font;
     fitBox_ = fitted.box;
-    // A smaller lettering fits a cell wherever a larger one does: the column
-    // takes the smallest its cells' own fits gave, and the row of each cell
-    // stands on one baseline again.
-    const std::vector<Label*> column = lineOf(Qt::Vertical);
-    QFont shared = fitted.font;
-    for (Label* cell : column)
-        if (smallerLettering(*cell->fitFont_, shared))
-            shared = *cell->fitFont_;
-    for (Label* cell : column) {
-        QWidget* w = cell->widget();
-        if (cell == this || w->font() != shared || w->geometry() != cell->fitBox_) {
-            w->setFont(shared);
-            w->setGeometry(cell->fitBox_);
-            cell->alignRow();
+    l->setFont(fitted.font);
+    l->setGeometry(fitted.box);
+}
+
+namespace {
+
+// The top-aligned captions of a row stand on one baseline: their own font's,
+// as near as every one of them can come to it.
+void alignRow(const std::vector<QLabel*>& row, int ownBaseline)
+{
+    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    for (const QLabel* l : row) {
+        const BaselineSpan span = baselineSpan(*l);
+        lowest = std::max(lowest, span.top);
+        highest = std::min(highest, span.bottom);
+    }
+    const int baseline = std::max(lowest, std::min(ownBaseline, highest));
+    for (QLabel* l : row) {
+        const int frame = l->frameWidth();
+        const BaselineSpan span = baselineSpan(*l);
+        l->setContentsMargins(frame, frame + std::clamp(baseline - span.top, 0, span.bottom - span.top), frame, frame);
+    }
+}
+
+} // namespace
+
+void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
+{
+    struct Cell {
+        Label* label;
+        QRect box;
+        bool columnDone = false, rowDone = false;
+    };
+    std::vector<Cell> cells;
+    for (Control* c : form.controls())
+        if (auto* l = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr; l && l->fitFont_ && l->widget())
+            cells.push_back({l, l->boxPixels()});
+    const auto together = [](const Cell& a, const Cell& b) {
+        return a.label->container() == b.label->container() && a.label->sameFont(*b.label);
+    };
+    const auto sameColumn = [&together](const Cell& a, const Cell& b) {
+        return a.box.left() == b.box.left() && a.box.size() == b.box.size() && together(a, b);
+    };
+    const auto sameRow = [&together](const Cell& a, const Cell& b) {
+        return a.box.top() == b.box.top() && a.box.height() == b.box.height() && together(a, b);
+    };
+    const auto cellOf = [&cells](const Label* l) {
+        return std::find_if(cells.begin(), cells.end(), [l](const Cell& c) { return c.label == l; });
+    };
+
+    // A smaller lettering fits a cell wherever a larger one does: a column
+    // takes the smallest its cells' own fits gave.
+    std::vector<Cell*> changed;
+    for (const Label* l : fitted) {
+        const auto self = cellOf(l);
+        if (self == cells.end() || self->columnDone)
+            continue;
+        std::vector<Cell*> column;
+        for (Cell& c : cells)
+            if (sameColumn(c, *self)) {
+                c.columnDone = true;
+                column.push_back(&c);
+            }
+        QFont shared = *self->label->fitFont_;
+        for (const Cell* c : column)
+            if (smallerLettering(*c->label->fitFont_, shared))
+                shared = *c->label->fitFont_;
+        for (Cell* c : column) {
+            QWidget* w = c->label->widget();
+            const bool relettered = w->font() != shared;
+            if (relettered)
+                w->setFont(shared);
+            if (relettered || std::find(fitted.begin(), fitted.end(), c->label) != fitted.end())
+                changed.push_back(c);
         }
+    }
+
+    for (const Cell* self : changed) {
+        if (self->rowDone)
+            continue;
+        std::vector<QLabel*> row;
+        bool asDesigned = true;  // every caption at its own size, where its box stands
+        for (Cell& c : cells)
+            if (sameRow(c, *self)) {
+                c.rowDone = true;
+                auto* l = static_cast<QLabel*>(c.label->widget());
+                if (l->alignment() & Qt::AlignTop)
+                    row.push_back(l);
+                asDesigned = asDesigned && l->y() == c.box.top() && l->font().pointSizeF() == c.label->fontSize();
+            }
+        if (asDesigned) {
+            for (QLabel* l : row)
+                if (const int frame = l->frameWidth(); l->contentsMargins().top() != frame)
+                    l->setContentsMargins(frame, frame, frame, frame);
+            continue;
+        }
+        const QFont own = self->label->stateFont();
+        const auto* first = static_cast<const QLabel*>(self->label->widget());
+        alignRow(row, self->box.top() + textArea(*first, self->box, own).top() + QFontMetrics(own).ascent());
     }
 }
 

@@ -10,11 +10,12 @@ namespace platform {
 // A label: a caption that wraps at word boundaries. A caption never shows
 // cut: where it does not fit the label's box at the label's font, it is
 // fitted as fitText() fits every text, growing into the free space around
-// the box and never lettered below the floor. Nothing is elided. A caption
-// lettered smaller than its own font keeps the baseline it has at that font,
-// so a shrunk figure stays on the line of its row. The cells of a table's
-// column (the labels of one container with boxes of one left edge and size,
-// and one font) share the lettering the most crowded of them needs.
+// the box and never lettered below the floor. Nothing is elided. The cells
+// of a table's column (the labels of one container and font whose boxes
+// share their left edge and size) share the lettering the most crowded of
+// them needs, and the top-aligned captions of a row (boxes of one top and
+// height) stand on one baseline, their own font's as far as their boxes
+// allow: a figure lettered smaller does not rise above its neighbours.
 class Label : public Control {
 public:
     Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
@@ -38,12 +39,11 @@ protected:
     bool growsToFit(Qt::Orientation) const override { return true; }
 
 private:
-    // The fitted labels of this one's row (Qt::Horizontal: boxes of one top
-    // and height) or column (Qt::Vertical: of one left edge and size) in its
-    // container, at its font; itself among them once fitted.
-    std::vector<Label*> lineOf(Qt::Orientation direction);
-    // Stands the first lines of the row's top-aligned captions on one baseline.
-    void alignRow();
+    friend class Form;
+    // Once the form has fitted these labels: each one's column shares the
+    // lettering of its most crowded cell, and each row they stand in, and
+    // that of every cell relettered, stands on one baseline again.
+    static void lineUp(Form& form, const std::vector<Label*>& fitted);
 
     QString designCaption_, caption_;
     // The font and box the caption's own fit gave, before its column shared one.
