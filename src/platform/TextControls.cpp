@@ -294,6 +294,25 @@ bool smallerLettering(const QFont& a, const QFont& b)
     return a.pointSizeF() != b.pointSizeF() ? a.pointSizeF() < b.pointSizeF() : stretch(a) < stretch(b);
 }
 
+// The top-aligned captions of a row stand on one baseline: their own font's,
+// as near as every one of them can come to it.
+void alignRow(const std::vector<QLabel*>& row, int ownBaseline)
+{
+    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    std::vector<BaselineSpan> spans;
+    for (const QLabel* l : row) {
+        spans.push_back(baselineSpan(*l));
+        lowest = std::max(lowest, spans.back().top);
+        highest = std::min(highest, spans.back().bottom);
+    }
+    const int baseline = std::max(lowest, std::min(ownBaseline, highest));
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const int frame = row[i]->frameWidth();
+        const int drop = std::clamp(baseline - spans[i].top, 0, spans[i].bottom - spans[i].top);
+        row[i]->setContentsMargins(frame, frame + drop, frame, frame);
+    }
+}
+
 } // namespace
 
 void Label::fitContent()
@@ -304,33 +323,10 @@ void Label::fitContent()
         fitText(stateFont(), box, floorOf(*this),
                 [l](const QFont& f, const QRect& room) { return fitsAt(*l, room, f); },
                 [this, l, box](const QFont& f) { return grownBox(*this, *l, box, f); });
+    // The lettering waits for the column's (lineUp), so it is set once.
     fitFont_ = fitted.font;
-    fitBox_ = fitted.box;
-    l->setFont(fitted.font);
     l->setGeometry(fitted.box);
 }
-
-namespace {
-
-// The top-aligned captions of a row stand on one baseline: their own font's,
-// as near as every one of them can come to it.
-void alignRow(const std::vector<QLabel*>& row, int ownBaseline)
-{
-    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
-    for (const QLabel* l : row) {
-        const BaselineSpan span = baselineSpan(*l);
-        lowest = std::max(lowest, span.top);
-        highest = std::min(highest, span.bottom);
-    }
-    const int baseline = std::max(lowest, std::min(ownBaseline, highest));
-    for (QLabel* l : row) {
-        const int frame = l->frameWidth();
-        const BaselineSpan span = baselineSpan(*l);
-        l->setContentsMargins(frame, frame + std::clamp(baseline - span.top, 0, span.bottom - span.top), frame, frame);
-    }
-}
-
-} // namespace
 
 void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
 {
@@ -341,7 +337,8 @@ void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
     };
     std::vector<Cell> cells;
     for (Control* c : form.controls())
-        if (auto* l = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr; l && l->fitFont_ && l->widget())
+        if (auto* l = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
+            l && l->fitFont_ && l->widget())
             cells.push_back({l, l->boxPixels()});
     const auto together = [](const Cell& a, const Cell& b) {
         return a.label->container() == b.label->container() && a.label->sameFont(*b.label);

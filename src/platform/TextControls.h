@@ -46,9 +46,8 @@ private:
     static void lineUp(Form& form, const std::vector<Label*>& fitted);
 
     QString designCaption_, caption_;
-    // The font and box the caption's own fit gave, before its column shared one.
+    // The font the caption's own fit gave, before its column shared one.
     std::optional<QFont> fitFont_;
-    QRect fitBox_;
     Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignTop;
     bool designTransparent_ = false;
     bool designBorder_ = false;

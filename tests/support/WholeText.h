@@ -118,19 +118,19 @@ inline int baselineOf(const QLabel& l)
 // top and height of their boxes, a column's their left, width and height;
 // both share their container, font and alignment.
 enum class Line { Row, Column };
-inline std::vector<std::vector<std::pair<platform::Control*, const QLabel*>>> linesOf(platform::Form& form, Line line)
+using Cells = std::vector<std::pair<platform::Control*, const QLabel*>>;
+inline std::vector<Cells> linesOf(platform::Form& form, Line line)
 {
-    std::map<std::tuple<const void*, double, double, double, bool, int>,
-             std::vector<std::pair<platform::Control*, const QLabel*>>>
-        lines;
+    std::map<std::tuple<platform::Frame*, double, double, double, bool, int>, Cells> lines;
     for (platform::Control* c : form.controls()) {
         const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
         if (!l || !l->isVisibleTo(l->window()) || l->text().trimmed().isEmpty())
             continue;
         const double across = line == Line::Row ? c->top() : c->left() * 1e6 + c->width();
-        lines[{c->container(), across, c->height(), c->fontSize(), c->fontBold(), int(l->alignment())}].emplace_back(c, l);
+        const auto key = std::tuple(c->container(), across, c->height(), c->fontSize(), c->fontBold(), int(l->alignment()));
+        lines[key].emplace_back(c, l);
     }
-    std::vector<std::vector<std::pair<platform::Control*, const QLabel*>>> out;
+    std::vector<Cells> out;
     for (auto& [key, cells] : lines)
         if (cells.size() > 1)
             out.push_back(cells);
