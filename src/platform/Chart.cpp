@@ -182,17 +182,38 @@ private:
     // The captions under the bars are never cut: where the widest of them is
     // wider than its bar's share of the plot, they are all lettered smaller.
     // The chart lays itself out again for the new lettering at once, so a
-    // picture taken next shows what the screen shows.
+    // picture taken next shows what the screen shows. A chart drawn afresh
+    // has no plot yet when its captions are first fitted: the fit is taken
+    // again for the plot each lettering gives, until the plot stays as it is.
     void fitCategories()
     {
-        const auto axes = view_->chart()->axes(Qt::Horizontal);
-        if (axes.isEmpty() || captions_.isEmpty() || fitting_)
+        if (fitting_)
             return;
+        fitting_ = true;
+        constexpr int kMostPasses = 4;
+        for (int pass = 0; pass < kMostPasses; ++pass) {
+            const QRectF plot = view_->chart()->plotArea();
+            if (!letterCategories())
+                break;
+            view_->chart()->layout()->activate();
+            if (view_->chart()->plotArea() == plot)
+                break;
+        }
+        fitting_ = false;
+    }
+
+    // Letters the captions for the plot as it stands; whether that changed
+    // their lettering.
+    bool letterCategories()
+    {
+        const auto axes = view_->chart()->axes(Qt::Horizontal);
+        if (axes.isEmpty() || captions_.isEmpty())
+            return false;
         QAbstractAxis* axis = axes.front();
         axis->setTruncateLabels(false);
         const QRect share(0, 0, int(view_->chart()->plotArea().width() / captions_.size() - kCaptionMargin), 1);
         if (share.width() <= 0 || !control_.form().runtime().fitsCaptions())
-            return;
+            return false;
         const auto widest = [this](const QFont& f) {
             const QFontMetricsF metrics(f);
             double w = 0;
@@ -211,12 +232,10 @@ private:
         if (angle != 0)
             fitted = font();
         if (axis->labelsFont() == fitted && axis->labelsAngle() == angle)
-            return;
-        fitting_ = true;
+            return false;
         axis->setLabelsFont(fitted);
         axis->setLabelsAngle(angle);
-        view_->chart()->layout()->activate();
-        fitting_ = false;
+        return true;
     }
 
     static constexpr double kCaptionMargin = 4;  // pixels between neighbouring captions

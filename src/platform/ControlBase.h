@@ -32,6 +32,7 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool operator==(const FontSpec&) const = default;
 };
 
 class Control {
@@ -151,6 +152,8 @@ protected:
     virtual void fitContent() {}
     // The font of the control's run-time state (its scaled size).
     QFont stateFont() const;
+    // Whether another control's run-time font is this one's.
+    bool sameFont(const Control& other) const { return state_.font == other.state_.font; }
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 

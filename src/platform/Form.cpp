@@ -236,6 +236,7 @@ void Form::fitWaiting()
     // window's size first, shown or not.
     if (window_)
         window_->layout()->activate();
+    std::vector<Label*> labels;
     for (Control* c : controls_) {
         if (!c->fitPending_)
             continue;
@@ -243,8 +244,12 @@ void Form::fitWaiting()
         if (c->widget() && fitting) {
             ++fitsSinceLoad_;
             c->fitContent();
+            if (c->kind() == ControlKind::Label)
+                labels.push_back(static_cast<Label*>(c));
         }
     }
+    if (!labels.empty())
+        Label::lineUp(*this, labels);
 }
 
 void Form::settleLayout()

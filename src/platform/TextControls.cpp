@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QVariant>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
@@ -59,10 +61,12 @@ void Label::setCaption(const QString& c)
 namespace {
 
 // The rectangle a label of this geometry lays its text out in, as QLabel
-// does: its contents, less the indent it gives a framed label's text.
+// does: its contents within the frame, less the indent it gives a framed
+// label's text (and before any drop to the baseline of its row).
 QRect textArea(const QLabel& l, const QRect& geometry, const QFont& font)
 {
-    const QMargins frame = l.contentsMargins();
+    const int frameWidth = l.frameWidth();
+    const QMargins frame(frameWidth, frameWidth, frameWidth, frameWidth);
     QRect r = QRect(QPoint(0, 0), geometry.size()).marginsRemoved(frame);
     int indent = l.indent();
     if (indent < 0 && l.frameWidth() > 0)
@@ -129,10 +133,10 @@ size_t qHash(const Measure& m, size_t seed)
     return qHashMulti(seed, m.text, m.font, m.room.width(), m.room.height(), m.flags);
 }
 
-template <class Measuring>
-bool remembered(const Measure& m, Measuring measure)
+template <class Result = bool, class Measuring>
+Result remembered(const Measure& m, Measuring measure)
 {
-    static QHash<Measure, bool> verdicts;
+    static QHash<Measure, Result> verdicts;
     if (const auto known = verdicts.constFind(m); known != verdicts.cend())
         return *known;
     constexpr qsizetype kMostKept = 20000;
@@ -178,12 +182,34 @@ bool besideIn(Qt::Orientation direction, const QRect& box, const QRect& other)
     return direction == Qt::Horizontal ? common.width() < common.height() : common.height() < common.width();
 }
 
-Room roomAcross(Control& self, const QRect& box, Qt::Orientation direction, int from, int to)
+// The part of the control's container that can be seen, in the container's
+// pixels: a frame that reaches past the window's client area shows only what
+// lies inside it, and so does everything on it.
+QRect seenRoom(Control& self)
 {
     const QWidget* container = self.widget()->parentWidget();
+    const QWidget* client = self.form().window() ? self.form().window()->centralWidget() : nullptr;
+    QRect seen = container->rect();
+    for (const QWidget* outer = container; outer != client && outer->parentWidget() && !outer->isWindow();) {
+        outer = outer->parentWidget();
+        seen &= QRect(container->mapFrom(outer, QPoint(0, 0)), outer->size());
+    }
+    return seen;
+}
+
+// The control's box as far as it can be seen; the whole box where none of it can.
+QRect seenBox(Control& self)
+{
+    const QRect seen = self.boxPixels() & seenRoom(self);
+    return seen.isEmpty() ? self.boxPixels() : seen;
+}
+
+Room roomAcross(Control& self, const QRect& box, Qt::Orientation direction, int from, int to)
+{
+    const QRect seen = seenRoom(self);
     const bool horizontal = direction == Qt::Horizontal;
     const int low = horizontal ? box.left() : box.top(), high = horizontal ? box.right() : box.bottom();
-    Room room{low, (horizontal ? container->width() : container->height()) - 1 - high};
+    Room room{low - (horizontal ? seen.left() : seen.top()), (horizontal ? seen.right() : seen.bottom()) - high};
     for (Control* other : self.form().controls()) {
         if (other == &self || other->container() != self.container() || !other->widget())
             continue;
@@ -244,17 +270,139 @@ QRect grownBox(Control& self, const QLabel& l, const QRect& box, const QFont& fo
 
 double floorOf(Control& c) { return smallestLegiblePoints(c.form().runtime().screen()); }
 
+// Where a top-aligned caption's first line can stand, in its container's
+// pixels: from its baseline at the top of its text area down as far as the
+// room below its lines allows.
+struct BaselineSpan {
+    int top, bottom;
+};
+
+BaselineSpan baselineSpan(const QLabel& l)
+{
+    const QRect area = textArea(l, l.geometry(), l.font());
+    const int top = l.y() + area.top() + QFontMetrics(l.font()).ascent();
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int height = remembered<int>({l.text(), l.font(), area.size(), flags},
+                                       [&] { return textExtent(l, area, l.font()).height(); });
+    return {top, top + std::max(0, area.height() - height)};
+}
+
+// Whether `a` is lettered smaller than `b`: a smaller size, or at one size narrower.
+bool smallerLettering(const QFont& a, const QFont& b)
+{
+    const auto stretch = [](const QFont& f) { return f.stretch() == QFont::AnyStretch ? 100 : f.stretch(); };
+    return a.pointSizeF() != b.pointSizeF() ? a.pointSizeF() < b.pointSizeF() : stretch(a) < stretch(b);
+}
+
+// The top-aligned captions of a row stand on one baseline: their own font's,
+// as near as every one of them can come to it.
+void alignRow(const std::vector<QLabel*>& row, int ownBaseline)
+{
+    int lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    std::vector<BaselineSpan> spans;
+    for (const QLabel* l : row) {
+        spans.push_back(baselineSpan(*l));
+        lowest = std::max(lowest, spans.back().top);
+        highest = std::min(highest, spans.back().bottom);
+    }
+    const int baseline = std::max(lowest, std::min(ownBaseline, highest));
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const int frame = row[i]->frameWidth();
+        const int drop = std::clamp(baseline - spans[i].top, 0, spans[i].bottom - spans[i].top);
+        row[i]->setContentsMargins(frame, frame + drop, frame, frame);
+    }
+}
+
 } // namespace
 
 void Label::fitContent()
 {
     auto* l = static_cast<QLabel*>(widget());
+    const QRect box = seenBox(*this);
     const FittedText fitted =
-        fitText(stateFont(), boxPixels(), floorOf(*this),
-                [l](const QFont& f, const QRect& box) { return fitsAt(*l, box, f); },
-                [this, l](const QFont& f) { return grownBox(*this, *l, boxPixels(), f); });
-    l->setFont(fitted.font);
+        fitText(stateFont(), box, floorOf(*this),
+                [l](const QFont& f, const QRect& room) { return fitsAt(*l, room, f); },
+                [this, l, box](const QFont& f) { return grownBox(*this, *l, box, f); });
+    // The lettering waits for the column's (lineUp), so it is set once.
+    fitFont_ = fitted.font;
     l->setGeometry(fitted.box);
+}
+
+void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
+{
+    struct Cell {
+        Label* label;
+        QRect box;
+        bool columnDone = false, rowDone = false;
+    };
+    std::vector<Cell> cells;
+    for (Control* c : form.controls())
+        if (auto* l = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
+            l && l->fitFont_ && l->widget())
+            cells.push_back({l, l->boxPixels()});
+    const auto together = [](const Cell& a, const Cell& b) {
+        return a.label->container() == b.label->container() && a.label->sameFont(*b.label);
+    };
+    const auto sameColumn = [&together](const Cell& a, const Cell& b) {
+        return a.box.left() == b.box.left() && a.box.size() == b.box.size() && together(a, b);
+    };
+    const auto sameRow = [&together](const Cell& a, const Cell& b) {
+        return a.box.top() == b.box.top() && a.box.height() == b.box.height() && together(a, b);
+    };
+    const auto cellOf = [&cells](const Label* l) {
+        return std::find_if(cells.begin(), cells.end(), [l](const Cell& c) { return c.label == l; });
+    };
+
+    // A smaller lettering fits a cell wherever a larger one does: a column
+    // takes the smallest its cells' own fits gave.
+    std::vector<Cell*> changed;
+    for (const Label* l : fitted) {
+        const auto self = cellOf(l);
+        if (self == cells.end() || self->columnDone)
+            continue;
+        std::vector<Cell*> column;
+        for (Cell& c : cells)
+            if (sameColumn(c, *self)) {
+                c.columnDone = true;
+                column.push_back(&c);
+            }
+        QFont shared = *self->label->fitFont_;
+        for (const Cell* c : column)
+            if (smallerLettering(*c->label->fitFont_, shared))
+                shared = *c->label->fitFont_;
+        for (Cell* c : column) {
+            QWidget* w = c->label->widget();
+            const bool relettered = w->font() != shared;
+            if (relettered)
+                w->setFont(shared);
+            if (relettered || std::find(fitted.begin(), fitted.end(), c->label) != fitted.end())
+                changed.push_back(c);
+        }
+    }
+
+    for (const Cell* self : changed) {
+        if (self->rowDone)
+            continue;
+        std::vector<QLabel*> row;
+        bool asDesigned = true;  // every caption at its own size, where its box stands
+        for (Cell& c : cells)
+            if (sameRow(c, *self)) {
+                c.rowDone = true;
+                auto* l = static_cast<QLabel*>(c.label->widget());
+                if (l->alignment() & Qt::AlignTop)
+                    row.push_back(l);
+                asDesigned = asDesigned && l->y() == c.box.top() && l->font().pointSizeF() == c.label->fontSize();
+            }
+        if (asDesigned) {
+            for (QLabel* l : row)
+                if (const int frame = l->frameWidth(); l->contentsMargins().top() != frame)
+                    l->setContentsMargins(frame, frame, frame, frame);
+            continue;
+        }
+        const QFont own = self->label->stateFont();
+        const auto* first = static_cast<const QLabel*>(self->label->widget());
+        alignRow(row, self->box.top() + textArea(*first, self->box, own).top() + QFontMetrics(own).ascent());
+    }
 }
 
 // --- TextBox -------------------------------------------------------------------------
@@ -365,11 +513,11 @@ void TextBox::fitContent()
     auto* e = lineEdit(widget());
     if (!e)
         return;
+    const QRect box = seenBox(*this);
     const FittedText fitted = fitText(
-        stateFont(), boxPixels(), floorOf(*this),
-        [e](const QFont& f, const QRect& box) { return showsWholeAt(*e, box, f); },
-        [this, e](const QFont& f) {
-            const QRect box = boxPixels();
+        stateFont(), box, floorOf(*this),
+        [e](const QFont& f, const QRect& room) { return showsWholeAt(*e, room, f); },
+        [this, e, box](const QFont& f) {
             const int extra = QFontMetrics(f).horizontalAdvance(e->text()) - lineRoom(*e, box.width());
             return widened(*this, box, extra, e->alignment());
         });

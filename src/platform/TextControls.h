@@ -3,12 +3,19 @@
 
 #include "platform/ControlBase.h"
 
+#include <vector>
+
 namespace platform {
 
 // A label: a caption that wraps at word boundaries. A caption never shows
 // cut: where it does not fit the label's box at the label's font, it is
 // fitted as fitText() fits every text, growing into the free space around
-// the box and never lettered below the floor. Nothing is elided.
+// the box and never lettered below the floor. Nothing is elided. The cells
+// of a table's column (the labels of one container and font whose boxes
+// share their left edge and size) share the lettering the most crowded of
+// them needs, and the top-aligned captions of a row (boxes of one top and
+// height) stand on one baseline, their own font's as far as their boxes
+// allow: a figure lettered smaller does not rise above its neighbours.
 class Label : public Control {
 public:
     Label(Form& f, QString name) : Control(f, std::move(name), ControlKind::Label) {}
@@ -21,14 +28,26 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    void resetState() override { caption_ = designCaption_; }
+    void resetState() override
+    {
+        caption_ = designCaption_;
+        fitFont_.reset();
+    }
     void applyState() override;
     bool fitsText() const override { return true; }
     void fitContent() override;
     bool growsToFit(Qt::Orientation) const override { return true; }
 
 private:
+    friend class Form;
+    // Once the form has fitted these labels: each one's column shares the
+    // lettering of its most crowded cell, and each row they stand in, and
+    // that of every cell relettered, stands on one baseline again.
+    static void lineUp(Form& form, const std::vector<Label*>& fitted);
+
     QString designCaption_, caption_;
+    // The font the caption's own fit gave, before its column shared one.
+    std::optional<QFont> fitFont_;
     Qt::Alignment designAlign_ = Qt::AlignLeft | Qt::AlignTop;
     bool designTransparent_ = false;
     bool designBorder_ = false;

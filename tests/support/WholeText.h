@@ -2,8 +2,9 @@
 // Whether a label shows its whole caption, measured with the font it draws
 // with: the caption laid out as QLabel lays it out (wrapped at word
 // boundaries, a framed label's text indented) must lie inside the label, the
-// label inside its container, and no run between blanks (a figure such as
-// "2.200.000,00 $") may be split over two lines.
+// label inside its container and its window's client area, and no run
+// between blanks (a figure such as "2.200.000,00 $") may be split over two
+// lines.
 
 #include "platform/Form.h"
 #include "platform/TextControls.h"
@@ -12,9 +13,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace testsupport {
@@ -33,11 +37,22 @@ inline QRect captionArea(const QLabel& l)
     return area;
 }
 
+// Whether the widget lies inside its window's client area, where it can be
+// seen: a frame that reaches past the window's edge does not take its
+// captions with it.
+inline bool insideClientArea(const QWidget& w)
+{
+    const auto* window = qobject_cast<const QMainWindow*>(w.window());
+    const QWidget* client = window ? window->centralWidget() : nullptr;
+    return !client || !client->isAncestorOf(&w) || client->rect().contains(QRect(w.mapTo(client, QPoint()), w.size()));
+}
+
 inline bool showsWholeText(const QLabel& l)
 {
     const QRect area = captionArea(l);
     const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const bool insideContainer = !l.parentWidget() || l.parentWidget()->rect().contains(l.geometry());
+    const bool insideContainer =
+        (!l.parentWidget() || l.parentWidget()->rect().contains(l.geometry())) && insideClientArea(l);
     for (const QString& run : l.text().split(QRegularExpression("[ \\t\\n]+"), Qt::SkipEmptyParts))
         if (l.fontMetrics().horizontalAdvance(run) > area.width())
             return false;
@@ -48,7 +63,7 @@ inline bool showsWholeText(const QLabel& l)
 // gives it, its frame and a margin of 2 pixels either side.
 inline bool showsWholeText(const QLineEdit& e)
 {
-    return e.fontMetrics().horizontalAdvance(e.text()) <= e.contentsRect().width() - 4;
+    return e.fontMetrics().horizontalAdvance(e.text()) <= e.contentsRect().width() - 4 && insideClientArea(e);
 }
 
 // The labels and one-line fields of the form on screen whose text shows cut,
@@ -89,6 +104,67 @@ inline QStringList captionsBelow(platform::Form& form, double floor)
         small << QStringLiteral("%1.%2: \"%3\" at %4 pt").arg(form.name(), c->name(), text).arg(w->font().pointSizeF());
     }
     return small;
+}
+
+// The baseline of a label's first line as QLabel draws it, in its window's coordinates.
+inline int baselineOf(const QLabel& l)
+{
+    const int flags = int(l.alignment()) | (l.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = l.fontMetrics().boundingRect(captionArea(l), flags, l.text());
+    return l.mapTo(l.window(), QPoint(0, text.top() + l.fontMetrics().ascent())).y();
+}
+
+// The captions on screen grouped by what they share: a row's cells share the
+// top and height of their boxes, a column's their left, width and height;
+// both share their container, font and alignment.
+enum class Line { Row, Column };
+using Cells = std::vector<std::pair<platform::Control*, const QLabel*>>;
+inline std::vector<Cells> linesOf(platform::Form& form, Line line)
+{
+    std::map<std::tuple<platform::Frame*, double, double, double, bool, int>, Cells> lines;
+    for (platform::Control* c : form.controls()) {
+        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
+        if (!l || !l->isVisibleTo(l->window()) || l->text().trimmed().isEmpty())
+            continue;
+        const double across = line == Line::Row ? c->top() : c->left() * 1e6 + c->width();
+        const auto key = std::tuple(c->container(), across, c->height(), c->fontSize(), c->fontBold(), int(l->alignment()));
+        lines[key].emplace_back(c, l);
+    }
+    std::vector<Cells> out;
+    for (auto& [key, cells] : lines)
+        if (cells.size() > 1)
+            out.push_back(cells);
+    return out;
+}
+
+// The captions on screen that do not stand on the baseline of their row, as
+// "form.a / form.b at y and y'".
+inline QStringList offTheirRow(platform::Form& form)
+{
+    QStringList off;
+    for (const auto& row : linesOf(form, Line::Row))
+        for (const auto& [c, l] : row)
+            if (baselineOf(*l) != baselineOf(*row.front().second))
+                off << QStringLiteral("%1.%2 / %1.%3 at %4 and %5")
+                           .arg(form.name(), row.front().first->name(), c->name())
+                           .arg(baselineOf(*row.front().second))
+                           .arg(baselineOf(*l));
+    return off;
+}
+
+// The captions on screen lettered otherwise than the other cells of their
+// column, as "form.a / form.b at size and size'".
+inline QStringList unevenColumns(platform::Form& form)
+{
+    QStringList uneven;
+    for (const auto& column : linesOf(form, Line::Column))
+        for (const auto& [c, l] : column)
+            if (l->font() != column.front().second->font())
+                uneven << QStringLiteral("%1.%2 / %1.%3 at %4 and %5 pt")
+                              .arg(form.name(), column.front().first->name(), c->name())
+                              .arg(column.front().second->font().pointSizeF())
+                              .arg(l->font().pointSizeF());
+    return uneven;
 }
 
 // Whether a caption or field is drawn on each pixel of `area` (in its
