@@ -195,6 +195,7 @@ private:
         const char* name;
         Stage (*go)(W&);
         bool (*offered)(W&) = nullptr;  // when not every time
+        bool beside = false;             // a window left open beside the result screens changes figures
     };
 
     // The ways out of each stage; the first of a stage's ways goes on.
@@ -234,11 +235,11 @@ private:
             {Stage::Results, "Return to Main (Ctrl+R)", [](W& w) { return w.returnToMain(); }},
             {Stage::Results, "beside it, the characteristics left open: figures typed, then a way out",
              [](W& w) { return w.characteristicsBeside(Stage::Results); },
-             [](W& w) { return w.pass.characteristicsRowsOpen; }},
+             [](W& w) { return w.pass.characteristicsRowsOpen; }, true},
             {Stage::Results, "beside it, the calculator left open: GenProbe worked out, an answer, a way out",
-             [](W& w) { return w.calculatorBeside(Stage::Results); }, [](W& w) { return w.pass.calculatorOpen; }},
+             [](W& w) { return w.calculatorBeside(Stage::Results); }, [](W& w) { return w.pass.calculatorOpen; }, true},
             {Stage::Results, "beside it, the unit-cost window left open: costs typed, then a way out",
-             [](W& w) { return w.unitCostsBeside(Stage::Results); }, [](W& w) { return w.unitCostsOpen(); }},
+             [](W& w) { return w.unitCostsBeside(Stage::Results); }, [](W& w) { return w.unitCostsOpen(); }, true},
             // After a comparison the pass goes on most often: the copies a
             // second switch step meets are where stale figures hide.
             {Stage::Comparison, "F-keys, F4, Back through the results, drug costs and treatment", [](W& w) {
@@ -252,9 +253,9 @@ private:
              [](W& w) { return w.fKeys(), key(w.current(), Qt::Key_F4), w.resultsBack(); }},
             {Stage::Comparison, "F-keys, then Return to Main (Ctrl+R)", [](W& w) { return w.fKeys(), w.returnToMain(); }},
             {Stage::Comparison, "beside it, the calculator left open: GenProbe worked out, an answer, a way out",
-             [](W& w) { return w.calculatorBeside(Stage::Comparison); }, [](W& w) { return w.pass.calculatorOpen; }},
+             [](W& w) { return w.calculatorBeside(Stage::Comparison); }, [](W& w) { return w.pass.calculatorOpen; }, true},
             {Stage::Comparison, "beside it, the unit-cost window left open: costs typed, then a way out",
-             [](W& w) { return w.unitCostsBeside(Stage::Comparison); }, [](W& w) { return w.unitCostsOpen(); }},
+             [](W& w) { return w.unitCostsBeside(Stage::Comparison); }, [](W& w) { return w.unitCostsOpen(); }, true},
         };
         return table;
     }
@@ -299,8 +300,16 @@ private:
         for (const Way& w : ways())
             if (w.from == stage && (!w.offered || w.offered(*this)))
                 offered.push_back(&w);
-        // The way on every other time, so that a walk reaches the switch step often enough.
-        const Way& way = pick(2) ? *offered.front() : *offered[std::size_t(pick(int(offered.size())))];
+        std::vector<const Way*> beside;
+        for (const Way* w : offered)
+            if (w->beside)
+                beside.push_back(w);
+        // The way on every other time, so that a walk reaches the switch
+        // step often enough; a window left open beside the result screens
+        // is used every other time it is there.
+        const Way& way = !beside.empty() && pick(2) ? *pickFrom(beside)
+                         : pick(2)                  ? *offered.front()
+                                                    : *offered[std::size_t(pick(int(offered.size())))];
         note(std::string(kStageNames[int(stage)]) + ": " + way.name + "   [on screen: " +
              formsOnScreen().join(' ').toStdString() + ']');
         const Stage next = way.go(*this);
@@ -547,10 +556,12 @@ private:
 
     Stage testView()
     {
-        if (pass.calculatorOpen && genProbe()) {
-            note("  the calculator, left open, works out GenProbe while the characteristics are up");
+        if (pass.calculatorOpen && genProbe() && pick(2)) {
+            const FormWay& way = *pickFrom(kCalculatorWays);
+            note(std::string("  the calculator, left open, works out GenProbe while the characteristics are up, "
+                             "y, then ") + way.name);
             calculatorWorksOutGenProbe("y");
-            leaveCalculator(kForward);
+            leaveCalculator(way);
         }
         FrmSenSpec& f = senSpec();
         const FormWay& way = typeThenLeave(f,
@@ -816,8 +827,13 @@ private:
 // paths that once met a stale copy of a figure: a half-typed confirmation
 // cost dropped by the close box (5), a review cost for PCR on EIA, which
 // shares the retest's cost (1), a refused specificity (3), a cost taken in
-// the calculator while the characteristics were open (80).
-const unsigned kSeeds[] = {4, 8, 9, 10, 11, 5, 1, 3, 80};
+// the calculator while the characteristics were open (80). And windows
+// left open beside the result screens: the unit-cost window taking a
+// confirmation cost beside the results screen (11, 31) and beside the
+// comparison (46, 115), after a refused one (115); the calculator's "y"
+// beside the comparison (64); the locked characteristics beside the
+// results screen (46).
+const unsigned kSeeds[] = {4, 8, 9, 10, 11, 5, 1, 3, 80, 31, 46, 64, 115};
 
 class SeededWalk : public RandomWalk, public ::testing::WithParamInterface<unsigned> {};
 
