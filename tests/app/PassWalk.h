@@ -23,10 +23,11 @@ struct Figures {
     QString reviewEiaCost;     // typed for EIA's test cost in the same review
     QString specificity;       // typed for the screening test on its row of characteristics
     QString reviewPcrEiaCost;  // typed for PCR on EIA's cost in the review, where it is not locked
+    QString reviewGpCost;      // typed for GenProbe's cost in the review, where it is not locked
 };
 
-const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}, {}, {}, {}};
-const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}, {}, {}, {}};
+const Figures kGenProbe{"gp_pcr_confirm", "0.92", "4.10", "7.25", {}, {}, {}, {}, {}};
+const Figures kPcrCervix{"pcrc_noconfirm", "0.8", "9.10", {}, {}, {}, {}, {}, {}};
 
 using Captions = QMap<QString, QString>;
 
@@ -168,7 +169,8 @@ protected:
             const std::pair<platform::TextBox*, QString> typed[] = {
                 {&review.TxtEIASens, fig.reviewEiaSens},
                 {&review.txtTestCostEia, fig.reviewEiaCost},
-                {&review.txtTestCostEIAPCR, fig.reviewPcrEiaCost}};
+                {&review.txtTestCostEIAPCR, fig.reviewPcrEiaCost},
+                {&review.txtTestCostGp, fig.reviewGpCost}};
             // PCR on EIA shares the cost of PCR on GenProbe: with that retest
             // in use both are locked, and a click types nothing there.
             if (prog.figures["ngz"].toString() == "PCR on GenProbe") {

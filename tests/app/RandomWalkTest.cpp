@@ -206,7 +206,7 @@ private:
             {Stage::Preview, "forward arrow", [](W& w) { return w.previewForward(false); }},
             {Stage::Preview, "menu Forward", [](W& w) { return w.previewForward(true); }},
             {Stage::Preview, "calculator: GenProbe worked out, y, its forward arrow",
-             [](W& w) { return w.openCalculator("y"); }, [](W& w) { return w.genProbe() && !w.pass.calculatorOpen; }},
+             [](W& w) { return w.openCalculator("y"); }, [](W& w) { return !w.pass.calculatorOpen; }},
             {Stage::Preview, "calculator: GenProbe worked out, \"yes\" (not taken), its forward arrow",
              [](W& w) { return w.openCalculator("yes"); }, [](W& w) { return !w.pass.calculatorOpen; }},
             {Stage::Preview, "calculator opened and left open", [](W& w) { return w.openCalculator(nullptr); },
@@ -497,8 +497,10 @@ private:
         EXPECT_TRUE(dialogs.shown().size() > boxes && dialogs.shown().back().isInputBox)
             << "the calculator did not ask to confirm its cost; last box: "
             << (dialogs.shown().empty() ? std::string("none") : dialogs.shown().back().prompt.toStdString());
+        // GenProbe's unit cost: the screening test's, or one that the
+        // review, where it is not locked, shows and takes.
         if (QString::fromLatin1(answer) == "y")
-            account.accept(&Figures::testCost, "8");
+            account.accept(genProbe() ? &Figures::testCost : &Figures::reviewGpCost, "8");
     }
 
     void leaveCalculator(const FormWay& way)
@@ -556,7 +558,7 @@ private:
 
     Stage testView()
     {
-        if (pass.calculatorOpen && genProbe() && pick(2)) {
+        if (pass.calculatorOpen && pick(2)) {
             const FormWay& way = *pickFrom(kCalculatorWays);
             note(std::string("  the calculator, left open, works out GenProbe while the characteristics are up, "
                              "y, then ") + way.name);
@@ -740,14 +742,11 @@ private:
         return compared(stage);
     }
 
-    // The calculator left open works GenProbe's cost out; the answer drawn
-    // ("y" only where GenProbe is the screening test), then a way out.
+    // The calculator left open works GenProbe's cost out; the answer
+    // drawn, then a way out.
     Stage calculatorBeside(Stage stage)
     {
-        std::vector<const char*> answers{"yes", ""};
-        if (genProbe())
-            answers.insert(answers.end(), {"y", "y"});
-        const char* answer = pickFrom(answers);
+        const char* answer = pickFrom(std::vector<const char*>{"yes", "", "y", "y"});
         const FormWay& way = *pickFrom(kCalculatorWays);
         note(std::string("  calculator: answered \"") + answer + "\", " + way.name);
         calculatorWorksOutGenProbe(answer);
@@ -806,7 +805,7 @@ private:
             {"sens", &Figures::sensitivity},          {"spec", &Figures::specificity},
             {"cost", &Figures::testCost},             {"confirm", &Figures::confirmCost},
             {"reviewEiaSens", &Figures::reviewEiaSens}, {"reviewEiaCost", &Figures::reviewEiaCost},
-            {"reviewPcrEiaCost", &Figures::reviewPcrEiaCost}};
+            {"reviewPcrEiaCost", &Figures::reviewPcrEiaCost}, {"reviewGpCost", &Figures::reviewGpCost}};
         for (const auto& [name, figure] : named)
             if (!(f.*figure).isEmpty())
                 s << ' ' << name << '=' << (f.*figure).toStdString();
@@ -831,9 +830,10 @@ private:
 // left open beside the result screens: the unit-cost window taking a
 // confirmation cost beside the results screen (11, 31) and beside the
 // comparison (46, 115), after a refused one (115); the calculator's "y"
-// beside the comparison (64); the locked characteristics beside the
+// beside the comparison, for the screening test (64) and for GenProbe
+// where another test screens (288); the locked characteristics beside the
 // results screen (46).
-const unsigned kSeeds[] = {4, 8, 9, 10, 11, 5, 1, 3, 80, 31, 46, 64, 115};
+const unsigned kSeeds[] = {4, 8, 9, 10, 11, 5, 1, 3, 80, 31, 46, 64, 115, 288};
 
 class SeededWalk : public RandomWalk, public ::testing::WithParamInterface<unsigned> {};
 
