@@ -15,23 +15,6 @@ namespace {
 
 class FiguresInUse : public PassWalk {
 public:
-    // GenProbe worked out on the calculator, on screen with the focus in it:
-    // 40 tests a batch, 2 batches a day, 4 controls, $12 an hour, $5 kits,
-    // $1 reagents give $8.00 a test.
-    void workOutGenProbe(bool confirm)
-    {
-        FrmDraftCostTest& calc = program().FrmDraftCostTest();
-        bringUp(calc);
-        key(calc, Qt::Key_F1);
-        const std::pair<platform::TextBox*, const char*> worked[] = {
-            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
-            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
-        for (const auto& [field, text] : worked)
-            typeAndTab(*field, text);
-        dialogs.type(confirm ? "y" : "");
-        key(calc, Qt::Key_F1, Qt::ControlModifier);
-    }
-
     void openCalculatorFromThePreview()
     {
         FrmInitQuest& preview = program().FrmInitQuest();
@@ -46,7 +29,7 @@ public:
     {
         consoleToPreview("Springfield");
         openCalculatorFromThePreview();
-        workOutGenProbe(true);
+        workOutGenProbe("y");
         closeBox(program().FrmDraftCostTest());
         leftOpen.clear();
         bringUp(program().FrmInitQuest());
@@ -75,7 +58,7 @@ public:
         previewToPopulation();
         populationToTesting(prog);
         run(Leg::TestView, Leg::SwitchStep);
-        workOutGenProbe(true);
+        workOutGenProbe("y");
         click(program().FrmDraftCostTest().cmdNext);
         leftOpen.clear();
     }
@@ -88,7 +71,7 @@ public:
         previewToPopulation();
         populationToTesting(prog);
         run(Leg::TestView, Leg::SwitchStep);
-        workOutGenProbe(false);
+        workOutGenProbe({});
         click(program().FrmDraftCostTest().cmdNext);
         leftOpen.clear();
     }

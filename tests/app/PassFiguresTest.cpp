@@ -293,14 +293,7 @@ TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
         chooseThePair();
 
         FrmDraftCostTest& calc = p.FrmDraftCostTest();
-        key(calc, Qt::Key_F1);
-        const std::pair<platform::TextBox*, const char*> worked[] = {
-            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
-            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
-        for (const auto& [field, text] : worked)
-            typeAndTab(*field, text);
-        dialogs.type("y");
-        key(calc, Qt::Key_F1, Qt::ControlModifier);
+        workOutGenProbe("y");
         click(calc.cmdNext);
         leftOpen.removeAll("FrmDraftCostTest");
         EXPECT_EQ(p.FrmSenSpec().testCostField(SenSpecRow::GP).text(), "$8.00");

@@ -139,6 +139,30 @@ protected:
         }
     }
 
+    // GenProbe's cost worked out on the calculator, which is open: 40 tests
+    // and 4 controls a batch, 2 batches a day, $12 an hour, $5 kits and $1
+    // reagents give $8.00 a test. `answer` goes into the box that asks
+    // whether that is the cost: "y" takes it, an empty answer is Cancel.
+    void workOutGenProbe(const QString& answer)
+    {
+        FrmDraftCostTest& calc = program().FrmDraftCostTest();
+        bringUp(calc);
+        key(calc, Qt::Key_F1);
+        const std::pair<platform::TextBox*, const char*> worked[] = {
+            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
+            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
+        for (const auto& [field, text] : worked) {
+            enter(*field);
+            typeAndTab(*field, QString::fromLatin1(text));
+        }
+        dialogs.type(answer);
+        const std::size_t boxes = dialogs.shown().size();
+        key(calc, Qt::Key_F1, Qt::ControlModifier);
+        EXPECT_TRUE(dialogs.shown().size() > boxes && dialogs.shown().back().isInputBox)
+            << "the calculator did not ask to confirm its cost; last box: "
+            << (dialogs.shown().empty() ? std::string("none") : dialogs.shown().back().prompt.toStdString());
+    }
+
     // The answer the programme gives; Yes brings the unit-cost window, where
     // the confirmation cost is typed when `type` says so.
     void answerConfirmation(bool type)

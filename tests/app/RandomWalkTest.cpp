@@ -474,29 +474,11 @@ private:
         return Stage::Preview;
     }
 
-    // GenProbe's cost worked out (40 tests and 4 controls per batch, 2
-    // batches a day, $12 an hour, kits $5, reagent $1: $8.00) and the
-    // question answered: only "y" (or "Y") takes it, at once; an empty
-    // answer is the box's Cancel.
+    // GenProbe's cost worked out ($8.00) and the question answered: only
+    // "y" (or "Y") takes it, at once.
     void calculatorWorksOutGenProbe(const char* answer)
     {
-        FrmDraftCostTest& calc = program().FrmDraftCostTest();
-        bringUp(calc);
-        key(calc, Qt::Key_F1);
-        const std::pair<platform::TextBox*, const char*> figures[] = {
-            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
-            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
-        for (const auto& [field, text] : figures) {
-            bringUp(calc);
-            enter(*field);
-            typeAndTab(*field, QString::fromLatin1(text));
-        }
-        dialogs.type(QString::fromLatin1(answer));
-        const std::size_t boxes = dialogs.shown().size();
-        key(calc, Qt::Key_F1, Qt::ControlModifier);
-        EXPECT_TRUE(dialogs.shown().size() > boxes && dialogs.shown().back().isInputBox)
-            << "the calculator did not ask to confirm its cost; last box: "
-            << (dialogs.shown().empty() ? std::string("none") : dialogs.shown().back().prompt.toStdString());
+        workOutGenProbe(QString::fromLatin1(answer));
         // GenProbe's unit cost: the screening test's, or one that the
         // review, where it is not locked, shows and takes.
         if (QString::fromLatin1(answer) == "y")
