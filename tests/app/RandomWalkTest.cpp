@@ -50,7 +50,9 @@ using testsupport::whenModal;
 //   once, however the calculator is then left; any other answer, or none,
 //   takes nothing;
 // - nothing typed into a field that the rules lock counts (the review locks
-//   the PCR retest cost, shared by both PCR rows, when either is in use);
+//   the PCR retest cost, shared by both PCR rows, when either is in use;
+//   the test selection's forward arrow locks the rows of the tests in use,
+//   the only rows the characteristics left open beside it show);
 // - the population form's Back to the console keeps its figures, and the
 //   confirmation form keeps its answer; "Back/Return to Main" ends the pass,
 //   and the next one starts from the defaults.
