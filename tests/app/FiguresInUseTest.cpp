@@ -32,7 +32,6 @@ public:
     {
         consoleToPreview("Springfield");
         openCalculatorFromThePreview();
-        bringUp(program().FrmDraftCostTest());
         workOutGenProbe("y");
         closeBox(program().FrmDraftCostTest());
         leftOpen.clear();
@@ -62,7 +61,6 @@ public:
         previewToPopulation();
         populationToTesting(prog);
         run(Leg::TestView, Leg::SwitchStep);
-        bringUp(program().FrmDraftCostTest());
         workOutGenProbe(answer);
         click(program().FrmDraftCostTest().cmdNext);
         leftOpen.clear();

@@ -64,7 +64,7 @@ std::vector<WalkCase> LeavingEachForm::walks()
     reviewedCost.reviewEiaCost = "5.55";
     sharedRetestCost.reviewPcrEiaCost = "5.55";
     // A new pass starts from the defaults: only its own figures count.
-    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}, {}, {}, {}};
+    const Figures genProbeAlone{"gp_pcr_confirm", {}, {}, {}, {}, {}, {}, {}, {}};
     const auto nothing = [](T&) {};
     // A menu's "Back/Return to Main", then a new pass with other figures.
     const auto backToMainThen = [](auto form, auto item, const Figures& next) {
@@ -312,7 +312,7 @@ TEST_F(PassWalk, ACostTakenInTheCalculatorIsTheOneInUse)
 // agree step charges.
 TEST_F(PassWalk, ACalculatedConfirmationCostOutlivesATextDroppedInItsBox)
 {
-    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}, {}, {}, {}});
+    use({"eia_dfa_noconfirm_costs", {}, {}, {}, {}, {}, {}, {}, {}});
     startUpToConsole();
     Program& p = program();
     consoleToPreview("Springfield");
