@@ -367,18 +367,22 @@ void FrmScrResult::showNgzHeadings(NgzRows rows)
 // A row the figures have not is left empty.
 void FrmScrResult::showNgzRow(const std::optional<NgzRowFigures>& r, const NgzRowLabels& l)
 {
-    const auto show = [&r](Label* label, auto caption) { label->setCaption(r ? caption(*r) : QString()); };
+    if (!r) {
+        for (Label* label : {l.outcomeName, l.addInfected, l.stillMissed, l.addFalsePositives, l.costName, l.addCost,
+                             l.totalCost, l.pidName, l.pidCount, l.pidCost})
+            label->setCaption({});
+        return;
+    }
+    const QString name = text(r->test);
     for (Label* nameLabel : {l.outcomeName, l.costName, l.pidName})
-        show(nameLabel, [](const NgzRowFigures& x) { return text(x.test); });
-    show(l.addInfected, [](const NgzRowFigures& x) { return count(x.addInfected); });
-    show(l.stillMissed, [](const NgzRowFigures& x) { return count(x.stillMissed); });
-    show(l.addFalsePositives, [](const NgzRowFigures& x) {
-        return numbers::formatPattern(x.addFalsePositives, QStringLiteral("##0.#"));
-    });
-    show(l.addCost, [](const NgzRowFigures& x) { return money(x.addCost); });
-    show(l.totalCost, [](const NgzRowFigures& x) { return money(x.totalCost); });
-    show(l.pidCount, [](const NgzRowFigures& x) { return count(x.pidCount); });
-    show(l.pidCost, [](const NgzRowFigures& x) { return money(x.pidCost); });
+        nameLabel->setCaption(name);
+    l.addInfected->setCaption(count(r->addInfected));
+    l.stillMissed->setCaption(count(r->stillMissed));
+    l.addFalsePositives->setCaption(numbers::formatPattern(r->addFalsePositives, QStringLiteral("##0.#")));
+    l.addCost->setCaption(money(r->addCost));
+    l.totalCost->setCaption(money(r->totalCost));
+    l.pidCount->setCaption(count(r->pidCount));
+    l.pidCost->setCaption(money(r->pidCost));
 }
 
 float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }
