@@ -1,7 +1,5 @@
 #include "app/Program.h"
 
-#include "model/Equations.h"
-
 #include "shell/FrmConsole.h"
 #include "shell/FrmInstruct.h"
 #include "shell/FrmInstructSwitch.h"
@@ -37,48 +35,22 @@ Program::Program(platform::Dialogs& dialogs, platform::Screen& screen, platform:
                  std::function<void()> endProgram)
     : runtime_(dialogs, screen, printer, std::move(endProgram))
 {
-    // Result screens out of sight (behind the review, say) wait until one
-    // of them is brought back, so a change costs them nothing meanwhile.
-    fields.listen([this] {
-        if (resultScreenOnScreen())
-            showResultsInUse();
-        else
-            resultsWaiting_ = true;
-    });
+    resultsListening_ = fields.listen([this] { showResultsInUse(); });
 }
 
-bool Program::resultScreenOnScreen() const
-{
-    const auto shown = [](const auto& form) { return form && form->isShown(); };
-    return shown(FrmScrResult_) || shown(FrmSwitchTo_) || shown(FrmSwitchToCost_) || shown(FrmSwitchToAnaly_) ||
-           shown(FrmGraph_);
-}
-
-void Program::bringResultsUpToDate()
-{
-    if (resultsWaiting_)
-        showResultsInUse();
-}
-
-// The result screens of the pass, shown or waiting to be brought back, are
-// computed again in the order the agree step and the switch step compute
-// them: the current strategy first, whose computation puts the tests in use
-// back into the working figures that the comparison screens then read.
+// Each result screen on screen computes its own figures; one out of sight
+// does so when it is brought back.
 void Program::showResultsInUse()
 {
-    resultsWaiting_ = false;
-    if (!FrmScrResult_ || !FrmScrResult_->isLoaded())
-        return;
-    Equations::SetUnitCostsInUse(vc, sel);
-    FrmScrResult_->showFiguresInUse();
-    if (FrmSwitchTo_ && FrmSwitchTo_->isLoaded())
-        FrmSwitchTo_->showFiguresInUse();
-    if (FrmSwitchToCost_ && FrmSwitchToCost_->isLoaded())
-        FrmSwitchToCost_->showFiguresInUse();
-    if (FrmSwitchToAnaly_ && FrmSwitchToAnaly_->isLoaded())
-        FrmSwitchToAnaly_->showFiguresInUse();
-    if (FrmGraph_)
-        FrmGraph_->chartLatestFigures();
+    const auto refresh = [](auto& form) {
+        if (form && form->isShown())
+            form->showFiguresInUse();
+    };
+    refresh(FrmScrResult_);
+    refresh(FrmSwitchTo_);
+    refresh(FrmSwitchToCost_);
+    refresh(FrmSwitchToAnaly_);
+    refresh(FrmGraph_);
 }
 
 Program::~Program() = default;
@@ -91,11 +63,7 @@ bool Program::startQuestionnaire()
     return FrmInitQuest().isShown();
 }
 
-void Program::showResults()
-{
-    bringResultsUpToDate();
-    FrmScrResult().show();
-}
+void Program::showResults() { FrmScrResult().show(); }
 
 void Program::showPopulationToFit(FiguresNow figures) { FrmQuestPop().showToFit(std::move(figures)); }
 
@@ -123,11 +91,8 @@ platform::Form& Program::graphScreen() { return FrmGraph(); }
 
 void Program::loadComparisonScreens()
 {
-    bringResultsUpToDate();
     for (ResultScreen s : {ResultScreen::SwitchToTest, ResultScreen::SwitchToCost, ResultScreen::SwitchToAnalysis})
         resultScreen(s).load();
-    // A graph screen left open meanwhile charts the new figures.
-    FrmGraph().chartLatestFigures();
 }
 
 void Program::unloadForms(std::initializer_list<const char*> names)

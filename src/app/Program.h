@@ -71,9 +71,8 @@ public:
     // A result screen, or the graph over them, as a form to show or hide.
     platform::Form& resultScreen(ResultScreen screen);
     platform::Form& graphScreen();
-    // Loads the comparison, cost and projection screens in this order: each
-    // load computes its table, and the later two read what the first has
-    // just produced.
+    // Loads the comparison, cost and projection screens, out of sight; each
+    // load computes what its screen shows.
     void loadComparisonScreens();
 
     platform::Runtime& runtime() { return runtime_; }
@@ -84,15 +83,12 @@ public:
     // Every bound field of every form, and the one change notice.
     fields::Registry fields;
     // The one notice that a figure of the model changed: every bound field
-    // the user is not editing shows its figure, and every result screen of
-    // the pass shows what its computation gives from the figures in use.
+    // the user is not editing shows its figure, and every result screen on
+    // screen shows what its computation gives from the figures in use. A
+    // result screen out of sight computes its figures when it comes back.
     void figuresChanged() { fields.changed(); }
-    // What the notice does to the result screens: those of the pass are
-    // computed again from the figures in use.
+    // What the notice does to the result screens on screen.
     void showResultsInUse();
-    // A result screen is about to come on screen: the result screens that
-    // waited out of sight through a change are computed again first.
-    void bringResultsUpToDate();
     ResizeModule resize;
 
     ::frmSplash& frmSplash();
@@ -111,8 +107,8 @@ public:
     ::FrmScrResult& FrmScrResult();
 
     // Unloads the forms in the order given, by name; a form that was never
-    // made, or is not loaded, is passed over. "FrmQuest", the hidden
-    // selection form, is unloaded by clearing the selection.
+    // made, or is not loaded, is passed over. "FrmQuest" stands for the
+    // selection of tests, which is cleared.
     void unloadForms(std::initializer_list<const char*> names);
     // What the return commands of the test selection and of the result and
     // comparison screens share: the console comes back as it was left and the
@@ -135,8 +131,6 @@ public:
     ::FrmDraftCostTest& FrmDraftCostTest();
 
 private:
-    bool resultScreenOnScreen() const;
-    bool resultsWaiting_ = false;
     ::Pass pass_;
     platform::Runtime runtime_;
     std::unique_ptr<::frmSplash> frmSplash_;
@@ -158,4 +152,5 @@ private:
     std::unique_ptr<::FrmSenSpec> FrmSenSpec_;
     std::unique_ptr<::FrmTestCost> FrmTestCost_;
     std::unique_ptr<::FrmDraftCostTest> FrmDraftCostTest_;
+    fields::Registry::Listening resultsListening_;
 };

@@ -5,19 +5,24 @@
 #include "platform/Runtime.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fields {
 
-// Walked by index, as a field's showing may load a form whose new fields
-// join the list; a field that goes meanwhile leaves a hole, closed after.
+// Fields and listeners are walked by index, as a field's showing may load a
+// form whose new fields join the list, and a listener may add another; one
+// that goes meanwhile leaves a hole, closed once no walk is under way.
 void Registry::refresh()
 {
-    ++walking_;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (Field* f = fields_[i])
             f->show();
-    if (--walking_ == 0)
-        std::erase(fields_, nullptr);
+}
+
+void Registry::closeHoles()
+{
+    std::erase(fields_, nullptr);
+    std::erase(listeners_, nullptr);
 }
 
 void Registry::changed()
@@ -26,17 +31,81 @@ void Registry::changed()
         again_ = true;
         return;
     }
+    // Whatever a handler does, throwing included, the registry is ready for
+    // the next notice once this one ends.
+    struct Walk {
+        Registry& r;
+        explicit Walk(Registry& registry) : r(registry) { ++r.walking_; }
+        ~Walk()
+        {
+            r.again_ = false;
+            if (--r.walking_ == 0)
+                r.closeHoles();
+        }
+    } walk(*this);
+    int rounds = 0;
     do {
         again_ = false;
         refresh();
-        ++walking_;
         for (std::size_t i = 0; i < listeners_.size(); ++i)
-            listeners_[i]();
-        --walking_;
-    } while (again_);
+            // Held while it runs: the list may grow or lose it meanwhile.
+            if (const std::shared_ptr<std::function<void()>> listener = listeners_[i]; listener && *listener)
+                (*listener)();
+    } while (again_ && ++rounds < MostRounds);
 }
 
-void Registry::listen(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+Registry::Listening Registry::listen(std::function<void()> listener)
+{
+    auto held = std::make_shared<std::function<void()>>(std::move(listener));
+    listeners_.push_back(held);
+    return Listening(this, std::move(held));
+}
+
+Registry::~Registry()
+{
+    // Listenings that outlive the registry have nothing left to end.
+    for (const auto& listener : listeners_)
+        if (listener)
+            *listener = nullptr;
+}
+
+Registry::Listening::Listening(Registry* registry, std::shared_ptr<std::function<void()>> listener)
+    : registry_(registry), listener_(std::move(listener))
+{
+}
+
+Registry::Listening::Listening(Listening&& other) noexcept
+    : registry_(std::exchange(other.registry_, nullptr)), listener_(std::move(other.listener_))
+{
+}
+
+Registry::Listening& Registry::Listening::operator=(Listening&& other) noexcept
+{
+    if (this != &other) {
+        end();
+        registry_ = std::exchange(other.registry_, nullptr);
+        listener_ = std::move(other.listener_);
+    }
+    return *this;
+}
+
+Registry::Listening::~Listening() { end(); }
+
+void Registry::Listening::end()
+{
+    if (!registry_ || !listener_ || !*listener_)
+        return;  // never listened, or the registry is gone
+    auto& listeners = registry_->listeners_;
+    const auto at = std::find(listeners.begin(), listeners.end(), listener_);
+    if (at != listeners.end()) {
+        if (registry_->walking_ > 0)
+            at->reset();
+        else
+            listeners.erase(at);
+    }
+    registry_ = nullptr;
+    listener_.reset();
+}
 
 void Registry::remove(Field* field)
 {

@@ -24,6 +24,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -33,20 +34,47 @@ class Field;
 
 class Registry {
 public:
+    // A listener stays registered while its Listening lives.
+    class Listening {
+    public:
+        Listening() = default;
+        Listening(Listening&& other) noexcept;
+        Listening& operator=(Listening&& other) noexcept;
+        ~Listening();
+
+    private:
+        friend class Registry;
+        Listening(Registry* registry, std::shared_ptr<std::function<void()>> listener);
+        void end();
+        Registry* registry_ = nullptr;
+        std::shared_ptr<std::function<void()>> listener_;
+    };
+
+    Registry() = default;
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+    ~Registry();
+
     // A figure changed: every loaded field that the user is not editing
     // shows its figure, then every listener runs, in the order they came.
     // A field made or a listener added meanwhile takes part in this notice;
-    // a notice given during another is carried out once that one is done.
+    // a notice given during another is carried out once that one is done,
+    // at most MostRounds rounds in all, so handlers that keep giving notice
+    // cannot hold the program. A handler that throws ends the notice; the
+    // next one is carried out in full.
     void changed();
-    void listen(std::function<void()> listener);
+    [[nodiscard]] Listening listen(std::function<void()> listener);
+
+    static constexpr int MostRounds = 8;
 
 private:
     friend class Field;
     void refresh();
     void remove(Field* field);
+    void closeHoles();
 
     std::vector<Field*> fields_;
-    std::vector<std::function<void()>> listeners_;
+    std::vector<std::shared_ptr<std::function<void()>>> listeners_;
     int walking_ = 0;
     bool again_ = false;
 };

@@ -2,6 +2,8 @@
 #include "model/Arithmetic.h"
 #include "model/Equations.h"
 
+#include <array>
+
 namespace Equations {
 using namespace detail;
 
@@ -72,14 +74,26 @@ void NgzCalcTotalConfirmCosts(VarCon& vc)
     vc.CsctNgz3 = ((vc.IscEIA + vc.CtsEIA) + vc.DtcEIA) + vc.AdNgz3;
 }
 
+// An option's finds are subtracted from the missed infections of its own
+// screening test, per age group: the current test's own (NoInMi) when the
+// option retests it, else those the comparison left for the other of
+// GenProbe and EIA (StNoInMi), which stay as they were for the projection.
 void NgzCalcMissedPositives(VarCon& vc, const Selection& sel)
 {
     float* const missed[3] = {&vc.MpNgz1, &vc.MpNgz2, &vc.MpNgz3};
+    std::array<float, AgeGroupCount> otherTest{};
+    for (int g = 0; g < AgeGroupCount; ++g)
+        otherTest[g] = vc.*Age::StNoInMi[g];
     for (int option = 1; option <= 3; ++option) {
+        const ScrTestKind ownTest = option == 1 ? ScrTestKind::GenProbe : ScrTestKind::EIA;
         vc.ScrTest = option == 1 ? "EIA" : "GenProbe";
         vc.StAddInfTotal = EvaluateNgzOption(vc, sel, option);
+        for (int g = 0; g < AgeGroupCount; ++g)
+            vc.*Age::StNoInMi[g] = sel.scrTest() == ownTest ? vc.*Age::NoInMi[g] : otherTest[g];
         *missed[option - 1] = StCalcMissedNgz(vc);
     }
+    for (int g = 0; g < AgeGroupCount; ++g)
+        vc.*Age::StNoInMi[g] = otherTest[g];
 }
 
 void NgzCalcCostPerAddPositive(VarCon& vc)

@@ -1,7 +1,8 @@
 #pragma once
-// Selection: what the hidden selection form FrmQuest held: the
-// option group of the screening test in use, the option group of the NGZ
-// retest in use, and the check box chkConfirPos, which nothing checks.
+// Selection: the tests of the pass in use. The screening test and the NGZ
+// retest the user chose (each possibly none), the check box chkConfirPos
+// that the cost equations read and nothing checks, and the answer to the
+// confirmation question.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ public:
     // of the program checks it; the cost equations read it.
     int16_t chkConfirPos = 0;
 
+    // Whether the user answered "Yes" to confirming positive results. The
+    // confirmation question keeps it, so it outlives a cleared selection.
+    bool confirmsPositives = false;
+
     // Selecting an option from code runs its click handler, as a click on the
     // option does. They return the message box text to show, if any; the form layer
     // shows it. A refused NGZ choice stays selected.
@@ -33,7 +38,8 @@ public:
     std::optional<std::string> OptScrTest_Click(VarCon& vc, int16_t Index);
     std::optional<std::string> optNgzTest_Click(VarCon& vc, int16_t Index);
 
-    // What unloading FrmQuest did: the next pass selects its tests anew.
+    // The next pass selects its tests anew: no test, no retest, the check
+    // box unchecked. The confirmation answer stays.
     void clear();
 
     static constexpr const char* MsgNgzNotForPcrLcr =

@@ -315,8 +315,11 @@ void Form::load()
 
 void Form::unload()
 {
-    if (!loaded_)
+    if (!loaded_ || unloading_)
         return;
+    unloading_ = true;
+    Form_Unload();
+    unloading_ = false;
     loaded_ = false;
     shown_ = false;
     focus_->reset();
@@ -339,11 +342,18 @@ void Form::show()
 {
     if (runtime_.ended())
         return;
+    const bool comesBack = loaded_ && !shown_;
     load();
     // The load handler may have ended the program.
     if (!loaded_ || runtime_.ended())
         return;
     shown_ = true;
+    if (comesBack) {
+        Form_Shown();
+        // The handler may have hidden or unloaded the form, or ended the program.
+        if (!loaded_ || !shown_ || runtime_.ended())
+            return;
+    }
     fitWaiting();
     focus_->giveInitialFocus();
     window_->show();

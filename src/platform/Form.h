@@ -113,6 +113,11 @@ public:
 
     // --- handlers a form overrides -------------------------------------------------------
     virtual void Form_Load() {}
+    // A loaded form out of sight comes on screen again. (A showing that
+    // loads the form raises only Form_Load.)
+    virtual void Form_Shown() {}
+    // The form is about to unload: its controls still hold what they showed.
+    virtual void Form_Unload() {}
     virtual void Form_Resize() {}
     // A key that produces a character, pressed while no control takes it.
     virtual void Form_KeyPress(int keyAscii) { (void)keyAscii; }
@@ -171,6 +176,7 @@ private:
     FormWindow* window_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
+    bool unloading_ = false;
     int settling_ = 0;
     int fitsSinceLoad_ = 0;
     std::unique_ptr<FocusEngine> focus_;

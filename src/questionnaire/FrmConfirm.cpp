@@ -55,6 +55,7 @@ void FrmConfirm::optConfirm_GotFocus(int index)
 
 void FrmConfirm::optConfirm_Click(int)
 {
+    program.sel.confirmsPositives = optConfirm[0].value();
     if (!optConfirm[0].value())
         return;
     const int screening = program.FrmTesting().lstScreenTest.listIndex();
@@ -74,6 +75,9 @@ void FrmConfirm::optConfirm_Click(int)
     optConfirm[1].setFocus();
     optConfirm[1].setValue(true);
 }
+
+// The question unloaded is unanswered again.
+void FrmConfirm::Form_Unload() { program.sel.confirmsPositives = false; }
 
 void FrmConfirm::cmdBack_Click()
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The confirmation question: whether positive screening results are
-// confirmed. The form only holds the answer; the results screen reads it.
-// It survives the return to the console, so the next pass finds the last
-// answer.
+// confirmed. The answer chosen is kept in the selection, where the results
+// read it. It survives the return to the console, so the next pass finds
+// the last answer.
 
 #include "platform/Control.h"
 #include "platform/ControlArray.h"
@@ -23,6 +23,7 @@ public:
     // Whether "Yes" is selected; loads the form, as reading the option does.
     bool confirmsPositives() { return optConfirm[0].value(); }
 
+    void Form_Unload() override;
     void optConfirm_GotFocus(int index);
     void optConfirm_Click(int index);
     void cmdBack_Click();

@@ -1,11 +1,10 @@
 #include "results/FrmScrResult.h"
 
 #include "app/Program.h"
-#include "questionnaire/FrmConfirm.h"
+#include "app/ResultsInUse.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"
-#include "model/Rounding.h"
 #include "platform/Numbers.h"
 #include "results/CurrentStrategyReport.h"
 
@@ -297,7 +296,7 @@ void FrmScrResult::Form_Load()
 // screen computed again after a change holds no row of the figures before.
 void FrmScrResult::showFiguresInUse()
 {
-    const CurrentStrategyFigures f = ComputeCurrentStrategy(program.vc, program.sel, program.FrmConfirm().confirmsPositives());
+    const CurrentStrategyFigures f = CurrentStrategyInUse(program.vc, program.sel);
     showOutcome(f);
     showCosts(f);
     showPid(f);
@@ -353,8 +352,6 @@ void FrmScrResult::showPid(const CurrentStrategyFigures& f)
     lblPidCost1.setCaption(money(f.pidCost));
     lblNoPID2.setCaption(count(f.pidNoScreening));
     lblPIDCost2.setCaption(money(f.pidCostNoScreening));
-    program.vc.lblNoPID2 = Rounding::WholeCount(f.pidNoScreening);
-    program.vc.lblPIDCost2 = f.pidCostNoScreening;
 }
 
 void FrmScrResult::showNgzHeadings(NgzRows rows)

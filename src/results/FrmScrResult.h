@@ -119,6 +119,8 @@ public:
     float PidCountPcrEia() const;
 
     void Form_Load() override;
+    // Brought back on screen, it shows the figures in use.
+    void Form_Shown() override { showFiguresInUse(); }
     // Computes the current strategy from the figures in use and shows it.
     void showFiguresInUse();
     void cmdBack_Click();

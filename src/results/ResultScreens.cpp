@@ -12,7 +12,6 @@ void goToResultScreen(Program& program, platform::Form& from, ResultScreen to)
     platform::Form& target = program.resultScreen(to);
     if (&target == &from)
         return;
-    program.bringResultsUpToDate();
     target.show();
     from.hide();
 }

@@ -1,6 +1,7 @@
 #include "switchto/FrmSwitchTo.h"
 
 #include "app/Program.h"
+#include "app/ResultsInUse.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "results/FrmScrResult.h"
@@ -283,10 +284,7 @@ void FrmSwitchTo::showFiguresInUse()
 {
     // The public values start from 0 at every computation, like the captions.
     SAT1PM18 = SAT1PM182 = SAT1PM25 = 0;
-    program.vc.CTNPMTot = 0;
-    for (float VarCon::*missed : Slot::SATPMTot)
-        program.vc.*missed = 0;
-    if (const std::optional<switchto::Comparison> comparison = switchto::CompareTests(program.vc, program.sel))
+    if (const std::optional<switchto::Comparison> comparison = ComparisonInUse(program.vc, program.sel))
         fill(*comparison);
 }
 

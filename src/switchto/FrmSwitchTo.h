@@ -106,6 +106,8 @@ public:
     TestRowCells& testRow(int slot);
 
     void Form_Load() override;
+    // Brought back on screen, it shows the figures in use.
+    void Form_Shown() override { showFiguresInUse(); }
     // Compares the tests over the figures in use and shows the comparison.
     void showFiguresInUse();
     void cmdCost_Click();

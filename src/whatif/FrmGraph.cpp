@@ -1,18 +1,13 @@
 #include "whatif/FrmGraph.h"
 
 #include "app/Program.h"
+#include "app/ResultsInUse.h"
 #include "model/Families.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
 #include "platform/Printer.h"
 #include "whatif/FrmGraphResponse.h"
-#include "whatif/WhatIfCells.h"
+#include "whatif/GraphFigures.h"
 #include "whatif/WhatIfStyle.h"
-
-#include <QEvent>
-#include <QMainWindow>
-
-#include <functional>
 
 namespace {
 
@@ -25,69 +20,6 @@ const QString kPrintPrompt = QStringLiteral(
 
 const QString kNothingPrinted = QStringLiteral(
     "If you want to print a graph choose 1, 2 , 3, or 4 Otherwise select ok to not print any graphs.");
-
-constexpr std::array<const char*, ScrTestCount> kTestLabels{"GP", "EIA", "PCRC", "PCRU", "LCRC", "LCRU"};
-constexpr std::array<const char*, 3> kNgzLabels{"GP/PCR", "EIA/DFA", "EIA/PCR"};
-
-template <typename T>
-using NgzFamily = std::array<T VarCon::*, 3>;
-constexpr NgzFamily<float> kPidNoWomNgz{&VarCon::PidNoWomNgz1, &VarCon::PidNoWomNgz2, &VarCon::PidNoWomNgz3};
-constexpr NgzFamily<Money> kPidCostNgz{&VarCon::PidCostNgz1, &VarCon::PidCostNgz2, &VarCon::PidCostNgz3};
-constexpr NgzFamily<OptionalMoney> kTctpiNgz{&VarCon::TctpiNgz1, &VarCon::TctpiNgz2, &VarCon::TctpiNgz3};
-
-// The rows of the six tests, then with the long form those of the three NGZ
-// options; `bar` gives a row's value and caption.
-template <typename T, typename Bar>
-std::vector<platform::ChartRow> chartRows(const VarCon& vc, const TestFamily<T>& tests, const NgzFamily<T>& ngz,
-                                          bool withNgz, Bar bar)
-{
-    std::vector<platform::ChartRow> rows;
-    auto add = [&](const char* label, const T& value) {
-        platform::ChartRow row = bar(value);
-        row.label = label;
-        rows.push_back(std::move(row));
-    };
-    for (int t = 0; t < ScrTestCount; ++t)
-        add(kTestLabels[t], vc.*tests[t]);
-    if (withNgz)
-        for (int n = 0; n < 3; ++n)
-            add(kNgzLabels[n], vc.*ngz[n]);
-    return rows;
-}
-
-// Each bar is captioned as the screens write that kind of figure: whole women
-// with grouping, amounts in whole dollars with the currency sign.
-platform::ChartRow women(float v) { return {{}, QVariant(v), platform::numbers::groupedCountText(v)}; }
-
-// Whole currency units, halves to even. Held in 64 bits, so no cost is too
-// large to chart.
-platform::ChartRow wholeUnits(Money m)
-{
-    return {{}, QVariant::fromValue<qint64>(m.wholeUnits().ticks() / Money::TicksPerUnit), MoneyCell(m)};
-}
-
-// A cost per positive identified without a value (nothing identified) is charted as "n/a".
-platform::ChartRow perPositive(const OptionalMoney& m)
-{
-    return {{}, m ? QVariant(m->toDouble()) : QVariant(QStringLiteral("n/a")), MoneyCell(m)};
-}
-
-// Runs an action each time the watched window is shown; it lives as long as the window.
-class OnShow : public QObject {
-public:
-    OnShow(QObject* window, std::function<void()> action) : QObject(window), action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            action_();
-        return false;
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 } // namespace
 
@@ -125,18 +57,9 @@ void FrmGraph::Form_Load()
 {
     scalingPreamble(Centring::Centred);
     cmdNoWomen_Click();
-    // Whoever shows the screen again, it charts the figures as they are then.
-    window()->installEventFilter(new OnShow(window(), [this] {
-        program.bringResultsUpToDate();
-        chartLatestFigures();
-    }));
 }
 
-void FrmGraph::chartLatestFigures()
-{
-    if (isLoaded())
-        draw(drawn_);
-}
+void FrmGraph::showFiguresInUse() { draw(drawn_); }
 
 // --- the charts ------------------------------------------------------------------------
 
@@ -163,18 +86,19 @@ void FrmGraph::draw(Graph graph)
             other->setVisible(false);
     drawn_ = graph;
 
+    ProjectionInUse(program.vc, program.sel);
     const QString region = QString::fromStdString(program.vc.Region);
     switch (graph) {
     case Graph::NoWomen:
-        chart.setData(noWomenData());
+        chart.setData(PidCasesChart(program.vc, longForm()));
         chart.setTitle("Number Of Women Developing PID in " + region);
         break;
     case Graph::Cost:
-        chart.setData(costData());
+        chart.setData(PidCostChart(program.vc, longForm()));
         chart.setTitle("Cost of Pid in Dollars for " + region);
         break;
     case Graph::PerPos:
-        chart.setData(perPosData());
+        chart.setData(CostPerPositiveChart(program.vc, longForm()));
         chart.setTitle("Test Cost per Positive Identified in " + region);
         break;
     }
@@ -183,34 +107,6 @@ void FrmGraph::draw(Graph graph)
 bool FrmGraph::longForm() const
 {
     return program.sel.OptScrTest(int(ScrTestKind::GenProbe)) || program.sel.OptScrTest(int(ScrTestKind::EIA));
-}
-
-platform::ChartData FrmGraph::noWomenData()
-{
-    const VarCon& vc = program.vc;
-    platform::ChartData d{"Number of Women Developing PID",
-                          chartRows(vc, PerTest::PidNoWom, kPidNoWomNgz, longForm(), women)};
-    // The results screen's caption, grouped as it shows it.
-    const QString none = platform::numbers::groupedCountText(vc.lblNoPID2);
-    d.rows.push_back({"None", none, none});
-    return d;
-}
-
-platform::ChartData FrmGraph::costData()
-{
-    const VarCon& vc = program.vc;
-    platform::ChartData d{"Cost of PID in Dollars",
-                          chartRows(vc, PerTest::PidCost, kPidCostNgz, longForm(), wholeUnits)};
-    platform::ChartRow none = wholeUnits(vc.lblPIDCost2);
-    none.label = QStringLiteral("None");
-    d.rows.push_back(std::move(none));
-    return d;
-}
-
-platform::ChartData FrmGraph::perPosData()
-{
-    return {"Test Cost per Positive Identified",
-            chartRows(program.vc, PerTest::Pi, kTctpiNgz, longForm(), perPositive)};
 }
 
 // --- commands --------------------------------------------------------------------------

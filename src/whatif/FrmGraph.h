@@ -1,10 +1,10 @@
 #pragma once
 // The graph screen: one of three charts of the what-if results for the
 // user's area (women developing PID, the cost of that PID, and the test cost
-// per positive identified, under each test and NGZ option). It computes
-// nothing: it charts what the cost and projection screens left in the model
-// state. It prints its charts by printing itself, and its forward arrow leads
-// to the graph chooser.
+// per positive identified, under each test and NGZ option). It computes its
+// figures from the figures in use whenever it charts them, whatever other
+// result screen is loaded. It prints its charts by printing itself, and its
+// forward arrow leads to the graph chooser.
 
 #include "platform/Chart.h"
 #include "platform/Control.h"
@@ -37,19 +37,18 @@ public:
     platform::MenuItem mnuCostPerPositive{*this, "mnuCostPerPositive", "Cost per Positive", &mnuGraph,
                                           QKeySequence(Qt::Key_F3)};
 
-    // Draws the chart on show again from the model state as it is now, when
-    // the screen is loaded. Showing the screen does this too, so it never
-    // charts the figures of an earlier switch step; the switch step calls it
-    // for a graph screen left open meanwhile.
-    void chartLatestFigures();
+    // Charts the chart on show again from the figures in use.
+    void showFiguresInUse();
 
-    // The chart procedures: each shows its chart alone, drawn afresh from the
-    // model state.
+    // The chart procedures: each shows its chart alone, computed afresh from
+    // the figures in use.
     void cmdNoWomen_Click();
     void cmdCost_Click();
     void cmdCostPerPos_Click();
 
     void Form_Load() override;
+    // Brought back on screen, it charts the figures in use.
+    void Form_Shown() override { showFiguresInUse(); }
     void cmdResume_Click();
     void cmdNext_Click();
     void cmdPrint_Click();
@@ -65,9 +64,6 @@ private:
 
     void draw(Graph graph);
     platform::Chart& chartOf(Graph graph);
-    platform::ChartData noWomenData();
-    platform::ChartData costData();
-    platform::ChartData perPosData();
     // With GenProbe or EIA in use the charts add the three NGZ options.
     bool longForm() const;
     void setButtonsVisible(bool visible);

@@ -1,8 +1,9 @@
 #include "whatif/FrmSwitchToAnaly.h"
 
 #include "app/Program.h"
+#include "app/ResultsInUse.h"
+#include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
-#include "results/FrmScrResult.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
@@ -110,7 +111,7 @@ void FrmSwitchToAnaly::Form_Load()
 
 void FrmSwitchToAnaly::showFiguresInUse()
 {
-    const PidProjection projection = ProjectPid(program.vc, program.sel);
+    const PidProjection projection = ProjectionInUse(program.vc, program.sel);
     showTests(projection);
     for (platform::Control* c : ngzRows())
         c->setVisible(projection.ngzProjected);
@@ -136,12 +137,11 @@ void FrmSwitchToAnaly::showNgzOptions(const PidProjection& projection)
     }
 }
 
-// The results screen's figures without screening, as that screen shows them.
+// The figures without screening, written as the results screen writes them.
 void FrmSwitchToAnaly::showNoScreening()
 {
-    ::FrmScrResult& results = program.FrmScrResult();
-    lblNoScrNoWom.setCaption(results.lblNoPID2.caption());
-    lblNoScrCOP.setCaption(results.lblPIDCost2.caption());
+    lblNoScrNoWom.setCaption(platform::numbers::groupedCountText(double(program.vc.lblNoPID2)));
+    lblNoScrCOP.setCaption(platform::numbers::formatCurrency(program.vc.lblPIDCost2.toDouble()));
 }
 
 // ---- commands ----------------------------------------------------------------

@@ -62,6 +62,8 @@ public:
     ResultScreenMenus menus;
 
     void Form_Load() override;
+    // Brought back on screen, it shows the figures in use.
+    void Form_Shown() override { showFiguresInUse(); }
     // Projects the PID cases over the figures in use and shows them.
     void showFiguresInUse();
     void cmdCost_Click();

@@ -1,6 +1,7 @@
 #include "whatif/FrmSwitchToCost.h"
 
 #include "app/Program.h"
+#include "app/ResultsInUse.h"
 #include "shell/HouseStyle.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/WhatIfCells.h"
@@ -160,7 +161,7 @@ void FrmSwitchToCost::Form_Load()
 
 void FrmSwitchToCost::showFiguresInUse()
 {
-    const CostComparison costs = CompareCosts(program.vc, program.sel);
+    const CostComparison costs = CostsInUse(program.vc, program.sel);
     showTests(costs);
     for (platform::Control* c : ngzTable())
         c->setVisible(costs.ngzCosted);

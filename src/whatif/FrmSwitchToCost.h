@@ -75,6 +75,8 @@ public:
     ResultScreenMenus menus;
 
     void Form_Load() override;
+    // Brought back on screen, it shows the figures in use.
+    void Form_Shown() override { showFiguresInUse(); }
     // Compares the costs over the figures in use and shows them.
     void showFiguresInUse();
     void cmdTest_Click();

@@ -212,8 +212,9 @@ protected:
         clickThrough(p.FrmScrResult(), p.FrmScrResult().cmdSwitchTo, {"FrmSwitchTo"});
     }
 
-    // Every caption of the four result screens; with `loadedOnly`, of those
-    // loaded now, the others left out.
+    // Every caption of the four result screens as the user sees them, a
+    // screen out of sight as it shows when brought back; with `loadedOnly`,
+    // of those loaded now, the others left out.
     Captions resultCaptions(bool loadedOnly = false)
     {
         Captions captions;
@@ -223,6 +224,8 @@ protected:
             EXPECT_TRUE(loaded || loadedOnly) << name;
             if (!loaded && (loadedOnly || !form))
                 continue;
+            if (loaded && !form->isShown())
+                form->Form_Shown();
             for (platform::Control* c : form->controls())
                 if (auto* label = dynamic_cast<platform::Label*>(c))
                     captions[QString::fromLatin1(name) + '.' + label->name()] = label->caption();

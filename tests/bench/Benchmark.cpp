@@ -93,6 +93,7 @@ double switchStep(testsupport::ScriptedDialogs& dialogs, platform::Screen& scree
     program.FrmConfirm().optConfirm[programme().confirm ? 0 : 1].setValue(true);
     program.vc = programme().vc;
     program.sel = programme().sel;
+    program.sel.confirmsPositives = programme().confirm;
     FrmQuestDrugCost& drugs = program.FrmQuestDrugCost();
     drugs.show();
     QApplication::processEvents();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -47,12 +48,16 @@ struct ChangeNotice : ::testing::Test {
 };
 
 // What a notice's handlers do while it is under way, and what every field
-// shows after it.
+// shows after it. The listener runs once per round of the notice.
 TEST_F(ChangeNotice, HandlersThatMakeOrDestroyFieldsOrNoticeAgainAreSafe)
 {
     enum class During { MakeFields, DestroyAField, NoticeAgain };
-    for (During during : {During::MakeFields, During::DestroyAField, During::NoticeAgain}) {
-        SCOPED_TRACE(int(during));
+    struct Case {
+        During during;
+        int listenedOnce;  // runs of the listener for the one notice
+    };
+    for (const Case c : {Case{During::MakeFields, 1}, Case{During::DestroyAField, 1}, Case{During::NoticeAgain, 2}}) {
+        SCOPED_TRACE(int(c.during));
         bound.clear();
         first.load();
         later.load();
@@ -63,7 +68,7 @@ TEST_F(ChangeNotice, HandlersThatMakeOrDestroyFieldsOrNoticeAgainAreSafe)
         figures[0] = 3;
         // The first field's showing sets the handler off, in the middle of
         // the walk over the fields.
-        bound[0]->wrote = [&, during] {
+        bound[0]->wrote = [&, during = c.during] {
             bound[0]->wrote = nullptr;
             if (during == During::MakeFields)
                 for (int b = 2; b < 12; ++b)
@@ -73,23 +78,98 @@ TEST_F(ChangeNotice, HandlersThatMakeOrDestroyFieldsOrNoticeAgainAreSafe)
             else
                 registry.changed();
         };
-        registry.listen([&] {
+        const fields::Registry::Listening listening = registry.listen([&] {
             ++listened;
             figures[1] = 7;
         });
         registry.changed();
+        EXPECT_EQ(listened, c.listenedOnce);
         EXPECT_EQ(first.boxes[0].text(), "3");
         if (bound[1]) {
-            EXPECT_EQ(first.boxes[1].text(), during == During::NoticeAgain ? "7" : "");
+            EXPECT_EQ(first.boxes[1].text(), c.during == During::NoticeAgain ? "7" : "");
         }
-        if (during == During::MakeFields) {
+        if (c.during == During::MakeFields) {
             figures[5] = 5;
             registry.changed();
             EXPECT_EQ(later.boxes[5].text(), "5") << "a field made during a notice takes part in the next";
+            EXPECT_EQ(listened, 2);
         }
-        EXPECT_GE(listened, 1);
         first.unload();
         later.unload();
+    }
+}
+
+// Listeners that add listeners, stop listening, throw or keep giving notice:
+// each notice ends, runs every listener the number of times it should, and
+// leaves the registry ready for the next.
+TEST_F(ChangeNotice, ListenersThatAddListenersThrowOrNoticeForeverAreSafe)
+{
+    enum class Does { AddMany, StopListening, Throw, NoticeForever };
+    struct Case {
+        Does does;
+        int firstNotice;   // runs of the steady listener in the first notice
+        int secondNotice;  // and in the next
+    };
+    for (const Case c : {Case{Does::AddMany, 1, 1}, Case{Does::StopListening, 1, 1}, Case{Does::Throw, 0, 1},
+                         Case{Does::NoticeForever, fields::Registry::MostRounds, fields::Registry::MostRounds}}) {
+        SCOPED_TRACE(int(c.does));
+        std::vector<fields::Registry::Listening> added;
+        int addedRuns = 0;
+        int steady = 0;
+        bool thrown = false;
+        fields::Registry::Listening doer = registry.listen([&] {
+            switch (c.does) {
+            case Does::AddMany:
+                // The list of listeners grows past its room while one runs.
+                if (addedRuns == 0 && added.empty())
+                    for (int i = 0; i < 40; ++i)
+                        added.push_back(registry.listen([&] { ++addedRuns; }));
+                break;
+            case Does::StopListening:
+                doer = {};
+                break;
+            case Does::Throw:
+                if (!thrown) {
+                    thrown = true;
+                    throw std::runtime_error("a handler failed");
+                }
+                break;
+            case Does::NoticeForever:
+                registry.changed();
+                break;
+            }
+        });
+        const fields::Registry::Listening listening = registry.listen([&] { ++steady; });
+        if (c.does == Does::Throw)
+            EXPECT_THROW(registry.changed(), std::runtime_error);
+        else
+            registry.changed();
+        EXPECT_EQ(steady, c.firstNotice);
+        if (c.does == Does::AddMany) {
+            EXPECT_EQ(addedRuns, 40) << "a listener added during a notice takes part in it";
+        }
+        registry.changed();
+        EXPECT_EQ(steady, c.firstNotice + c.secondNotice);
+        if (c.does == Does::AddMany) {
+            added.clear();
+            registry.changed();
+            EXPECT_EQ(addedRuns, 80) << "a listener whose listening ended runs no more";
+        }
+    }
+}
+
+// A listener whose listening ended, with the variable it reads gone, is not
+// run by a later notice.
+TEST_F(ChangeNotice, AnEndedListeningRunsNoMore)
+{
+    for (int round = 0; round < 3; ++round) {
+        auto count = std::make_unique<int>(0);
+        {
+            const fields::Registry::Listening listening = registry.listen([c = count.get()] { ++*c; });
+            registry.changed();
+        }
+        registry.changed();
+        EXPECT_EQ(*count, 1);
     }
 }
 

@@ -156,6 +156,7 @@ TEST(Sequence, GenProbeWithoutRetest)
 
     // ---- the cost screen -------------------------------------------
     const float eiaMissed[3] = {vc.StNoInMi18, vc.StNoInMi1825, vc.StNoInMi25};
+    const float gpMissed[3] = {vc.NoInMi18, vc.NoInMi1825, vc.NoInMi25};
     CostScreen(vc, sel);
     const double DT = 9.5 * (40 * 0.01) + 2.0 * (60 * 0.01);
     EXPECT_EQ(vc.DtcGP, Money::fromDouble(double(f(178.0 * 0.79f)) * DT));
@@ -165,12 +166,15 @@ TEST(Sequence, GenProbeWithoutRetest)
     EXPECT_EQ(vc.MpEIA, vc.SAT1PMTot);
     EXPECT_EQ(vc.PiGP, Money::fromDouble(vc.TstGP.toDouble() / (double(vc.NoInfTotalSt) - vc.MpGP)));
     // Option 1's finds (GenProbe prevalences, general shares), subtracted from
-    // the per-group missed counts the comparison left (EIA's, slot 1).
+    // GenProbe's own per-group missed counts; those the comparison left for
+    // EIA (slot 1) stay for the projection.
     EXPECT_EQ(vc.AddInfNgz1, f(pcr.total));
     double mpNgz1 = 0;
     for (int g = 0; g < 3; ++g)
-        mpNgz1 += f(std::max(0.0, double(eiaMissed[g]) - pcr.perGroup[g]));
+        mpNgz1 += f(std::max(0.0, double(gpMissed[g]) - pcr.perGroup[g]));
     EXPECT_EQ(vc.MpNgz1, f(mpNgz1));
+    for (int g = 0; g < 3; ++g)
+        EXPECT_EQ(vc.*Age::StNoInMi[g], eiaMissed[g]);
     // Options 2 and 3 on EIA: EIA's prevalences and the EIA (DFA-factor) shares.
     const double eiaX = SensEIA, eiaXw = f(SensEIA * 1.067), eiaY = SpecEIA, eiaYw = f(SpecEIA - 0.001);
     const Finds dfa = RetestFinds(SensEIA, SpecEIA, 1.067, SensEIA, SpecEIA, 0.871f, Share{eiaX, eiaXw, eiaY, eiaYw});

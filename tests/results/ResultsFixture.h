@@ -89,6 +89,7 @@ protected:
         answerConfirmation(confirm);
         program().vc = vc;
         program().sel = sel;
+        program().sel.confirmsPositives = confirm;  // the answer stays with the selection
         FrmScrResult& f = program().FrmScrResult();
         f.show();
         activate(f);

@@ -4,6 +4,9 @@
 
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
+#include "whatif/GraphFigures.h"
+#include "app/ResultsInUse.h"
+#include "model/ScreenSequences.h"
 #include "support/LocaleScope.h"
 #include "support/ProgramFixture.h"
 
@@ -21,14 +24,16 @@ static void initResources() { Q_INIT_RESOURCE(resources); }
 
 namespace {
 
-// "label=value" for each row, the value as its cell holds it.
-QStringList cells(platform::Chart& chart)
+// "label=value" for each row, the value as its cell holds it, and the caption.
+QStringList cellsOf(const platform::ChartData& data)
 {
     QStringList out;
-    for (const platform::ChartRow& row : chart.data().rows)
-        out << row.label + "=" + row.value.toString();
+    for (const platform::ChartRow& row : data.rows)
+        out << row.label + "=" + row.value.toString() + " " + row.caption;
     return out;
 }
+
+QStringList cells(platform::Chart& chart) { return cellsOf(chart.data()); }
 
 QString visibleChart(FrmGraph& g)
 {
@@ -74,13 +79,31 @@ class GraphTest : public ProgramTest {
 protected:
     static void SetUpTestSuite() { initResources(); }
 
-    // The figures the cost and projection screens leave behind, each row apart.
+    // A programme screening with the test, its region named.
     Program& programme(ScrTestKind test, std::string region = "Lakeside Clinic")
     {
         Program& p = program();
-        VarCon& vc = p.vc;
-        p.sel.selectScrTest(vc, test);
-        vc.Region = std::move(region);
+        p.vc = ScreenSequences::ThreeAgeGroups();
+        p.sel = ScreenSequences::ChooseTests(p.vc, test, NgzTestKind::None);
+        p.vc.Region = std::move(region);
+        return p;
+    }
+
+    // What the charts chart for the figures in use, worked out on a copy.
+    static std::array<platform::ChartData, 3> inUse(const Program& p)
+    {
+        VarCon vc = p.vc;
+        Selection sel = p.sel;
+        ProjectionInUse(vc, sel);
+        const bool withNgz = sel.OptScrTest(0) || sel.OptScrTest(1);
+        return {PidCasesChart(vc, withNgz), PidCostChart(vc, withNgz), CostPerPositiveChart(vc, withNgz)};
+    }
+
+    // Figures as the cost and projection computations leave them, each row
+    // apart: halves, an empty cost per positive, amounts beyond 32 bits.
+    static VarCon charted()
+    {
+        VarCon vc;
         vc.PidNoWomGP = 82.25f, vc.PidNoWomEIA = 81.5f, vc.PidNoWomPCRC = 71.125f;
         vc.PidNoWomPCRU = 74, vc.PidNoWomLCRC = 70.75f, vc.PidNoWomLCRU = 73.5f;
         vc.PidNoWomNgz1 = 79.25f, vc.PidNoWomNgz2 = 80.5f, vc.PidNoWomNgz3 = 80.125f;
@@ -94,7 +117,7 @@ protected:
         vc.TctpiNgz1 = Money::fromDouble(70.1234), vc.TctpiNgz2 = Money::fromDouble(71), vc.TctpiNgz3 = std::nullopt;
         vc.lblNoPID2 = 12345;
         vc.lblPIDCost2 = Money::fromDouble(185142);
-        return p;
+        return vc;
     }
 
     FrmGraph& opened(Program& p)
@@ -148,22 +171,34 @@ TEST_F(GraphTest, ChartDataArraysForEachTestInUse)
         {ScrTestKind::PCRC, "Clinic <North> & Co <b>", false},
         {ScrTestKind::LCRU, "your local area", false},
     };
+    const auto values = [](const platform::ChartData& data) {
+        QStringList out;
+        for (const platform::ChartRow& row : data.rows)
+            out << row.label + "=" + row.value.toString();
+        return out;
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(PerTest::Name[int(c.test)]);
+        const VarCon figures = charted();
+        const platform::ChartData data[] = {PidCasesChart(figures, c.ngzRows), PidCostChart(figures, c.ngzRows),
+                                            CostPerPositiveChart(figures, c.ngzRows)};
         FrmGraph& g = opened(programme(c.test, c.region));
         const std::function<void()> procedures[] = {[&] { g.cmdNoWomen_Click(); }, [&] { g.cmdCost_Click(); },
                                                     [&] { g.cmdCostPerPos_Click(); }};
         platform::Chart* charts[] = {&g.chrNoWomen, &g.chrCost, &g.chrPerPos};
         for (int k = 0; k < 3; ++k) {
             SCOPED_TRACE(headings[k]);
-            procedures[k]();
             QStringList expected = testRows[k];
             if (c.ngzRows)
                 expected << ngzRows[k];
             if (!none[k].isEmpty())
                 expected << none[k];
-            EXPECT_EQ(cells(*charts[k]), expected);
-            EXPECT_EQ(charts[k]->data().heading, headings[k]);
+            EXPECT_EQ(values(data[k]), expected);
+            EXPECT_EQ(data[k].heading, headings[k]);
+            // The screen charts the figures in use, the long form with GenProbe or EIA.
+            procedures[k]();
+            EXPECT_EQ(cells(*charts[k]), cellsOf(inUse(program())[std::size_t(k)]));
+            EXPECT_EQ(charts[k]->data().rows.size(), data[k].rows.size());
             EXPECT_EQ(charts[k]->title(), titles[k] + QString::fromStdString(c.region));
         }
         program().FrmGraph().unload();
@@ -209,8 +244,16 @@ TEST_F(GraphTest, TheBarsAreCaptionedAsTheScreensWriteTheirFigures)
     };
     FrmGraph& g = opened(programme(ScrTestKind::GenProbe));
     platform::Chart* charts[] = {&g.chrNoWomen, &g.chrCost, &g.chrPerPos};
-    g.cmdCost_Click();
-    g.cmdCostPerPos_Click();
+    // The figures are given to the charts as the screen gives its own.
+    const auto chartFigures = [&] {
+        const VarCon figures = charted();
+        g.chrNoWomen.setData(PidCasesChart(figures, true));
+        g.chrCost.setData(PidCostChart(figures, true));
+        g.chrPerPos.setData(CostPerPositiveChart(figures, true));
+        for (platform::Chart* chart : charts)
+            chart->setVisible(true);
+    };
+    chartFigures();
     EXPECT_EQ(captions(g.chrNoWomen), women);
     EXPECT_EQ(captions(g.chrCost), cost);
     EXPECT_EQ(captions(g.chrPerPos), perPositive);
@@ -218,9 +261,7 @@ TEST_F(GraphTest, TheBarsAreCaptionedAsTheScreensWriteTheirFigures)
     for (const Case& c : cases) {
         testsupport::LocaleScope scope(c.locale);
         SCOPED_TRACE(c.locale.name().toStdString() + " " + c.caption.toStdString());
-        g.cmdNoWomen_Click();
-        g.cmdCost_Click();
-        g.cmdCostPerPos_Click();
+        chartFigures();
         EXPECT_EQ(captions(*charts[c.chart]).value(c.row), c.caption);
         for (platform::Chart* chart : charts) {
             const QStringList texts = captions(*chart) + axisLabels(*chart);
@@ -271,13 +312,15 @@ TEST_F(GraphTest, ReturningHidesTheScreenAndTheNextShowingChartsTheLatestFigures
         EXPECT_FALSE(g.isShown());
         EXPECT_TRUE(g.isLoaded());
 
-        // A new pass through the switch step with a programme that finds more.
-        p.vc.PiGP = Money::fromDouble(44.5);
+        // A new pass through the switch step with a programme that costs more.
+        const QStringList before = cells(g.chrPerPos);
+        p.vc.CostGP = Money::fromDouble(44.5);
         p.sel.selectScrTest(p.vc, ScrTestKind::PCRU);
         g.show();
         EXPECT_TRUE(g.isShown());
         EXPECT_EQ(visibleChart(g), "chrPerPos") << "the chart shown last comes back";
-        EXPECT_EQ(cells(g.chrPerPos).first(), "GP=44.5");
+        EXPECT_NE(cells(g.chrPerPos).first(), before.first());
+        EXPECT_EQ(cells(g.chrPerPos), cellsOf(inUse(p)[2]));
         EXPECT_EQ(g.chrPerPos.data().rows.size(), 6u);
         g.unload();
     }

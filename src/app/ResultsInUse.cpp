@@ -1,0 +1,39 @@
+#include "app/ResultsInUse.h"
+
+#include "model/Equations.h"
+#include "model/Families.h"
+#include "model/Rounding.h"
+
+CurrentStrategyFigures CurrentStrategyInUse(VarCon& vc, Selection& sel)
+{
+    Equations::SetUnitCostsInUse(vc, sel);
+    CurrentStrategyFigures f = ComputeCurrentStrategy(vc, sel, sel.confirmsPositives);
+    // The figures without screening as the results screen writes them,
+    // which the projection and its chart show beside their own.
+    vc.lblNoPID2 = Rounding::WholeCount(f.pidNoScreening);
+    vc.lblPIDCost2 = f.pidCostNoScreening;
+    return f;
+}
+
+std::optional<switchto::Comparison> ComparisonInUse(VarCon& vc, Selection& sel)
+{
+    CurrentStrategyInUse(vc, sel);
+    // The missed totals start from 0 at every comparison, so none is left
+    // from another test's.
+    vc.CTNPMTot = 0;
+    for (float VarCon::*missed : Slot::SATPMTot)
+        vc.*missed = 0;
+    return switchto::CompareTests(vc, sel);
+}
+
+CostComparison CostsInUse(VarCon& vc, Selection& sel)
+{
+    ComparisonInUse(vc, sel);
+    return CompareCosts(vc, sel);
+}
+
+PidProjection ProjectionInUse(VarCon& vc, Selection& sel)
+{
+    CostsInUse(vc, sel);
+    return ProjectPid(vc, sel);
+}
