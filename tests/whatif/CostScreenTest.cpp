@@ -5,8 +5,11 @@
 #include "whatif/FrmSwitchToCost.h"
 #include "shell/FrmConsole.h"
 #include "switchto/FrmSwitchTo.h"
+#include "testchars/FrmSenSpec.h"
 
 #include <QTest>
+
+#include <map>
 
 namespace {
 
@@ -55,6 +58,40 @@ TEST_F(CostScreen, TheNgzTableIsShownAndFilledOnlyForGenProbeAndEia)
         for (platform::CommandButton* hidden :
              {&f.cmdCSSR, &f.cmdReturn, &f.cmdGraph, &a.cmdCSSR, &a.cmdTest, &a.cmdGraphNoWom, &a.cmdMain})
             EXPECT_FALSE(hidden->visible()) << hidden->name().toStdString();
+    }
+}
+
+// An NGZ option's missed positives start from its own screening test's
+// missed infections (GenProbe for GP/PCR, EIA for the other two), whichever
+// of the two is in use.
+TEST_F(CostScreen, AnNgzOptionsMissedPositivesAreThoseOfItsOwnTest)
+{
+    struct Case {
+        ScrTestKind test;
+        NgzTestKind retest;
+        float sensEIA;
+        std::map<QString, QString> cells;
+    };
+    const Case cases[] = {
+        {ScrTestKind::EIA, NgzTestKind::None, 0.7f,
+         {{"lblMP2", "111"}, {"lblMP3", "109"}, {"lblCATPI2", "$12.00"}, {"lblCATPI3", "$19.00"}}},
+        {ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, 0.95f, {{"lblMP1", "0"}, {"lblCATPI1", "$86.00"}}},
+    };
+    for (const Case& c : cases) {
+        const testsupport::Programme programme = Default(c.test, c.retest, [&](VarCon& vc) {
+            vc.NoFem18 = 1200, vc.NoFem1825 = 3400, vc.NoFem25 = 5100;
+            vc.PerFem18 = 0.09f, vc.PerFem1825 = 0.06f, vc.PerFem25 = 0.025f;
+            vc.PerReturn = 0.79f, vc.PerDox = 50, vc.PerAzi = 50;
+            vc.CostDox = Money::fromDouble(2), vc.CostAzi = Money::fromDouble(9.5);
+            vc.CostPID = Money::fromDouble(1167);
+            vc.SensGP = 0.99f, vc.SensEIA = c.sensEIA;
+        });
+        SCOPED_TRACE(programme.name);
+        // The characteristics were seen in this pass, so the review keeps the sensitivities.
+        program().pass().recordLoad(program().FrmSenSpec());
+        FrmSwitchToCost& f = switched(programme).FrmSwitchToCost();
+        for (const auto& [cell, caption] : c.cells)
+            EXPECT_EQ(CaptionOf(f, cell), caption) << cell.toStdString();
     }
 }
 
