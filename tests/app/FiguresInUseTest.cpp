@@ -66,6 +66,34 @@ public:
         leftOpen.clear();
     }
 
+    // The graph opened by the projections' forward arrow stays over the
+    // screens; beneath it a key brings up another result screen, which the
+    // close box then closes; GenProbe is worked out on the calculator left
+    // open since the preview, and the graph moves on to the cost per positive.
+    void graphLeftOverAClosedResultWindow(Qt::Key beneath)
+    {
+        consoleToPreview("Springfield");
+        openCalculatorFromThePreview();
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::SwitchStep);
+        Program& p = program();
+        key(p.FrmSwitchTo(), Qt::Key_F3);
+        click(p.FrmSwitchToAnaly().cmdGraph);
+        ASSERT_TRUE(p.FrmGraph().isShown());
+        key(p.FrmSwitchToAnaly(), beneath);
+        platform::Form& closed = beneath == Qt::Key_F2 ? static_cast<platform::Form&>(p.FrmSwitchToCost())
+                                                       : static_cast<platform::Form&>(p.FrmScrResult());
+        ASSERT_TRUE(closed.isShown());
+        closeBox(closed);
+        ASSERT_FALSE(closed.isLoaded());
+        workOutGenProbe(answer);
+        leftOpen.clear();
+        key(p.FrmGraph(), Qt::Key_F3);
+    }
+    void graphLeftOverTheClosedCosts() { graphLeftOverAClosedResultWindow(Qt::Key_F2); }
+    void graphLeftOverTheClosedResults() { graphLeftOverAClosedResultWindow(Qt::Key_F4); }
+
     // The unit-cost window that the confirmation's Yes opens stays beside
     // the rest of the pass; with the comparison on screen 9 is typed in the
     // PCA box and the Tab leaves it.
@@ -92,6 +120,9 @@ struct Case {
     const char* label = nullptr;
     const char* caption = nullptr;
     const char* answer = "y";  // the calculator's box: "" is its Cancel
+    // The caption is the graph's GenProbe bar of the cost per positive, as
+    // the cost screen of a fresh program shows that cost.
+    bool onTheGraph = false;
 };
 
 Figures with(Figures f, QString Figures::*figure, const char* text)
@@ -113,6 +144,10 @@ const Case kCases[] = {
     {"the unit-cost window left open changes the confirmation cost",
      &FiguresInUse::unitCostWindowLeftOpenBesideTheResults, kGenProbe, with(kGenProbe, &Figures::confirmCost, "9"),
      "lblcc", "$6,246.00"},
+    {"the graph over the costs closed follows the calculator", &FiguresInUse::graphLeftOverTheClosedCosts, kGenProbe,
+     with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", true},
+    {"the graph over the results closed follows the calculator", &FiguresInUse::graphLeftOverTheClosedResults,
+     kGenProbe, with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", true},
 };
 
 } // namespace
@@ -128,9 +163,17 @@ TEST_F(FiguresInUse, EveryResultScreenFollowsAFigureChangedBesideIt)
         (this->*c.walk)();
         if (HasFatalFailure())
             return;
-        const Captions walked = resultCaptions();
-        EXPECT_EQ(walked.value(QStringLiteral("FrmScrResult.") + c.label), QString::fromLatin1(c.caption));
-        expectSameCaptions(walked, fresh);
+        if (c.onTheGraph) {
+            FrmGraph& graph = program().FrmGraph();
+            ASSERT_TRUE(graph.chrPerPos.visible());
+            const QString bar = platform::Chart::rowCaption(graph.chrPerPos.data().rows.at(0));
+            EXPECT_EQ(bar, "GP\n" + QString::fromLatin1(c.caption));
+            EXPECT_EQ(bar, "GP\n" + fresh.value(QString::fromLatin1(c.label)));
+        } else {
+            const Captions walked = resultCaptions();
+            EXPECT_EQ(walked.value(QStringLiteral("FrmScrResult.") + c.label), QString::fromLatin1(c.caption));
+            expectSameCaptions(walked, fresh);
+        }
         restart();
         leftOpen.clear();
     }
