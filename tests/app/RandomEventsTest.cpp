@@ -17,6 +17,7 @@
 #include "questionnaire/FrmQuestPop.h"
 #include "questionnaire/FrmTesting.h"
 #include "results/FrmScrResult.h"
+#include "support/ResultsShown.h"
 #include "shell/frmSplash.h"
 #include "testchars/FrmDraftCostTest.h"
 #include "testchars/FrmSenSpec.h"
@@ -177,6 +178,8 @@ std::vector<FieldShows> boundFields()
 // Figures a person would type, so the storm gets deep into the program too.
 const char* const kGoodInputs[] = {
     "2500", "4100", "3300", "0.12", "12", "8", "2", "85", "0.85", "30", "70", "2.50", "11", "1500", "95", "0.99",
+    // Amounts with more decimals than their boxes show.
+    "7.254", "4.105", "9.995",
 };
 
 const char* const kBadInputs[] = {
@@ -416,10 +419,30 @@ private:
             typeText(w, form);
         else if (kind < 97)
             resize(w, form);
-        else if (kind < 99)
+        else if (kind < 98)
             minimiseAndRestore(w, form);
+        else if (kind < 99)
+            closeBeneathTheGraph(w, form);
         else
             closeBox(w, form);
+    }
+
+    // With the graph on screen, a result window beneath it is closed by its
+    // close box, so the graph stays over what is left.
+    void closeBeneathTheGraph(QMainWindow* w, const std::string& form)
+    {
+        platform::Form* graph = program_->runtime().findForm(QStringLiteral("FrmGraph"));
+        if (!graph || !graph->isShown())
+            return closeBox(w, form);
+        std::vector<platform::Form*> beneath;
+        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"})
+            if (platform::Form* f = program_->runtime().findForm(QString::fromLatin1(name)); f && f->isShown())
+                beneath.push_back(f);
+        if (beneath.empty())
+            return closeBox(w, form);
+        platform::Form* closed = beneath[std::size_t(pick(int(beneath.size())))];
+        note(closed->name().toStdString() + " close box beneath the graph");
+        closed->Form_CloseBox();
     }
 
     void pressKey(QMainWindow* w, const std::string& form)
@@ -526,7 +549,7 @@ private:
                 return fail(std::string(f.form) + "." + box.name().toStdString() + " shows \"" +
                             box.text().toStdString() + "\", its figure \"" + expected.toStdString() + "\"");
         }
-        if (const std::optional<std::string> stale = staleResultCaption())
+        if (const std::optional<std::string> stale = testsupport::staleResultScreen(*program_))
             return fail(*stale);
         // A close box ends the program once control is back in the main loop,
         // so the screen may be empty for one turn of it, never for two.
@@ -536,29 +559,6 @@ private:
         }
         if (++emptyTurns_ > 1)
             return fail("no form is on screen and the program has not ended");
-    }
-
-    // Every result screen on screen shows what its computation gives from
-    // the figures as they are now: computed again, no caption changes.
-    std::optional<std::string> staleResultCaption()
-    {
-        std::vector<std::pair<platform::Label*, QString>> shown;
-        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"}) {
-            platform::Form* form = program_->runtime().findForm(QString::fromLatin1(name));
-            if (!form || !form->isShown())
-                continue;
-            for (platform::Control* c : form->controls())
-                if (auto* label = dynamic_cast<platform::Label*>(c))
-                    shown.emplace_back(label, label->caption());
-        }
-        if (shown.empty())
-            return std::nullopt;
-        program_->showResultsInUse();
-        for (const auto& [label, caption] : shown)
-            if (label->caption() != caption)
-                return label->form().name().toStdString() + "." + label->name().toStdString() + " shows \"" +
-                       caption.toStdString() + "\", its figures in use \"" + label->caption().toStdString() + "\"";
-        return std::nullopt;
     }
 
     void fail(const std::string& why)

@@ -18,6 +18,7 @@
 
 #include "RandomWalkTables.h"
 #include "support/LocaleScope.h"
+#include "support/ResultsShown.h"
 
 #include <QSet>
 
@@ -50,10 +51,8 @@ public:
         steps.clear();
         snapshots.clear();
         switchStepsDone = 0;
-        leftOpen.clear();
         stopped = false;
-        heldAnswer.reset();
-        startUpToConsole();
+        startAfresh();
         Stage stage = Stage::Console;
         for (int step = 0; step < 400 && switchStepsDone < switchSteps && !stopped && !HasFatalFailure(); ++step)
             stage = leave(stage);
@@ -168,6 +167,8 @@ private:
              [](W& w) { return w.calculatorBeside(Stage::Comparison); }, [](W& w) { return w.pass.calculatorOpen; }, true},
             {Stage::Comparison, "beside it, the unit-cost window left open: costs typed, then a way out",
              [](W& w) { return w.unitCostsBeside(Stage::Comparison); }, [](W& w) { return w.unitCostsOpen(); }, true},
+            {Stage::Comparison, "the graph over the projections, the screen beneath closed, a figure changed beside",
+             [](W& w) { return w.graphOverAClosedScreen(); }},
         };
         return table;
     }
@@ -226,6 +227,9 @@ private:
              formsOnScreen().join(' ').toStdString() + ']');
         const Stage next = way.go(*this);
         EXPECT_EQ(dialogs.unusedInputs(), 0u) << "an answer the walk gave was never asked for";
+        // Whichever way a result screen or the graph came on screen, it shows the figures in use.
+        if (const std::optional<std::string> stale = testsupport::staleResultScreen(program()))
+            ADD_FAILURE() << *stale;
         return next;
     }
 
@@ -658,6 +662,51 @@ private:
                                            kUnitCostWays, "unit costs");
         leftOpenOrGone("FrmTestCost", way);
         return compared(stage);
+    }
+
+    // The graph opened by the projections' forward arrow; beneath it F2 or
+    // F4 and that screen's close box; a figure changed in the window left
+    // open beside, if one is; the graph then charts the figures in use. With no result
+    // screen left to come back to, the program is started afresh.
+    Stage graphOverAClosedScreen()
+    {
+        Program& p = program();
+        key(current(), Qt::Key_F3);
+        click(p.FrmSwitchToAnaly().cmdGraph);
+        if (!reached(p.FrmGraph()))
+            return Stage::Comparison;
+        const bool costs = pick(2);
+        key(p.FrmSwitchToAnaly(), costs ? Qt::Key_F2 : Qt::Key_F4);
+        platform::Form& beneath =
+            costs ? static_cast<platform::Form&>(p.FrmSwitchToCost()) : static_cast<platform::Form&>(p.FrmScrResult());
+        if (!reached(beneath))
+            return Stage::Comparison;
+        closeBox(beneath);
+        if (pass.calculatorOpen) {
+            note("  calculator: answered \"y\", left open");
+            calculatorWorksOutGenProbe("y");
+        } else if (unitCostsOpen()) {
+            FrmTestCost& unitCosts = p.FrmTestCost();
+            bringUp(unitCosts);
+            leftOpenOrGone("FrmTestCost",
+                           typeThenLeave(unitCosts, {{&kConfirmCost, &confirmationBox()}}, {&kLeftOpen}, "unit costs"));
+        }
+        key(p.FrmGraph(), Qt::Key_F1 + pick(3));
+        if (const std::optional<std::string> stale = testsupport::staleResultScreen(p))
+            ADD_FAILURE() << *stale;
+        startAfresh();
+        return Stage::Console;
+    }
+
+    // A program started afresh, at its console, with nothing done in it yet.
+    void startAfresh()
+    {
+        restart();
+        account = {};
+        pass = {};
+        leftOpen.clear();
+        heldAnswer.reset();
+        startUpToConsole();
     }
 
     void fKeys()
