@@ -1,5 +1,7 @@
 #include "model/Money.h"
 
+#include "base/HalfEven.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -63,7 +65,7 @@ Money Money::fromDouble(double amount)
 
 Money Money::wholeUnits(double amount)
 {
-    const double units = std::isnan(amount) ? 0.0 : std::nearbyint(amount);
+    const double units = double(base::roundHalfEven(amount));
     if (units >= Int64Limit / TicksPerUnit)
         return Money(std::numeric_limits<int64_t>::max() / TicksPerUnit * TicksPerUnit);
     if (units <= -Int64Limit / TicksPerUnit)

@@ -15,6 +15,8 @@
 // of any script too, by code point, including those beyond the Basic
 // Multilingual Plane (Chakma, Adlam).
 
+#include "base/HalfEven.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -65,11 +67,9 @@ std::optional<float> toFloat(const QString& text);
 // text that is no number at all; nullopt for what isNumeric refuses otherwise.
 std::optional<double> toDoubleUnbounded(const QString& text);
 
-// Nearest whole number, an exact half going to the even neighbour (12.5 -> 12,
-// 13.5 -> 14, -2.5 -> -2). NaN gives 0; values beyond the 64-bit range
-// saturate. Counts are shown through this 64-bit conversion, so no count of
-// women is too large to show.
-std::int64_t roundHalfEven(double value);
+// Nearest whole number, halves to even (base/HalfEven.h). Counts are shown
+// through this 64-bit conversion, so no count of women is too large to show.
+using base::roundHalfEven;
 
 // The 16- and 32-bit whole-number conversions: nearest, halves to even;
 // nullopt when the rounded value lies outside the type's range or the value

@@ -338,26 +338,6 @@ std::optional<float> toFloat(const QString& text)
     return rounded;
 }
 
-std::int64_t roundHalfEven(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    // 2^63: the first double beyond the 64-bit range on either side.
-    constexpr double limit = 9223372036854775808.0;
-    if (value >= limit)
-        return std::numeric_limits<std::int64_t>::max();
-    if (value < -limit)
-        return std::numeric_limits<std::int64_t>::min();
-    // Independent of the floating-point rounding mode; value - floor is exact.
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    if (whole >= limit)
-        return std::numeric_limits<std::int64_t>::max();
-    return static_cast<std::int64_t>(whole);
-}
-
 namespace {
 template <class T>
 std::optional<T> toWhole(double value)

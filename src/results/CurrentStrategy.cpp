@@ -2,6 +2,7 @@
 
 #include "model/Equations.h"
 #include "model/Families.h"
+#include "model/Rounding.h"
 #include "platform/Numbers.h"
 
 using namespace Equations;
@@ -164,7 +165,7 @@ void ComputeCosts(VarCon& vc, const Selection& sel, bool confirmPositives, Curre
     if (confirmPositives && hasConfirmationTest) {
         const Money unit = sel.OptScrTest(0) ? vc.CostPCA : vc.CostDFA;
         const double amount = unit.toDouble() * double(TotalPositives(vc));
-        vc.CostConfirmTotal = static_cast<float>(platform::numbers::roundHalfEven(amount));
+        vc.CostConfirmTotal = static_cast<float>(Rounding::WholeCount(amount));
         vc.CostScrConfTx = vc.CostTxScr + Money::fromDouble(vc.CostConfirmTotal);
         f.confirmation = ConfirmationFigures{vc.CostConfirmTotal, vc.CostScrConfTx};
     }

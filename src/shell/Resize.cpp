@@ -2,21 +2,17 @@
 
 #include "app/Program.h"
 #include "platform/Runtime.h"
+#include "platform/Numbers.h"
 #include "platform/Screen.h"
 
 #include <cmath>
 #include <limits>
 
 namespace {
-int16_t toInt16(double v)
-{
-    const double r = std::nearbyint(v);
-    if (!(r >= std::numeric_limits<int16_t>::min() && r <= std::numeric_limits<int16_t>::max()))
-        return 0;
-    return int16_t(r);
-}
+// Out of range, a conversion gives 0.
+int16_t toInt16(double v) { return platform::numbers::toInt16(v).value_or(0); }
 
-int32_t toInt32(double v) { return int32_t(std::nearbyint(v)); }
+int32_t toInt32(double v) { return platform::numbers::toInt32(v).value_or(0); }
 
 bool usable(double v) { return std::isfinite(v) && v >= 0; }
 } // namespace

@@ -1,6 +1,7 @@
 // Money: fixed-point ten-thousandths, halves to even.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cstdint>
 #include <limits>
 
@@ -84,8 +85,18 @@ TEST(Rounding, WholeCountHalfToEvenBeyondSixteenBits)
                  // beyond 32 bits the caption shows every digit, and so does its read-back
                  {3e9, 3'000'000'000}, {1e12, 1'000'000'000'000},
                  {1e300, std::numeric_limits<int64_t>::max()}};
-    for (const Case& c : cases)
-        EXPECT_EQ(Rounding::WholeCount(c.value), c.whole) << c.value;
+    // The same halves whatever the floating-point rounding mode, for counts
+    // and for whole amounts alike.
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        std::fesetround(mode);
+        for (const Case& c : cases) {
+            EXPECT_EQ(Rounding::WholeCount(c.value), c.whole) << c.value << " mode " << mode;
+            if (c.whole > -1'000'000'000'000 && c.whole < 1'000'000'000'000) {
+                EXPECT_EQ(Money::wholeUnits(c.value), Money::fromDouble(double(c.whole))) << c.value << " mode " << mode;
+            }
+        }
+    }
+    std::fesetround(FE_TONEAREST);
 }
 
 } // namespace
