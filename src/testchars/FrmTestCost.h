@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+struct VarCon;
+
 class FrmTestCost : public ScalingForm {
 public:
     explicit FrmTestCost(Program& p);
@@ -55,6 +57,11 @@ public:
 
     void Form_Load() override;
     void cmdNext_Click();
+
+    // The costs the form holds: its thirteen boxes' in the order its first
+    // load writes their defaults, then the two confirmation costs as its
+    // boxes show them.
+    static std::vector<Money VarCon::*> costs();
 
     // The GotFocus operation of a cost box: the stored cost, selected, with
     // the focus (the confirmation question uses those of DFA and PCA).
