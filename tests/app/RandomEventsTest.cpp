@@ -176,6 +176,7 @@ std::vector<FieldShows> boundFields()
 // Figures a person would type, so the storm gets deep into the program too.
 const char* const kGoodInputs[] = {
     "2500", "4100", "3300", "0.12", "12", "8", "2", "85", "0.85", "30", "70", "2.50", "11", "1500", "95", "0.99",
+    "7.254",  // an amount kept as its box shows it
 };
 
 const char* const kBadInputs[] = {
