@@ -65,10 +65,11 @@ std::optional<Money> amountOf(const QString& text, bool zeroAllowed)
     const std::optional<std::int64_t> ticks = num::toCurrencyTicks(text);
     if (!ticks || !num::isNumeric(text) || aboveUnitCostLimit(text))
         return std::nullopt;
+    const Money shown = shownAmount(Money::fromTicks(*ticks));
     const double lead = num::leadingValue(text);
-    if (zeroAllowed ? (*ticks < 0 || lead < 0) : (*ticks <= 0 || lead <= 0))
+    if (zeroAllowed ? (shown.ticks() < 0 || lead < 0) : (shown.ticks() <= 0 || lead <= 0))
         return std::nullopt;
-    return Money::fromTicks(*ticks);
+    return shown;
 }
 
 QString countRefusal(const QString& text, const QString& message)
@@ -99,6 +100,12 @@ std::optional<QString> workedOutCostRefusal(Money amount)
 }
 
 QString currencyText(Money m) { return num::formatCurrency(m.toDouble()); }
+
+Money shownAmount(Money m)
+{
+    const std::optional<std::int64_t> ticks = num::toCurrencyTicks(currencyText(m));
+    return ticks ? Money::fromTicks(*ticks) : m;
+}
 
 QString plainText(Money m) { return num::generalFormat(m.toDouble()); }
 

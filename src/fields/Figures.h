@@ -30,7 +30,8 @@ std::optional<double> numberWithin(const QString& text, double low, double high,
 // rounded half to even.
 std::optional<std::int32_t> womenCount(const QString& text);
 // An amount of money above zero (or at least zero) and not above the largest
-// unit cost.
+// unit cost, as its box then shows it (shownAmount): 7.254 is $7.25, and
+// 0.004, which shows as $0.00, is no amount above zero.
 std::optional<Money> amountOf(const QString& text, bool zeroAllowed = false);
 
 // The refusal of a text above a limit, worded by the limit; otherwise the
@@ -44,6 +45,11 @@ std::optional<QString> workedOutCostRefusal(Money amount);
 // --- text forms --------------------------------------------------------------------------
 
 QString currencyText(Money m);
+// The amount as currencyText writes it, read back: rounded to the currency's
+// decimals as that text rounds them (7.255 is $7.26), so an amount kept in
+// this form reads back to the very text its box shows. An amount no text
+// names (the ends of the range) stays as it is.
+Money shownAmount(Money m);
 // No symbol, no grouping, no trailing zeros: 9.5, 1167.
 QString plainText(Money m);
 // A fraction as the percentage its echo shows: 0.005 as "0.5%".

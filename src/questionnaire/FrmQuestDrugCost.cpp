@@ -11,7 +11,6 @@
 #include "testchars/PositivityCheck.h"
 
 #include <exception>
-#include <utility>
 
 FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCost")
 {
@@ -36,8 +35,10 @@ FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCos
     txtAzi.designGeometry(2160, 2280, 1212, 372);
     txtDox.designGeometry(2160, 2760, 1212, 372);
     txtPID.designGeometry(3840, 4440, 1212, 372);
+    // Each field is bound to its cost in the model: an accepted cost is the
+    // one in use, and the agree step has nothing of its own to write back.
     platform::TextBox* boxes[] = {&txtAzi, &txtDox, &txtPID};
-    Money* figures[] = {&AziDoseCost, &DoxDoseCost, &PidCaseCost};
+    Money* figures[] = {&program.vc.CostAzi, &program.vc.CostDox, &program.vc.CostPID};
     for (size_t c = 0; c < 3; ++c) {
         boxes[c]->designTabIndex(int(c));
         costs_[c] = std::make_unique<fields::Bound<Money>>(
@@ -62,20 +63,10 @@ FrmQuestDrugCost::FrmQuestDrugCost(Program& p) : ScalingForm(p, "FrmQuestDrugCos
     mnuExit.Click = [this] { mnuExit_Click(); };
 }
 
-namespace {
-// The model's costs of the three fields, in the order the agree step stores them.
-constexpr std::array<std::pair<size_t, Money VarCon::*>, 3> kStored{
-    {{1, &VarCon::CostDox}, {0, &VarCon::CostAzi}, {2, &VarCon::CostPID}}};
-} // namespace
-
 void FrmQuestDrugCost::Form_Load()
 {
     scalingPreamble();
     lblInstruct.setCaption("What is your cost in the following areas: ");
-    // Each pass starts from the costs the model holds now.
-    for (const auto& [c, model] : kStored)
-        costs_[c]->figure = program.vc.*model;
-    program.figuresChanged();
 }
 
 void FrmQuestDrugCost::cmdAgree_Click()
@@ -100,10 +91,7 @@ void FrmQuestDrugCost::cmdAgree_Click()
                                         PositivityRule::Both, testchars::LeadBack::Positivity))
             return;
     }
-    VarCon& vc = program.vc;
-    for (const auto& [c, model] : kStored)
-        vc.*model = costs_[c]->figure;
-    Equations::SetUnitCostsInUse(vc, program.sel);
+    Equations::SetUnitCostsInUse(program.vc, program.sel);
     program.figuresChanged();
     program.showResults();
     hide();

@@ -1,7 +1,7 @@
 #pragma once
 // The drug and PID costs, and the agree step that ends the questionnaire:
-// it stores the costs, fixes the unit costs of the tests in use and opens the
-// current strategy's results.
+// it takes the cost being typed, fixes the unit costs of the tests in use and
+// opens the current strategy's results.
 
 #include "fields/BoundField.h"
 #include "model/Money.h"
@@ -12,8 +12,6 @@
 
 #include <array>
 #include <memory>
-
-struct VarCon;
 
 class FrmQuestDrugCost : public ScalingForm {
 public:
@@ -38,10 +36,6 @@ public:
     platform::MenuItem mnuBack{*this, "mnuBack", "Back", &mnuNavigation};
     platform::MenuItem mnuSep{*this, "mnuSep", "-", &mnuNavigation};
     platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
-
-    // The cost last accepted in each field, stored by the agree step; a load
-    // takes the costs in use.
-    Money AziDoseCost, DoxDoseCost, PidCaseCost;
 
     void Form_Load() override;
     // c: 0 Azithromycin, 1 Doxycycline, 2 PID.

@@ -1,5 +1,6 @@
 #include "results/CurrentStrategy.h"
 
+#include "fields/Figures.h"
 #include "model/Equations.h"
 #include "model/Families.h"
 #include "model/Rounding.h"
@@ -42,14 +43,6 @@ void SetUpSecondEiaRow(VarCon& vc, Retest retest)
     vc.SpecScr = vc.SpecEIA;
 }
 
-// The amount as the currency format shows it, read back: the second row's
-// unit cost carries only the currency's decimals.
-Money AsShownInCurrency(Money amount)
-{
-    const auto ticks = platform::numbers::toCurrencyTicks(platform::numbers::formatCurrency(amount.toDouble()));
-    return ticks ? Money::fromTicks(*ticks) : amount;
-}
-
 // One NGZ row, its retest already set up in the working values.
 NgzRowFigures NgzRow(VarCon& vc, const Selection& sel, Row row, Retest retest)
 {
@@ -79,8 +72,9 @@ NgzRowFigures NgzRow(VarCon& vc, const Selection& sel, Row row, Retest retest)
     float& falsePos = first ? vc.AdFaPoTotal : vc.AdFaPoTotal2;
     falsePos = CalcNgzFalsePos(vc, vc.NoNgzTst18, vc.NgzTP18, vc.SpecWithNgz, vc.NoNgzTst1825, vc.NgzTP1825,
                                vc.NoNgzTst25, vc.NgzTP25);
+    // The second row's unit cost carries only the currency's decimals.
     if (!first)
-        vc.CostNgz = AsShownInCurrency(retest == Retest::PcrOnEia ? vc.CostPNGZ : vc.CostDNGZ);
+        vc.CostNgz = fields::shownAmount(retest == Retest::PcrOnEia ? vc.CostPNGZ : vc.CostDNGZ);
 
     float& found = first ? vc.AddFound : vc.AddFound2;
     found = DiffSingle(vc.NoInFoNgzTotal, vc.NoInFoTotal);

@@ -5,6 +5,7 @@
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"
+#include "testchars/FrmTestCost.h"
 #include "platform/Numbers.h"
 #include "results/CurrentStrategyReport.h"
 
@@ -416,22 +417,6 @@ void FrmScrResult::cmdSwitchTo_Click()
     cmdResume.setVisible(true);
 }
 
-namespace {
-
-// What the review can change: every rate and unit cost.
-constexpr std::array<float VarCon::*, 22> kReviewedRates{
-    &VarCon::SensGP,     &VarCon::SpecGP,     &VarCon::SensEIA,       &VarCon::SpecEIA,    &VarCon::SensPCRC,
-    &VarCon::SpecPCRC,   &VarCon::SensPCRU,   &VarCon::SpecPCRU,      &VarCon::SensLCRC,   &VarCon::SpecLCRC,
-    &VarCon::SensLCRU,   &VarCon::SpecLCRU,   &VarCon::SensPCRGP,     &VarCon::SpecPCRGP,  &VarCon::SensDFAEIA,
-    &VarCon::SpecDFAEIA, &VarCon::SensPCREIA, &VarCon::SpecPCREIA,    &VarCon::ProbPid,    &VarCon::ProbPidFactor,
-    &VarCon::CCRateDox,  &VarCon::CCRateAzi};
-constexpr std::array<Money VarCon::*, 15> kReviewedCosts{
-    &VarCon::CostGP,   &VarCon::CostEIA,  &VarCon::CostPCRC, &VarCon::CostPCRU,   &VarCon::CostLCRC,
-    &VarCon::CostLCRU, &VarCon::CostDFA,  &VarCon::CostPCA,  &VarCon::CostDox,    &VarCon::CostAzi,
-    &VarCon::CostDNGZ, &VarCon::CostPNGZ, &VarCon::CostPID,  &VarCon::TxtCostDFA, &VarCon::TxtCostPCA};
-
-} // namespace
-
 // The review of every test's sensitivity, specificity and cost on the
 // sensitivity and specificity form, shown modally over a hidden results screen.
 void FrmScrResult::reviewTestCharacteristics()
@@ -445,10 +430,13 @@ void FrmScrResult::reviewTestCharacteristics()
     // goes on with the figures the user had, and the form, loaded again by
     // its caption, shows them with the tests in use locked as before.
     const bool leftByBack = !review.isLoaded();
+    // What the review can change: its own rates, and the unit costs, which
+    // the unit-cost form's load puts back to their defaults when the review
+    // loads it afresh.
     if (leftByBack) {
-        for (float VarCon::*rate : kReviewedRates)
+        for (float VarCon::*rate : FrmSenSpec::rates())
             program.vc.*rate = before.*rate;
-        for (Money VarCon::*cost : kReviewedCosts)
+        for (Money VarCon::*cost : FrmTestCost::costs())
             program.vc.*cost = before.*cost;
         program.figuresChanged();
     }

@@ -277,7 +277,8 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
         MatPerTestCtl = Money::fromDouble(MatPerTest.toDouble() * withControls);
     }
     const Money total = LaborPerTest + MatPerTestCtl;
-    if (const std::optional<QString> refusal = fields::workedOutCostRefusal(total)) {
+    // The cost is offered, and taken, as its text shows it.
+    if (const std::optional<QString> refusal = fields::workedOutCostRefusal(fields::shownAmount(total))) {
         // A cost no unit-cost field would take is not offered, let alone stored.
         runtime().dialogs().msgBox(*refusal);
         return;
@@ -290,9 +291,11 @@ void FrmDraftCostTest::computeCost(const TestTypeDesign& type)
 
 void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
 {
-    const QString cost = fields::currencyText(LaborMaterials);
+    // The cost the question names is the one a "y" takes: $7.41, not 7.4074.
+    const Money cost = fields::shownAmount(LaborMaterials);
     const QString answer = runtime().dialogs().inputBox(
-        QString::fromUtf8(type.prompt) + cost + "\r\n\r\n" + "If this is your cost then type the letter 'y' ",
+        QString::fromUtf8(type.prompt) + fields::currencyText(cost) + "\r\n\r\n" +
+            "If this is your cost then type the letter 'y' ",
         QStringLiteral("Confirm"));
     // Cancel leaves everything as it is; any answer but y starts afresh.
     if (answer.isEmpty())
@@ -304,7 +307,7 @@ void FrmDraftCostTest::offerCost(const TestTypeDesign& type)
     // The confirmed cost is the test's unit cost from now on, in every box
     // and on every result screen that shows it.
     for (Money VarCon::*unitCost : type.costs)
-        program.vc.*unitCost = LaborMaterials;
+        program.vc.*unitCost = cost;
     program.figuresChanged();
 }
 

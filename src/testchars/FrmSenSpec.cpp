@@ -319,6 +319,14 @@ void FrmSenSpec::designProbabilities()
     }
 }
 
+std::vector<float VarCon::*> FrmSenSpec::rates()
+{
+    std::vector<float VarCon::*> held;
+    for (const RateDesign& r : kRates)
+        held.push_back(r.rate);
+    return held;
+}
+
 // --- load and help ---------------------------------------------------------------------
 
 // At the pass's first load the default rates and the unit-cost form's costs;

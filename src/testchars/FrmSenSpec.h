@@ -16,6 +16,7 @@
 #include <vector>
 
 struct PositivityConflict;
+struct VarCon;
 enum class ScrTestKind;
 
 // The rows of the test frame: the six screening tests in the model's order,
@@ -106,6 +107,9 @@ public:
     void showFigure(ScrTestKind test, const PositivityConflict& conflict);
 
     // --- what the opening forms use ---------------------------------------------
+    // The rates the form holds, in the order its first load writes their
+    // defaults; its costs are the unit-cost form's.
+    static std::vector<float VarCon::*> rates();
     // A row's label and its sensitivity, specificity and test-cost fields.
     platform::Label& rowLabel(SenSpecRow row);
     platform::TextBox& sensitivityField(SenSpecRow row);

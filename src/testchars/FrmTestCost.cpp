@@ -125,6 +125,16 @@ fields::Bound<Money>& FrmTestCost::field(platform::TextBox& box)
     throw std::logic_error("not a cost box of FrmTestCost");
 }
 
+std::vector<Money VarCon::*> FrmTestCost::costs()
+{
+    std::vector<Money VarCon::*> held;
+    for (const CostRow& r : kRows)
+        held.push_back(r.cost);
+    held.push_back(&VarCon::TxtCostDFA);
+    held.push_back(&VarCon::TxtCostPCA);
+    return held;
+}
+
 // The defaults at the pass's first load; a later load shows the costs in use.
 void FrmTestCost::Form_Load()
 {

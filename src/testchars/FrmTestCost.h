@@ -2,8 +2,9 @@
 // The unit-cost form: the thirteen unit costs of tests, drugs and PID. Its
 // first load of a pass puts the default costs into the model, a later load
 // shows the costs in use. Each box is bound to its cost in the model, which
-// the sensitivity form and the test-cost calculator change too. On the road
-// through the questions it shows only the confirmation test's row.
+// the sensitivity form, the test-cost calculator and the drug-cost form
+// change too. On the road through the questions it shows only the
+// confirmation test's row.
 
 #include "platform/Control.h"
 #include "shell/Resize.h"
@@ -12,6 +13,8 @@
 
 #include <memory>
 #include <vector>
+
+struct VarCon;
 
 class FrmTestCost : public ScalingForm {
 public:
@@ -55,6 +58,11 @@ public:
 
     void Form_Load() override;
     void cmdNext_Click();
+
+    // The costs the form holds: its thirteen boxes' in the order its first
+    // load writes their defaults, then the two confirmation costs as its
+    // boxes show them.
+    static std::vector<Money VarCon::*> costs();
 
     // The GotFocus operation of a cost box: the stored cost, selected, with
     // the focus (the confirmation question uses those of DFA and PCA).

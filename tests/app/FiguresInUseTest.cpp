@@ -17,6 +17,9 @@ class FiguresInUse : public PassWalk {
 public:
     // What the calculator's box is answered with.
     QString answer = QStringLiteral("y");
+    // The calculator's six answers, and what is typed in the PCA box.
+    QStringList worked;
+    QString pca;
 
     void openCalculatorFromThePreview()
     {
@@ -61,7 +64,7 @@ public:
         previewToPopulation();
         populationToTesting(prog);
         run(Leg::TestView, Leg::SwitchStep);
-        workOutGenProbe(answer);
+        workOutGenProbe(answer, worked);
         click(program().FrmDraftCostTest().cmdNext);
         leftOpen.clear();
     }
@@ -87,7 +90,7 @@ public:
         ASSERT_TRUE(closed.isShown());
         closeBox(closed);
         ASSERT_FALSE(closed.isLoaded());
-        workOutGenProbe(answer);
+        workOutGenProbe(answer, worked);
         leftOpen.clear();
         key(p.FrmGraph(), Qt::Key_F3);
     }
@@ -95,8 +98,8 @@ public:
     void graphLeftOverTheClosedResults() { graphLeftOverAClosedResultWindow(Qt::Key_F4); }
 
     // The unit-cost window that the confirmation's Yes opens stays beside
-    // the rest of the pass; with the comparison on screen 9 is typed in the
-    // PCA box and the Tab leaves it.
+    // the rest of the pass; with the comparison on screen a cost is typed in
+    // the PCA box and the Tab leaves it.
     void unitCostWindowLeftOpenBesideTheResults()
     {
         run(Leg::ToTestSelection, Leg::TestingForward);
@@ -106,7 +109,7 @@ public:
         FrmTestCost& costs = program().FrmTestCost();
         bringUp(costs);
         enter(costs.TxtCostPCA);
-        typeAndTab(costs.TxtCostPCA, "9");
+        typeAndTab(costs.TxtCostPCA, pca);
         leftOpen.clear();
     }
 };
@@ -120,6 +123,8 @@ struct Case {
     const char* label = nullptr;
     const char* caption = nullptr;
     const char* answer = "y";  // the calculator's box: "" is its Cancel
+    const char* pca = "9";     // typed in the PCA box left open
+    const char* worked = "40 2 4 12 5 1";  // the calculator's answers
     // The caption is the graph's GenProbe bar of the cost per positive, as
     // the cost screen of a fresh program shows that cost.
     bool onTheGraph = false;
@@ -145,9 +150,20 @@ const Case kCases[] = {
      &FiguresInUse::unitCostWindowLeftOpenBesideTheResults, kGenProbe, with(kGenProbe, &Figures::confirmCost, "9"),
      "lblcc", "$6,246.00"},
     {"the graph over the costs closed follows the calculator", &FiguresInUse::graphLeftOverTheClosedCosts, kGenProbe,
-     with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", true},
+     with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", "9", "40 2 4 12 5 1",
+     true},
     {"the graph over the results closed follows the calculator", &FiguresInUse::graphLeftOverTheClosedResults,
-     kGenProbe, with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", true},
+     kGenProbe, with(kGenProbe, &Figures::testCost, "8"), "FrmSwitchToCost.lblST1PI", "$147.00", "y", "9",
+     "40 2 4 12 5 1", true},
+    // An amount counts as its box shows it, a cost worked out as the
+    // calculator's question names it.
+    {"an amount typed with more decimals than its box shows counts as shown",
+     &FiguresInUse::unitCostWindowLeftOpenBesideTheResults, kGenProbe, kGenProbe, "lblcc", "$5,032.00", "y", "7.254"},
+    {"an amount typed at half a cent counts as its box rounds it",
+     &FiguresInUse::unitCostWindowLeftOpenBesideTheResults, kGenProbe, with(kGenProbe, &Figures::confirmCost, "7.26"),
+     "lblcc", "$5,038.00", "y", "7.255"},
+    {"a worked-out cost is the one its question names", &FiguresInUse::calculatorLeftOpenBesideTheResults, kGenProbe,
+     with(kGenProbe, &Figures::testCost, "7.41"), "lblCostScr", "$73,359.00", "y", "9", "40 3 4 10 5 1"},
 };
 
 } // namespace
@@ -159,6 +175,8 @@ TEST_F(FiguresInUse, EveryResultScreenFollowsAFigureChangedBesideIt)
         const Captions fresh = freshProgramShows(c.fresh);
         use(c.walked);
         answer = QString::fromLatin1(c.answer);
+        pca = QString::fromLatin1(c.pca);
+        worked = QString::fromLatin1(c.worked).split(u' ');
         startUpToConsole();
         (this->*c.walk)();
         if (HasFatalFailure())

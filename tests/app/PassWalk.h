@@ -141,19 +141,19 @@ protected:
 
     // GenProbe's cost worked out on the calculator, which is open: 40 tests
     // and 4 controls a batch, 2 batches a day, $12 an hour, $5 kits and $1
-    // reagents give $8.00 a test. `answer` goes into the box that asks
-    // whether that is the cost: "y" takes it, an empty answer is Cancel.
-    void workOutGenProbe(const QString& answer)
+    // reagents give $8.00 a test, unless `figures` gives other answers in
+    // that order. `answer` goes into the box that asks whether that is the
+    // cost: "y" takes it, an empty answer is Cancel.
+    void workOutGenProbe(const QString& answer, const QStringList& figures = {"40", "2", "4", "12", "5", "1"})
     {
         FrmDraftCostTest& calc = program().FrmDraftCostTest();
         bringUp(calc);
         key(calc, Qt::Key_F1);
-        const std::pair<platform::TextBox*, const char*> worked[] = {
-            {&calc.txtTstPerBat, "40"}, {&calc.txtBatPerDay, "2"}, {&calc.txtContPerBat, "4"},
-            {&calc.txtLabHour, "12"},   {&calc.txtTestKits, "5"},  {&calc.txtReagTrans, "1"}};
-        for (const auto& [field, text] : worked) {
-            enter(*field);
-            typeAndTab(*field, QString::fromLatin1(text));
+        platform::TextBox* const fields[] = {&calc.txtTstPerBat, &calc.txtBatPerDay, &calc.txtContPerBat,
+                                             &calc.txtLabHour,   &calc.txtTestKits,  &calc.txtReagTrans};
+        for (size_t i = 0; i < std::size(fields); ++i) {
+            enter(*fields[i]);
+            typeAndTab(*fields[i], figures.value(qsizetype(i)));
         }
         dialogs.type(answer);
         const std::size_t boxes = dialogs.shown().size();

@@ -179,7 +179,8 @@ TEST_F(Paths, BackToTheDrugCostsAndThroughTheQuestionnaireAgainShowsTheNewFigure
     Program& p = program();
     click(p.FrmScrResult().cmdBack);
     expectOnScreen({"FrmQuestDrugCost"});
-    EXPECT_EQ(p.FrmQuestDrugCost().AziDoseCost, Money::fromTicks(110000));
+    EXPECT_EQ(p.FrmQuestDrugCost().txtAzi.text(), "$11.00");
+    EXPECT_EQ(p.vc.CostAzi, Money::fromTicks(110000));
     // Agreeing again without a change shows the same figures once more.
     clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdAgree, {"FrmScrResult"});
     expectFigures(p.FrmScrResult(), first);

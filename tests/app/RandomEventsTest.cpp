@@ -164,14 +164,13 @@ std::vector<FieldShows> boundFields()
     add("FrmQuestPercent", &Program::FrmQuestPercent, &FrmQuestPercent::txtPerReturn,
         [](Program&, FrmQuestPercent& f) { return f.ReturnFrac ? general(*f.ReturnFrac) : QString(); });
 
-    // The drug-cost form's costs, which its agree step stores.
-    const std::pair<platform::TextBox FrmQuestDrugCost::*, Money FrmQuestDrugCost::*> drugCosts[] = {
-        {&FrmQuestDrugCost::txtAzi, &FrmQuestDrugCost::AziDoseCost},
-        {&FrmQuestDrugCost::txtDox, &FrmQuestDrugCost::DoxDoseCost},
-        {&FrmQuestDrugCost::txtPID, &FrmQuestDrugCost::PidCaseCost}};
+    // The drug-cost form's costs: those in use.
+    const std::pair<platform::TextBox FrmQuestDrugCost::*, Money VarCon::*> drugCosts[] = {
+        {&FrmQuestDrugCost::txtAzi, &VarCon::CostAzi},
+        {&FrmQuestDrugCost::txtDox, &VarCon::CostDox},
+        {&FrmQuestDrugCost::txtPID, &VarCon::CostPID}};
     for (const auto& [box, m] : drugCosts)
-        add("FrmQuestDrugCost", &Program::FrmQuestDrugCost, box,
-            [m](Program&, FrmQuestDrugCost& f) { return currency(f.*m); });
+        add("FrmQuestDrugCost", &Program::FrmQuestDrugCost, box, cost(m));
     return all;
 }
 

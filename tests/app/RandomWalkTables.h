@@ -83,18 +83,18 @@ struct WalkedField {
     bool (*locked)(const acceptance::Programme&) = nullptr;
 };
 
-const std::vector<QString> kRefusedCosts{"0", "-3", "abc", "$5", "", "2000000"};
+// 0.004 shows as $0.00: no cost above zero.
+const std::vector<QString> kRefusedCosts{"0", "-3", "abc", "$5", "", "2000000", "0.004"};
 const WalkedField kSensitivity{"screening sensitivity", &Figures::sensitivity, {"0.92", "0.8", "0.95"},
                                {"abc", "0.5", "0", "-1", ""}};
 const WalkedField kSpecificity{"screening specificity", &Figures::specificity, {"0.99", "0.985"}, {"abc", "0.95"},
                                "0.95"};
 // Amounts with more decimals than their boxes show among them.
-const WalkedField kTestCost{"screening test cost", &Figures::testCost, {"4.10", "9.10", "12", "4.105"}, kRefusedCosts};
-const WalkedField kConfirmCost{"confirmation cost", &Figures::confirmCost, {"7.25", "5", "8.5", "7.254"},
-                               kRefusedCosts};
+const WalkedField kTestCost{"screening test cost", &Figures::testCost, {"4.10", "9.10", "12", "7.254"}, kRefusedCosts};
+const WalkedField kConfirmCost{"confirmation cost", &Figures::confirmCost, {"7.25", "5", "8.5", "7.255"}, kRefusedCosts};
 const WalkedField kReviewEiaSens{"review EIA sensitivity", &Figures::reviewEiaSens, {"0.6", "0.9", "0.75"},
                                  {"abc", "0.5", "0.98", ""}};
-const WalkedField kReviewEiaCost{"review EIA cost", &Figures::reviewEiaCost, {"5.55", "3", "5.555"}, kRefusedCosts};
+const WalkedField kReviewEiaCost{"review EIA cost", &Figures::reviewEiaCost, {"5.55", "3", "5.554"}, kRefusedCosts};
 // One cost for both PCR retests: locked in the review when either is in use.
 const WalkedField kReviewPcrEiaCost{"review PCR on EIA cost", &Figures::reviewPcrEiaCost, {"5.55", "12"},
                                     kRefusedCosts, {}, [](const acceptance::Programme& p) {

@@ -49,20 +49,31 @@ TEST_F(CalculatorTest, WorkedExamples)
         Qt::Key type;
         QStringList figures;
         std::int64_t ticks;
-        std::vector<platform::TextBox FrmTestCost::*> boxes;
+        std::vector<std::pair<platform::TextBox FrmTestCost::*, Money VarCon::*>> boxes;
         QString shown;
+        std::int64_t taken;  // the cost a "y" takes: the one the question names
     };
     const Case cases[] = {
-        {"GenProbe", false, false, Qt::Key_F1, kWorkedFigures, 80000, {&FrmTestCost::TxtCostGP}, "$8.00"},
-        {"EIA", false, false, Qt::Key_F2, kWorkedFigures, 80000, {&FrmTestCost::TxtCostEIA}, "$8.00"},
+        {"GenProbe", false, false, Qt::Key_F1, kWorkedFigures, 80000, {{&FrmTestCost::TxtCostGP, &VarCon::CostGP}},
+         "$8.00", 80000},
+        {"GenProbe to more decimals than shown", false, false, Qt::Key_F1, {"40", "3", "4", "10", "5", "1"},
+         7407 + 66667, {{&FrmTestCost::TxtCostGP, &VarCon::CostGP}}, "$7.41", 74100},
+        {"EIA", false, false, Qt::Key_F2, kWorkedFigures, 80000, {{&FrmTestCost::TxtCostEIA, &VarCon::CostEIA}},
+         "$8.00", 80000},
         {"DFA after a reset", true, true, Qt::Key_F5, kWorkedFigures.mid(0, 5), 13333 + 50000,
-         {&FrmTestCost::TxtCostDFA, &FrmTestCost::TxtCostDNGZ}, "$6.33"},
+         {{&FrmTestCost::TxtCostDFA, &VarCon::CostDFA}, {&FrmTestCost::TxtCostDNGZ, &VarCon::CostDNGZ}}, "$6.33",
+         63300},
         {"DFA with a reagent stored earlier", true, false, Qt::Key_F5, {}, 13333 + 70000,
-         {&FrmTestCost::TxtCostDFA, &FrmTestCost::TxtCostDNGZ}, "$8.33"},
+         {{&FrmTestCost::TxtCostDFA, &VarCon::CostDFA}, {&FrmTestCost::TxtCostDNGZ, &VarCon::CostDNGZ}}, "$8.33",
+         83300},
         {"LCR after a reset", true, true, Qt::Key_F3, kWorkedFigures.mid(0, 5), 13333 + 55556,
-         {&FrmTestCost::TxtCostLCRC, &FrmTestCost::TxtCostLCRU}, "$6.89"},
+         {{&FrmTestCost::TxtCostLCRC, &VarCon::CostLCRC}, {&FrmTestCost::TxtCostLCRU, &VarCon::CostLCRU}}, "$6.89",
+         68900},
         {"PCR", false, false, Qt::Key_F4, kWorkedFigures, 80000,
-         {&FrmTestCost::TxtCostPCRC, &FrmTestCost::TxtCostPCRU, &FrmTestCost::TxtCostPNGZ}, "$8.00"},
+         {{&FrmTestCost::TxtCostPCRC, &VarCon::CostPCRC},
+          {&FrmTestCost::TxtCostPCRU, &VarCon::CostPCRU},
+          {&FrmTestCost::TxtCostPNGZ, &VarCon::CostPNGZ}},
+         "$8.00", 80000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,11 +100,13 @@ TEST_F(CalculatorTest, WorkedExamples)
         // "y" makes it the unit cost of the test, which the unit-cost boxes
         // show at once; Next only steps aside.
         FrmTestCost& unitCosts = p.FrmTestCost();
-        for (auto b : c.boxes)
+        for (auto [b, cost] : c.boxes) {
             EXPECT_EQ((unitCosts.*b).text(), c.shown) << (unitCosts.*b).name().toStdString();
+            EXPECT_EQ(p.vc.*cost, Money::fromTicks(c.taken)) << (unitCosts.*b).name().toStdString();
+        }
         d.mnuNext.trigger();
         EXPECT_FALSE(d.isShown());
-        for (auto b : c.boxes)
+        for (auto [b, cost] : c.boxes)
             EXPECT_EQ((unitCosts.*b).text(), c.shown) << (unitCosts.*b).name().toStdString();
     }
 }
@@ -311,20 +324,31 @@ TEST_F(CalculatorTest, FieldsRefuseWhatTheyCannotUseAndKeepTheText)
 // back.
 TEST_F(CalculatorTest, NextStoresTheConfirmedCostsAndHides)
 {
-    for (const char* locale : {"ccp_BD", "ff_Adlm_GN", "ar_EG", "de_CH", "en_US"}) {
-        SCOPED_TRACE(locale);
-        testsupport::LocaleScope scope{QLocale(QString::fromLatin1(locale))};
+    struct Case {
+        const char* locale;
+        QStringList figures;
+        std::int64_t taken;
+    };
+    // 7.4074 is asked about, and taken, as the 7.41 its question names.
+    const QStringList sevenFortyOne{"40", "3", "4", "10", "5", "1"};
+    const Case cases[] = {{"ccp_BD", kWorkedFigures, 80000}, {"ff_Adlm_GN", kWorkedFigures, 80000},
+                          {"ar_EG", kWorkedFigures, 80000},  {"de_CH", kWorkedFigures, 80000},
+                          {"en_US", kWorkedFigures, 80000},  {"en_US", sevenFortyOne, 74100},
+                          {"de_DE", sevenFortyOne, 74100}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale + (" " + c.figures.join(u' ')).toStdString());
+        testsupport::LocaleScope scope{QLocale(QString::fromLatin1(c.locale))};
         testsupport::ScriptedDialogs script;
         Program p(script, screen, &printer, [] {});
         FrmDraftCostTest& d = onScreen(p);
         key(d, Qt::Key_F1);
-        enter(d, kWorkedFigures);
+        enter(d, c.figures);
         script.type("y");
         key(d, Qt::Key_F1, Qt::ControlModifier);
         p.vc.CostPCA = Money::fromTicks(1);
         d.mnuNext.trigger();
         EXPECT_FALSE(d.isShown());
-        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(80000));
+        EXPECT_EQ(p.vc.CostGP, Money::fromTicks(c.taken));
         EXPECT_EQ(p.vc.CostPCA, Money::fromTicks(1));
     }
 

@@ -4,6 +4,7 @@
 #include "testchars/FrmSenSpec.h"
 #include "testchars/FrmTestCost.h"
 #include "TestCharsFixture.h"
+#include "support/LocaleScope.h"
 
 #include "model/Equations.h"
 
@@ -120,10 +121,17 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
         QString typed;
         std::optional<std::int64_t> ticks;  // none: refused
         QString shown;                      // when accepted, or the refusal above the limit
+        const char* locale = "en_US";       // typed with its decimal sign
     };
     const QString limit = "Value out of Range: not more than $1,000,000.00";
     const Case cases[] = {
-        {"12", 120000, "$12.00"},   {"12.345", 123450, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
+        {"12", 120000, "$12.00"},   {"12.345", 123500, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
+        // An amount is kept as its box shows it, a half cent rounded up as
+        // the currency text rounds it.
+        {"7.254", 72500, "$7.25"},  {"7.255", 72600, "$7.26"},    {"0.005", 100, "$0.01"},
+        {"7.254", 72500, "7,25\u00a0$", "de_DE"}, {"7.255", 72600, "7,26\u00a0$", "de_DE"},
+        {"0.005", 100, "0,01\u00a0$", "de_DE"},
+        {"0.004", {}, {}},  // shows as $0.00
         {"0", {}, {}},             {"-3", {}, {}},              {"", {}, {}},
         {"$5", {}, {}},            {"ten", {}, {}},
         {"0.00004", {}, {}},  // above zero, but no ten-thousandth of a dollar
@@ -132,22 +140,24 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
     };
     for (const Field& fd : fields) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(fd.name) + " typed " + c.typed.toStdString());
+            SCOPED_TRACE(std::string(fd.name) + " typed " + c.typed.toStdString() + " in " + c.locale);
+            testsupport::LocaleScope locale{QLocale(QString::fromLatin1(c.locale))};
+            const QString plain = testsupport::localDecimals(fd.plain);
             testsupport::ScriptedDialogs script;
             Program p(script, screen, &printer, [] {});
             platform::TextBox& box = fd.open(p);
             activate(box.form());
             const Money before = p.vc.*fd.cost;
             box.setFocus();
-            EXPECT_EQ(edit(box)->selectedText(), fd.plain) << "entering shows the stored cost, selected";
-            typeAndTab(box, c.typed);
+            EXPECT_EQ(edit(box)->selectedText(), plain) << "entering shows the stored cost, selected";
+            typeAndTab(box, testsupport::localDecimals(c.typed));
             EXPECT_EQ(p.vc.*fd.cost, c.ticks ? Money::fromTicks(*c.ticks) : before);
             EXPECT_EQ(box.hasFocus(), !c.ticks);
             if (c.ticks) {
                 EXPECT_EQ(box.text(), c.shown);
                 EXPECT_TRUE(script.prompts().empty());
             } else {
-                EXPECT_EQ(edit(box)->selectedText(), fd.plain);
+                EXPECT_EQ(edit(box)->selectedText(), plain);
                 EXPECT_EQ(script.prompts(), std::vector<QString>{c.shown.isEmpty() ? fd.message : c.shown});
             }
         }
@@ -182,7 +192,7 @@ TEST_F(TestCostTest, TheConfirmationCostTheResultsTakeIsTheOneAccepted)
              edit(f.TxtCostDFA)->selectAll();
              QTest::keyClicks(edit(f.TxtCostDFA), "5.125");
              QTest::keyClick(edit(f.TxtCostDFA), Qt::Key_Tab);
-         }, "$5.13", 51250},
+         }, "$5.13", 51300},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
@@ -202,14 +212,14 @@ TEST_F(TestCostTest, ForwardTakesTheBoxBeingTypedInAndPutsBackNothing)
 {
     FrmTestCost& f = form();
     typeAndTab(f.TxtCostGP, "4.125");
-    ASSERT_EQ(program().vc.CostGP, Money::fromTicks(41250)) << "leaving stores the typed amount";
-    QTest::keyClicks(edit(f.TxtCostEIA), "3");
+    ASSERT_EQ(program().vc.CostGP, Money::fromTicks(41300)) << "leaving stores the amount as its box shows it";
+    QTest::keyClicks(edit(f.TxtCostEIA), "3.004");
     program().vc.CostDox = Money::fromTicks(1);
     program().figuresChanged();
     QTest::mouseClick(f.cmdNext.widget(), Qt::LeftButton);
     EXPECT_FALSE(f.isShown());
-    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(41250));
-    EXPECT_EQ(program().vc.CostEIA, Money::fromTicks(30000));
+    EXPECT_EQ(program().vc.CostGP, Money::fromTicks(41300));
+    EXPECT_EQ(program().vc.CostEIA, Money::fromTicks(30000)) << "taken as $3.00";
     EXPECT_EQ(program().vc.CostDox, Money::fromTicks(1)) << "a cost changed elsewhere stays";
 }
 
