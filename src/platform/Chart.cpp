@@ -180,7 +180,8 @@ private:
     }
 
     // The captions under the bars are never cut: where the widest of them is
-    // wider than its bar's share of the plot, they are all lettered smaller.
+    // wider than its bar's share of the plot, they are all lettered smaller,
+    // or stood upright where that reads larger.
     // The chart lays itself out again for the new lettering at once, so a
     // picture taken next shows what the screen shows. A chart drawn afresh
     // has no plot yet when its captions are first fitted: the fit is taken
@@ -222,15 +223,29 @@ private:
                     w = std::max(w, metrics.horizontalAdvance(line));
             return w;
         };
-        const auto fits = [&](const QFont& f, const QRect& room) { return widest(f) <= room.width(); };
-        QFont fitted = fitText(font(), share, smallestLegiblePoints(control_.form().runtime().screen()), fits).font;
-        // Where even the smallest lettering is wider than a bar's share, the
-        // captions stand upright under their bars, at the chart's own size:
-        // the axis would otherwise leave out the first and last of them and
-        // draw the others over each other.
-        const int angle = fits(fitted, share) ? 0 : -90;
-        if (angle != 0)
-            fitted = font();
+        qsizetype lines = 1;
+        for (const QString& caption : captions_)
+            lines = std::max(lines, caption.count(QLatin1Char('\n')) + 1);
+        // Across, the widest line must fit a bar's share; upright, the lines
+        // stacked side by side.
+        const auto fitsAcross = [&](const QFont& f, const QRect& room) { return widest(f) <= room.width(); };
+        const auto fitsUpright = [&](const QFont& f, const QRect& room) {
+            return double(lines) * QFontMetricsF(f).lineSpacing() <= room.width();
+        };
+        const double floor = smallestLegiblePoints(control_.form().runtime().screen());
+        QFont fitted = fitText(font(), share, floor, fitsAcross).font;
+        QFont upright = fitText(font(), share, floor, fitsUpright).font;
+        upright.setStretch(font().stretch());  // narrower letters stand no closer
+
+        // The captions stand upright under their bars where they cannot lie
+        // across them at all (the axis would otherwise leave out the first
+        // and last of them and draw the others over each other), and where
+        // upright they read larger: so a wider chart never letters them
+        // smaller than a narrower one.
+        const bool standUpright = !fitsAcross(fitted, share) || upright.pointSizeF() > fitted.pointSizeF();
+        const int angle = standUpright ? -90 : 0;
+        if (standUpright)
+            fitted = upright;
         if (axis->labelsFont() == fitted && axis->labelsAngle() == angle)
             return false;
         axis->setLabelsFont(fitted);

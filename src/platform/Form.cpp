@@ -236,7 +236,7 @@ void Form::fitWaiting()
     // window's size first, shown or not.
     if (window_)
         window_->layout()->activate();
-    std::vector<Label*> labels;
+    std::vector<FittedTextControl*> fitted;
     for (Control* c : controls_) {
         if (!c->fitPending_)
             continue;
@@ -244,12 +244,12 @@ void Form::fitWaiting()
         if (c->widget() && fitting) {
             ++fitsSinceLoad_;
             c->fitContent();
-            if (c->kind() == ControlKind::Label)
-                labels.push_back(static_cast<Label*>(c));
+            if (auto* t = dynamic_cast<FittedTextControl*>(c))
+                fitted.push_back(t);
         }
     }
-    if (!labels.empty())
-        Label::lineUp(*this, labels);
+    if (!fitted.empty())
+        FittedTextControl::lineUp(*this, fitted);
 }
 
 void Form::settleLayout()

@@ -110,11 +110,12 @@ int overflowAcross(const QLabel& l, const QRect& area, const QFont& font)
 }
 
 // Whether a caption on one line, with a blank's margin, fits the area: the
-// one measure most captions cost.
+// one measure most captions cost. The line's height is rounded up, as the
+// label lays its text out, not to the nearest pixel.
 bool fitsOnOneLine(const QLabel& l, const QRect& area, const QFont& font)
 {
     const QFontMetrics metrics(font);
-    return !l.text().contains(QLatin1Char('\n')) && metrics.height() <= area.height() &&
+    return !l.text().contains(QLatin1Char('\n')) && std::ceil(QFontMetricsF(font).height()) <= area.height() &&
            metrics.horizontalAdvance(l.text() + QLatin1Char(' ')) <= area.width();
 }
 
@@ -328,20 +329,20 @@ void Label::fitContent()
     l->setGeometry(fitted.box);
 }
 
-void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
+void FittedTextControl::lineUp(Form& form, const std::vector<FittedTextControl*>& fitted)
 {
     struct Cell {
-        Label* label;
+        FittedTextControl* control;
         QRect box;
         bool columnDone = false, rowDone = false;
     };
     std::vector<Cell> cells;
     for (Control* c : form.controls())
-        if (auto* l = c->kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
-            l && l->fitFont_ && l->widget())
-            cells.push_back({l, l->boxPixels()});
+        if (auto* t = dynamic_cast<FittedTextControl*>(c); t && t->fitFont_ && t->widget())
+            cells.push_back({t, t->boxPixels()});
     const auto together = [](const Cell& a, const Cell& b) {
-        return a.label->container() == b.label->container() && a.label->sameFont(*b.label);
+        return a.control->kind() == b.control->kind() && a.control->container() == b.control->container() &&
+               a.control->sameFont(*b.control);
     };
     const auto sameColumn = [&together](const Cell& a, const Cell& b) {
         return a.box.left() == b.box.left() && a.box.size() == b.box.size() && together(a, b);
@@ -349,15 +350,15 @@ void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
     const auto sameRow = [&together](const Cell& a, const Cell& b) {
         return a.box.top() == b.box.top() && a.box.height() == b.box.height() && together(a, b);
     };
-    const auto cellOf = [&cells](const Label* l) {
-        return std::find_if(cells.begin(), cells.end(), [l](const Cell& c) { return c.label == l; });
+    const auto cellOf = [&cells](const FittedTextControl* t) {
+        return std::find_if(cells.begin(), cells.end(), [t](const Cell& c) { return c.control == t; });
     };
 
     // A smaller lettering fits a cell wherever a larger one does: a column
     // takes the smallest its cells' own fits gave.
     std::vector<Cell*> changed;
-    for (const Label* l : fitted) {
-        const auto self = cellOf(l);
+    for (const FittedTextControl* t : fitted) {
+        const auto self = cellOf(t);
         if (self == cells.end() || self->columnDone)
             continue;
         std::vector<Cell*> column;
@@ -366,32 +367,33 @@ void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
                 c.columnDone = true;
                 column.push_back(&c);
             }
-        QFont shared = *self->label->fitFont_;
+        QFont shared = *self->control->fitFont_;
         for (const Cell* c : column)
-            if (smallerLettering(*c->label->fitFont_, shared))
-                shared = *c->label->fitFont_;
+            if (smallerLettering(*c->control->fitFont_, shared))
+                shared = *c->control->fitFont_;
         for (Cell* c : column) {
-            QWidget* w = c->label->widget();
+            QWidget* w = c->control->widget();
             const bool relettered = w->font() != shared;
             if (relettered)
                 w->setFont(shared);
-            if (relettered || std::find(fitted.begin(), fitted.end(), c->label) != fitted.end())
+            if (relettered || std::find(fitted.begin(), fitted.end(), c->control) != fitted.end())
                 changed.push_back(c);
         }
     }
 
+    // Only captions stand on a row's baseline.
     for (const Cell* self : changed) {
-        if (self->rowDone)
+        if (self->rowDone || self->control->kind() != ControlKind::Label)
             continue;
         std::vector<QLabel*> row;
         bool asDesigned = true;  // every caption at its own size, where its box stands
         for (Cell& c : cells)
             if (sameRow(c, *self)) {
                 c.rowDone = true;
-                auto* l = static_cast<QLabel*>(c.label->widget());
+                auto* l = static_cast<QLabel*>(c.control->widget());
                 if (l->alignment() & Qt::AlignTop)
                     row.push_back(l);
-                asDesigned = asDesigned && l->y() == c.box.top() && l->font().pointSizeF() == c.label->fontSize();
+                asDesigned = asDesigned && l->y() == c.box.top() && l->font().pointSizeF() == c.control->fontSize();
             }
         if (asDesigned) {
             for (QLabel* l : row)
@@ -399,8 +401,8 @@ void Label::lineUp(Form& form, const std::vector<Label*>& fitted)
                     l->setContentsMargins(frame, frame, frame, frame);
             continue;
         }
-        const QFont own = self->label->stateFont();
-        const auto* first = static_cast<const QLabel*>(self->label->widget());
+        const QFont own = self->control->stateFont();
+        const auto* first = static_cast<const QLabel*>(self->control->widget());
         alignRow(row, self->box.top() + textArea(*first, self->box, own).top() + QFontMetrics(own).ascent());
     }
 }
@@ -504,6 +506,7 @@ void TextBox::edited(const QString& t)
 void TextBox::resetState()
 {
     text_ = designText_;
+    fitFont_.reset();
     userEdited_ = false;
     locked_ = designLocked_;
 }
@@ -521,7 +524,8 @@ void TextBox::fitContent()
             const int extra = QFontMetrics(f).horizontalAdvance(e->text()) - lineRoom(*e, box.width());
             return widened(*this, box, extra, e->alignment());
         });
-    e->setFont(fitted.font);
+    // The lettering waits for the column's (lineUp), so it is set once.
+    fitFont_ = fitted.font;
     e->setGeometry(fitted.box);
 }
 

@@ -154,37 +154,50 @@ TEST_F(ChartTest, TheChartsTextsFollowTheControlsFont)
 }
 
 // The captions under the bars show whole however many bars share the width:
-// a figure under a bar is never cut short.
+// a figure under a bar is never cut short. They lie across their bars, or
+// stand upright where that letters them larger.
 TEST_F(ChartTest, TheCaptionsUnderTheBarsShowWhole)
 {
     struct Case {
         const char* name;
+        const char* label;
         int bars;
         double value;
         bool smaller;  // than the control's font
+        bool upright;
+        bool narrowed;
     };
     const Case cases[] = {
-        {"three short figures", 3, 12, false},
-        {"ten long figures", 10, 168929.64, true},
-        {"ten long figures, narrowed", 10, 1234567.25, true},
+        {"three short figures", "GP/PCR", 3, 12, false, false, false},
+        {"ten long figures, larger upright", "GP/PCR", 10, 168929.64, false, true, false},
+        {"twenty short figures, larger across", "X", 20, 1000, true, false, false},
+        // At the floor either way: across, in narrower letters.
+        {"twenty-six short figures, narrowed across", "X", 26, 1000, true, false, true},
     };
     showActive(form);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ChartData data{"Women", {}};
         for (int i = 0; i < c.bars; ++i)
-            data.rows.push_back({QStringLiteral("GP/PCR"), c.value + i});
+            data.rows.push_back({QString::fromLatin1(c.label), c.value + i});
         form.chrValues.setData(data);
         QApplication::processEvents();
         const auto axes = drawn()->axes(Qt::Horizontal);
         ASSERT_EQ(axes.size(), 1);
         const QFont lettered = axes.front()->labelsFont();
         EXPECT_EQ(lettered.pointSizeF() < 9, c.smaller) << lettered.pointSizeF();
+        EXPECT_EQ(axes.front()->labelsAngle() != 0, c.upright);
+        EXPECT_EQ(lettered.stretch() != QFont::AnyStretch && lettered.stretch() < 100, c.narrowed);
         const double share = drawn()->plotArea().width() / c.bars;
         const QFontMetricsF metrics(lettered);
-        for (const ChartRow& row : data.rows)
-            for (const QString& line : Chart::rowCaption(row).split('\n'))
-                EXPECT_LE(metrics.horizontalAdvance(line), share) << line.toStdString();
+        for (const ChartRow& row : data.rows) {
+            const QStringList lines = Chart::rowCaption(row).split('\n');
+            if (c.upright)
+                EXPECT_LE(lines.size() * metrics.lineSpacing(), share);
+            else
+                for (const QString& line : lines)
+                    EXPECT_LE(metrics.horizontalAdvance(line), share) << line.toStdString();
+        }
         EXPECT_FALSE(axes.front()->labelsTruncated());
     }
 }

@@ -17,7 +17,7 @@ using namespace platformtest;
 
 // A right-aligned figure cell with a heading to its left (a label that may
 // grow too) and a button close on its right; a note with free room below it
-// down to a text box.
+// down to a text box; a column of two fields.
 class CellForm : public Form {
 public:
     explicit CellForm(Runtime& rt) : Form(rt, "CellForm")
@@ -34,6 +34,8 @@ public:
         lblTall.designGeometry(5000, 1000, 1200, 900);
         txtCost.designGeometry(5000, 3000, 1000, 300);
         txtCost.designTabIndex(0);
+        txtTotal.designGeometry(5000, 3400, 1000, 300);
+        txtTotal.designText("9,50 $");
     }
     Label lblHead{*this, "lblHead"};
     Label lblCell{*this, "lblCell"};
@@ -42,6 +44,7 @@ public:
     TextBox txtBelow{*this, "txtBelow"};
     Label lblTall{*this, "lblTall"};
     TextBox txtCost{*this, "txtCost"};
+    TextBox txtTotal{*this, "txtTotal"};
 };
 
 using LabelFit = OnScreen;
@@ -56,7 +59,7 @@ TEST_F(LabelFit, ALoadFitsEachCaptionOnceToTheFormsOwnSize)
                             "where they come from, and what to do when no such records are at hand.");
     f.load();
     const auto* l = static_cast<const QLabel*>(f.lblNote.widget());
-    EXPECT_EQ(f.fitsSinceLoad(), 6) << "four labels and two fields";
+    EXPECT_EQ(f.fitsSinceLoad(), 7) << "four labels and three fields";
     EXPECT_GT(l->height(), 30) << "grown down";
     EXPECT_TRUE(testsupport::showsWholeText(*l)) << l->font().pointSizeF() << " pt in " << l->width() << "x" << l->height();
 }
@@ -146,7 +149,8 @@ TEST_F(LabelFit, ACaptionShrinksThenGrowsThenShrinksAgainButIsNeverCut)
 
 // A one-line field shows a figure whole in a smaller font, and where the
 // floor is not small enough, in a box grown into the free space beside it,
-// whether the program wrote it or the user typed it.
+// whether the program wrote it or the user typed it; the field below it in
+// its column is lettered alike.
 TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFontOrAWiderBox)
 {
     struct Case {
@@ -184,6 +188,7 @@ TEST_F(LabelFit, AFieldShowsAFigureWholeInASmallerFontOrAWiderBox)
         EXPECT_EQ(e->width() > box.width(), c.grown) << e->width();
         EXPECT_EQ(e->y(), box.y());
         EXPECT_TRUE(testsupport::showsWholeText(*e)) << drawn;
+        EXPECT_EQ(f.txtTotal.widget()->font(), e->font());
     }
 }
 

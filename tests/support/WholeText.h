@@ -114,21 +114,26 @@ inline int baselineOf(const QLabel& l)
     return l.mapTo(l.window(), QPoint(0, text.top() + l.fontMetrics().ascent())).y();
 }
 
-// The captions on screen grouped by what they share: a row's cells share the
-// top and height of their boxes, a column's their left, width and height;
-// both share their container, font and alignment.
+// The captions (or one-line fields) on screen grouped by what they share: a
+// row's cells share the top and height of their boxes, a column's their
+// left, width and height; both share their container, font and alignment.
 enum class Line { Row, Column };
-using Cells = std::vector<std::pair<platform::Control*, const QLabel*>>;
-inline std::vector<Cells> linesOf(platform::Form& form, Line line)
+using Cells = std::vector<std::pair<platform::Control*, const QWidget*>>;
+inline std::vector<Cells> linesOf(platform::Form& form, Line line, platform::ControlKind kind)
 {
     std::map<std::tuple<platform::Frame*, double, double, double, bool, int>, Cells> lines;
     for (platform::Control* c : form.controls()) {
-        const auto* l = c->kind() == platform::ControlKind::Label ? qobject_cast<const QLabel*>(c->widget()) : nullptr;
-        if (!l || !l->isVisibleTo(l->window()) || l->text().trimmed().isEmpty())
+        if (c->kind() != kind)
+            continue;
+        const QWidget* w = c->widget();
+        const auto* l = qobject_cast<const QLabel*>(w);
+        const auto* e = qobject_cast<const QLineEdit*>(w);
+        if (!(l || e) || !w->isVisibleTo(w->window()) || (l ? l->text() : e->text()).trimmed().isEmpty())
             continue;
         const double across = line == Line::Row ? c->top() : c->left() * 1e6 + c->width();
-        const auto key = std::tuple(c->container(), across, c->height(), c->fontSize(), c->fontBold(), int(l->alignment()));
-        lines[key].emplace_back(c, l);
+        const int alignment = int(l ? l->alignment() : e->alignment());
+        const auto key = std::tuple(c->container(), across, c->height(), c->fontSize(), c->fontBold(), alignment);
+        lines[key].emplace_back(c, w);
     }
     std::vector<Cells> out;
     for (auto& [key, cells] : lines)
@@ -142,28 +147,31 @@ inline std::vector<Cells> linesOf(platform::Form& form, Line line)
 inline QStringList offTheirRow(platform::Form& form)
 {
     QStringList off;
-    for (const auto& row : linesOf(form, Line::Row))
-        for (const auto& [c, l] : row)
-            if (baselineOf(*l) != baselineOf(*row.front().second))
+    for (const auto& row : linesOf(form, Line::Row, platform::ControlKind::Label)) {
+        const auto& first = static_cast<const QLabel&>(*row.front().second);
+        for (const auto& [c, w] : row)
+            if (baselineOf(static_cast<const QLabel&>(*w)) != baselineOf(first))
                 off << QStringLiteral("%1.%2 / %1.%3 at %4 and %5")
                            .arg(form.name(), row.front().first->name(), c->name())
-                           .arg(baselineOf(*row.front().second))
-                           .arg(baselineOf(*l));
+                           .arg(baselineOf(first))
+                           .arg(baselineOf(static_cast<const QLabel&>(*w)));
+    }
     return off;
 }
 
-// The captions on screen lettered otherwise than the other cells of their
-// column, as "form.a / form.b at size and size'".
+// The captions and one-line fields on screen lettered otherwise than the
+// other cells of their column, as "form.a / form.b at size and size'".
 inline QStringList unevenColumns(platform::Form& form)
 {
     QStringList uneven;
-    for (const auto& column : linesOf(form, Line::Column))
-        for (const auto& [c, l] : column)
-            if (l->font() != column.front().second->font())
-                uneven << QStringLiteral("%1.%2 / %1.%3 at %4 and %5 pt")
-                              .arg(form.name(), column.front().first->name(), c->name())
-                              .arg(column.front().second->font().pointSizeF())
-                              .arg(l->font().pointSizeF());
+    for (platform::ControlKind kind : {platform::ControlKind::Label, platform::ControlKind::TextBox})
+        for (const auto& column : linesOf(form, Line::Column, kind))
+            for (const auto& [c, w] : column)
+                if (w->font() != column.front().second->font())
+                    uneven << QStringLiteral("%1.%2 / %1.%3 at %4 and %5 pt")
+                                  .arg(form.name(), column.front().first->name(), c->name())
+                                  .arg(column.front().second->font().pointSizeF())
+                                  .arg(w->font().pointSizeF());
     return uneven;
 }
 

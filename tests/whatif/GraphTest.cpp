@@ -470,6 +470,69 @@ TEST_F(GraphTest, EveryDrawingFitsItsCaptions)
     }
 }
 
+// The size the captions under the shown chart's bars are lettered at.
+double captionPoints(FrmGraph& g)
+{
+    for (platform::Chart* chart : {&g.chrNoWomen, &g.chrCost, &g.chrPerPos})
+        if (chart->visible())
+            return chart->widget()->findChild<QChartView*>()->chart()->axes(Qt::Horizontal).front()
+                ->labelsFont()
+                .pointSizeF();
+    return 0;
+}
+
+// A larger graph window never letters a chart's captions smaller: each chart
+// stands them upright or lays them across, whichever reads larger.
+TEST_F(GraphTest, ALargerWindowNeverLettersTheCaptionsSmaller)
+{
+    struct Size {
+        int width, height;
+    };
+    const Size sizes[] = {{640, 480}, {792, 588}, {880, 680}, {990, 784}, {1024, 768}, {1280, 1024}, {1920, 1080}};
+    // Every bar of every chart far taller than the fixture's.
+    const auto large = [](VarCon& vc) {
+        const Money most = Money::fromDouble(2'778'210'000'000);
+        for (int t = 0; t < ScrTestCount; ++t) {
+            vc.*PerTest::PidNoWom[t] = 27'000'000;
+            vc.*PerTest::PidCost[t] = most;
+            vc.*PerTest::Pi[t] = most;
+        }
+        vc.PidNoWomNgz1 = vc.PidNoWomNgz2 = vc.PidNoWomNgz3 = vc.lblNoPID2 = 27'000'000;
+        vc.PidCostNgz1 = vc.PidCostNgz2 = vc.PidCostNgz3 = vc.lblPIDCost2 = most;
+        vc.TctpiNgz1 = vc.TctpiNgz2 = vc.TctpiNgz3 = most;
+    };
+    struct Case {
+        const char* name;
+        bool large;
+    };
+    const Case cases[] = {{"ordinary figures", false}, {"large figures", true}};
+    for (const Case& c : cases) {
+        Program& p = programme(ScrTestKind::GenProbe);
+        if (c.large)
+            large(p.vc);
+        FrmGraph& g = opened(p);
+        for (Qt::Key k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3}) {
+            key(g, k);
+            std::vector<double> lettered;
+            for (const Size& s : sizes) {
+                g.window()->setGeometry(0, 0, s.width, s.height);
+                QCoreApplication::processEvents();
+                EXPECT_EQ(unfittedCaptions(g), "") << s.width << " x " << s.height;
+                lettered.push_back(captionPoints(g));
+            }
+            for (std::size_t i = 0; i < std::size(sizes); ++i)
+                for (std::size_t j = 0; j < std::size(sizes); ++j) {
+                    if (sizes[j].width < sizes[i].width || sizes[j].height < sizes[i].height)
+                        continue;
+                    EXPECT_GE(lettered[j], lettered[i] - 0.25)
+                        << c.name << ", " << visibleChart(g).toStdString() << ": " << sizes[j].width << " x "
+                        << sizes[j].height << " beside " << sizes[i].width << " x " << sizes[i].height;
+                }
+        }
+        restart();
+    }
+}
+
 TEST_F(GraphTest, AFailedPrintIsReportedAndTheButtonsComeBack)
 {
     ChartPrinter broken(dialogs, folder.path() + "/no such folder");

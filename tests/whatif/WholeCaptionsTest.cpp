@@ -48,6 +48,7 @@ const ScreenSize kSizes[] = {
     {"small_800", "800 x 600", 800, 600, false},
     {"design_1024", "1024 x 768", 1024, 768, false},
     {"large_1280", "1280 x 1024", 1280, 1024, false},
+    {"large_1920", "1920 x 1080", 1920, 1080, false},
     {"maximised_1280", "maximised on 1280 x 1024", 1280, 1024, true},
     {"maximised_1024", "maximised on 1024 x 768", 1024, 768, true},
 };
@@ -75,6 +76,9 @@ std::vector<testsupport::Programme> Programmes()
     all.push_back(Default(ScrTestKind::GenProbe, NgzTestKind::PcrOnGenProbe, Largest));
     all.back().confirm = true;
     all.push_back(Default(ScrTestKind::PCRC, NgzTestKind::None, Largest));
+    // One cost in a column of ordinary ones takes a smaller lettering than the rest.
+    all.push_back(
+        Default(ScrTestKind::GenProbe, NgzTestKind::None, [](VarCon& vc) { vc.CostEIA = Money::fromDouble(125); }));
     return all;
 }
 
@@ -133,6 +137,10 @@ TEST_P(WholeCaptions, EveryLabelAndFieldOfEveryFormShowsItsWholeText)
             if (size.maximised)
                 f->window()->setGeometry(0, 0, size.widthPx, size.heightPx);
             QCoreApplication::processEvents();
+            // A column of fields shares one lettering for the figures in use
+            // and for the widest ones.
+            const QStringList unevenInUse = testsupport::unevenColumns(*f);
+            EXPECT_TRUE(unevenInUse.isEmpty()) << unevenInUse.join(QLatin1Char('\n')).toStdString();
             showLargestFigures(*f);
             const QStringList cut = testsupport::cutCaptions(*f);
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
