@@ -64,7 +64,7 @@ QStringList axisCategories(const std::vector<ChartRow>& rows)
 class ChartWidget : public QWidget {
 public:
     ChartWidget(QWidget* parent, Chart& control)
-        : QWidget(parent), control_(control), title_(new QLabel(this)), view_(new QChartView(this))
+        : QWidget(parent), control_(&control), title_(new QLabel(this)), view_(new QChartView(this))
     {
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
@@ -85,6 +85,8 @@ public:
         layout->addWidget(view_, 1);
         draw({});
     }
+
+    void release() { control_ = nullptr; }
 
     void setTitle(const QString& title)
     {
@@ -213,7 +215,7 @@ private:
         QAbstractAxis* axis = axes.front();
         axis->setTruncateLabels(false);
         const QRect share(0, 0, int(view_->chart()->plotArea().width() / captions_.size() - kCaptionMargin), 1);
-        if (share.width() <= 0 || !control_.form().runtime().fitsCaptions())
+        if (share.width() <= 0 || !control_ || !control_->form().runtime().fitsCaptions())
             return false;
         const auto widest = [this](const QFont& f) {
             const QFontMetricsF metrics(f);
@@ -232,7 +234,7 @@ private:
         const auto fitsUpright = [&](const QFont& f, const QRect& room) {
             return double(lines) * QFontMetricsF(f).lineSpacing() <= room.width();
         };
-        const double floor = smallestLegiblePoints(control_.form().runtime().screen());
+        const double floor = smallestLegiblePoints(control_->form().runtime().screen());
         QFont fitted = fitText(font(), share, floor, fitsAcross).font;
         QFont upright = fitText(font(), share, floor, fitsUpright).font;
         upright.setStretch(font().stretch());  // narrower letters stand no closer
@@ -255,7 +257,10 @@ private:
 
     static constexpr double kCaptionMargin = 4;  // pixels between neighbouring captions
 
-    Chart& control_;
+    // Null once the control is gone: an unloaded form's window is deleted
+    // only when the event loop comes round to it, and may be laid out again
+    // before that.
+    Chart* control_;
     bool fitting_ = false;
     QLabel* title_;
     QChartView* view_;
@@ -319,7 +324,22 @@ void Chart::setData(ChartData data)
         viewOf(widget())->draw(data_);
 }
 
-QWidget* Chart::createWidget(QWidget* parent) { return new ChartWidget(parent, *this); }
+Chart::~Chart()
+{
+    if (drawing_)
+        viewOf(drawing_)->release();
+}
+
+// A widget of an earlier load, or of this control when it is gone, lives on
+// until its window is deleted, and draws on its own from then on.
+QWidget* Chart::createWidget(QWidget* parent)
+{
+    if (drawing_)
+        viewOf(drawing_)->release();
+    auto* w = new ChartWidget(parent, *this);
+    drawing_ = w;
+    return w;
+}
 
 void Chart::resetState()
 {

@@ -7,6 +7,7 @@
 
 #include "platform/Control.h"
 
+#include <QPointer>
 #include <QVariant>
 #include <optional>
 #include <vector>
@@ -31,6 +32,7 @@ struct ChartData {
 class Chart : public Control {
 public:
     Chart(Form& f, QString name) : Control(f, std::move(name), ControlKind::Chart) {}
+    ~Chart() override;
 
     QString title();
     void setTitle(const QString& title);
@@ -53,6 +55,7 @@ protected:
 private:
     QString title_;
     ChartData data_;
+    QPointer<QWidget> drawing_;
 };
 
 } // namespace platform

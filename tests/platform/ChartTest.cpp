@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QPointer>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -137,6 +138,26 @@ TEST_F(ChartTest, EveryLoadStartsEmpty)
     EXPECT_TRUE(form.chrValues.data().rows.empty());
     EXPECT_TRUE(drawn()->series().isEmpty());
     EXPECT_FALSE(shownTitle()->isVisibleTo(form.window()));
+}
+
+// An unloaded form's window goes when the event loop comes round to it: its
+// chart, laid out again before then, reaches back to no control that is gone
+// (the sanitizer build sees it).
+TEST_F(ChartTest, AChartLeftByItsControlReachesBackToNothing)
+{
+    QPointer<QWidget> left;
+    {
+        ChartForm gone(runtime, false, "Gone");
+        showActive(gone);
+        gone.chrValues.setData({"Heading", {{"GP", 1}, {"EIA", 2}}});
+        left = gone.chrValues.widget();
+        gone.unload();
+    }
+    ASSERT_TRUE(left) << "deleted at once";
+    left->resize(left->width() / 2, left->height());
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(left);
 }
 
 TEST_F(ChartTest, TheChartsTextsFollowTheControlsFont)
