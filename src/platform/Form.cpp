@@ -115,8 +115,11 @@ protected:
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
-        if (form_.window_ == this)
-            form_.Form_CloseBox();
+        if (form_.window_ != this)
+            return;
+        form_.runtime_.closeBoxPressed(&form_);
+        form_.Form_CloseBox();
+        form_.runtime_.closeBoxPressed(nullptr);
     }
 
 private:
@@ -320,6 +323,7 @@ void Form::unload()
     unloading_ = true;
     Form_Unload();
     unloading_ = false;
+    const bool wasShown = shown_;
     loaded_ = false;
     shown_ = false;
     focus_->reset();
@@ -334,8 +338,7 @@ void Form::unload()
     // The window may be in the middle of delivering the event whose handler
     // unloads it: delete it once control is back in the event loop.
     w->deleteLater();
-    finishModal();
-    runtime_.endIfNothingVisible();
+    goneOutOfSight(wasShown);
 }
 
 void Form::show()
@@ -409,13 +412,22 @@ void Form::hide()
 {
     if (!loaded_)
         return;
+    const bool wasShown = shown_;
     shown_ = false;
     window_->hide();
+    goneOutOfSight(wasShown);
+}
+
+// However a form goes out of sight, the program never runs on with nothing on
+// screen; the check waits until the handler is done, so a form may step aside
+// for the next one.
+void Form::goneOutOfSight(bool wasShown)
+{
+    if (wasShown)
+        runtime_.wentOutOfSight(*this);
+    else
+        runtime_.endIfNothingVisible();
     finishModal();
-    // However a form goes out of sight, the program never runs on with
-    // nothing on screen; the check waits until the handler is done, so a
-    // form may step aside for the next one.
-    runtime_.endIfNothingVisible();
 }
 
 bool Form::visible()
@@ -546,7 +558,9 @@ void Form::printForm()
 
 void Form::Form_CloseBox()
 {
+    runtime_.closeBoxPressed(this);
     unload();
+    runtime_.closeBoxPressed(nullptr);
     runtime_.endIfNothingVisible();
 }
 

@@ -73,6 +73,9 @@ public:
     void showModal();
     void hide();
     bool isModal() const { return modalLoop_ != nullptr; }
+    // A form opened beside another, which stays behind it: when it steps
+    // aside with nothing else on screen, that window comes back.
+    bool opensBeside() const { return opensBeside_; }
 
     // The Visible property: reading or writing it loads the form.
     bool visible();
@@ -134,6 +137,7 @@ protected:
     void designBackColor(QColor c) { design_.back = c; }
     void designFont(const QString& name, double size);
     void designBorder(BorderStyle b) { design_.border = b; }
+    void designOpensBeside() { opensBeside_ = true; }
 
 private:
     friend class Control;
@@ -159,6 +163,7 @@ private:
     void buildMenus();
     void resizeWindow(QSize size);
     void finishModal();
+    void goneOutOfSight(bool wasShown);
     // Fits the controls whose content waits, unless the form is settling.
     void fitWhenSettled();
     void fitWaiting();
@@ -177,6 +182,7 @@ private:
     bool loaded_ = false;
     bool shown_ = false;
     bool unloading_ = false;
+    bool opensBeside_ = false;
     int settling_ = 0;
     int fitsSinceLoad_ = 0;
     std::unique_ptr<FocusEngine> focus_;

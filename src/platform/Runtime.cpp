@@ -65,11 +65,14 @@ Printer& Runtime::printer()
     return *printer_;
 }
 
-void Runtime::endProgram()
+void Runtime::endProgram() { endProgram(Ending::Command); }
+
+void Runtime::endProgram(Ending ending)
 {
     if (ended_)
         return;
     ended_ = true;
+    ending_ = ending;
     // A document still open when the program ends is sent, not dropped.
     if (printer_)
         printer_->endDoc();
@@ -89,6 +92,9 @@ void Runtime::registerForm(Form* form) { forms_.push_back(form); }
 void Runtime::unregisterForm(Form* form)
 {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    for (Form** kept : {&lastGone_, &beneath_, &closedByBox_})
+        if (*kept == form)
+            *kept = nullptr;
 }
 
 bool Runtime::anyFormVisible() const
@@ -100,6 +106,27 @@ Form* Runtime::findForm(const QString& name) const
 {
     const auto it = std::find_if(forms_.begin(), forms_.end(), [&](const Form* f) { return f->name() == name; });
     return it == forms_.end() ? nullptr : *it;
+}
+
+void Runtime::wentOutOfSight(Form& form)
+{
+    lastGone_ = &form;
+    lastGoneByBox_ = closedByBox_ == &form;
+    if (!form.opensBeside() && !form.isModal())
+        beneath_ = &form;
+    endIfNothingVisible();
+}
+
+void Runtime::nothingOnScreen()
+{
+    const bool steppedAside = lastGone_ && lastGone_->opensBeside() && !lastGoneByBox_;
+    if (steppedAside && beneath_) {
+        Form* back = beneath_;
+        back->show();
+        if (anyFormVisible() || ended_)
+            return;
+    }
+    endProgram(lastGoneByBox_ ? Ending::LastCloseBox : Ending::NothingOnScreen);
 }
 
 void Runtime::endIfNothingVisible()
@@ -122,7 +149,7 @@ void Runtime::scheduleCheck()
         if (insideNestedLoop())
             checkPending_ = true;
         else if (!anyFormVisible())
-            endProgram();
+            nothingOnScreen();
     });
 }
 

@@ -42,6 +42,11 @@ public:
     // form is shown any more.
     void endProgram();
     bool ended() const { return ended_; }
+    // What ended the program: a command (an Exit, or an answer that ends it
+    // by design), the close box of the last window on screen, or a form
+    // that left nothing on screen by other means.
+    enum class Ending { NotEnded, Command, LastCloseBox, NothingOnScreen };
+    Ending ending() const { return ending_; }
 
     // Every form registers itself, so the program can end when the last
     // visible one is closed.
@@ -54,6 +59,15 @@ public:
     // control is back in the main loop, so a caller still running (one that
     // showed a form modally and goes on to the next screen) is never cut off.
     void endIfNothingVisible();
+    // A form went out of sight (hidden or unloaded), by its close box or by a
+    // command. A form opened beside another that steps aside by a command and
+    // leaves nothing on screen brings back the window it was opened over: the
+    // last other form that went out of sight, loaded again if it was closed.
+    // Otherwise the program ends once nothing is left on screen.
+    void wentOutOfSight(Form& form);
+    // While a form's close box is handled, that form's going is the user's;
+    // null when the handling is done.
+    void closeBoxPressed(Form* form) { closedByBox_ = form; }
 
     // Modal showings of forms, innermost last; ending the program ends them all.
     void enterModal(QEventLoop& loop);
@@ -70,6 +84,10 @@ private:
     class CountingDialogs;
 
     bool insideNestedLoop() const;
+    void endProgram(Ending ending);
+    // Nothing is on screen: brings back the window beneath a form that
+    // stepped aside, or ends the program.
+    void nothingOnScreen();
     void scheduleCheck();
     void leftNestedLoop();
 
@@ -84,6 +102,13 @@ private:
     std::function<void()> endProgram_;
     std::vector<Form*> forms_;
     bool ended_ = false;
+    Ending ending_ = Ending::NotEnded;
+    // The last form to go out of sight and whether its close box sent it;
+    // the last one not opened beside another, nor shown modally.
+    Form* lastGone_ = nullptr;
+    bool lastGoneByBox_ = false;
+    Form* beneath_ = nullptr;
+    Form* closedByBox_ = nullptr;
     bool fitsCaptions_ = true;
 };
 

@@ -102,6 +102,8 @@ FrmDraftCostTest::FrmDraftCostTest(Program& p)
                  fields::OnRefusal::Keep)
 {
     designCaption("Test Cost Calculator");
+    // Opened over the preview, and left open beside the rest of the pass.
+    designOpensBeside();
     designClientSize(9000, 6600);
     designBackColor(kCyan);
     designFont("Times New Roman", 9);

@@ -191,6 +191,8 @@ constexpr double kFieldHeight = 288;
 FrmSenSpec::FrmSenSpec(Program& p) : ScalingForm(p, "FrmSenSpec")
 {
     designCaption("Senitivity and Specifity");
+    // Opened over the test selection, the preview or the results screen.
+    designOpensBeside();
     designClientSize(10100, 7350);
     designBackColor(kCyan);
     designFont("Times New Roman", 9);

@@ -61,6 +61,8 @@ const std::array<platform::TextBox FrmTestCost::*, 13> kTabOrder{
 FrmTestCost::FrmTestCost(Program& p) : ScalingForm(p, "FrmTestCost")
 {
     designCaption("Test, Medication, and Illness Cost");
+    // Opened over the confirmation question, and left open beside the pass.
+    designOpensBeside();
     designClientSize(9600, 6600);
     designBackColor(kCyan);
     designFont("Times New Roman", 9);

@@ -26,6 +26,8 @@ const QString kNothingPrinted = QStringLiteral(
 FrmGraph::FrmGraph(Program& p) : ScalingForm(p, "FrmGraph")
 {
     designCaption("Graph");
+    // Opened over the result screens.
+    designOpensBeside();
     designClientSize(11880, 8535);
     designBackColor(Qt::white);
     designFont("Arial", 9);

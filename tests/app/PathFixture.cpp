@@ -205,11 +205,12 @@ void PathTest::choose(platform::Form& form, platform::MenuItem& item)
     activate(form);
     auto* bar = form.window()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    // The way down from the menu bar: its title, the submenus, the item.
+    // The way down from the menu bar: its title, the submenus, the item; an
+    // entry of the bar without items is clicked on the bar.
     std::vector<platform::MenuItem*> chain;
     for (platform::MenuItem* m = &item; m; m = m->parent())
         chain.insert(chain.begin(), m);
-    ASSERT_GE(chain.size(), 2u);
+    ASSERT_GE(chain.size(), 1u);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(chain[0]->action()).center());
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QMenu* menu = chain[i - 1]->action()->menu();

@@ -2,10 +2,11 @@
 // anywhere, bad text typed into fields, close boxes, minimise and restore,
 // resizes, and message and input boxes answered at random. It fails on a
 // crash, a hang, a NaN or infinity in the model state, a moment with no
-// form on screen while the program has not ended, a field of a loaded
-// form, other than the one the user is in, that does not show its figure,
-// or a result screen on screen that does not show what its computation
-// gives from the figures in use.
+// form on screen while the program has not ended, an end of the program
+// that neither an Exit command nor the last window's close box asked for, a
+// field of a loaded form, other than the one the user is in, that does not
+// show its figure, or a result screen on screen that does not show what its
+// computation gives from the figures in use.
 //
 // RANDOM_EVENTS sets the number of events (default 3000), RANDOM_SEED the
 // seed (default 20261207). A failure prints the seed and the last events.
@@ -62,6 +63,13 @@ namespace {
 constexpr float VarCon::* kModelFloats[] = {
 #include "VarConFloats.inc"
 };
+
+// Every form of the program, by name, in a fixed order so a seed replays.
+const char* const kFormNames[] = {
+    "frmSplash",       "FrmInstructSwitch", "FrmInstruct",     "FrmConsole",     "FrmInitQuest",
+    "FrmQuestPop",     "FrmTesting",        "FrmConfirm",      "FrmQuestPercent", "FrmQuestDrugCost",
+    "FrmScrResult",    "FrmSwitchTo",       "FrmSwitchToCost", "FrmSwitchToAnaly", "FrmGraph",
+    "FrmGraphResponse", "FrmSenSpec",       "FrmTestCost",     "FrmDraftCostTest"};
 
 // --- what every bound field must show ---------------------------------------------------
 
@@ -310,6 +318,8 @@ public:
     void tick()
     {
         watchdog_->beat();
+        if (runtimeEnded_ && !failed_ && !endedByTheUser())
+            fail("the program ended, not by an Exit command nor the close box of the last window");
         if (done_ >= total_ || failed_ || runtimeEnded_) {
             // Still inside a modal showing: ending the program unwinds it.
             if (!runtimeEnded_)
@@ -373,6 +383,15 @@ private:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 
+    // Only an Exit command (or an answer at start-up that ends the program by
+    // design) and the close box of the last window on screen end it.
+    bool endedByTheUser() const
+    {
+        using Ending = platform::Runtime::Ending;
+        const Ending e = program_->runtime().ending();
+        return e == Ending::Command || e == Ending::LastCloseBox;
+    }
+
     // The window a person could reach now: a modal form's, else any shown form's.
     QMainWindow* targetWindow()
     {
@@ -421,27 +440,25 @@ private:
         else if (kind < 98)
             minimiseAndRestore(w, form);
         else if (kind < 99)
-            closeBeneathTheGraph(w, form);
+            closeBeneathAWindowBeside(w, form);
         else
             closeBox(w, form);
     }
 
-    // With the graph on screen, a result window beneath it is closed by its
-    // close box, so the graph stays over what is left.
-    void closeBeneathTheGraph(QMainWindow* w, const std::string& form)
+    // With a window opened beside another on screen (the graph, the
+    // calculator, the unit costs, the test characteristics), a window beneath
+    // it is closed by its close box, so the one beside stays over what is left.
+    void closeBeneathAWindowBeside(QMainWindow* w, const std::string& form)
     {
-        platform::Form* graph = program_->runtime().findForm(QStringLiteral("FrmGraph"));
-        if (!graph || !graph->isShown())
-            return closeBox(w, form);
-        std::vector<platform::Form*> beneath;
-        for (const char* name : {"FrmScrResult", "FrmSwitchTo", "FrmSwitchToCost", "FrmSwitchToAnaly"})
+        std::vector<platform::Form*> beside, beneath;
+        for (const char* name : kFormNames)
             if (platform::Form* f = program_->runtime().findForm(QString::fromLatin1(name)); f && f->isShown())
-                beneath.push_back(f);
-        if (beneath.empty())
+                (f->opensBeside() ? beside : beneath).push_back(f);
+        if (beside.empty() || beneath.empty())
             return closeBox(w, form);
         platform::Form* closed = beneath[std::size_t(pick(int(beneath.size())))];
-        note(closed->name().toStdString() + " close box beneath the graph");
-        closed->Form_CloseBox();
+        note(closed->name().toStdString() + " close box beneath " + beside.front()->name().toStdString());
+        closed->window()->close();
     }
 
     void pressKey(QMainWindow* w, const std::string& form)
