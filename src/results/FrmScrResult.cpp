@@ -1,7 +1,7 @@
 #include "results/FrmScrResult.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"

@@ -4,8 +4,8 @@
 // projections; the report prints it, and the switch step leads from here into
 // the what-if screens.
 
+#include "figures/CurrentStrategy.h"
 #include "platform/Control.h"
-#include "results/CurrentStrategy.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
 

@@ -1,7 +1,7 @@
 #include "switchto/FrmSwitchTo.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "results/FrmScrResult.h"

@@ -4,10 +4,10 @@
 // GenProbe and EIA would add. The load computes the table once; moving
 // between the result screens shows it again unchanged.
 
+#include "figures/SwitchToComparison.h"
 #include "platform/Control.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
-#include "switchto/SwitchToComparison.h"
 
 #include <QKeySequence>
 

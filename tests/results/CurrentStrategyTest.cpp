@@ -1,5 +1,5 @@
 // The results screen's computation, without a window.
-#include "results/CurrentStrategy.h"
+#include "figures/CurrentStrategy.h"
 
 #include "model/Families.h"
 #include "model/ScreenSequences.h"

@@ -2,7 +2,7 @@
 // A program with the results screen of a programme on screen, its model
 // state and selection set up as the questionnaire's agree step leaves them.
 
-#include "results/CurrentStrategy.h"
+#include "figures/CurrentStrategy.h"
 #include "results/FrmScrResult.h"
 
 #include "app/Program.h"

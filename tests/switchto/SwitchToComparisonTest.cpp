@@ -1,8 +1,8 @@
 // The comparison's figures and the model state it leaves, headless.
 #include "Passes.h"
+#include "figures/SwitchToComparison.h"
 #include "model/WorkedExamples.h"
 #include "model/Equations.h"
-#include "switchto/SwitchToComparison.h"
 
 #include <gtest/gtest.h>
 

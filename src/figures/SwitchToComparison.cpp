@@ -1,4 +1,4 @@
-#include "switchto/SwitchToComparison.h"
+#include "figures/SwitchToComparison.h"
 
 #include "model/Equations.h"
 #include "model/Rounding.h"
