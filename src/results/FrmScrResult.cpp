@@ -383,9 +383,6 @@ void FrmScrResult::showNgzRow(const std::optional<NgzRowFigures>& r, const NgzRo
     l.pidCost->setCaption(money(r->pidCost));
 }
 
-float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }
-float FrmScrResult::PidCountPcrEia() const { return program.vc.PidCountPcrEia; }
-
 // --- commands ------------------------------------------------------------------------------------
 
 void FrmScrResult::cmdBack_Click() { mnuBack_Click(); }

@@ -113,11 +113,6 @@ public:
 
     ResultScreenMenus menus;
 
-    // The PID counts of the DFA on EIA and PCR on EIA rows; 0 until an EIA
-    // programme has been shown. The projection screen reads them.
-    float PidCountDfaEia() const;
-    float PidCountPcrEia() const;
-
     void Form_Load() override;
     // Brought back on screen, it shows the figures in use.
     void Form_Shown() override { showFiguresInUse(); }

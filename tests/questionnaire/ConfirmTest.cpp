@@ -39,7 +39,7 @@ TEST_F(ConfirmTest, NoChangesNothingAndYesDependsOnTheScreeningTest)
         EXPECT_TRUE(c.optConfirm[1].value());
         click(c.optConfirm[1]);
         EXPECT_TRUE(dialogs.prompts().empty());
-        EXPECT_FALSE(c.confirmsPositives());
+        EXPECT_FALSE(program().sel.confirmsPositives);
 
         click(c.optConfirm[0]);
         FrmTestCost& costs = program().FrmTestCost();
@@ -47,13 +47,13 @@ TEST_F(ConfirmTest, NoChangesNothingAndYesDependsOnTheScreeningTest)
             EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmConfirm::MsgNoConfirmation});
             EXPECT_TRUE(c.optConfirm[1].value());
             EXPECT_TRUE(c.optConfirm[1].hasFocus());
-            EXPECT_FALSE(c.confirmsPositives());
+            EXPECT_FALSE(program().sel.confirmsPositives);
             EXPECT_FALSE(costs.isShown());
         } else {
             platform::TextBox& shown = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
             platform::TextBox& other = screening == 0 ? costs.TxtCostDFA : costs.TxtCostPCA;
             EXPECT_TRUE(dialogs.prompts().empty());
-            EXPECT_TRUE(c.confirmsPositives());
+            EXPECT_TRUE(program().sel.confirmsPositives);
             EXPECT_TRUE(costs.isShown());
             EXPECT_TRUE(shown.visible() && shown.hasFocus());
             EXPECT_TRUE((screening == 0 ? costs.lblPCA : costs.lblDFA).visible());
@@ -73,17 +73,17 @@ TEST_F(ConfirmTest, BackDropsTheAnswerAndForwardKeepsIt)
     ASSERT_TRUE(c.cmdForward.hasFocus());
     QTest::keyClick(c.cmdForward.widget(), Qt::Key_Return);
     EXPECT_FALSE(c.isShown());
-    EXPECT_TRUE(c.confirmsPositives());
+    EXPECT_TRUE(program().sel.confirmsPositives);
     EXPECT_TRUE(program().FrmQuestPercent().isShown());
 
     program().FrmQuestPercent().mnuBack.trigger();
     ASSERT_TRUE(c.isShown());
-    EXPECT_TRUE(c.confirmsPositives()) << "the treatment form's Back finds the answer as it was";
+    EXPECT_TRUE(program().sel.confirmsPositives) << "the treatment form's Back finds the answer as it was";
     c.cmdBack_Click();
     EXPECT_TRUE(program().FrmTesting().isShown());
     EXPECT_EQ(program().FrmTesting().lstScreenTest.listIndex(), 1);
     program().FrmTesting().cmdNext_Click();
-    EXPECT_FALSE(c.confirmsPositives()) << "a fresh form, answered No";
+    EXPECT_FALSE(program().sel.confirmsPositives) << "a fresh form, answered No";
 }
 
 } // namespace
