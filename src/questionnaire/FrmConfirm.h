@@ -20,9 +20,6 @@ public:
     platform::CommandButton cmdForward{*this, "cmdForward"};
     platform::CommandButton cmdBack{*this, "cmdBack"};
 
-    // Whether "Yes" is selected; loads the form, as reading the option does.
-    bool confirmsPositives() { return optConfirm[0].value(); }
-
     void Form_Unload() override;
     void optConfirm_GotFocus(int index);
     void optConfirm_Click(int index);

@@ -1,7 +1,7 @@
 #include "results/FrmScrResult.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
 #include "testchars/FrmSenSpec.h"
@@ -382,9 +382,6 @@ void FrmScrResult::showNgzRow(const std::optional<NgzRowFigures>& r, const NgzRo
     l.pidCount->setCaption(count(r->pidCount));
     l.pidCost->setCaption(money(r->pidCost));
 }
-
-float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }
-float FrmScrResult::PidCountPcrEia() const { return program.vc.PidCountPcrEia; }
 
 // --- commands ------------------------------------------------------------------------------------
 

@@ -4,8 +4,8 @@
 // projections; the report prints it, and the switch step leads from here into
 // the what-if screens.
 
+#include "figures/CurrentStrategy.h"
 #include "platform/Control.h"
-#include "results/CurrentStrategy.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
 
@@ -112,11 +112,6 @@ public:
     platform::CommandButton cmdPrint{*this, "cmdPrint"};
 
     ResultScreenMenus menus;
-
-    // The PID counts of the DFA on EIA and PCR on EIA rows; 0 until an EIA
-    // programme has been shown. The projection screen reads them.
-    float PidCountDfaEia() const;
-    float PidCountPcrEia() const;
 
     void Form_Load() override;
     // Brought back on screen, it shows the figures in use.

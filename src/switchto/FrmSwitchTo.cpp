@@ -1,7 +1,7 @@
 #include "switchto/FrmSwitchTo.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "results/FrmScrResult.h"
@@ -282,8 +282,6 @@ void FrmSwitchTo::Form_Load()
 
 void FrmSwitchTo::showFiguresInUse()
 {
-    // The public values start from 0 at every computation, like the captions.
-    SAT1PM18 = SAT1PM182 = SAT1PM25 = 0;
     if (const std::optional<switchto::Comparison> comparison = ComparisonInUse(program.vc, program.sel))
         fill(*comparison);
 }
@@ -294,11 +292,6 @@ void FrmSwitchTo::fill(const switchto::Comparison& comparison)
     fillTestRow(CT, comparison.current);
     for (int k = 1; k <= 5; ++k)
         fillTestRow(testRow(k), comparison.alternatives[k - 1]);
-    if (comparison.slot1Missed) {
-        SAT1PM18 = (*comparison.slot1Missed)[0];
-        SAT1PM182 = (*comparison.slot1Missed)[1];
-        SAT1PM25 = (*comparison.slot1Missed)[2];
-    }
     NgzRowCells* ngz[2] = {&NGZ1, &NGZ2};
     for (std::size_t j = 0; j < comparison.ngzRows.size(); ++j) {
         const switchto::NgzFigures& figures = comparison.ngzRows[j];

@@ -4,10 +4,10 @@
 // GenProbe and EIA would add. The load computes the table once; moving
 // between the result screens shows it again unchanged.
 
+#include "figures/SwitchToComparison.h"
 #include "platform/Control.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
-#include "switchto/SwitchToComparison.h"
 
 #include <QKeySequence>
 
@@ -43,11 +43,6 @@ struct NgzRowCells {
 class FrmSwitchTo : public ScalingForm {
 public:
     explicit FrmSwitchTo(Program& p);
-
-    // Public values besides CTNPMTot and SAT1PMTot..SAT5PMTot, which the model
-    // state holds: slot 1's missed infections per age group, set by a load
-    // with GenProbe or EIA current.
-    float SAT1PM18 = 0, SAT1PM182 = 0, SAT1PM25 = 0;
 
     platform::Label Label22{*this, "Label22"};
     platform::Label Label23{*this, "Label23"};

@@ -1,12 +1,12 @@
 #include "whatif/FrmGraph.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/GraphFigures.h"
+#include "figures/ResultsInUse.h"
 #include "model/Families.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "whatif/FrmGraphResponse.h"
-#include "whatif/GraphFigures.h"
 #include "whatif/WhatIfStyle.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "whatif/FrmSwitchToAnaly.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
+#include "figures/WhatIfCells.h"
 #include "platform/Numbers.h"
 #include "shell/HouseStyle.h"
 #include "whatif/FrmGraph.h"
-#include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // all. Its load computes the table once; moving between the result screens
 // never recomputes it, only an unload and a new load do.
 
+#include "figures/PidProjection.h"
 #include "platform/Control.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
-#include "whatif/PidProjection.h"
 
 #include <array>
 #include <vector>

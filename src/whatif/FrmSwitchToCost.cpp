@@ -1,10 +1,10 @@
 #include "whatif/FrmSwitchToCost.h"
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
+#include "figures/WhatIfCells.h"
 #include "shell/HouseStyle.h"
 #include "whatif/FrmGraph.h"
-#include "whatif/WhatIfCells.h"
 #include "whatif/WhatIfStyle.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // Its load computes the table once; moving between the result screens never
 // recomputes it, only an unload and a new load do.
 
+#include "figures/CostComparison.h"
 #include "platform/Control.h"
 #include "results/ResultScreens.h"
 #include "shell/Resize.h"
-#include "whatif/CostComparison.h"
 
 #include <array>
 #include <vector>

@@ -9,24 +9,24 @@
 //   ./build/benchmark [runs]      (default 200)
 
 #include "app/Program.h"
+#include "figures/CostComparison.h"
+#include "figures/CurrentStrategy.h"
+#include "figures/PidProjection.h"
+#include "figures/SwitchToComparison.h"
 #include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
 #include "questionnaire/FrmConfirm.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmTesting.h"
-#include "results/CurrentStrategy.h"
 #include "results/FrmScrResult.h"
 #include "results/ResultScreens.h"
 #include "shell/FrmInstructSwitch.h"
 #include "shell/frmSplash.h"
 #include "support/Programmes.h"
 #include "support/ScriptedDialogs.h"
-#include "switchto/SwitchToComparison.h"
 #include "testchars/FrmSenSpec.h"
-#include "whatif/CostComparison.h"
 #include "whatif/FrmSwitchToAnaly.h"
-#include "whatif/PidProjection.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,8 +1,13 @@
 # Fails when subsystem folders include each other in a circle, directly or
-# through others; a one-way include is fine.
+# through others; a one-way include is fine. The program in app owns every
+# subsystem's forms and so includes them all: a subsystem may include of it
+# only Program.h, for the other forms and the program's services. Anything
+# else it took from app (a computation, say) would tie subsystems together in
+# a circle through app that the folder list does not show.
 #   cmake -DSRC=<the src folder> -P FolderCircles.cmake
 cmake_minimum_required(VERSION 3.25)
 set(folders shell testchars questionnaire results switchto whatif)
+set(program_header "app/Program.h")
 
 foreach(from IN LISTS folders)
   set(direct_${from} "")
@@ -11,6 +16,11 @@ foreach(from IN LISTS folders)
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z_]+/")
     foreach(include IN LISTS includes)
       string(REGEX REPLACE ".*\"([A-Za-z_]+)/.*" "\\1" to "${include}")
+      string(REGEX REPLACE ".*\"([^\"]*)\".*" "\\1" header "${include}")
+      if(to STREQUAL "app" AND NOT header STREQUAL program_header)
+        string(REPLACE "${SRC}/" "" where "${file}")
+        string(APPEND beside_program "  ${where}: ${include}\n")
+      endif()
       if(to IN_LIST folders AND NOT to STREQUAL from)
         if(NOT to IN_LIST direct_${from})
           list(APPEND direct_${from} ${to})
@@ -38,6 +48,10 @@ while(grown)
     endforeach()
   endforeach()
 endwhile()
+
+if(beside_program)
+  message(FATAL_ERROR "Subsystem folders take from app more than ${program_header}:\n${beside_program}")
+endif()
 
 set(circles "")
 foreach(a IN LISTS folders)

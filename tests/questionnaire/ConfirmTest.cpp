@@ -39,7 +39,7 @@ TEST_F(ConfirmTest, NoChangesNothingAndYesDependsOnTheScreeningTest)
         EXPECT_TRUE(c.optConfirm[1].value());
         click(c.optConfirm[1]);
         EXPECT_TRUE(dialogs.prompts().empty());
-        EXPECT_FALSE(c.confirmsPositives());
+        EXPECT_FALSE(program().sel.confirmsPositives);
 
         click(c.optConfirm[0]);
         FrmTestCost& costs = program().FrmTestCost();
@@ -47,13 +47,13 @@ TEST_F(ConfirmTest, NoChangesNothingAndYesDependsOnTheScreeningTest)
             EXPECT_EQ(dialogs.prompts(), std::vector<QString>{FrmConfirm::MsgNoConfirmation});
             EXPECT_TRUE(c.optConfirm[1].value());
             EXPECT_TRUE(c.optConfirm[1].hasFocus());
-            EXPECT_FALSE(c.confirmsPositives());
+            EXPECT_FALSE(program().sel.confirmsPositives);
             EXPECT_FALSE(costs.isShown());
         } else {
             platform::TextBox& shown = screening == 0 ? costs.TxtCostPCA : costs.TxtCostDFA;
             platform::TextBox& other = screening == 0 ? costs.TxtCostDFA : costs.TxtCostPCA;
             EXPECT_TRUE(dialogs.prompts().empty());
-            EXPECT_TRUE(c.confirmsPositives());
+            EXPECT_TRUE(program().sel.confirmsPositives);
             EXPECT_TRUE(costs.isShown());
             EXPECT_TRUE(shown.visible() && shown.hasFocus());
             EXPECT_TRUE((screening == 0 ? costs.lblPCA : costs.lblDFA).visible());
@@ -73,17 +73,84 @@ TEST_F(ConfirmTest, BackDropsTheAnswerAndForwardKeepsIt)
     ASSERT_TRUE(c.cmdForward.hasFocus());
     QTest::keyClick(c.cmdForward.widget(), Qt::Key_Return);
     EXPECT_FALSE(c.isShown());
-    EXPECT_TRUE(c.confirmsPositives());
+    EXPECT_TRUE(program().sel.confirmsPositives);
     EXPECT_TRUE(program().FrmQuestPercent().isShown());
 
     program().FrmQuestPercent().mnuBack.trigger();
     ASSERT_TRUE(c.isShown());
-    EXPECT_TRUE(c.confirmsPositives()) << "the treatment form's Back finds the answer as it was";
+    EXPECT_TRUE(program().sel.confirmsPositives) << "the treatment form's Back finds the answer as it was";
     c.cmdBack_Click();
     EXPECT_TRUE(program().FrmTesting().isShown());
     EXPECT_EQ(program().FrmTesting().lstScreenTest.listIndex(), 1);
     program().FrmTesting().cmdNext_Click();
-    EXPECT_FALSE(c.confirmsPositives()) << "a fresh form, answered No";
+    EXPECT_FALSE(program().sel.confirmsPositives) << "a fresh form, answered No";
+}
+
+// The selection's answer follows the question as a person answers it: a click
+// on an option, an arrow key in the option group (which chooses the option it
+// moves to), and Back, which unloads the question and so leaves it
+// unanswered. Yes with GenProbe or EIA opens the unit costs beside, which are
+// closed again before the next step; with the others it is refused.
+TEST_F(ConfirmTest, ClicksArrowKeysAndBackSetTheSelectionsAnswer)
+{
+    enum class Do { ClickYes, ClickNo, ArrowDown, ArrowUp, Back };
+    struct Step {
+        Do action;
+        bool confirms;  // the selection's answer afterwards
+    };
+    struct Case {
+        const char* name;
+        int screening;  // the test selection's item
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"a click on Yes with EIA", 1, {{Do::ClickYes, true}}},
+        {"Yes, then a click on No", 1, {{Do::ClickYes, true}, {Do::ClickNo, false}}},
+        {"Yes clicked twice stays Yes", 0, {{Do::ClickYes, true}, {Do::ClickYes, true}}},
+        {"an arrow down from No to Yes with GenProbe", 0, {{Do::ArrowDown, true}}},
+        {"an arrow up from No wraps round to Yes", 1, {{Do::ArrowUp, true}}},
+        {"an arrow back from Yes to No", 0, {{Do::ArrowDown, true}, {Do::ArrowUp, false}}},
+        {"Yes refused with Pcr Urine", 4, {{Do::ClickYes, false}}},
+        {"an arrow to Yes refused with Lcr Urine", 5, {{Do::ArrowDown, false}}},
+        {"Back after a click on Yes", 1, {{Do::ClickYes, true}, {Do::Back, false}}},
+        {"Back after an arrow to Yes", 0, {{Do::ArrowDown, true}, {Do::Back, false}}},
+        {"Back with No", 2, {{Do::Back, false}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmConfirm& f = confirmAfter(c.screening);
+        ASSERT_FALSE(program().sel.confirmsPositives) << "the question opens answered No";
+        for (const Step& step : c.steps) {
+            FrmTestCost& costs = program().FrmTestCost();
+            switch (step.action) {
+            case Do::ClickYes: click(f.optConfirm[0]); break;
+            case Do::ClickNo: click(f.optConfirm[1]); break;
+            case Do::ArrowDown:
+            case Do::ArrowUp: {
+                platform::OptionButton& focused = f.optConfirm[0].hasFocus() ? f.optConfirm[0] : f.optConfirm[1];
+                ASSERT_TRUE(focused.hasFocus());
+                QTest::keyClick(focused.widget(), step.action == Do::ArrowDown ? Qt::Key_Down : Qt::Key_Up);
+                break;
+            }
+            case Do::Back: press(f.cmdBack); break;
+            }
+            EXPECT_EQ(program().sel.confirmsPositives, step.confirms);
+            if (step.action == Do::Back) {
+                EXPECT_FALSE(f.isLoaded());
+                EXPECT_TRUE(program().FrmTesting().isShown());
+                break;
+            }
+            EXPECT_TRUE(f.optConfirm[step.confirms ? 0 : 1].value()) << "the option shown is the answer";
+            EXPECT_TRUE(f.optConfirm[step.confirms ? 0 : 1].hasFocus());
+            if (costs.isLoaded())
+                costs.unload();
+            activate(f);
+        }
+        if (f.isLoaded())
+            f.unload();
+        program().FrmTesting().cmdBack_Click();
+        dialogs.clear();
+    }
 }
 
 } // namespace

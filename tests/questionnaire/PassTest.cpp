@@ -90,7 +90,7 @@ protected:
         if (confirm.cmdForward.hasFocus())  // where the last pass left it
             key(confirm.cmdForward, Qt::Key_Backtab);
         ASSERT_TRUE(confirm.optConfirm[1].hasFocus());
-        ASSERT_FALSE(confirm.confirmsPositives());
+        ASSERT_FALSE(p.sel.confirmsPositives);
         key(confirm.optConfirm[1], Qt::Key_Tab);
         ASSERT_TRUE(confirm.cmdForward.hasFocus());
         key(confirm.cmdForward, Qt::Key_Return);

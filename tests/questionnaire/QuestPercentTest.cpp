@@ -196,7 +196,7 @@ TEST_F(QuestPercentTest, BackToMainUnloadsTheWorkingFormsInItsOrderAndKeepsTheCo
     EXPECT_EQ(order, (QStringList{"FrmQuestPercent", "FrmDraftCostTest", "FrmGraph", "FrmInitQuest",
                                   "FrmInstructSwitch", "FrmQuestDrugCost", "FrmQuestPop", "FrmSenSpec", "FrmTesting",
                                   "FrmTestCost"}));
-    EXPECT_TRUE(p.FrmConfirm().confirmsPositives());
+    EXPECT_TRUE(p.sel.confirmsPositives);
     EXPECT_TRUE(p.FrmScrResult().isLoaded()) << "the result screens are not in this list";
 }
 

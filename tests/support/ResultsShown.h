@@ -5,12 +5,12 @@
 // check leaves the program under test as it found it.
 
 #include "app/Program.h"
-#include "app/ResultsInUse.h"
+#include "figures/GraphFigures.h"
+#include "figures/ResultsInUse.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 #include "platform/TextControls.h"
 #include "whatif/FrmGraph.h"
-#include "whatif/GraphFigures.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,7 @@
 // The comparison screen: its captions against the acceptance programmes,
 // its load and reload, its keys and commands, and its printed report.
 #include "Passes.h"
+#include "figures/ResultsInUse.h"
 #include "results/ResultsFixture.h"
 #include "switchto/FrmSwitchTo.h"
 #include "switchto/SwitchToReport.h"
@@ -42,10 +43,18 @@ TEST_F(SwitchToTest, ShowsWhatTheIndependentModelShowsForEachProgramme)
     for (const testsupport::Programme& programme : testsupport::programmes()) {
         SCOPED_TRACE(programme.name);
         FrmSwitchTo& form = switchedFrom(resultsOf(programme));
+        // Slot 1's missed infections per age group are a figure of the
+        // comparison (kept for the NGZ rows alone), worked out here on a copy
+        // of the figures in use.
+        VarCon vc = program().vc;
+        Selection sel = program().sel;
+        const std::optional<switchto::Comparison> comparison = ComparisonInUse(vc, sel);
+        ASSERT_TRUE(comparison);
+        const std::array<float, AgeGroupCount> slot1 = comparison->slot1Missed.value_or(std::array<float, AgeGroupCount>{});
         const std::map<QString, float> values = {{"CTNPMTot", program().vc.CTNPMTot},
-                                                 {"SAT1PM18", form.SAT1PM18},
-                                                 {"SAT1PM182", form.SAT1PM182},
-                                                 {"SAT1PM25", form.SAT1PM25}};
+                                                 {"SAT1PM18", slot1[0]},
+                                                 {"SAT1PM182", slot1[1]},
+                                                 {"SAT1PM25", slot1[2]}};
         expectScreen(form, programme, [&](const QString& name) {
             return values.count(name) ? values.at(name) : program().vc.*Slot::SATPMTot[name.mid(3, 1).toInt() - 1];
         }, 100);
@@ -74,7 +83,6 @@ TEST_F(SwitchToTest, NgzRowsAndTheirFramesShowOnlyForGenProbeAndEia)
         EXPECT_EQ(form.NGZ2.ID.c18.visible(), c.row2);
         for (int n : {25, 26, 27, 33, 34, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46})
             EXPECT_EQ(form.shape(n).visible(), std::count(c.shapes.begin(), c.shapes.end(), n) == 1) << n;
-        EXPECT_EQ(form.SAT1PM18 != 0, c.row1) << "slot 1's missed infections kept for the NGZ rows only";
         form.unload();
     }
 }

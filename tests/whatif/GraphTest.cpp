@@ -2,10 +2,10 @@
 // each kind of programme, the commands that switch, hide and show them, the
 // print dialogue with every kind of answer, and the chooser's buttons.
 
+#include "figures/GraphFigures.h"
+#include "figures/ResultsInUse.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
-#include "whatif/GraphFigures.h"
-#include "app/ResultsInUse.h"
 #include "model/ScreenSequences.h"
 #include "support/LocaleScope.h"
 #include "support/ProgramFixture.h"

@@ -1,9 +1,9 @@
 // The results screen's computation, without a window.
-#include "results/CurrentStrategy.h"
+#include "figures/CurrentStrategy.h"
 
+#include "figures/Combinations.h"
 #include "model/Families.h"
 #include "model/ScreenSequences.h"
-#include "results/ResultsFixture.h"
 
 #include <gtest/gtest.h>
 

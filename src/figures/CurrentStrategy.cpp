@@ -1,4 +1,4 @@
-#include "results/CurrentStrategy.h"
+#include "figures/CurrentStrategy.h"
 
 #include "fields/Figures.h"
 #include "model/Equations.h"

@@ -4,11 +4,11 @@
 // retests in the negative gray zone, with each of the three NGZ options.
 #include <array>
 
+#include "figures/CostComparison.h"
 #include "model/Families.h"
 #include "model/Money.h"
 #include "model/Selection.h"
 #include "model/VarCon.h"
-#include "whatif/CostComparison.h"
 
 struct PidOutlook {
     float cases = 0;

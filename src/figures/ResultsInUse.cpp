@@ -1,4 +1,4 @@
-#include "app/ResultsInUse.h"
+#include "figures/ResultsInUse.h"
 
 #include "model/Equations.h"
 #include "model/Families.h"

@@ -1,8 +1,9 @@
 // The comparison's figures and the model state it leaves, headless.
-#include "Passes.h"
-#include "model/WorkedExamples.h"
+#include "figures/SwitchToComparison.h"
+
 #include "model/Equations.h"
-#include "switchto/SwitchToComparison.h"
+#include "model/WorkedExamples.h"
+#include "switchto/Passes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // How the cost and projection screens write money and counts.
-#include "whatif/WhatIfCells.h"
+#include "figures/WhatIfCells.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "whatif/WhatIfCells.h"
+#include "figures/WhatIfCells.h"
 
 #include "platform/Numbers.h"
 

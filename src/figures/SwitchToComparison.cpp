@@ -1,4 +1,4 @@
-#include "switchto/SwitchToComparison.h"
+#include "figures/SwitchToComparison.h"
 
 #include "model/Equations.h"
 #include "model/Rounding.h"
@@ -35,8 +35,10 @@ constexpr Retest RetestsOnGenProbe[] = {
 
 TestFigures CurrentRow(VarCon& vc)
 {
-    // The results screen's figures as it left them: not recomputed here, so a
-    // sensitivity changed in the switch step does not reach this row.
+    // The current strategy's figures as the model state holds them, not
+    // worked out again here: the chain over the figures in use
+    // (ComparisonInUse) computes them first, so a changed figure of the
+    // current test reaches this row as it reaches the results screen.
     TestFigures row;
     row.name = vc.ScrTest;
     vc.NoPosTotal = TotalPositives(vc);

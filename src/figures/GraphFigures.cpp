@@ -1,8 +1,8 @@
-#include "whatif/GraphFigures.h"
+#include "figures/GraphFigures.h"
 
+#include "figures/WhatIfCells.h"
 #include "model/Families.h"
 #include "platform/Numbers.h"
-#include "whatif/WhatIfCells.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "whatif/CostComparison.h"
+#include "figures/CostComparison.h"
 
 #include "model/Equations.h"
 

@@ -1,4 +1,4 @@
-#include "whatif/PidProjection.h"
+#include "figures/PidProjection.h"
 
 #include "model/Equations.h"
 

@@ -8,12 +8,12 @@
 // give. Each works in the model state it is given, leaving there the working
 // values and whole figures its screens read.
 
+#include "figures/CostComparison.h"
+#include "figures/CurrentStrategy.h"
+#include "figures/PidProjection.h"
+#include "figures/SwitchToComparison.h"
 #include "model/Selection.h"
 #include "model/VarCon.h"
-#include "results/CurrentStrategy.h"
-#include "switchto/SwitchToComparison.h"
-#include "whatif/CostComparison.h"
-#include "whatif/PidProjection.h"
 
 #include <optional>
 
