@@ -310,6 +310,7 @@ void FrmScrResult::showFiguresInUse()
     // The second row's cost labels wait hidden until there is a second row.
     showWhere(f.row2.has_value(), {&lblNgzScrTest2, &lblAddCost2, &lblTotalCost2});
     showNgzRow(f.row2, second);
+    keepEiaPidCounts(f);
 }
 
 void FrmScrResult::showOutcome(const CurrentStrategyFigures& f)
@@ -383,8 +384,17 @@ void FrmScrResult::showNgzRow(const std::optional<NgzRowFigures>& r, const NgzRo
     l.pidCost->setCaption(money(r->pidCost));
 }
 
-float FrmScrResult::PidCountDfaEia() const { return program.vc.PidCountDfaEia; }
-float FrmScrResult::PidCountPcrEia() const { return program.vc.PidCountPcrEia; }
+void FrmScrResult::keepEiaPidCounts(const CurrentStrategyFigures& f)
+{
+    pidCountDfaEia_ = pidCountPcrEia_ = 0;
+    if (f.ngzRows == NgzRows::DfaThenPcrOnEia) {
+        pidCountDfaEia_ = f.row1->pidCount;
+        pidCountPcrEia_ = f.row2->pidCount;
+    } else if (f.ngzRows == NgzRows::PcrThenDfaOnEia) {
+        pidCountPcrEia_ = f.row1->pidCount;
+        pidCountDfaEia_ = f.row2->pidCount;
+    }
+}
 
 // --- commands ------------------------------------------------------------------------------------
 

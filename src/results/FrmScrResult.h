@@ -113,10 +113,10 @@ public:
 
     ResultScreenMenus menus;
 
-    // The PID counts of the DFA on EIA and PCR on EIA rows; 0 until an EIA
-    // programme has been shown. The projection screen reads them.
-    float PidCountDfaEia() const;
-    float PidCountPcrEia() const;
+    // The PID counts of the DFA on EIA and PCR on EIA rows as the screen
+    // shows them; 0 while it shows no such row.
+    float PidCountDfaEia() const { return pidCountDfaEia_; }
+    float PidCountPcrEia() const { return pidCountPcrEia_; }
 
     void Form_Load() override;
     // Brought back on screen, it shows the figures in use.
@@ -150,7 +150,10 @@ private:
         platform::Label *pidName, *pidCount, *pidCost;
     };
     void showNgzRow(const std::optional<NgzRowFigures>& row, const NgzRowLabels& labels);
+    void keepEiaPidCounts(const CurrentStrategyFigures& f);
     void reviewTestCharacteristics();
+
+    float pidCountDfaEia_ = 0, pidCountPcrEia_ = 0;
 
     // Headings no code reads or changes.
     std::vector<std::unique_ptr<platform::Label>> headings_;
