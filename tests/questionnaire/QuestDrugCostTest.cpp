@@ -82,12 +82,15 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
         QString pid = "1167";  // typed, and taken by the agree step
         std::int64_t doxTicks = 20000;
         std::int64_t pidTicks = 11670000;
+        bool leftByBack = false;  // File, Back and the treatment form's OK before agreeing
     };
     const Case cases[] = {
         {"typed and agreed by the button", "2", false},
         {"typed and agreed from the menu", "2", true},
         {"a text left unchecked in the field and File, Forward", {}, true},
         {"costs with more decimals than shown, taken as shown", "2.004", false, "1167.005", 20000, 11670100},
+        // The form is only hidden: the text stays in its box for the agree step.
+        {"a text left in its box by File, Back and taken at agree", "2", false, "1200", 20000, 12000000, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,6 +102,19 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
         } else {
             typeAndTab(f.txtDox, c.dox);
             QTest::keyClicks(edit(f.txtPID), c.pid);
+        }
+        if (c.leftByBack) {
+            program().vc.PerAzi = 40, program().vc.PerDox = 60;
+            FrmQuestPercent& percent = program().FrmQuestPercent();
+            program().pass().recordAnswered(percent);
+            f.mnuBack.trigger();
+            ASSERT_TRUE(percent.isShown());
+            activate(percent);
+            press(percent.cmdOk);
+            ASSERT_TRUE(f.isShown());
+            activate(f);
+            EXPECT_EQ(f.txtPID.text(), c.pid);
+            EXPECT_EQ(program().vc.CostPID, Money::fromDouble(1167)) << "Back takes nothing";
         }
         if (c.byMenu)
             f.mnuForward.trigger();
