@@ -9,6 +9,8 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Faults the program only warns of and goes on from fail the tests.
+    setenv("KALDERON_CHECKS", "1", 1);
     // Every number text follows the default locale; a test may switch it for
     // its own run with testsupport::LocaleScope, which puts en_US back.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

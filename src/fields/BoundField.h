@@ -60,7 +60,9 @@ public:
     // A field made or a listener added meanwhile takes part in this notice;
     // a notice given during another is carried out once that one is done,
     // at most MostRounds rounds in all, so handlers that keep giving notice
-    // cannot hold the program. A handler that throws ends the notice; the
+    // cannot hold the program. One still coming back then is a fault: it is
+    // warned of, and with KALDERON_CHECKS in the environment (the tests) it
+    // throws std::logic_error. A handler that throws ends the notice; the
     // next one is carried out in full.
     void changed();
     [[nodiscard]] Listening listen(std::function<void()> listener);

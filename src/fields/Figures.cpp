@@ -30,11 +30,13 @@ bool aboveCountLimit(const QString& text)
     return v && num::roundHalfEven(*v) > Limits::MostWomenPerGroup;
 }
 
-// Also an amount beyond what any amount can hold ("1e20"), or a double.
+// As the box would show the amount, as its lower bound is judged: 1000000.004
+// shows as the limit itself. Also an amount beyond what any amount can hold
+// ("1e20"), or a double.
 bool aboveUnitCostLimit(const QString& text)
 {
     if (const std::optional<std::int64_t> ticks = num::toCurrencyTicks(text))
-        return *ticks > Limits::MostUnitCost.ticks();
+        return shownAmount(Money::fromTicks(*ticks)) > Limits::MostUnitCost;
     return num::toDoubleUnbounded(text).has_value() && num::leadingValue(text) > 0;
 }
 

@@ -26,6 +26,8 @@ PidProjection ProjectPid(VarCon& vc, const Selection& sel)
     AnCalcPidCostPerTest(vc);
     for (int t = 0; t < ScrTestCount; ++t)
         result.tests[t] = {vc.*PerTest::PidNoWom[t], vc.*PerTest::PidCost[t]};
+    result.noScreeningCases = vc.lblNoPID2;
+    result.noScreeningCost = vc.lblPIDCost2;
 
     result.ngzProjected = ProjectsNgzOptions(sel);
     if (!result.ngzProjected)

@@ -19,6 +19,9 @@ struct PidProjection {
     std::array<PidOutlook, ScrTestCount> tests;  // ScrTestKind order
     bool ngzProjected = false;
     std::array<PidOutlook, NgzOptionCount> ngz;  // PCR on GenProbe, DFA on EIA, PCR on EIA
+    // Without screening, as the results screen shows it: whole women, whole units.
+    int64_t noScreeningCases = 0;
+    Money noScreeningCost;
 };
 
 // Runs the projection equations. Needs the results, comparison and cost

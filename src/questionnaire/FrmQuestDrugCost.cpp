@@ -84,10 +84,12 @@ void FrmQuestDrugCost::cmdAgree_Click()
     }
     // A positivity changed after the test was chosen may no longer fit the
     // screening test in use; the results are not computed from such figures.
-    // The user fixes it on the population form and agrees again.
+    // The user fixes it on the population form and agrees again. The test's
+    // own figures are the ones to check: the result screens leave other
+    // tests' figures in the working values.
     if (const std::optional<ScrTestKind> test = program.sel.scrTest()) {
         const VarCon& vc = program.vc;
-        if (testchars::refusePositivity(program, [&vc, t = *test] { return testchars::figuresInUse(vc, t); },
+        if (testchars::refusePositivity(program, [&vc, t = *test] { return testchars::figuresInModel(vc, t); },
                                         PositivityRule::Both, testchars::LeadBack::Positivity))
             return;
     }

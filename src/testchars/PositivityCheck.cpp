@@ -70,11 +70,6 @@ PositivityTest figuresInModel(const VarCon& vc, ScrTestKind test)
     return {PerTest::Name[i], vc.*PerTest::Sens[i], vc.*PerTest::Spec[i]};
 }
 
-PositivityTest figuresInUse(const VarCon& vc, ScrTestKind test)
-{
-    return {PerTest::Name[size_t(test)], vc.SensScr, vc.SpecScr};
-}
-
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const PositivityTest& test, PositivityRule rule)
 {
     return ::positivityConflict(vc, test.sensitivity, test.specificity, rule);

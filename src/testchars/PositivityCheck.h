@@ -14,10 +14,9 @@ class Program;
 
 namespace testchars {
 
-// A screening test's figures as the model holds them.
+// A screening test's own figures as the model holds them. A check never reads
+// the working values (SensScr, SpecScr): every result computation rewrites them.
 PositivityTest figuresInModel(const VarCon& vc, ScrTestKind test);
-// The screening test's figures in use (SensScr, SpecScr).
-PositivityTest figuresInUse(const VarCon& vc, ScrTestKind test);
 
 std::optional<PositivityConflict> positivityConflict(const VarCon& vc, const PositivityTest& test,
                                                      PositivityRule rule = PositivityRule::Both);

@@ -117,7 +117,7 @@ void FrmSwitchToAnaly::showFiguresInUse()
         c->setVisible(projection.ngzProjected);
     if (projection.ngzProjected)
         showNgzOptions(projection);
-    showNoScreening();
+    showNoScreening(projection);
 }
 
 void FrmSwitchToAnaly::showTests(const PidProjection& projection)
@@ -138,10 +138,10 @@ void FrmSwitchToAnaly::showNgzOptions(const PidProjection& projection)
 }
 
 // The figures without screening, written as the results screen writes them.
-void FrmSwitchToAnaly::showNoScreening()
+void FrmSwitchToAnaly::showNoScreening(const PidProjection& projection)
 {
-    lblNoScrNoWom.setCaption(platform::numbers::groupedCountText(double(program.vc.lblNoPID2)));
-    lblNoScrCOP.setCaption(platform::numbers::formatCurrency(program.vc.lblPIDCost2.toDouble()));
+    lblNoScrNoWom.setCaption(platform::numbers::groupedCountText(double(projection.noScreeningCases)));
+    lblNoScrCOP.setCaption(platform::numbers::formatCurrency(projection.noScreeningCost.toDouble()));
 }
 
 // ---- commands ----------------------------------------------------------------

@@ -81,7 +81,7 @@ private:
 
     void showTests(const PidProjection& projection);
     void showNgzOptions(const PidProjection& projection);
-    void showNoScreening();
+    void showNoScreening(const PidProjection& projection);
     // The NGZ heading, names, rule and cells, in the order they are shown.
     std::vector<platform::Control*> ngzRows();
 

@@ -1,6 +1,9 @@
+#include "model/Families.h"
 #include "questionnaire/FrmQuestDrugCost.h"
 #include "questionnaire/FrmQuestPercent.h"
+#include "questionnaire/FrmQuestPop.h"
 #include "results/FrmScrResult.h"
+#include "testchars/FrmSenSpec.h"
 #include "QuestFixture.h"
 
 using questtest::QuestTest;
@@ -79,12 +82,15 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
         QString pid = "1167";  // typed, and taken by the agree step
         std::int64_t doxTicks = 20000;
         std::int64_t pidTicks = 11670000;
+        bool leftByBack = false;  // File, Back and the treatment form's OK before agreeing
     };
     const Case cases[] = {
         {"typed and agreed by the button", "2", false},
         {"typed and agreed from the menu", "2", true},
         {"a text left unchecked in the field and File, Forward", {}, true},
         {"costs with more decimals than shown, taken as shown", "2.004", false, "1167.005", 20000, 11670100},
+        // The form is only hidden: the text stays in its box for the agree step.
+        {"a text left in its box by File, Back and taken at agree", "2", false, "1200", 20000, 12000000, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -96,6 +102,19 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
         } else {
             typeAndTab(f.txtDox, c.dox);
             QTest::keyClicks(edit(f.txtPID), c.pid);
+        }
+        if (c.leftByBack) {
+            program().vc.PerAzi = 40, program().vc.PerDox = 60;
+            FrmQuestPercent& percent = program().FrmQuestPercent();
+            program().pass().recordAnswered(percent);
+            f.mnuBack.trigger();
+            ASSERT_TRUE(percent.isShown());
+            activate(percent);
+            press(percent.cmdOk);
+            ASSERT_TRUE(f.isShown());
+            activate(f);
+            EXPECT_EQ(f.txtPID.text(), c.pid);
+            EXPECT_EQ(program().vc.CostPID, Money::fromDouble(1167)) << "Back takes nothing";
         }
         if (c.byMenu)
             f.mnuForward.trigger();
@@ -119,6 +138,68 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
             EXPECT_FALSE(program().FrmScrResult().isLoaded());
         }
         f.unload();
+    }
+}
+
+// The positivity is checked against the screening test in use by that test's
+// own figures: the result screens leave another test's figures in the working
+// values (the graph's projection leaves GenProbe's there with EIA in use).
+TEST_F(QuestDrugCostTest, TheAgreeStepChecksThePositivityAgainstTheOwnFiguresOfTheTestInUse)
+{
+    struct Case {
+        const char* name;
+        float sensEia, sensGp;  // GenProbe's is the one left in the working values
+        float positivity;       // of the under-18 group
+        QString refusal = {};   // empty: the results come up
+    };
+    const QString tooHigh = "Your percentage of positive women exceeds the sensitivity of the test: more women "
+                            "would be infected than were screened. ";
+    const Case cases[] = {
+        {"within EIA's sensitivity, above GenProbe's", 0.72f, 0.58f, 0.6f},
+        {"above EIA's sensitivity too", 0.72f, 0.58f, 0.8f,
+         tooHigh + "Females Under 18: 80% positive; EIA sensitivity 0.72."},
+        {"above EIA's sensitivity, within GenProbe's", 0.55f, 0.9f, 0.6f,
+         tooHigh + "Females Under 18: 60% positive; EIA sensitivity 0.55."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        Program& p = program();
+        p.FrmSenSpec().load();  // the characteristics' and unit costs' defaults
+        // The population as its form's forward step leaves it.
+        FrmQuestPop& pop = p.FrmQuestPop();
+        pop.counts = {1000, 2000, 3000};
+        pop.fractions = {c.positivity, 0.05f, 0.03f};
+        p.pass().recordAnswered(pop);
+        VarCon& vc = p.vc;
+        vc.NoFem18 = 1000, vc.NoFem1825 = 2000, vc.NoFem25 = 3000;
+        vc.PerFem18 = c.positivity, vc.PerFem1825 = 0.05f, vc.PerFem25 = 0.03f;
+        vc.PerReturn = 0.8f, vc.PerDox = 50, vc.PerAzi = 50;
+        vc.SensEIA = c.sensEia;
+        vc.SensGP = c.sensGp;
+        p.sel.selectScrTest(vc, ScrTestKind::EIA);
+        p.sel.selectNgzTest(vc, NgzTestKind::DfaOnEia);
+        vc.SensScr = vc.SensGP, vc.SpecScr = vc.SpecGP;
+
+        FrmQuestDrugCost& f = costs();
+        dialogs.clear();
+        // A refusal brings the population up to fit the test.
+        bool ledBack = false;
+        testsupport::whenModal(pop, [&] {
+            QCoreApplication::processEvents();
+            ledBack = pop.txtPerFem18.hasFocus();
+            pop.hide();
+        });
+        press(f.cmdAgree);
+        if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(dialogs.prompts().empty());
+            EXPECT_FALSE(ledBack);
+            EXPECT_TRUE(p.FrmScrResult().isShown());
+        } else {
+            EXPECT_EQ(dialogs.prompts(), std::vector<QString>{c.refusal});
+            EXPECT_TRUE(ledBack) << "the positivity to change is in focus";
+            EXPECT_FALSE(p.FrmScrResult().isLoaded());
+        }
     }
 }
 

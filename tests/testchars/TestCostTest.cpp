@@ -124,6 +124,7 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
         const char* locale = "en_US";       // typed with its decimal sign
     };
     const QString limit = "Value out of Range: not more than $1,000,000.00";
+    const QString limitDe = "Value out of Range: not more than 1.000.000,00\u00a0$";
     const Case cases[] = {
         {"12", 120000, "$12.00"},   {"12.345", 123500, "$12.35"}, {"1,000", 10000000, "$1,000.00"},
         // An amount is kept as its box shows it, a half cent rounded up as
@@ -136,6 +137,9 @@ TEST_F(TestCostTest, CostFieldsRefuseWhatIsNoAmountAboveZeroAndShowTheStoredCost
         {"$5", {}, {}},            {"ten", {}, {}},
         {"0.00004", {}, {}},  // above zero, but no ten-thousandth of a dollar
         {"1000000", 10'000'000'000, "$1,000,000.00"}, {"1000000.01", {}, limit}, {"1e20", {}, limit},
+        // The limit too is judged on the amount as the box shows it.
+        {"1000000.004", 10'000'000'000, "$1,000,000.00"}, {"1000000.005", {}, limit},
+        {"1000000.004", 10'000'000'000, "1.000.000,00\u00a0$", "de_DE"}, {"1000000.005", {}, limitDe, "de_DE"},
         {"1e400", {}, limit},  // beyond what a double holds
     };
     for (const Field& fd : fields) {
