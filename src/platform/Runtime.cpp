@@ -69,9 +69,8 @@ void Runtime::endProgram() { endProgram(Ending::Command); }
 
 void Runtime::endProgram(Ending ending)
 {
-    if (ended_)
+    if (ended())
         return;
-    ended_ = true;
     ending_ = ending;
     // A document still open when the program ends is sent, not dropped.
     if (printer_)
@@ -121,9 +120,8 @@ void Runtime::nothingOnScreen()
 {
     const bool steppedAside = lastGone_ && lastGone_->opensBeside() && !lastGoneByBox_;
     if (steppedAside && beneath_) {
-        Form* back = beneath_;
-        back->show();
-        if (anyFormVisible() || ended_)
+        beneath_->show();
+        if (anyFormVisible() || ended())
             return;
     }
     endProgram(lastGoneByBox_ ? Ending::LastCloseBox : Ending::NothingOnScreen);
@@ -131,7 +129,7 @@ void Runtime::nothingOnScreen()
 
 void Runtime::endIfNothingVisible()
 {
-    if (!ended_)
+    if (!ended())
         scheduleCheck();
 }
 
@@ -144,7 +142,7 @@ void Runtime::scheduleCheck()
         return;
     }
     QTimer::singleShot(0, timers_.get(), [this] {
-        if (ended_)
+        if (ended())
             return;
         if (insideNestedLoop())
             checkPending_ = true;

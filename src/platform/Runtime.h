@@ -41,12 +41,12 @@ public:
     // runs in a test, so handlers return straight after it; once ended, no
     // form is shown any more.
     void endProgram();
-    bool ended() const { return ended_; }
     // What ended the program: a command (an Exit, or an answer that ends it
     // by design), the close box of the last window on screen, or a form
     // that left nothing on screen by other means.
     enum class Ending { NotEnded, Command, LastCloseBox, NothingOnScreen };
     Ending ending() const { return ending_; }
+    bool ended() const { return ending_ != Ending::NotEnded; }
 
     // Every form registers itself, so the program can end when the last
     // visible one is closed.
@@ -101,7 +101,6 @@ private:
     Printer* printer_;
     std::function<void()> endProgram_;
     std::vector<Form*> forms_;
-    bool ended_ = false;
     Ending ending_ = Ending::NotEnded;
     // The last form to go out of sight and whether its close box sent it;
     // the last one not opened beside another, nor shown modally.

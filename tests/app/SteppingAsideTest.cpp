@@ -59,28 +59,24 @@ public:
         key(program().FrmQuestPop(), Qt::Key_F2);
     }
 
-    // The graph opened by the Graph menu of the screen that F-key brings up;
-    // the results screen has none, so for it the graph is opened over the
-    // projections and the results brought up beneath it.
-    void graphOver(Qt::Key screen)
+    // The graph opened by the Graph menu of the window beneath; the results
+    // screen has none, so for it the graph is opened over the projections
+    // and the results brought up beneath it.
+    QString beneath;
+    void graph()
     {
         run(Leg::ToTestSelection, Leg::SwitchStep);
         Program& p = program();
-        const Qt::Key openedFrom = screen == Qt::Key_F4 ? Qt::Key_F3 : screen;
-        key(p.FrmSwitchTo(), openedFrom);
-        if (openedFrom == Qt::Key_F1)
-            choose(p.FrmSwitchTo(), *p.FrmSwitchTo().menus.mnuGraph);
-        else if (openedFrom == Qt::Key_F2)
-            choose(p.FrmSwitchToCost(), *p.FrmSwitchToCost().menus.mnuGraph);
-        else
-            choose(p.FrmSwitchToAnaly(), *p.FrmSwitchToAnaly().menus.mnuGraph);
-        if (screen != openedFrom)
-            key(p.FrmSwitchToAnaly(), screen);
+        const QString from = beneath == "FrmScrResult" ? QStringLiteral("FrmSwitchToAnaly") : beneath;
+        key(p.FrmSwitchTo(), screenKey(from));
+        platform::Form& form = *p.runtime().findForm(from);
+        ResultScreenMenus& menus = from == "FrmSwitchTo"       ? p.FrmSwitchTo().menus
+                                   : from == "FrmSwitchToCost" ? p.FrmSwitchToCost().menus
+                                                               : p.FrmSwitchToAnaly().menus;
+        choose(form, *menus.mnuGraph);
+        if (from != beneath)
+            key(form, screenKey(beneath));
     }
-    void graphOverTheComparison() { graphOver(Qt::Key_F1); }
-    void graphOverTheCosts() { graphOver(Qt::Key_F2); }
-    void graphOverTheProjections() { graphOver(Qt::Key_F3); }
-    void graphOverTheResults() { graphOver(Qt::Key_F4); }
 
     // The commands that step aside.
     void senSpecForward() { click(program().FrmSenSpec().cmdNext); }
@@ -92,7 +88,8 @@ public:
     void graphBack() { click(program().FrmGraph().cmdResume); }
 };
 
-using Step = void (SteppingAside::*)();
+using S = SteppingAside;
+using Step = void (S::*)();
 
 struct Case {
     const char* name;
@@ -103,32 +100,25 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"test view forward", &SteppingAside::testView, "FrmSenSpec", "FrmTesting", &SteppingAside::senSpecForward},
-    {"test view back", &SteppingAside::testView, "FrmSenSpec", "FrmTesting", &SteppingAside::senSpecBack},
-    {"probabilities forward", &SteppingAside::probabilityView, "FrmSenSpec", "FrmInitQuest", &SteppingAside::senSpecForward},
-    {"probabilities back", &SteppingAside::probabilityView, "FrmSenSpec", "FrmInitQuest", &SteppingAside::senSpecBack},
-    {"unit costs forward", &SteppingAside::unitCosts, "FrmTestCost", "FrmConfirm",
-     &SteppingAside::unitCostsForward},
-    {"calculator over the preview, Next", &SteppingAside::calculatorOverThePreview, "FrmDraftCostTest",
-     "FrmInitQuest", &SteppingAside::calculatorNext},
-    {"calculator beside the results, File > Next", &SteppingAside::calculatorBesideTheResults, "FrmDraftCostTest",
-     "FrmScrResult", &SteppingAside::calculatorFileNext},
-    {"calculator beside the console, Next", &SteppingAside::calculatorBesideTheConsole, "FrmDraftCostTest",
-     "FrmConsole", &SteppingAside::calculatorNext},
-    {"graph over the comparison, Ctrl+R", &SteppingAside::graphOverTheComparison, "FrmGraph", "FrmSwitchTo",
-     &SteppingAside::graphReturn},
-    {"graph over the comparison, back arrow", &SteppingAside::graphOverTheComparison, "FrmGraph", "FrmSwitchTo",
-     &SteppingAside::graphBack},
-    {"graph over the costs, Ctrl+R", &SteppingAside::graphOverTheCosts, "FrmGraph", "FrmSwitchToCost", &SteppingAside::graphReturn},
-    {"graph over the costs, back arrow", &SteppingAside::graphOverTheCosts, "FrmGraph", "FrmSwitchToCost",
-     &SteppingAside::graphBack},
-    {"graph over the projections, Ctrl+R", &SteppingAside::graphOverTheProjections, "FrmGraph", "FrmSwitchToAnaly",
-     &SteppingAside::graphReturn},
-    {"graph over the projections, back arrow", &SteppingAside::graphOverTheProjections, "FrmGraph",
-     "FrmSwitchToAnaly", &SteppingAside::graphBack},
-    {"graph over the results, Ctrl+R", &SteppingAside::graphOverTheResults, "FrmGraph", "FrmScrResult", &SteppingAside::graphReturn},
-    {"graph over the results, back arrow", &SteppingAside::graphOverTheResults, "FrmGraph", "FrmScrResult",
-     &SteppingAside::graphBack},
+    {"test view forward", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecForward},
+    {"test view back", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecBack},
+    {"probabilities forward", &S::probabilityView, "FrmSenSpec", "FrmInitQuest", &S::senSpecForward},
+    {"probabilities back", &S::probabilityView, "FrmSenSpec", "FrmInitQuest", &S::senSpecBack},
+    {"unit costs forward", &S::unitCosts, "FrmTestCost", "FrmConfirm", &S::unitCostsForward},
+    {"calculator over the preview, Next", &S::calculatorOverThePreview, "FrmDraftCostTest", "FrmInitQuest",
+     &S::calculatorNext},
+    {"calculator beside the results, File > Next", &S::calculatorBesideTheResults, "FrmDraftCostTest",
+     "FrmScrResult", &S::calculatorFileNext},
+    {"calculator beside the console, Next", &S::calculatorBesideTheConsole, "FrmDraftCostTest", "FrmConsole",
+     &S::calculatorNext},
+    {"graph over the comparison, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphReturn},
+    {"graph over the comparison, back arrow", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphBack},
+    {"graph over the costs, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchToCost", &S::graphReturn},
+    {"graph over the costs, back arrow", &S::graph, "FrmGraph", "FrmSwitchToCost", &S::graphBack},
+    {"graph over the projections, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchToAnaly", &S::graphReturn},
+    {"graph over the projections, back arrow", &S::graph, "FrmGraph", "FrmSwitchToAnaly", &S::graphBack},
+    {"graph over the results, Ctrl+R", &S::graph, "FrmGraph", "FrmScrResult", &S::graphReturn},
+    {"graph over the results, back arrow", &S::graph, "FrmGraph", "FrmScrResult", &S::graphBack},
 };
 
 } // namespace
@@ -139,6 +129,7 @@ TEST_F(SteppingAside, AWindowThatStepsAsideBringsBackTheOneClosedBeneathIt)
         SCOPED_TRACE(c.name);
         use(kGenProbe);
         startUpToConsole();
+        beneath = QString::fromLatin1(c.beneath);
         (this->*c.walk)();
         if (HasFatalFailure())
             return;
