@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian machine, only where it
-# is missing, then configures and builds into ./build.
+# is missing, then configures and builds into ./build: the targets named on
+# the command line, or everything (the program and every test program).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
+if [ $# -gt 0 ]; then
+  cmake --build build -j "$(nproc)" --target "$@"
+else
+  cmake --build build -j "$(nproc)"
+fi

@@ -26,6 +26,8 @@ public:
     // empty fields that would take the defaults when tabbed through.
     void recordAnswered(const platform::Form& form) { answered_.insert(&form); }
     bool answered(const platform::Form& form) const { return answered_.count(&form) != 0; }
+    // The form starts afresh at its next load.
+    void forgetAnswered(const platform::Form& form) { answered_.erase(&form); }
 
     // Once the results screen has shown the pass's figures, the positivity
     // behind them may no longer change.

@@ -61,10 +61,14 @@ public:
     // a notice given during another is carried out once that one is done,
     // at most MostRounds rounds in all, so handlers that keep giving notice
     // cannot hold the program. One still coming back then is a fault: it is
-    // warned of, and with KALDERON_CHECKS in the environment (the tests) it
+    // warned of, and where runaway notices fail (the test programs) it
     // throws std::logic_error. A handler that throws ends the notice; the
     // next one is carried out in full.
     void changed();
+    // Off in the program, whatever its environment; each test program turns
+    // it on before its first test.
+    static void setRunawayFails(bool fails);
+    static bool runawayFails();
     [[nodiscard]] Listening listen(std::function<void()> listener);
 
     static constexpr int MostRounds = 8;

@@ -9,31 +9,23 @@
 namespace {
 
 constexpr std::array<const char*, ScrTestCount> kTestLabels{"GP", "EIA", "PCRC", "PCRU", "LCRC", "LCRU"};
-constexpr std::array<const char*, 3> kNgzLabels{"GP/PCR", "EIA/DFA", "EIA/PCR"};
-
-template <typename T>
-using NgzFamily = std::array<T VarCon::*, 3>;
-constexpr NgzFamily<float> kPidNoWomNgz{&VarCon::PidNoWomNgz1, &VarCon::PidNoWomNgz2, &VarCon::PidNoWomNgz3};
-constexpr NgzFamily<Money> kPidCostNgz{&VarCon::PidCostNgz1, &VarCon::PidCostNgz2, &VarCon::PidCostNgz3};
-constexpr NgzFamily<OptionalMoney> kTctpiNgz{&VarCon::TctpiNgz1, &VarCon::TctpiNgz2, &VarCon::TctpiNgz3};
 
 // The rows of the six tests, then with the long form those of the three NGZ
-// options; `bar` gives a row's value and caption.
-template <typename T, typename Bar>
-std::vector<platform::ChartRow> chartRows(const VarCon& vc, const TestFamily<T>& tests, const NgzFamily<T>& ngz,
-                                          bool withNgz, Bar bar)
+// options; `bar` gives a row's value and caption from its figure.
+template <typename Tests, typename Ngz, typename Bar>
+std::vector<platform::ChartRow> chartRows(const Tests& tests, const Ngz& ngz, bool withNgz, Bar bar)
 {
     std::vector<platform::ChartRow> rows;
-    auto add = [&](const char* label, const T& value) {
-        platform::ChartRow row = bar(value);
+    auto add = [&](const char* label, const auto& figure) {
+        platform::ChartRow row = bar(figure);
         row.label = label;
         rows.push_back(std::move(row));
     };
     for (int t = 0; t < ScrTestCount; ++t)
-        add(kTestLabels[t], vc.*tests[t]);
+        add(kTestLabels[t], tests[t]);
     if (withNgz)
-        for (int n = 0; n < 3; ++n)
-            add(kNgzLabels[n], vc.*ngz[n]);
+        for (int n = 0; n < NgzOptionCount; ++n)
+            add(NgzOptionName[n], ngz[n]);
     return rows;
 }
 
@@ -56,28 +48,30 @@ platform::ChartRow perPositive(const OptionalMoney& m)
 
 } // namespace
 
-platform::ChartData PidCasesChart(const VarCon& vc, bool withNgz)
+platform::ChartData PidCasesChart(const PidProjection& projection, bool withNgz)
 {
+    const auto cases = [](const PidOutlook& o) { return women(o.cases); };
     platform::ChartData d{"Number of Women Developing PID",
-                          chartRows(vc, PerTest::PidNoWom, kPidNoWomNgz, withNgz, women)};
+                          chartRows(projection.tests, projection.ngz, withNgz, cases)};
     // The results screen's caption, grouped as it shows it.
-    const QString none = platform::numbers::groupedCountText(vc.lblNoPID2);
+    const QString none = platform::numbers::groupedCountText(double(projection.noScreeningCases));
     d.rows.push_back({"None", none, none});
     return d;
 }
 
-platform::ChartData PidCostChart(const VarCon& vc, bool withNgz)
+platform::ChartData PidCostChart(const PidProjection& projection, bool withNgz)
 {
-    platform::ChartData d{"Cost of PID in Dollars",
-                          chartRows(vc, PerTest::PidCost, kPidCostNgz, withNgz, wholeUnits)};
-    platform::ChartRow none = wholeUnits(vc.lblPIDCost2);
+    const auto cost = [](const PidOutlook& o) { return wholeUnits(o.cost); };
+    platform::ChartData d{"Cost of PID in Dollars", chartRows(projection.tests, projection.ngz, withNgz, cost)};
+    platform::ChartRow none = wholeUnits(projection.noScreeningCost);
     none.label = QStringLiteral("None");
     d.rows.push_back(std::move(none));
     return d;
 }
 
-platform::ChartData CostPerPositiveChart(const VarCon& vc, bool withNgz)
+platform::ChartData CostPerPositiveChart(const CostComparison& costs, bool withNgz)
 {
-    return {"Test Cost per Positive Identified",
-            chartRows(vc, PerTest::Pi, kTctpiNgz, withNgz, perPositive)};
+    // A test's row and an NGZ option's alike: the cost per true positive.
+    const auto perTrue = [](const auto& row) { return perPositive(row.perTruePositive); };
+    return {"Test Cost per Positive Identified", chartRows(costs.tests, costs.ngz, withNgz, perTrue)};
 }

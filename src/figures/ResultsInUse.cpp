@@ -1,7 +1,6 @@
 #include "figures/ResultsInUse.h"
 
 #include "model/Equations.h"
-#include "model/Families.h"
 #include "model/Rounding.h"
 
 CurrentStrategyFigures CurrentStrategyInUse(VarCon& vc, Selection& sel)
@@ -18,11 +17,6 @@ CurrentStrategyFigures CurrentStrategyInUse(VarCon& vc, Selection& sel)
 std::optional<switchto::Comparison> ComparisonInUse(VarCon& vc, Selection& sel)
 {
     CurrentStrategyInUse(vc, sel);
-    // The missed totals start from 0 at every comparison, so none is left
-    // from another test's.
-    vc.CTNPMTot = 0;
-    for (float VarCon::*missed : Slot::SATPMTot)
-        vc.*missed = 0;
     return switchto::CompareTests(vc, sel);
 }
 
@@ -32,8 +26,12 @@ CostComparison CostsInUse(VarCon& vc, Selection& sel)
     return CompareCosts(vc, sel);
 }
 
-PidProjection ProjectionInUse(VarCon& vc, Selection& sel)
+PidProjection ProjectionInUse(VarCon& vc, Selection& sel) { return OutlookInUse(vc, sel).projection; }
+
+Outlook OutlookInUse(VarCon& vc, Selection& sel)
 {
-    CostsInUse(vc, sel);
-    return ProjectPid(vc, sel);
+    Outlook o;
+    o.costs = CostsInUse(vc, sel);
+    o.projection = ProjectPid(vc, sel);
+    return o;
 }

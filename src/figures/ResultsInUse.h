@@ -22,3 +22,11 @@ CurrentStrategyFigures CurrentStrategyInUse(VarCon& vc, Selection& sel);
 std::optional<switchto::Comparison> ComparisonInUse(VarCon& vc, Selection& sel);
 CostComparison CostsInUse(VarCon& vc, Selection& sel);
 PidProjection ProjectionInUse(VarCon& vc, Selection& sel);
+
+// What the graph charts: the costs per positive, and the projection the
+// same chain goes on to.
+struct Outlook {
+    CostComparison costs;
+    PidProjection projection;
+};
+Outlook OutlookInUse(VarCon& vc, Selection& sel);

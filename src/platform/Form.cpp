@@ -556,13 +556,9 @@ void Form::printForm()
     runtime_.printer().printWidget(*window_->client());
 }
 
-void Form::Form_CloseBox()
-{
-    runtime_.closeBoxPressed(this);
-    unload();
-    runtime_.closeBoxPressed(nullptr);
-    runtime_.endIfNothingVisible();
-}
+// The window marks the close box as the user's while this runs; unloading
+// looks for what is left on screen.
+void Form::Form_CloseBox() { unload(); }
 
 void Form::buildMenus()
 {

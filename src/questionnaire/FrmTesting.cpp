@@ -120,6 +120,28 @@ void FrmTesting::Form_Load()
         lstScreenTest.addItem(item);
     for (const char* item : kNgzTexts)
         lstNgzTest.addItem(item);
+    // Loaded again in a pass whose pair was set up (brought back after its
+    // close box), the form shows that pair, ready to go on; its own Back and
+    // a refused pair's No start it afresh.
+    if (program.pass().answered(*this))
+        showPairInUse();
+}
+
+void FrmTesting::showPairInUse()
+{
+    for (const Combination& c : kCombinations) {
+        if (program.sel.scrTest() != c.screening || program.sel.ngzTest() != c.ngz)
+            continue;
+        showingPairInUse_ = true;
+        lstScreenTest.setListIndex(c.code / 10);
+        lstNgzTest.setListIndex(c.code % 10);
+        showingPairInUse_ = false;
+        // Set up again by Forward, so the characteristics have its rows
+        // even where they were closed meanwhile.
+        TestCode = c.code;
+        offerForward(true);
+        return;
+    }
 }
 
 void FrmTesting::ValidateSelection()
@@ -149,7 +171,11 @@ void FrmTesting::checkPair()
         offerForward(TestCode != InvalidCode);
 }
 
-void FrmTesting::lstNgzTest_Click() { checkPair(); }
+void FrmTesting::lstNgzTest_Click()
+{
+    if (!showingPairInUse_)
+        checkPair();
+}
 
 void FrmTesting::lstScreenTest_Click()
 {
@@ -157,7 +183,7 @@ void FrmTesting::lstScreenTest_Click()
     // checked: the keys stay with the list, Forward is offered while the pair
     // is supported, and the user hears why it is not. The set-up waits for
     // the retest's click or Forward.
-    if (lstNgzTest.listIndex() < 0)
+    if (lstNgzTest.listIndex() < 0 || showingPairInUse_)
         return;
     ValidateSelection();
     offerForward(TestCode != InvalidCode);
@@ -212,10 +238,12 @@ void FrmTesting::setUp(std::int16_t code, bool showCharacteristics)
             senSpec.showRow(r);
     }
     setUpCode_ = c.code;
+    program.pass().recordAnswered(*this);
 }
 
 void FrmTesting::restart()
 {
+    program.pass().forgetAnswered(*this);
     unload();
     show();
 }
@@ -300,6 +328,7 @@ void FrmTesting::mnuForward_Click() { cmdNext_Click(); }
 
 void FrmTesting::cmdBack_Click()
 {
+    program.pass().forgetAnswered(*this);
     unload();
     program.FrmSenSpec().unload();
     program.FrmQuestPop().show();

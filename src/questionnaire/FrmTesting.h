@@ -73,6 +73,10 @@ private:
     // this form starts afresh.
     void offerValidCombinations(const char* question);
     void restart();
+    // The pair in use chosen in the lists, as a supported pair's click
+    // leaves them, without opening the characteristics again.
+    void showPairInUse();
+    bool showingPairInUse_ = false;
     void setUp(std::int16_t code, bool showCharacteristics);
     // The pair last set up: its selection in use, its rows turned on.
     std::int16_t setUpCode_ = InvalidCode;

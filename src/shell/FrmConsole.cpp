@@ -35,7 +35,15 @@ FrmConsole::FrmConsole(Program& p) : ScalingForm(p, "FrmConsole")
     Close.Click = [this] { Close_Click(); };
 }
 
-void FrmConsole::Form_Load() { scalingPreamble(); }
+// Loaded again (brought back after its close box), the console shows the
+// name in use, so leaving the box stores it again rather than the general
+// wording over it; the general wording shows as the empty box it came from.
+void FrmConsole::Form_Load()
+{
+    scalingPreamble();
+    if (program.vc.Region != GeneralRegion)
+        txtRegion.setText(QString::fromStdString(program.vc.Region));
+}
 
 void FrmConsole::txtRegion_GotFocus()
 {
@@ -49,7 +57,7 @@ void FrmConsole::txtRegion_LostFocus()
     // Blanks only count as a name; only an empty box takes the general wording.
     program.vc.Region = txtRegion.text().toStdString();
     if (program.vc.Region.empty())
-        program.vc.Region = "your local area";
+        program.vc.Region = GeneralRegion;
 }
 
 void FrmConsole::cmdApp_Click()

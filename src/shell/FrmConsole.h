@@ -27,4 +27,7 @@ public:
     void txtRegion_LostFocus();
     void cmdApp_Click();
     void Close_Click();
+
+    // What the name in use reads when the box was left empty.
+    static constexpr const char* GeneralRegion = "your local area";
 };

@@ -88,19 +88,19 @@ void FrmGraph::draw(Graph graph)
             other->setVisible(false);
     drawn_ = graph;
 
-    ProjectionInUse(program.vc, program.sel);
+    const Outlook outlook = OutlookInUse(program.vc, program.sel);
     const QString region = QString::fromStdString(program.vc.Region);
     switch (graph) {
     case Graph::NoWomen:
-        chart.setData(PidCasesChart(program.vc, longForm()));
+        chart.setData(PidCasesChart(outlook.projection, longForm()));
         chart.setTitle("Number Of Women Developing PID in " + region);
         break;
     case Graph::Cost:
-        chart.setData(PidCostChart(program.vc, longForm()));
+        chart.setData(PidCostChart(outlook.projection, longForm()));
         chart.setTitle("Cost of Pid in Dollars for " + region);
         break;
     case Graph::PerPos:
-        chart.setData(CostPerPositiveChart(program.vc, longForm()));
+        chart.setData(CostPerPositiveChart(outlook.costs, longForm()));
         chart.setTitle("Test Cost per Positive Identified in " + region);
         break;
     }

@@ -1,8 +1,8 @@
 // A window opened beside another (the test characteristics, the unit costs,
 // the calculator, the graph) that steps aside by its own command after the
 // user closed the window beneath it brings that window back, loaded again,
-// and the program goes on with every figure typed: only an Exit command and
-// the close box of the last window on screen end it.
+// showing what is in use, and the program goes on with every figure typed:
+// only an Exit command and the close box of the last window on screen end it.
 
 #include "PassWalk.h"
 #include "support/ResultsShown.h"
@@ -78,6 +78,40 @@ public:
             key(form, screenKey(beneath));
     }
 
+    // Meanwhile, over the window closed beneath: the graph's chooser comes
+    // up modally and is closed by its close box.
+    void chooserClosed()
+    {
+        Program& p = program();
+        testsupport::whenModal(p.FrmGraphResponse(), [&p] { p.FrmGraphResponse().window()->close(); });
+        click(p.FrmGraph().cmdNext);
+        expectOnScreen({"FrmGraph"});
+    }
+
+    // What the window brought back shows, and where it leads.
+    // The test selection: the pair in use, ready to go on.
+    void pairShown()
+    {
+        FrmTesting& testing = program().FrmTesting();
+        EXPECT_EQ(testing.lstScreenTest.text().toLower(), prog.figures["test"].toString().toLower());
+        EXPECT_EQ(testing.lstNgzTest.text().toLower(), prog.figures["ngz"].toString().toLower());
+        clickThrough(testing, testing.cmdNext, {"FrmConfirm"});
+    }
+    // The console: the name typed, kept on into the questionnaire and the charts.
+    void nameShown()
+    {
+        Program& p = program();
+        FrmConsole& console = p.FrmConsole();
+        EXPECT_EQ(console.txtRegion.text(), "Springfield");
+        clickThrough(console, console.cmdApp, {"FrmInitQuest"});
+        previewToPopulation();
+        EXPECT_TRUE(p.FrmQuestPop().Label1.caption().contains("relevant to Springfield."));
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::SwitchStep);
+        choose(p.FrmSwitchTo(), *p.FrmSwitchTo().menus.mnuGraph);
+        EXPECT_EQ(p.FrmGraph().chrNoWomen.title(), "Number Of Women Developing PID in Springfield");
+    }
+
     // The commands that step aside.
     void senSpecForward() { click(program().FrmSenSpec().cmdNext); }
     void senSpecBack() { click(program().FrmSenSpec().cmdBack); }
@@ -97,11 +131,13 @@ struct Case {
     const char* beside;   // the window opened beside
     const char* beneath;  // the window closed beneath it, and brought back
     Step leave;
+    Step shown = nullptr;      // what the window brought back shows
+    Step meanwhile = nullptr;  // between the close and the leaving
 };
 
 const Case kCases[] = {
-    {"test view forward", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecForward},
-    {"test view back", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecBack},
+    {"test view forward", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecForward, &S::pairShown},
+    {"test view back", &S::testView, "FrmSenSpec", "FrmTesting", &S::senSpecBack, &S::pairShown},
     {"probabilities forward", &S::probabilityView, "FrmSenSpec", "FrmInitQuest", &S::senSpecForward},
     {"probabilities back", &S::probabilityView, "FrmSenSpec", "FrmInitQuest", &S::senSpecBack},
     {"unit costs forward", &S::unitCosts, "FrmTestCost", "FrmConfirm", &S::unitCostsForward},
@@ -110,9 +146,11 @@ const Case kCases[] = {
     {"calculator beside the results, File > Next", &S::calculatorBesideTheResults, "FrmDraftCostTest",
      "FrmScrResult", &S::calculatorFileNext},
     {"calculator beside the console, Next", &S::calculatorBesideTheConsole, "FrmDraftCostTest", "FrmConsole",
-     &S::calculatorNext},
+     &S::calculatorNext, &S::nameShown},
     {"graph over the comparison, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphReturn},
     {"graph over the comparison, back arrow", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphBack},
+    {"graph over the comparison, its chooser closed meanwhile, back arrow", &S::graph, "FrmGraph", "FrmSwitchTo",
+     &S::graphBack, nullptr, &S::chooserClosed},
     {"graph over the costs, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchToCost", &S::graphReturn},
     {"graph over the costs, back arrow", &S::graph, "FrmGraph", "FrmSwitchToCost", &S::graphBack},
     {"graph over the projections, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchToAnaly", &S::graphReturn},
@@ -140,6 +178,8 @@ TEST_F(SteppingAside, AWindowThatStepsAsideBringsBackTheOneClosedBeneathIt)
         ASSERT_TRUE(beneath && beneath->isShown());
         closeBox(*beneath);
         ASSERT_EQ(formsOnScreen(), QStringList{c.beside});
+        if (c.meanwhile)
+            (this->*c.meanwhile)();
         const VarCon typed = p.vc;
         leftOpen.clear();
 
@@ -152,6 +192,8 @@ TEST_F(SteppingAside, AWindowThatStepsAsideBringsBackTheOneClosedBeneathIt)
         EXPECT_EQ(p.vc.CostGP, typed.CostGP);
         EXPECT_EQ(p.vc.NoFem18, typed.NoFem18);
         EXPECT_EQ(testsupport::staleResultScreen(p), std::nullopt);
+        if (c.shown)
+            (this->*c.shown)();
         // The last window's close box still ends the program.
         if (formsOnScreen().size() == 1) {
             closeBox(current());

@@ -54,7 +54,8 @@ set(readers "")
 foreach(file IN LISTS files)
   string(REPLACE "${SRC}/" "" where "${file}")
   # The computations: the equations and the result screens' computations.
-  if(where MATCHES "^(model|figures)/")
+  # The chart data and the what-if cells only format what those return.
+  if(where MATCHES "^(model|figures)/" AND NOT where MATCHES "^figures/(GraphFigures|WhatIfCells)\\.")
     continue()
   endif()
   file(READ ${file} text)

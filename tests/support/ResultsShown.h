@@ -34,13 +34,13 @@ inline std::optional<std::string> staleResultScreen(Program& program)
     if (platform::Form* graph = program.runtime().findForm(QStringLiteral("FrmGraph")); graph && graph->isShown()) {
         VarCon vc = program.vc;
         Selection sel = program.sel;
-        ProjectionInUse(vc, sel);
+        const Outlook outlook = OutlookInUse(vc, sel);
         const bool longForm = sel.OptScrTest(0) || sel.OptScrTest(1);
         FrmGraph& g = program.FrmGraph();
         const std::pair<platform::Chart*, platform::ChartData> charts[] = {
-            {&g.chrNoWomen, PidCasesChart(vc, longForm)},
-            {&g.chrCost, PidCostChart(vc, longForm)},
-            {&g.chrPerPos, CostPerPositiveChart(vc, longForm)}};
+            {&g.chrNoWomen, PidCasesChart(outlook.projection, longForm)},
+            {&g.chrCost, PidCostChart(outlook.projection, longForm)},
+            {&g.chrPerPos, CostPerPositiveChart(outlook.costs, longForm)}};
         for (const auto& [chart, data] : charts)
             if (chart->visible() && chartText(chart->data()) != chartText(data))
                 return "FrmGraph." + chart->name().toStdString() + " charts \"" + chartText(chart->data()) +

@@ -6,6 +6,7 @@
 #include "figures/ResultsInUse.h"
 #include "whatif/FrmGraph.h"
 #include "whatif/FrmGraphResponse.h"
+#include "model/Limits.h"
 #include "model/ScreenSequences.h"
 #include "support/LocaleScope.h"
 #include "support/ProgramFixture.h"
@@ -94,30 +95,37 @@ protected:
     {
         VarCon vc = p.vc;
         Selection sel = p.sel;
-        ProjectionInUse(vc, sel);
+        const Outlook o = OutlookInUse(vc, sel);
         const bool withNgz = sel.OptScrTest(0) || sel.OptScrTest(1);
-        return {PidCasesChart(vc, withNgz), PidCostChart(vc, withNgz), CostPerPositiveChart(vc, withNgz)};
+        return {PidCasesChart(o.projection, withNgz), PidCostChart(o.projection, withNgz),
+                CostPerPositiveChart(o.costs, withNgz)};
     }
 
-    // Figures as the cost and projection computations leave them, each row
+    // Figures as the cost and projection computations return them, each row
     // apart: halves, an empty cost per positive, amounts beyond 32 bits.
-    static VarCon charted()
+    static Outlook charted()
     {
-        VarCon vc;
-        vc.PidNoWomGP = 82.25f, vc.PidNoWomEIA = 81.5f, vc.PidNoWomPCRC = 71.125f;
-        vc.PidNoWomPCRU = 74, vc.PidNoWomLCRC = 70.75f, vc.PidNoWomLCRU = 73.5f;
-        vc.PidNoWomNgz1 = 79.25f, vc.PidNoWomNgz2 = 80.5f, vc.PidNoWomNgz3 = 80.125f;
-        vc.PidCostGP = Money::fromDouble(12.5), vc.PidCostEIA = Money::fromDouble(13.5);
-        vc.PidCostPCRC = Money::fromDouble(106687.4999), vc.PidCostPCRU = Money::fromDouble(110292.5001);
-        vc.PidCostLCRC = Money::fromDouble(3000000000.5), vc.PidCostLCRU = Money::fromDouble(0);
-        vc.PidCostNgz1 = Money::fromDouble(118843.5), vc.PidCostNgz2 = Money::fromDouble(120059.25);
-        vc.PidCostNgz3 = Money::fromDouble(119754.75);
-        vc.PiGP = Money::fromDouble(51.2345), vc.PiEIA = std::nullopt, vc.PiPCRC = Money::fromDouble(60.5);
-        vc.PiPCRU = Money::fromDouble(61), vc.PiLCRC = Money::fromDouble(62.0001), vc.PiLCRU = Money::fromDouble(63.75);
-        vc.TctpiNgz1 = Money::fromDouble(70.1234), vc.TctpiNgz2 = Money::fromDouble(71), vc.TctpiNgz3 = std::nullopt;
-        vc.lblNoPID2 = 12345;
-        vc.lblPIDCost2 = Money::fromDouble(185142);
-        return vc;
+        Outlook o;
+        PidProjection& pid = o.projection;
+        const float cases[] = {82.25f, 81.5f, 71.125f, 74, 70.75f, 73.5f};
+        const double costs[] = {12.5, 13.5, 106687.4999, 110292.5001, 3000000000.5, 0};
+        const std::optional<double> perPositive[] = {51.2345, std::nullopt, 60.5, 61, 62.0001, 63.75};
+        for (int t = 0; t < ScrTestCount; ++t) {
+            pid.tests[t] = {cases[t], Money::fromDouble(costs[t])};
+            if (perPositive[t])
+                o.costs.tests[t].perTruePositive = Money::fromDouble(*perPositive[t]);
+        }
+        const float ngzCases[] = {79.25f, 80.5f, 80.125f};
+        const double ngzCosts[] = {118843.5, 120059.25, 119754.75};
+        const std::optional<double> ngzPerPositive[] = {70.1234, 71, std::nullopt};
+        for (int n = 0; n < NgzOptionCount; ++n) {
+            pid.ngz[n] = {ngzCases[n], Money::fromDouble(ngzCosts[n])};
+            if (ngzPerPositive[n])
+                o.costs.ngz[n].perTruePositive = Money::fromDouble(*ngzPerPositive[n]);
+        }
+        pid.noScreeningCases = 12345;
+        pid.noScreeningCost = Money::fromDouble(185142);
+        return o;
     }
 
     FrmGraph& opened(Program& p)
@@ -179,9 +187,10 @@ TEST_F(GraphTest, ChartDataArraysForEachTestInUse)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(PerTest::Name[int(c.test)]);
-        const VarCon figures = charted();
-        const platform::ChartData data[] = {PidCasesChart(figures, c.ngzRows), PidCostChart(figures, c.ngzRows),
-                                            CostPerPositiveChart(figures, c.ngzRows)};
+        const Outlook figures = charted();
+        const platform::ChartData data[] = {PidCasesChart(figures.projection, c.ngzRows),
+                                            PidCostChart(figures.projection, c.ngzRows),
+                                            CostPerPositiveChart(figures.costs, c.ngzRows)};
         FrmGraph& g = opened(programme(c.test, c.region));
         const std::function<void()> procedures[] = {[&] { g.cmdNoWomen_Click(); }, [&] { g.cmdCost_Click(); },
                                                     [&] { g.cmdCostPerPos_Click(); }};
@@ -246,10 +255,10 @@ TEST_F(GraphTest, TheBarsAreCaptionedAsTheScreensWriteTheirFigures)
     platform::Chart* charts[] = {&g.chrNoWomen, &g.chrCost, &g.chrPerPos};
     // The figures are given to the charts as the screen gives its own.
     const auto chartFigures = [&] {
-        const VarCon figures = charted();
-        g.chrNoWomen.setData(PidCasesChart(figures, true));
-        g.chrCost.setData(PidCostChart(figures, true));
-        g.chrPerPos.setData(CostPerPositiveChart(figures, true));
+        const Outlook figures = charted();
+        g.chrNoWomen.setData(PidCasesChart(figures.projection, true));
+        g.chrCost.setData(PidCostChart(figures.projection, true));
+        g.chrPerPos.setData(CostPerPositiveChart(figures.costs, true));
         for (platform::Chart* chart : charts)
             chart->setVisible(true);
     };
@@ -489,17 +498,13 @@ TEST_F(GraphTest, ALargerWindowNeverLettersTheCaptionsSmaller)
         int width, height;
     };
     const Size sizes[] = {{640, 480}, {792, 588}, {880, 680}, {990, 784}, {1024, 768}, {1280, 1024}, {1920, 1080}};
-    // Every bar of every chart far taller than the fixture's.
+    // Every bar of every chart far taller than the fixture's: the most women
+    // and the dearest tests and cases the fields take.
     const auto large = [](VarCon& vc) {
-        const Money most = Money::fromDouble(2'778'210'000'000);
-        for (int t = 0; t < ScrTestCount; ++t) {
-            vc.*PerTest::PidNoWom[t] = 27'000'000;
-            vc.*PerTest::PidCost[t] = most;
-            vc.*PerTest::Pi[t] = most;
-        }
-        vc.PidNoWomNgz1 = vc.PidNoWomNgz2 = vc.PidNoWomNgz3 = vc.lblNoPID2 = 27'000'000;
-        vc.PidCostNgz1 = vc.PidCostNgz2 = vc.PidCostNgz3 = vc.lblPIDCost2 = most;
-        vc.TctpiNgz1 = vc.TctpiNgz2 = vc.TctpiNgz3 = most;
+        vc.NoFem18 = vc.NoFem1825 = vc.NoFem25 = float(Limits::MostWomenPerGroup);
+        for (int t = 0; t < ScrTestCount; ++t)
+            vc.*PerTest::Cost[t] = Limits::MostUnitCost;
+        vc.CostPID = Limits::MostUnitCost;
     };
     struct Case {
         const char* name;
