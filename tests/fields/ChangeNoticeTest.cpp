@@ -51,16 +51,8 @@ struct ChangeNotice : ::testing::Test {
 // read them from says on all the while: it heeds no environment for them.
 class ChecksScope {
 public:
-    explicit ChecksScope(bool on)
-    {
-        fields::Registry::setRunawayFails(on);
-        qputenv("KALDERON_CHECKS", "1");
-    }
-    ~ChecksScope()
-    {
-        fields::Registry::setRunawayFails(was_);
-        qunsetenv("KALDERON_CHECKS");
-    }
+    explicit ChecksScope(bool on) { fields::Registry::setRunawayFails(on), qputenv("KALDERON_CHECKS", "1"); }
+    ~ChecksScope() { fields::Registry::setRunawayFails(was_), qunsetenv("KALDERON_CHECKS"); }
     ChecksScope(const ChecksScope&) = delete;
     ChecksScope& operator=(const ChecksScope&) = delete;
 
@@ -142,9 +134,8 @@ TEST_F(ChangeNotice, ListenersThatAddListenersThrowOrNoticeForeverAreSafe)
         const bool runaway = c.does == Does::NoticeForever && c.checks;
         static int warnings;
         warnings = 0;
-        const QtMessageHandler was = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
-            warnings += type == QtWarningMsg;
-        });
+        const QtMessageHandler was =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++warnings; });
         std::vector<fields::Registry::Listening> added;
         int addedRuns = 0;
         int steady = 0;

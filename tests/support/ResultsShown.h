@@ -12,6 +12,7 @@
 #include "platform/TextControls.h"
 #include "whatif/FrmGraph.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,20 +28,27 @@ inline std::string chartText(const platform::ChartData& data)
     return out;
 }
 
+// What the graph's three charts chart for the figures in use (cases, cost,
+// cost per positive), worked out on a copy.
+inline std::array<platform::ChartData, 3> chartsInUse(const Program& program)
+{
+    VarCon vc = program.vc;
+    Selection sel = program.sel;
+    const Outlook o = OutlookInUse(vc, sel);
+    const bool longForm = sel.OptScrTest(0) || sel.OptScrTest(1);
+    return {PidCasesChart(o.projection, longForm), PidCostChart(o.projection, longForm),
+            CostPerPositiveChart(o.costs, longForm)};
+}
+
 // What the first result screen or chart on screen that is not fresh shows,
 // beside what it should; nothing when all are.
 inline std::optional<std::string> staleResultScreen(Program& program)
 {
     if (platform::Form* graph = program.runtime().findForm(QStringLiteral("FrmGraph")); graph && graph->isShown()) {
-        VarCon vc = program.vc;
-        Selection sel = program.sel;
-        const Outlook outlook = OutlookInUse(vc, sel);
-        const bool longForm = sel.OptScrTest(0) || sel.OptScrTest(1);
         FrmGraph& g = program.FrmGraph();
-        const std::pair<platform::Chart*, platform::ChartData> charts[] = {
-            {&g.chrNoWomen, PidCasesChart(outlook.projection, longForm)},
-            {&g.chrCost, PidCostChart(outlook.projection, longForm)},
-            {&g.chrPerPos, CostPerPositiveChart(outlook.costs, longForm)}};
+        const std::array<platform::ChartData, 3> inUse = chartsInUse(program);
+        const std::pair<platform::Chart*, const platform::ChartData&> charts[] = {
+            {&g.chrNoWomen, inUse[0]}, {&g.chrCost, inUse[1]}, {&g.chrPerPos, inUse[2]}};
         for (const auto& [chart, data] : charts)
             if (chart->visible() && chartText(chart->data()) != chartText(data))
                 return "FrmGraph." + chart->name().toStdString() + " charts \"" + chartText(chart->data()) +

@@ -10,6 +10,7 @@
 #include "model/ScreenSequences.h"
 #include "support/LocaleScope.h"
 #include "support/ProgramFixture.h"
+#include "support/ResultsShown.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -90,41 +91,26 @@ protected:
         return p;
     }
 
-    // What the charts chart for the figures in use, worked out on a copy.
-    static std::array<platform::ChartData, 3> inUse(const Program& p)
-    {
-        VarCon vc = p.vc;
-        Selection sel = p.sel;
-        const Outlook o = OutlookInUse(vc, sel);
-        const bool withNgz = sel.OptScrTest(0) || sel.OptScrTest(1);
-        return {PidCasesChart(o.projection, withNgz), PidCostChart(o.projection, withNgz),
-                CostPerPositiveChart(o.costs, withNgz)};
-    }
-
     // Figures as the cost and projection computations return them, each row
-    // apart: halves, an empty cost per positive, amounts beyond 32 bits.
+    // apart (the six tests, then the three NGZ options): halves, an empty
+    // cost per positive, amounts beyond 32 bits.
     static Outlook charted()
     {
+        const float cases[] = {82.25f, 81.5f, 71.125f, 74, 70.75f, 73.5f, 79.25f, 80.5f, 80.125f};
+        const double costs[] = {12.5, 13.5, 106687.4999, 110292.5001, 3000000000.5, 0, 118843.5, 120059.25, 119754.75};
+        const std::optional<double> perPositive[] = {51.2345, {}, 60.5, 61, 62.0001, 63.75, 70.1234, 71, {}};
         Outlook o;
-        PidProjection& pid = o.projection;
-        const float cases[] = {82.25f, 81.5f, 71.125f, 74, 70.75f, 73.5f};
-        const double costs[] = {12.5, 13.5, 106687.4999, 110292.5001, 3000000000.5, 0};
-        const std::optional<double> perPositive[] = {51.2345, std::nullopt, 60.5, 61, 62.0001, 63.75};
-        for (int t = 0; t < ScrTestCount; ++t) {
-            pid.tests[t] = {cases[t], Money::fromDouble(costs[t])};
-            if (perPositive[t])
-                o.costs.tests[t].perTruePositive = Money::fromDouble(*perPositive[t]);
+        for (int r = 0; r < ScrTestCount + NgzOptionCount; ++r) {
+            const int n = r - ScrTestCount;
+            PidOutlook& pid = n < 0 ? o.projection.tests[r] : o.projection.ngz[n];
+            pid.cases = cases[r];
+            pid.cost = Money::fromDouble(costs[r]);
+            if (perPositive[r])
+                (n < 0 ? o.costs.tests[r].perTruePositive : o.costs.ngz[n].perTruePositive) =
+                    Money::fromDouble(*perPositive[r]);
         }
-        const float ngzCases[] = {79.25f, 80.5f, 80.125f};
-        const double ngzCosts[] = {118843.5, 120059.25, 119754.75};
-        const std::optional<double> ngzPerPositive[] = {70.1234, 71, std::nullopt};
-        for (int n = 0; n < NgzOptionCount; ++n) {
-            pid.ngz[n] = {ngzCases[n], Money::fromDouble(ngzCosts[n])};
-            if (ngzPerPositive[n])
-                o.costs.ngz[n].perTruePositive = Money::fromDouble(*ngzPerPositive[n]);
-        }
-        pid.noScreeningCases = 12345;
-        pid.noScreeningCost = Money::fromDouble(185142);
+        o.projection.noScreeningCases = 12345;
+        o.projection.noScreeningCost = Money::fromDouble(185142);
         return o;
     }
 
@@ -206,7 +192,7 @@ TEST_F(GraphTest, ChartDataArraysForEachTestInUse)
             EXPECT_EQ(data[k].heading, headings[k]);
             // The screen charts the figures in use, the long form with GenProbe or EIA.
             procedures[k]();
-            EXPECT_EQ(cells(*charts[k]), cellsOf(inUse(program())[std::size_t(k)]));
+            EXPECT_EQ(cells(*charts[k]), cellsOf(testsupport::chartsInUse(program())[std::size_t(k)]));
             EXPECT_EQ(charts[k]->data().rows.size(), data[k].rows.size());
             EXPECT_EQ(charts[k]->title(), titles[k] + QString::fromStdString(c.region));
         }
@@ -329,7 +315,7 @@ TEST_F(GraphTest, ReturningHidesTheScreenAndTheNextShowingChartsTheLatestFigures
         EXPECT_TRUE(g.isShown());
         EXPECT_EQ(visibleChart(g), "chrPerPos") << "the chart shown last comes back";
         EXPECT_NE(cells(g.chrPerPos).first(), before.first());
-        EXPECT_EQ(cells(g.chrPerPos), cellsOf(inUse(p)[2]));
+        EXPECT_EQ(cells(g.chrPerPos), cellsOf(testsupport::chartsInUse(p)[2]));
         EXPECT_EQ(g.chrPerPos.data().rows.size(), 6u);
         g.unload();
     }
