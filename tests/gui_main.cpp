@@ -8,6 +8,11 @@
 
 #ifdef TESTS_LINK_FIELDS
 #include "fields/BoundField.h"
+
+namespace testsupport {
+// The program's own setting, read before main() turns the checks on.
+bool runawayFailsInProgram = false;
+}
 #endif
 
 int main(int argc, char** argv)
@@ -15,6 +20,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 #ifdef TESTS_LINK_FIELDS
     // Faults the program only warns of and goes on from fail the tests.
+    testsupport::runawayFailsInProgram = fields::Registry::runawayFails();
     fields::Registry::setRunawayFails(true);
 #endif
     // Every number text follows the default locale; a test may switch it for

@@ -7,7 +7,9 @@
 //
 // Within a pass a figure the user entered or accepted is never replaced by a
 // default: a setting form writes its defaults at its first load of the pass
-// only, and any later load shows the figures in use.
+// only, a question form starts with empty fields at its first load only, and
+// any later load (after a close box or a Back) shows the figures in use and
+// what the question fields took.
 
 #include <set>
 
@@ -21,9 +23,9 @@ public:
     void recordLoad(const platform::Form& form) { loaded_.insert(&form); }
     bool loadedBefore(const platform::Form& form) const { return loaded_.count(&form) != 0; }
 
-    // Notes that a question form's forward step stored its answers, so the
-    // form loaded anew (after its Back, say) shows them again instead of
-    // empty fields that would take the defaults when tabbed through.
+    // Notes that the test selection set a supported pair up, so the form
+    // loaded anew after its close box shows that pair, ready to go on; its
+    // own Back and a refused pair forget it, and the form starts afresh.
     void recordAnswered(const platform::Form& form) { answered_.insert(&form); }
     bool answered(const platform::Form& form) const { return answered_.count(&form) != 0; }
     // The form starts afresh at its next load.

@@ -1,8 +1,8 @@
 #pragma once
 // What screening would cost with each of the six screening tests and, when
 // GenProbe or EIA is in use, with each of the three NGZ retest options. The
-// cost screen shows these figures; the projection and graph screens read what
-// the equations leave in the model state.
+// cost screen shows these figures; the projection and graph screens take
+// them, and what they chart, from the computations that return them.
 #include <array>
 
 #include "model/Families.h"

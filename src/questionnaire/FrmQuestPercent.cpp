@@ -103,21 +103,24 @@ void FrmQuestPercent::Form_Load()
                              "through field)");
     lblDrug.setCaption("What percentage of infected women receive Azithromycin? \r\n"
                        "What percentage receive Doxycycline?");
-    // Loaded again in a pass that answered it: the answers in use, ready to
-    // go on; otherwise the questions are asked afresh.
-    const VarCon& vc = program.vc;
-    const bool answered = program.pass().answered(*this);
-    AziPercent = answered ? std::optional<double>(vc.PerAzi) : std::nullopt;
-    DoxPercent = answered ? std::optional<double>(vc.PerDox) : std::nullopt;
-    ReturnFrac = answered ? std::optional<float>(vc.PerReturn) : std::nullopt;
-    program.figuresChanged();
-    if (answered)
+    // A pass asks afresh; loaded again within it (after its close box or its
+    // Back), the form shows every figure its fields took, the shares the
+    // model has not taken yet included, and offers OK where it was offered.
+    if (!program.pass().loadedBefore(*this)) {
+        AziPercent = DoxPercent = std::nullopt;
+        ReturnFrac = std::nullopt;
+        okOffered_ = false;
+        program.figuresChanged();
+    }
+    program.pass().recordLoad(*this);
+    if (okOffered_)
         offerOk();
 }
 
 // Both shares given: OK, Back and Forward are offered.
 void FrmQuestPercent::offerOk()
 {
+    okOffered_ = true;
     mnuForward.setEnabled(true);
     cmdOk.setVisible(true);
     cmdBack.setVisible(true);
@@ -147,7 +150,6 @@ void FrmQuestPercent::cmdOk_Click()
     program.vc.PerDox = *dox;
     program.vc.PerReturn = *ReturnFrac;
     program.figuresChanged();
-    program.pass().recordAnswered(*this);
     hide();
     program.FrmQuestDrugCost().show();
 }

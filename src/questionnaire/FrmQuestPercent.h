@@ -41,7 +41,8 @@ public:
     platform::MenuItem mnuExit{*this, "mnuExit", "Exit", &mnuNavigation};
 
     // The answers of the pass: the two shares in percent and the return rate
-    // as a fraction, none until given; the fields show them.
+    // as a fraction, none until given. They outlive an unload within the
+    // pass; the fields show them whenever it loads.
     std::optional<double> AziPercent;
     std::optional<double> DoxPercent;
     std::optional<float> ReturnFrac;
@@ -65,6 +66,8 @@ public:
 private:
     void offerOk();
     void message(const char* text);
+    // OK was offered in this pass: the Doxycycline share was left with a figure.
+    bool okOffered_ = false;
 
     std::array<fields::Bound<std::optional<double>>, 2> shares_;
     fields::Bound<std::optional<float>> return_;

@@ -109,13 +109,14 @@ void FrmQuestPop::Form_Load()
                       ". This can be done by using data collected on the number of women screened for "
                       "Chlamydia trachomatis and the percentage of women positive for Chlamydia trachomatis "
                       "at " + region + " over the past year.");
-    // Loaded again in a pass that answered it, the form shows the answers in
-    // use; otherwise it asks afresh.
-    if (!program.pass().answered(*this)) {
+    // A pass asks afresh; loaded again within it (after its close box or its
+    // Back), the form shows every figure its fields took.
+    if (!program.pass().loadedBefore(*this)) {
         counts.fill(std::nullopt);
         fractions.fill(std::nullopt);
         program.figuresChanged();
     }
+    program.pass().recordLoad(*this);
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }
@@ -186,7 +187,6 @@ void FrmQuestPop::cmdContinue_Click()
     if (isModal() && positivityMustFit_ &&
         testchars::refusePositivity(program, positivityMustFit_, PositivityRule::Both, testchars::LeadBack::Positivity))
         return;
-    program.pass().recordAnswered(*this);
     program.vc.QuestPopFromSenSpec = 0;
     if (isModal()) {
         hide();

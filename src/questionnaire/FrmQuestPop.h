@@ -61,7 +61,7 @@ public:
     void leadToPositivity(FiguresNow figures, int group);
 
     // The answers of the pass, by age group: none until given. They outlive
-    // an unload within the pass; the fields show them.
+    // an unload within the pass; the fields show them whenever it loads.
     std::array<std::optional<std::int32_t>, 3> counts;
     std::array<std::optional<float>, 3> fractions;
 

@@ -132,6 +132,8 @@ void FrmTesting::showPairInUse()
     for (const Combination& c : kCombinations) {
         if (program.sel.scrTest() != c.screening || program.sel.ngzTest() != c.ngz)
             continue;
+        // The screening test first: with no retest chosen yet its click
+        // checks nothing; the retest's click is held back below.
         showingPairInUse_ = true;
         lstScreenTest.setListIndex(c.code / 10);
         lstNgzTest.setListIndex(c.code % 10);
@@ -183,7 +185,7 @@ void FrmTesting::lstScreenTest_Click()
     // checked: the keys stay with the list, Forward is offered while the pair
     // is supported, and the user hears why it is not. The set-up waits for
     // the retest's click or Forward.
-    if (lstNgzTest.listIndex() < 0 || showingPairInUse_)
+    if (lstNgzTest.listIndex() < 0)
         return;
     ValidateSelection();
     offerForward(TestCode != InvalidCode);

@@ -34,9 +34,10 @@ public:
         answerConfirmation(true);
     }
 
-    void calculatorOverThePreview()
+    void calculatorOverThePreview() { calculatorOverThePreviewNamed("Springfield"); }
+    void calculatorOverThePreviewNamed(const QString& region)
     {
-        consoleToPreview("Springfield");
+        consoleToPreview(region);
         FrmInitQuest& preview = program().FrmInitQuest();
         choose(preview, preview.mnuTestCostCalculator);
         leftOpen << "FrmDraftCostTest";
@@ -51,12 +52,66 @@ public:
     }
 
     // The population form's Back returns to the console, the calculator
-    // left open beside it.
-    void calculatorBesideTheConsole()
+    // left open beside it; the facility name typed or left out.
+    void calculatorBesideTheConsoleNamed(const QString& region)
+    {
+        calculatorOverThePreviewNamed(region);
+        previewToPopulation();
+        key(program().FrmQuestPop(), Qt::Key_F2);
+    }
+    void calculatorBesideTheConsole() { calculatorBesideTheConsoleNamed("Springfield"); }
+    void calculatorBesideTheUnnamedConsole() { calculatorBesideTheConsoleNamed(""); }
+
+    // Figures typed into a question form's fields, each followed by Tab,
+    // from the first field on; the form is not left.
+    void typeInto(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> typed)
+    {
+        bringUp(form);
+        enter(*typed.begin()->first);
+        for (const auto& [field, text] : typed)
+            typeAndTab(*field, text);
+    }
+
+    // The three counts and the under-18 positivity typed beside the
+    // calculator; the other two positivities left to their defaults.
+    void populationTyped()
     {
         calculatorOverThePreview();
         previewToPopulation();
-        key(program().FrmQuestPop(), Qt::Key_F2);
+        FrmQuestPop& pop = program().FrmQuestPop();
+        typeInto(pop, {{&pop.txtNoFem18, "2500"}, {&pop.txtNoFem1825, "4100"}, {&pop.txtNoFem25, "3300"},
+                       {&pop.txtPerFem18, "0.05"}});
+    }
+
+    // On to the treatment questions beside the calculator, the split and
+    // the return rate typed.
+    void treatmentTyped()
+    {
+        calculatorOverThePreview();
+        previewToPopulation();
+        populationToTesting(prog);
+        run(Leg::TestView, Leg::ConfirmForward);
+        FrmQuestPercent& percent = program().FrmQuestPercent();
+        typeInto(percent, {{&percent.txtAzi, "70"}, {&percent.txtDox, "30"}, {&percent.txtPerReturn, "0.5"}});
+    }
+    // The same, then the form's own Back and the confirmation's forward
+    // arrow bring it up again.
+    void treatmentTypedBackAndForward()
+    {
+        treatmentTyped();
+        Program& p = program();
+        clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdBack, {"FrmConfirm"});
+        clickThrough(p.FrmConfirm(), p.FrmConfirm().cmdForward, {"FrmQuestPercent"});
+    }
+    // Answered 70/30 and taken on, then back from the drug costs: a new
+    // Azithromycin share typed.
+    void treatmentShareChanged()
+    {
+        treatmentTyped();
+        Program& p = program();
+        clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
+        clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
+        typeInto(p.FrmQuestPercent(), {{&p.FrmQuestPercent().txtAzi, "40"}});
     }
 
     // The graph opened by the Graph menu of the window beneath; the results
@@ -97,20 +152,53 @@ public:
         EXPECT_EQ(testing.lstNgzTest.text().toLower(), prog.figures["ngz"].toString().toLower());
         clickThrough(testing, testing.cmdNext, {"FrmConfirm"});
     }
-    // The console: the name typed, kept on into the questionnaire and the charts.
-    void nameShown()
+    // The console: the name typed (none: an empty box and the general
+    // wording), kept on into the questionnaire and the charts.
+    void regionShown(const QString& typed, const QString& used)
     {
         Program& p = program();
         FrmConsole& console = p.FrmConsole();
-        EXPECT_EQ(console.txtRegion.text(), "Springfield");
+        EXPECT_EQ(console.txtRegion.text(), typed);
         clickThrough(console, console.cmdApp, {"FrmInitQuest"});
         previewToPopulation();
-        EXPECT_TRUE(p.FrmQuestPop().Label1.caption().contains("relevant to Springfield."));
+        EXPECT_TRUE(p.FrmQuestPop().Label1.caption().contains("relevant to " + used + "."));
         populationToTesting(prog);
         run(Leg::TestView, Leg::SwitchStep);
         choose(p.FrmSwitchTo(), *p.FrmSwitchTo().menus.mnuGraph);
-        EXPECT_EQ(p.FrmGraph().chrNoWomen.title(), "Number Of Women Developing PID in Springfield");
+        EXPECT_EQ(p.FrmGraph().chrNoWomen.title(), "Number Of Women Developing PID in " + used);
     }
+    void nameShown() { regionShown("Springfield", "Springfield"); }
+    void noNameShown() { regionShown("", "your local area"); }
+
+    // A question form: what its fields took, with their echoes; then its
+    // forward arrow stores what it shows, a default only where none was given.
+    void populationShown()
+    {
+        Program& p = program();
+        FrmQuestPop& pop = p.FrmQuestPop();
+        EXPECT_EQ((QStringList{pop.txtNoFem18.text(), pop.txtNoFem1825.text(), pop.txtNoFem25.text(),
+                               pop.txtPerFem18.text(), pop.lblYV18.caption(), pop.txtPerFem1825.text()}),
+                  (QStringList{"2,500", "4,100", "3,300", "0.05", "5%", ""}));
+        clickThrough(pop, pop.cmdContinue, {"FrmTesting"});
+        EXPECT_EQ(p.vc.NoFem1825, 4100.0f);
+        EXPECT_EQ(p.vc.PerFem18, 0.05f);
+        EXPECT_EQ(p.vc.PerFem1825, 0.08f);
+    }
+    void treatmentShownAs(const QString& azi, const QString& dox, float perAzi)
+    {
+        Program& p = program();
+        FrmQuestPercent& percent = p.FrmQuestPercent();
+        EXPECT_EQ((QStringList{percent.txtAzi.text(), percent.LabelAzi.caption(), percent.txtDox.text(),
+                               percent.LabelDox.caption(), percent.txtPerReturn.text(), percent.labelReturn.caption()}),
+                  (QStringList{azi, azi + "%", dox, dox + "%", "0.5", "50%"}));
+        EXPECT_TRUE(percent.cmdOk.visible());
+        clickThrough(percent, percent.cmdOk, {"FrmQuestDrugCost"});
+        EXPECT_EQ(p.vc.PerAzi, perAzi);
+        EXPECT_EQ(p.vc.PerDox, 100 - perAzi);
+        EXPECT_EQ(p.vc.PerReturn, 0.5f);
+    }
+    void treatmentShown() { treatmentShownAs("70", "30", 70); }
+    void changedShareShown() { treatmentShownAs("40", "60", 40); }
 
     // The commands that step aside.
     void senSpecForward() { click(program().FrmSenSpec().cmdNext); }
@@ -147,6 +235,16 @@ const Case kCases[] = {
      "FrmScrResult", &S::calculatorFileNext},
     {"calculator beside the console, Next", &S::calculatorBesideTheConsole, "FrmDraftCostTest", "FrmConsole",
      &S::calculatorNext, &S::nameShown},
+    {"calculator beside the console, no name typed, Next", &S::calculatorBesideTheUnnamedConsole,
+     "FrmDraftCostTest", "FrmConsole", &S::calculatorNext, &S::noNameShown},
+    {"population typed beside the calculator, Next", &S::populationTyped, "FrmDraftCostTest", "FrmQuestPop",
+     &S::calculatorNext, &S::populationShown},
+    {"treatment typed beside the calculator, Next", &S::treatmentTyped, "FrmDraftCostTest", "FrmQuestPercent",
+     &S::calculatorNext, &S::treatmentShown},
+    {"treatment typed, its Back and forward again, Next", &S::treatmentTypedBackAndForward, "FrmDraftCostTest",
+     "FrmQuestPercent", &S::calculatorNext, &S::treatmentShown},
+    {"treatment's share changed after it was answered, Next", &S::treatmentShareChanged, "FrmDraftCostTest",
+     "FrmQuestPercent", &S::calculatorNext, &S::changedShareShown},
     {"graph over the comparison, Ctrl+R", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphReturn},
     {"graph over the comparison, back arrow", &S::graph, "FrmGraph", "FrmSwitchTo", &S::graphBack},
     {"graph over the comparison, its chooser closed meanwhile, back arrow", &S::graph, "FrmGraph", "FrmSwitchTo",

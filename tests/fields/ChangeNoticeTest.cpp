@@ -15,6 +15,12 @@
 #include <stdexcept>
 #include <vector>
 
+// Whether runaway notices fail, as the program set it before the test
+// program's main() turned the checks on.
+namespace testsupport {
+extern bool runawayFailsInProgram;
+}
+
 namespace {
 
 class BoxesForm : public platform::Form {
@@ -47,12 +53,23 @@ struct ChangeNotice : ::testing::Test {
     }
 };
 
-// The tests' checks on or off for a while. The variable the program once
-// read them from says on all the while: it heeds no environment for them.
+// The checks for a while: as the program has them, or as the test program
+// has them. The variable the program once read them from says on all the
+// while: it heeds no environment for them.
+enum class Checks { Program, Tests };
 class ChecksScope {
 public:
-    explicit ChecksScope(bool on) { fields::Registry::setRunawayFails(on), qputenv("KALDERON_CHECKS", "1"); }
-    ~ChecksScope() { fields::Registry::setRunawayFails(was_), qunsetenv("KALDERON_CHECKS"); }
+    explicit ChecksScope(Checks checks)
+    {
+        if (checks == Checks::Program)
+            fields::Registry::setRunawayFails(testsupport::runawayFailsInProgram);
+        qputenv("KALDERON_CHECKS", "1");
+    }
+    ~ChecksScope()
+    {
+        fields::Registry::setRunawayFails(was_);
+        qunsetenv("KALDERON_CHECKS");
+    }
     ChecksScope(const ChecksScope&) = delete;
     ChecksScope& operator=(const ChecksScope&) = delete;
 
@@ -124,14 +141,16 @@ TEST_F(ChangeNotice, ListenersThatAddListenersThrowOrNoticeForeverAreSafe)
         Does does;
         int firstNotice;      // runs of the steady listener in the first notice
         int secondNotice;     // and in the next
-        bool checks = true;   // runaway notices fail, as in every test program
+        Checks checks = Checks::Tests;  // runaway notices fail in every test program, not in the program
     };
     constexpr int most = fields::Registry::MostRounds;
     for (const Case c : {Case{Does::AddMany, 1, 1}, Case{Does::StopListening, 1, 1}, Case{Does::Throw, 0, 1},
-                         Case{Does::NoticeForever, most, most}, Case{Does::NoticeForever, most, most, false}}) {
-        SCOPED_TRACE(std::to_string(int(c.does)) + (c.checks ? " with the checks" : " without the checks"));
+                         Case{Does::NoticeForever, most, most},
+                         Case{Does::NoticeForever, most, most, Checks::Program}}) {
+        const bool tests = c.checks == Checks::Tests;
+        SCOPED_TRACE(std::to_string(int(c.does)) + (tests ? " in the test program" : " in the program"));
         const ChecksScope checks(c.checks);
-        const bool runaway = c.does == Does::NoticeForever && c.checks;
+        const bool runaway = c.does == Does::NoticeForever && tests;
         static int warnings;
         warnings = 0;
         const QtMessageHandler was =
@@ -179,8 +198,8 @@ TEST_F(ChangeNotice, ListenersThatAddListenersThrowOrNoticeForeverAreSafe)
             registry.changed();
         EXPECT_EQ(steady, c.firstNotice + c.secondNotice);
         qInstallMessageHandler(was);
-        // Without the checks each runaway notice is warned of once.
-        EXPECT_EQ(warnings, c.does == Does::NoticeForever && !c.checks ? 2 : 0);
+        // In the program each runaway notice is warned of once.
+        EXPECT_EQ(warnings, c.does == Does::NoticeForever && !tests ? 2 : 0);
         if (c.does == Does::AddMany) {
             added.clear();
             registry.changed();

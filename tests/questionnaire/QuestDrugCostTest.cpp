@@ -104,12 +104,12 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksTheThreeCostsFirstAndStoresThem)
             QTest::keyClicks(edit(f.txtPID), c.pid);
         }
         if (c.leftByBack) {
-            program().vc.PerAzi = 40, program().vc.PerDox = 60;
             FrmQuestPercent& percent = program().FrmQuestPercent();
-            program().pass().recordAnswered(percent);
             f.mnuBack.trigger();
             ASSERT_TRUE(percent.isShown());
             activate(percent);
+            typeAndTab(percent.txtAzi, "40");
+            typeAndTab(percent.txtDox, {});
             press(percent.cmdOk);
             ASSERT_TRUE(f.isShown());
             activate(f);
@@ -166,9 +166,9 @@ TEST_F(QuestDrugCostTest, TheAgreeStepChecksThePositivityAgainstTheOwnFiguresOfT
         p.FrmSenSpec().load();  // the characteristics' and unit costs' defaults
         // The population as its form's forward step leaves it.
         FrmQuestPop& pop = p.FrmQuestPop();
+        pop.load();
         pop.counts = {1000, 2000, 3000};
         pop.fractions = {c.positivity, 0.05f, 0.03f};
-        p.pass().recordAnswered(pop);
         VarCon& vc = p.vc;
         vc.NoFem18 = 1000, vc.NoFem1825 = 2000, vc.NoFem25 = 3000;
         vc.PerFem18 = c.positivity, vc.PerFem1825 = 0.05f, vc.PerFem25 = 0.03f;

@@ -45,6 +45,10 @@ protected:
 
     static void press(platform::CommandButton& b) { QTest::mouseClick(b.widget(), Qt::LeftButton); }
 
+    // The next case starts a pass of its own, as after a return to the
+    // console: within a pass a form loaded again shows what it took.
+    void nextPass() { program().returnToConsole(); }
+
     // Every form that a return command may unload, loaded, as at the end of a
     // pass that went everywhere.
     std::vector<platform::Form*> loadWorkingForms();

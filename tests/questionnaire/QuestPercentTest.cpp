@@ -55,7 +55,7 @@ TEST_F(QuestPercentTest, ASharePutsItsComplementIntoTheOtherField)
             EXPECT_EQ(f.LabelDox.caption(), c.dox + "%");
             EXPECT_FALSE(f.cmdOk.visible()) << "OK waits until the Doxycycline field is left";
         }
-        f.unload();
+        nextPass();
     }
 }
 
@@ -106,7 +106,7 @@ TEST_F(QuestPercentTest, TheReturnRateIsAFractionWithItsDefaultForAnEmptyField)
                 EXPECT_EQ(f.txtPerReturn.text(), testsupport::localDecimals(c.text));
                 EXPECT_EQ(f.labelReturn.caption(), c.echo);
             }
-            f.unload();
+            nextPass();
         }
     }
 }
@@ -163,7 +163,7 @@ TEST_F(QuestPercentTest, OkGoesByWhatTheFieldsShowNow)
             EXPECT_TRUE(program().FrmQuestDrugCost().isShown());
             program().FrmQuestDrugCost().hide();
         }
-        f.unload();
+        nextPass();
     }
 }
 

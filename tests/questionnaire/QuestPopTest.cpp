@@ -57,7 +57,7 @@ TEST_F(QuestPopTest, APositivityIsReadAsAPercentageFromOneUpAndAsAFractionBelow)
             EXPECT_EQ(f.lblYV18.caption(), c.echo);
             EXPECT_EQ(f.txtPerFem18.text(), c.text);
         }
-        f.unload();
+        nextPass();
     }
 }
 
@@ -90,7 +90,7 @@ TEST_F(QuestPopTest, LeavingAPositivityAgainKeepsWhatTheFieldWrote)
         QTest::keyClick(edit(f.txtPerFem18), Qt::Key_Tab);
         EXPECT_EQ(program().vc.PerFem18, c.stored);
         EXPECT_EQ(f.lblYV18.caption(), c.echo);
-        f.unload();
+        nextPass();
     }
 }
 
@@ -146,7 +146,7 @@ TEST_F(QuestPopTest, ACountIsAWholeNumberHalvesToEven)
             EXPECT_EQ(program().vc.NoFem18, c.stored);
             EXPECT_EQ(f.counts[0], static_cast<int>(c.stored));
         }
-        f.unload();
+        nextPass();
     }
 }
 
@@ -176,7 +176,7 @@ TEST_F(QuestPopTest, OnlyTheLastCountAsksForAGroupAboveZero)
         EXPECT_EQ(dialogs.prompts(), c.messages);
         EXPECT_EQ(f.txtNoFem25.hasFocus(), !c.messages.empty());
         dialogs.clear();
-        f.unload();
+        nextPass();
     }
 }
 
@@ -242,7 +242,9 @@ TEST_F(QuestPopTest, ContinueEndsAShowingFromTheSpecificityCheckAndNeverStrandsT
     EXPECT_EQ(program().vc.QuestPopFromSenSpec, 0);
 }
 
-TEST_F(QuestPopTest, BackReturnsToTheConsoleAndAnUnloadEmptiesTheFields)
+// Back leaves the pass under way: the form loaded again shows what its
+// fields took; the next pass asks afresh.
+TEST_F(QuestPopTest, BackReturnsToTheConsoleAndOnlyANewPassEmptiesTheFields)
 {
     FrmQuestPop& f = withCounts("100", "200", "300");
     program().vc.Region = "Lakeside";
@@ -250,9 +252,11 @@ TEST_F(QuestPopTest, BackReturnsToTheConsoleAndAnUnloadEmptiesTheFields)
     EXPECT_FALSE(f.isLoaded());
     EXPECT_TRUE(program().FrmConsole().isShown());
     EXPECT_EQ(program().vc.NoFem25, 300) << "the model keeps what the fields stored";
-    EXPECT_EQ(f.counts[2], 300);
-    EXPECT_EQ(f.txtNoFem25.text(), "");
+    EXPECT_EQ(f.txtNoFem25.text(), "300");
     EXPECT_TRUE(f.Label1.caption().contains("at Lakeside over the past year."));
+    nextPass();
+    EXPECT_EQ(pop().txtNoFem25.text(), "");
+    EXPECT_EQ(f.counts[2], std::nullopt);
 }
 
 } // namespace
