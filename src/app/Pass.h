@@ -19,9 +19,8 @@ class Form;
 
 class Pass {
 public:
-    // Notes that the form has loaded in this pass.
-    void recordLoad(const platform::Form& form) { loaded_.insert(&form); }
-    bool loadedBefore(const platform::Form& form) const { return loaded_.count(&form) != 0; }
+    // Notes that the form has loaded in this pass: true at its first load.
+    bool recordLoad(const platform::Form& form) { return loaded_.insert(&form).second; }
 
     // Notes that the test selection set a supported pair up, so the form
     // loaded anew after its close box shows that pair, ready to go on; its

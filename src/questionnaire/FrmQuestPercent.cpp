@@ -106,13 +106,12 @@ void FrmQuestPercent::Form_Load()
     // A pass asks afresh; loaded again within it (after its close box or its
     // Back), the form shows every figure its fields took, the shares the
     // model has not taken yet included, and offers OK where it was offered.
-    if (!program.pass().loadedBefore(*this)) {
+    if (program.pass().recordLoad(*this)) {
         AziPercent = DoxPercent = std::nullopt;
         ReturnFrac = std::nullopt;
         okOffered_ = false;
         program.figuresChanged();
     }
-    program.pass().recordLoad(*this);
     if (okOffered_)
         offerOk();
 }

@@ -111,12 +111,11 @@ void FrmQuestPop::Form_Load()
                       "at " + region + " over the past year.");
     // A pass asks afresh; loaded again within it (after its close box or its
     // Back), the form shows every figure its fields took.
-    if (!program.pass().loadedBefore(*this)) {
+    if (program.pass().recordLoad(*this)) {
         counts.fill(std::nullopt);
         fractions.fill(std::nullopt);
         program.figuresChanged();
     }
-    program.pass().recordLoad(*this);
 }
 
 void FrmQuestPop::message(const char* text) { runtime().dialogs().msgBox(QString::fromUtf8(text)); }

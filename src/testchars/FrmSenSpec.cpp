@@ -336,8 +336,7 @@ std::vector<float VarCon::*> FrmSenSpec::rates()
 void FrmSenSpec::Form_Load()
 {
     scalingPreamble();
-    const bool firstLoad = !program.pass().loadedBefore(*this);
-    program.pass().recordLoad(*this);
+    const bool firstLoad = program.pass().recordLoad(*this);
     // The unit costs are the unit-cost form's, whose first load of the pass
     // puts its defaults into the model.
     program.FrmTestCost().load();

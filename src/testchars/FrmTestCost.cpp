@@ -141,8 +141,7 @@ std::vector<Money VarCon::*> FrmTestCost::costs()
 void FrmTestCost::Form_Load()
 {
     scalingPreamble();
-    const bool firstLoad = !program.pass().loadedBefore(*this);
-    program.pass().recordLoad(*this);
+    const bool firstLoad = program.pass().recordLoad(*this);
     if (firstLoad) {
         for (const CostRow& r : kRows)
             program.vc.*r.cost = Money::fromTicks(r.defaultTicks);

@@ -246,13 +246,18 @@ void PathTest::returnToConsole(platform::Form& form)
     expectOnScreen({"FrmConsole"});
 }
 
-void PathTest::fillIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields,
-                      platform::CommandButton& button, const QString& next)
+void PathTest::typeIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields)
 {
     bringUp(form);
     enter(*fields.begin()->first);
     for (const auto& [field, text] : fields)
         enterFigure(*field, text);
+}
+
+void PathTest::fillIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields,
+                      platform::CommandButton& button, const QString& next)
+{
+    typeIn(form, fields);
     pressAfterTyping(button);
     expectOnScreen({next});
 }

@@ -105,6 +105,9 @@ protected:
     static void closeBox(platform::Form& form);
     // Ctrl+R on the form: the console alone on screen.
     void returnToConsole(platform::Form& form);
+    // The user types into the form's fields in turn, each figure followed
+    // by Tab, and stays on the form.
+    void typeIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields);
     // The user fills in the form's fields in turn, then goes on by the
     // button to the form named `next`.
     void fillIn(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> fields,

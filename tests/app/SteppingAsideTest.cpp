@@ -43,13 +43,15 @@ public:
         leftOpen << "FrmDraftCostTest";
     }
 
-    void calculatorBesideTheResults()
+    // The calculator left open beside the pass, from the preview on to `to`.
+    void calculatorBesideThePass(Leg to)
     {
         calculatorOverThePreview();
         previewToPopulation();
         populationToTesting(prog);
-        run(Leg::TestView, Leg::DrugCosts);
+        run(Leg::TestView, to);
     }
+    void calculatorBesideTheResults() { calculatorBesideThePass(Leg::DrugCosts); }
 
     // The population form's Back returns to the console, the calculator
     // left open beside it; the facility name typed or left out.
@@ -62,16 +64,6 @@ public:
     void calculatorBesideTheConsole() { calculatorBesideTheConsoleNamed("Springfield"); }
     void calculatorBesideTheUnnamedConsole() { calculatorBesideTheConsoleNamed(""); }
 
-    // Figures typed into a question form's fields, each followed by Tab,
-    // from the first field on; the form is not left.
-    void typeInto(platform::Form& form, std::initializer_list<std::pair<platform::TextBox*, QString>> typed)
-    {
-        bringUp(form);
-        enter(*typed.begin()->first);
-        for (const auto& [field, text] : typed)
-            typeAndTab(*field, text);
-    }
-
     // The three counts and the under-18 positivity typed beside the
     // calculator; the other two positivities left to their defaults.
     void populationTyped()
@@ -79,20 +71,17 @@ public:
         calculatorOverThePreview();
         previewToPopulation();
         FrmQuestPop& pop = program().FrmQuestPop();
-        typeInto(pop, {{&pop.txtNoFem18, "2500"}, {&pop.txtNoFem1825, "4100"}, {&pop.txtNoFem25, "3300"},
-                       {&pop.txtPerFem18, "0.05"}});
+        typeIn(pop, {{&pop.txtNoFem18, "2500"}, {&pop.txtNoFem1825, "4100"}, {&pop.txtNoFem25, "3300"},
+                     {&pop.txtPerFem18, "0.05"}});
     }
 
     // On to the treatment questions beside the calculator, the split and
     // the return rate typed.
     void treatmentTyped()
     {
-        calculatorOverThePreview();
-        previewToPopulation();
-        populationToTesting(prog);
-        run(Leg::TestView, Leg::ConfirmForward);
+        calculatorBesideThePass(Leg::ConfirmForward);
         FrmQuestPercent& percent = program().FrmQuestPercent();
-        typeInto(percent, {{&percent.txtAzi, "70"}, {&percent.txtDox, "30"}, {&percent.txtPerReturn, "0.5"}});
+        typeIn(percent, {{&percent.txtAzi, "70"}, {&percent.txtDox, "30"}, {&percent.txtPerReturn, "0.5"}});
     }
     // The same, then the form's own Back and the confirmation's forward
     // arrow bring it up again.
@@ -111,7 +100,7 @@ public:
         Program& p = program();
         clickThrough(p.FrmQuestPercent(), p.FrmQuestPercent().cmdOk, {"FrmQuestDrugCost"});
         clickThrough(p.FrmQuestDrugCost(), p.FrmQuestDrugCost().cmdBack, {"FrmQuestPercent"});
-        typeInto(p.FrmQuestPercent(), {{&p.FrmQuestPercent().txtAzi, "40"}});
+        typeIn(p.FrmQuestPercent(), {{&p.FrmQuestPercent().txtAzi, "40"}});
     }
 
     // The graph opened by the Graph menu of the window beneath; the results
@@ -239,8 +228,6 @@ const Case kCases[] = {
      "FrmDraftCostTest", "FrmConsole", &S::calculatorNext, &S::noNameShown},
     {"population typed beside the calculator, Next", &S::populationTyped, "FrmDraftCostTest", "FrmQuestPop",
      &S::calculatorNext, &S::populationShown},
-    {"treatment typed beside the calculator, Next", &S::treatmentTyped, "FrmDraftCostTest", "FrmQuestPercent",
-     &S::calculatorNext, &S::treatmentShown},
     {"treatment typed, its Back and forward again, Next", &S::treatmentTypedBackAndForward, "FrmDraftCostTest",
      "FrmQuestPercent", &S::calculatorNext, &S::treatmentShown},
     {"treatment's share changed after it was answered, Next", &S::treatmentShareChanged, "FrmDraftCostTest",

@@ -65,11 +65,7 @@ public:
             fields::Registry::setRunawayFails(testsupport::runawayFailsInProgram);
         qputenv("KALDERON_CHECKS", "1");
     }
-    ~ChecksScope()
-    {
-        fields::Registry::setRunawayFails(was_);
-        qunsetenv("KALDERON_CHECKS");
-    }
+    ~ChecksScope() { fields::Registry::setRunawayFails(was_); qunsetenv("KALDERON_CHECKS"); }
     ChecksScope(const ChecksScope&) = delete;
     ChecksScope& operator=(const ChecksScope&) = delete;
 
